@@ -112,3 +112,28 @@ TEST(FillStore, ClearFillRecordKeepsTheSixthAndSeventhFields)
 
 }  // namespace
 }  // namespace qm
+
+#include "core/symmetric/fill_list.h"
+#include "core/util/text.h"
+
+namespace qm {
+namespace {
+
+TEST(FillList, LinesStaySortedAndFillsAreFoundByNumber)
+{
+    FillList list;
+    // "%4d%6d%4d%1s%5d%7d%8d%7d" lines: 9999 - imported words, 0, fill number, "", letters, ...
+    EXPECT_EQ(list.Add(Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9999, 0, 1, "", 180, 64, 120, 0)), 0);
+    EXPECT_EQ(list.Add(Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9997, 0, 2, "", 180, 64, 90, 2)), 0);
+    EXPECT_EQ(list.Add(Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9999, 0, 3, "", 180, 64, 80, 0)), 2);
+    EXPECT_EQ(FillNumberOfLine(list.Lines[0]), 2);
+    EXPECT_EQ(FillNumberOfLine(list.Lines[1]), 1);
+    EXPECT_EQ(FindFillLine(list, 1), 1);
+    EXPECT_EQ(FindFillLine(list, 3), 2);
+    EXPECT_EQ(FindFillLine(list, 42), 2);  // not found: the last line
+    EXPECT_EQ(FindFillLine(FillList{}, 1), -1);
+    EXPECT_EQ(FillNumberOfLine("garbage"), 1);
+}
+
+}  // namespace
+}  // namespace qm
