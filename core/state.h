@@ -4,12 +4,15 @@
 #include "core/clues/clue_store.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
+#include "core/grid/stock_grids.h"
+#include "core/symmetric/fill_list.h"
 #include "core/symmetric/fill_store.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
 #include "core/words/categories.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
+#include "core/words/selection.h"
 
 #include <cstdint>
 #include <string>
@@ -37,6 +40,9 @@ struct QuillmereState {
     ClueList Clues = ClueList(1);
     Crossword Xw;
     FillStore Fills;
+    StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
+    DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
+    FillList SymmFillsList;          ///< lines of the symmetrical fills list
 };
 
 }  // namespace qm
