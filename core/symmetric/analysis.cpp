@@ -62,6 +62,19 @@ SlotTableDump AnalyseStockGrid(Crossword& xw)
     return dump;
 }
 
+SlotTableDump ChooseStockGrid(StockGridLibrary& library, int k, Crossword& xw)
+{
+    const StockGrid& grid = StockGridAt(library, k);
+    auto work = std::make_unique<Crossword>(xw);
+    work->GridSize = grid.Size;
+    InitGrid(*work);
+    LoadStockGrid(library, k, work->Squares);
+    SlotTableDump dump = AnalyseStockGrid(*work);
+    xw = *work;
+    library.SelectedStockGrid = k;
+    return dump;
+}
+
 void ResetWordSlots(Crossword& xw)
 {
     for (int i = 1; i <= MaxWordSlots; ++i) xw.Slot(i) = WordSlot{};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/grid/grid.h"
+#include "core/grid/stock_grids.h"
 
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct SlotTableDump {
 /// rule. Throws Failure beyond 160 slots, 20 islands or 10 dependencies per slot ("D already at 10");
 /// the crossword is then left as it was.
 SlotTableDump AnalyseStockGrid(Crossword& xw);
+
+/// A click on stock grid k: the grid is sized for it, loaded and analysed, and becomes the chosen one
+/// (SelectedStockGrid). On failure nothing changes.
+SlotTableDump ChooseStockGrid(StockGridLibrary& library, int k, Crossword& xw);
 
 // The passes, in the order AnalyseStockGrid runs them.
 
