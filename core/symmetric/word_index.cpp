@@ -69,8 +69,9 @@ void WordIndex::Build(const Dictionary& dict, const ImportedList& imported)
         const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
         LengthIndex& index = dict_[static_cast<std::size_t>(L)];
         index.Build(L, words.size());
-        for (std::size_t i = 1; i + 1 < words.size(); ++i) {
-            index.AddWord(i, words[i].Text, words[i].Selected, words[i].InUse);
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            // The sentinels are never candidates, but a flag set on one is cleared like any other.
+            if (i >= 1 && i + 1 < words.size()) index.AddWord(i, words[i].Text, words[i].Selected, words[i].InUse);
             if (words[i].InUse) dictFlagged_.emplace_back(L, static_cast<std::int32_t>(i));
         }
     }
