@@ -69,10 +69,10 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
     state.Running = true;
     const int letters = OpenSquareCount(state.Xw.Squares);
 
-    std::unique_ptr<WordIndex> index;
+    WordIndex* index = nullptr;
     if (settings.Method == PickMethod::Indexed) {
-        index = std::make_unique<WordIndex>();
-        index->Build(state.Dict, state.Imported);
+        state.SymmetricIndex.Prepare(state.Dict, state.Imported);
+        index = &state.SymmetricIndex;
     }
 
     RunResult result;
@@ -82,7 +82,7 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
         // A fill shown between attempts leaves the slots sorted by position; the engine needs them
         // in filling order with their dependencies.
         SortSlotsBySeq(state.Xw);
-        const int iterations = FillGrid(state, i, settings.Fill, callbacks.Fill, index.get());
+        const int iterations = FillGrid(state, i, settings.Fill, callbacks.Fill, index);
         result.Attempts = i;
         if (iterations > 0) {
             SaveFillWords(state.Fills, state.Xw, state.FillSource, true, 0);
