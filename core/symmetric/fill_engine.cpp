@@ -93,6 +93,20 @@ int LettersOfGrid(const QuillmereState& state)
 
 }  // namespace
 
+std::vector<std::string> MainWordArrayLines(const Crossword& xw)
+{
+    std::vector<std::string> lines{"WRef,Seq,Clue,Dir,(Col,Row),'RCTxt',NumLett,DepNum,SepSrcIsland,Pattern,WordTxt,StartRef,MaxRef,NumTries"};
+    for (int i = 1; i <= xw.WordSlotCount; ++i) {
+        const WordSlot& s = xw.Slot(i);
+        lines.push_back(Format("%2d: %2d  %2d%1s (%2d,%2d) '%-6s' %2d %2d SepSrc=%2d %-12.12s %-12.12s %5d %5d %3d", i, s.Seq,
+                               s.Clue, s.Dir ? "A" : "D", s.Col, s.Row, s.RCTxt.str().c_str(), s.NumLett, s.DepNum,
+                               s.SepSrcIsland, s.Pattern.str().c_str(), s.WordTxt.str().c_str(), s.StartRef, s.MaxRef,
+                               s.NumTries));
+    }
+    lines.emplace_back(30, '-');
+    return lines;
+}
+
 int ProgressStepFor(int maxIterations)
 {
     const auto m = static_cast<std::uint32_t>(maxIterations) - 1u;

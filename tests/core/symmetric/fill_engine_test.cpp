@@ -186,6 +186,21 @@ TEST(FillEngine, ProgressIsReportedEveryProgressStep)
     EXPECT_EQ(positions, 250);
 }
 
+TEST(FillEngine, TheWorkingFieldsDumpShowsEachSlotsPatternWordAndCounters)
+{
+    auto state = Analysed({"...", ".##", ".##"}, {test::Word("CAT"), test::Word("COW")});
+    ASSERT_GT(FillGrid(*state, 1, FillSettings{}, {}), 0);
+    state->Xw.Slot(2).RCTxt = MakeRCTxt(1, 1);
+    const auto lines = MainWordArrayLines(state->Xw);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "WRef,Seq,Clue,Dir,(Col,Row),'RCTxt',NumLett,DepNum,SepSrcIsland,Pattern,WordTxt,StartRef,MaxRef,NumTries");
+    const WordSlot& s = state->Xw.Slot(2);
+    // Pattern and word left-aligned in 12 characters; StartRef is the placed word's index (1 or 2).
+    EXPECT_EQ(lines[2], " 2:  2   1D ( 1, 1) '  1  1'  3  1 SepSrc= 0 C??          " + s.WordTxt.str() + "          " +
+                            std::string(4, ' ') + std::to_string(s.StartRef) + "     2   1");
+    EXPECT_EQ(lines[3], std::string(30, '-'));
+}
+
 TEST(FillEngine, ACompleteFillFlagsEveryWordItPlacedInItsOwnStore)
 {
     // Imported words for every length the grid uses, each available once.
