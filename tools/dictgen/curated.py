@@ -1,0 +1,67 @@
+# Loads the team's curated lists in tools/dictgen/curated/ and checks their format.
+"""Curated lists (UTF-8 text; '#' starts a comment line; fields separated by TABs):
+
+blocklist.txt   one word or phrase per line: never in the dictionary, nor any phrase with it as a part
+whitelist.txt   one word per line: innocent words kept although WordNet marks one of their meanings as
+                offensive (only the inoffensive meanings are used)
+clues.tsv       WORD, clue: team-written clues for common words WordNet has no entry for
+additions.tsv   Display text, category, clue: team-written entries for thin categories
+assign.tsv      Display text, category, words of the gloss: puts the WordNet meaning whose gloss holds
+                those words (it then supplies the clue) into the category
+"""
+import os
+import re
+
+from categories import BIT
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CURATED_DIR = os.path.join(HERE, 'curated')
+FILES = ('blocklist.txt', 'whitelist.txt', 'clues.tsv', 'additions.tsv', 'assign.tsv')
+
+
+class CuratedError(Exception):
+    pass
+
+
+def _lines(name, fields):
+    path = os.path.join(CURATED_DIR, name)
+    with open(path, encoding='utf-8') as f:
+        for n, line in enumerate(f, start=1):
+            line = line.rstrip('\n')
+            if not line.strip() or line.startswith('#'):
+                continue
+            parts = line.split('\t')
+            if len(parts) != fields or not all(p.strip() for p in parts):
+                raise CuratedError('%s:%d: expected %d TAB-separated fields: %r' % (name, n, fields, line))
+            yield n, [p.strip() for p in parts]
+
+
+def key_of(display):
+    return re.sub('[^A-Za-z]', '', display).upper()
+
+
+def _display(name, n, text):
+    if not re.fullmatch(r"[A-Za-z]+(?:[ -][A-Za-z]+){0,4}", text) or not 3 <= len(key_of(text)) <= 20:
+        raise CuratedError('%s:%d: not a word or phrase of 3..20 letters in at most five parts: %r' % (name, n, text))
+    return text
+
+
+def _category(name, n, text):
+    if text not in BIT:
+        raise CuratedError('%s:%d: unknown category %r' % (name, n, text))
+    return BIT[text]
+
+
+class Curated:
+    def __init__(self):
+        self.blocked = {key_of(w[0]) for _, w in _lines('blocklist.txt', 1)}
+        self.allowed = {key_of(w[0]) for _, w in _lines('whitelist.txt', 1)}
+        self.clues = {}        # KEY -> (display, clue) for words WordNet lacks
+        for n, (word, clue) in _lines('clues.tsv', 2):
+            self.clues[key_of(_display('clues.tsv', n, word))] = (word, clue)
+        self.additions = []    # (display, category bit, clue)
+        for n, (word, cat, clue) in _lines('additions.tsv', 3):
+            self.additions.append((_display('additions.tsv', n, word), _category('additions.tsv', n, cat), clue))
+        self.assign = []       # (display, category bit, gloss words, line number)
+        for n, (word, cat, hint) in _lines('assign.tsv', 3):
+            self.assign.append((_display('assign.tsv', n, word), _category('assign.tsv', n, cat), hint, n))
