@@ -63,8 +63,9 @@ def cut(text, limit=CLUE_SOFT):
     if len(text) <= limit:
         return text
     head = text[:limit + 1]
-    breaks = [m.start() for m in re.finditer(r',\s|\s(?:that|which|who|where|when|especially|usually|'
-                                             r'often|typically|used|having|with)\s', head) if m.start() >= 30]
+    breaks = [m.start() for m in re.finditer(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|'
+                                             r'especially|usually|often|typically|used|having|with)\s', head)
+              if m.start() >= 30]
     text = trim_tail(text[:breaks[-1]] if breaks else head.rsplit(' ', 1)[0])
     words = text.split(' ')
     if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]):
@@ -103,8 +104,10 @@ def definition_clue(definition, drop_article=True):
     return capitalise(d)
 
 
-_BOUNDARY = re.compile(r'[,:]\s|\s(?:that|which|who|whose|where|when|with|without|containing|consisting|for|from|'
-                       r'in|on|of|used|made|having|especially|usually|often|as|by|to|or|and)\s')
+# Clause breaks where a definition may be cut short; never ' of ' ('Kind and number of teeth' must not
+# become 'Kind and number').
+_BOUNDARY = re.compile(r'[,:]\s|\s(?:that|which|who|whose|where|when|with|without|containing|consisting|'
+                       r'used|made|having|especially|usually|often|such as|including|like)\s')
 
 
 def _lone_word_ok(text):
@@ -113,7 +116,7 @@ def _lone_word_ok(text):
 
 
 _RELATIVE = re.compile(r'\s(?:that|which|who|whom|whose|where|when)\s')
-_VAGUE = {'instance', 'condition', 'form', 'one', 'ones', 'something', 'anything', 'manner', 'way', 'means', 'use',
+_VAGUE = {'cause', 'instance', 'condition', 'form', 'one', 'ones', 'something', 'anything', 'manner', 'way', 'means', 'use',
           'variety', 'species', 'genus', 'member', 'branch', 'level', 'side', 'surface', 'edge', 'end'}
 
 
@@ -179,7 +182,7 @@ class GiveAway:
         self.key = key
         self.whole = inflections(key, irregular(key))
         self.single = set(self.whole)
-        self.stems = [key] if len(key) >= 4 else []
+        self.stems = sorted(f for f in self.whole if 4 <= len(f) <= len(key))   # the answer and its bases
         for p in parts:
             if len(p) >= 3:
                 self.single |= inflections(p, irregular(p))

@@ -2,9 +2,11 @@
 """Curated lists (UTF-8 text; '#' starts a comment line; fields separated by TABs):
 
 blocklist.txt   one word or phrase per line: never in the dictionary, nor any phrase with it as a part
-whitelist.txt   one word per line: innocent words kept although WordNet marks one of their meanings as
-                offensive (only the inoffensive meanings are used)
-clues.tsv       WORD, clue: team-written clues for common words WordNet has no entry for
+whitelist.tsv   WORD, words of the gloss: an innocent word kept although WordNet marks one of its meanings
+                as offensive or indelicate; only the meanings whose gloss holds those words are used
+clues.tsv       WORD, word type (other, noun, proper, abbrev), clue: team-written clues for common words
+                WordNet has no entry for or cannot clue without giving the answer away; the team's
+                clue replaces WordNet's
 additions.tsv   Display text, category, clue: team-written entries for thin categories
 assign.tsv      Display text, category, words of the gloss: puts the WordNet meaning whose gloss holds
                 those words (it then supplies the clue) into the category
@@ -16,7 +18,8 @@ from categories import BIT
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CURATED_DIR = os.path.join(HERE, 'curated')
-FILES = ('blocklist.txt', 'whitelist.txt', 'clues.tsv', 'additions.tsv', 'assign.tsv')
+WORD_TYPES = ('other', 'noun', 'proper', 'abbrev')   # bit 0..3 of a word's type
+FILES = ('blocklist.txt', 'whitelist.tsv', 'clues.tsv', 'additions.tsv', 'assign.tsv')
 
 
 class CuratedError(Exception):
@@ -55,10 +58,12 @@ def _category(name, n, text):
 class Curated:
     def __init__(self):
         self.blocked = {key_of(w[0]) for _, w in _lines('blocklist.txt', 1)}
-        self.allowed = {key_of(w[0]) for _, w in _lines('whitelist.txt', 1)}
-        self.clues = {}        # KEY -> (display, clue) for words WordNet lacks
-        for n, (word, clue) in _lines('clues.tsv', 2):
-            self.clues[key_of(_display('clues.tsv', n, word))] = (word, clue)
+        self.allowed = {key_of(w): hint.lower() for _, (w, hint) in _lines('whitelist.tsv', 2)}   # KEY -> gloss words
+        self.clues = {}        # KEY -> (display, word type name, clue)
+        for n, (word, kind, clue) in _lines('clues.tsv', 3):
+            if kind not in WORD_TYPES:
+                raise CuratedError('clues.tsv:%d: word type %r is not one of %s' % (n, kind, ', '.join(WORD_TYPES)))
+            self.clues[key_of(_display('clues.tsv', n, word))] = (word, kind, clue)
         self.additions = []    # (display, category bit, clue)
         for n, (word, cat, clue) in _lines('additions.tsv', 3):
             self.additions.append((_display('additions.tsv', n, word), _category('additions.tsv', n, cat), clue))

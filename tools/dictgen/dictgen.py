@@ -32,7 +32,7 @@ if os.environ.get('PYTHONHASHSEED') != '0':
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import categories                           # noqa: E402
 import clues                                # noqa: E402
-from curated import Curated, CuratedError, key_of   # noqa: E402
+from curated import Curated, CuratedError, WORD_TYPES, key_of   # noqa: E402
 from scowl import Scowl, ABSENT             # noqa: E402
 from wordnet import WordNet, sid            # noqa: E402
 
@@ -48,18 +48,20 @@ OTHER, NOUN, PROPER, ABBREV = 1, 2, 4, 8
 OFFENSIVE_DOMAINS = {sid('n', 7124340), sid('n', 6718862), sid('n', 6717170)}  # obscenity, ethnic_slur, disparagement
 ARCHAISM = sid('n', 7073447)
 TAXONOMIC_GROUP = sid('n', 7992450)
+# Definitions of offensive terms, and definitions of indelicate matters (kept only for whitelisted words).
 OFFENSIVE_GLOSS = re.compile(
     r'\((?:vulgar|obscene|offensive|ethnic slur)\b[^)]*\)|'
     r'\b(?:offensive|obscene|vulgar|derogatory|disparaging|contemptuous)\s+(?:slang\s+)?(?:term|name|word|expression|slang)\b|'
-    r'\bethnic slur\b|^(?:obscene|vulgar)\b|\bsexual intercourse\b|\bcopulat|\bgenitals?\b|\bmasturbat|\bfellatio|'
-    r'\bprostitut|\bexcrement|\bfeces\b|\bfaeces\b|\burinat|\bdefecat|\bpenis\b|\bvagina\b|\bclitoris|\bbuttocks\b|'
-    r'\bhomosexual|\blesbian|\bpornograph|\bfornicat|\bsodom', re.I)
+    r'\bethnic slur\b|^(?:obscene|vulgar)\b', re.I)
+INDELICATE_GLOSS = re.compile(
+    r'\bsex(?:ual(?:ly)?)? (?:intercourse|act|activity|arousal|desire|partner)|\bsexual(?:ly)? (?:excit|stimulat|attract)|'
+    r'\berotic|\bcoitus|\bcopulat|\borgasm|\bgenitals?\b|\bgenitalia|\bmasturbat|\bfellatio|\bcunnilingus|'
+    r'\bprostitut|\bwhores?\b|\bbrothel|\bpornograph|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
+    r'\bclitoris|\bvulva|\bscrotum|\btesticles?\b', re.I)
 ARCHAIC_GLOSS = re.compile(r'\b(?:archaic|obsolete|archaism)\b', re.I)
 TAXON_GLOSS = re.compile(r'^(?:a |any )?(?:small |large |widely distributed )?(?:genus|family|order|class|suborder|'
                          r'subfamily|phylum|subphylum|subclass|superfamily|superorder|division|subdivision|tribe|'
                          r'subgenus|kingdom|subkingdom) of ', re.I)
-# Meanings kept out of clues in a program for all ages (the word stays if it has another meaning).
-SENSITIVE_GLOSS = re.compile(r'\bsex|\berotic|\bintercourse\b|\bcoitus|\borgasm|\bbrothel', re.I)
 PHRASE = re.compile(r'[A-Za-z]+(?:[ -][A-Za-z]+)*')
 
 # Score of a spelling by its SCOWL level: commoner lists score higher.
@@ -131,6 +133,7 @@ class Generator:
         wn = self.wn
         self.offensive = {}       # synset id -> set of lemma positions (0 = the whole synset)
         self.archaic = set()
+        self.indelicate = set()
         for s in wn.synsets.values():
             for sym, target, src, _ in s.pointers:
                 if sym == ';u' and target in OFFENSIVE_DOMAINS:
@@ -141,6 +144,8 @@ class Generator:
                 self.offensive.setdefault(s.id, set()).add(0)
             if ARCHAIC_GLOSS.search(s.definition()):
                 self.archaic.add(s.id)
+            if INDELICATE_GLOSS.search(s.definition()):
+                self.indelicate.add(s.id)
         self.taxa = wn.closure([TAXONOMIC_GROUP], ('~', '~i'))
         for s in wn.synsets.values():
             if s.lexname in ('noun.animal', 'noun.plant', 'noun.group') and TAXON_GLOSS.match(s.gloss):
@@ -193,17 +198,25 @@ class Generator:
             if self.is_blocked(e.senses[0].display) or any(self.is_blocked(x.display) for x in e.senses):
                 self.drop('curated blocklist', key)
                 continue
-            if any(self.is_offensive(x.synset.id, x.lemma) for x in e.senses) and key not in self.curated.allowed:
-                self.drop('offensive meaning (WordNet usage marker or gloss)', key)
-                continue
-            kept = [x for x in e.senses if not self.is_offensive(x.synset.id, x.lemma)
-                    and x.synset.id not in self.taxa and not self.is_latin(x)]
+            kept = [x for x in e.senses if x.synset.id not in self.taxa and not self.is_latin(x)]
             if not kept:
                 self.drop('taxonomic name', key)
                 continue
-            kept = [x for x in kept if not SENSITIVE_GLOSS.search(x.synset.definition())]
+            e.senses = kept
+            offensive = [self.is_offensive(x.synset.id, x.lemma) for x in kept]
+            if key in self.curated.allowed:
+                hint = self.curated.allowed[key]
+                kept = [x for x in kept if hint in x.synset.gloss.lower()]
+                if not kept:
+                    raise CuratedError('whitelist.tsv: no meaning of %s has %r in its gloss' % (key, hint))
+            else:
+                main = min(kept, key=self.sense_preference(e))
+                if self.is_offensive(main.synset.id, main.lemma):
+                    self.drop('main meaning offensive (WordNet usage marker or gloss)', key)
+                    continue
+                kept = [x for x, off in zip(kept, offensive) if not off and x.synset.id not in self.indelicate]
             if not kept:
-                self.drop('sexual meaning only', key)
+                self.drop('offensive or indelicate meanings only', key)
                 continue
             e.senses = kept
             if not self.attested(e):
@@ -239,13 +252,12 @@ class Generator:
 
     def add_curated(self):
         cur = self.curated
-        for key, (display, clue) in sorted(cur.clues.items()):
-            if key in self.entries:
-                raise CuratedError('clues.tsv: %s has a WordNet entry already' % display)
+        for key, (display, kind, clue) in sorted(cur.clues.items()):
             if not self.scowl.attested(key):
                 raise CuratedError('clues.tsv: %s is not a SCOWL spelling' % display)
             e = Entry(key, 'curated clue')
-            e.display, e.fixed_clue, e.wordtype = display, clue, OTHER
+            e.display, e.fixed_clue = display, clue
+            e.wordtype = 1 << WORD_TYPES.index(kind)
             self.entries[key] = e
         for display, bit, clue in cur.additions:
             key = key_of(display)
@@ -278,11 +290,11 @@ class Generator:
 
     def score(self, e):
         displays = sorted({x.display for x in e.senses}) or [e.display]
-        solid = [d for d in displays if not re.search('[ -]', d)]
+        solid = [d for d in displays if not re.search('[ -]', d) and self.scowl.attested(e.key)]
         tag = sum(x.count for x in e.senses)
         tag_score = min(100.0, 25 * math.log10(1 + tag))
         spread = 1.5 * math.log2(1 + len(e.senses))
-        if solid or not e.senses and not re.search('[ -]', e.display):
+        if solid or len(displays) == 1 and not re.search('[ -]', displays[0]):
             s = 0.7 * self.level_score(e.key) + 0.2 * tag_score + spread
         else:
             parts = [p.upper() for p in re.split('[ -]', displays[0]) if len(p) >= 3] or [e.key]
@@ -317,35 +329,61 @@ class Generator:
         return cache
 
     def clue_for(self, e, sense):
-        """The best clue text of the sense's synset that gives nothing away, with its quality (lower is
-        better): 0 the definition, 1 the definition cut short before a give-away, 2 and 3 the same with
-        a derived word of the answer in it, 4 the name of the wider class ('Farm' for DAIRY).
-        (None, None) when there is none."""
-        found = None
-        for q, check in enumerate(self.giveaways(e.key, sense.display)):
-            for text in self.synset_clues(sense.synset):
-                at = check.first(text)
-                if at is None:
-                    return text, 2 * q
-                shorter = clues.cut_before(text, at) if at > 0 else None
-                if shorter and check.first(shorter) is None and found is None:
-                    found = (shorter, 2 * q + 1)
-            if found:
-                return found
+        """The best clue for a word from one of its meanings that gives nothing away, with its quality
+        (lower is better), or (None, None):
+          0  the definition
+          1  the definition cut short before a give-away
+          2  the meaning's other words ('Vie, contend' for COMPETE)
+          3, 4  the definition, whole or cut, with a derived word of the answer in it
+          5  the opposite ('Opposite of lesser' for GREATER)
+          6  the name of the wider class ('Farm' for DAIRY)"""
+        strict, basic = self.giveaways(e.key, sense.display)
+        s = sense.synset
+        cut = None
+        for text in self.synset_clues(s):
+            at = strict.first(text)
+            if at is None:
+                return text, 0
+            shorter = clues.cut_before(text, at) if at > 0 else None
+            if shorter and strict.first(shorter) is None:
+                cut = cut or shorter
+        if cut:
+            return cut, 1
+        if not sense.display[:1].isupper():
+            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
+            others = [o for o in others if PHRASE.fullmatch(o) and strict.first(o) is None and not o[:1].isupper()][:3]
+            if others:
+                return clues.capitalise(', '.join(others)), 2
+        for text in self.synset_clues(s):
+            at = basic.first(text)
+            if at is None:
+                return text, 3
+            shorter = clues.cut_before(text, at) if at > 0 else None
+            if shorter and basic.first(shorter) is None:
+                cut = cut or shorter
+        if cut:
+            return cut, 4
+        for sym, target, src, tgt in s.pointers:
+            if sym == '!' and src == sense.lemma + 1 and tgt:
+                opposite = clues.to_single_byte(self.wn.synsets[target].lemmas[tgt - 1].replace('_', ' '))
+                text = 'Opposite of ' + opposite
+                if strict.first(text) is None:
+                    return text, 5
         if ' ' in sense.display or '-' in sense.display:
             return None, None
-        for h in sense.synset.targets('@', '@i'):
+        for h in s.targets('@', '@i'):
             lemma = self.wn.synsets[h].lemmas[0].replace('_', ' ')
             text = clues.capitalise(clues.to_single_byte(lemma))
-            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and check.first(text) is None and h not in self.taxa:
-                return text, 4
+            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and strict.first(text) is None and h not in self.taxa:
+                return text, 6
         return None, None
 
     def sense_preference(self, e):
         """Sort key of a word's senses, best first: tagged use in the corpus (a single tag is noise),
         then the part of speech the word is used in most, a plain meaning before an archaic one or a
         name (BARBER the hairdresser before Samuel Barber), a meaning the word heads (it is the synset's
-        first lemma) before one it merely belongs to, then WordNet's own sense order."""
+        first lemma) before one it merely belongs to, a meaning with kinds of its own (the hand tool
+        HAMMER, not the part of a gunlock) before one without, then WordNet's own sense order."""
         common = e.key in self.scowl.lower
         pos_use = {}
         for x in e.senses:
@@ -353,8 +391,9 @@ class Generator:
 
         def pref(x):
             proper = x.display[:1].isupper() and common
+            kinds = min(3, len(x.synset.targets('~', '~i')))
             return (-int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], 'nvar'.index(x.synset.pos),
-                    x.synset.id in self.archaic, proper, x.lemma != 0, x.rank, x.synset.id)
+                    x.synset.id in self.archaic, proper, x.lemma != 0, -kinds, x.rank, x.synset.id)
         return pref
 
     def assign_clues(self, chosen):
