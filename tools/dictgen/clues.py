@@ -99,7 +99,9 @@ def definition_clue(definition, drop_article=True):
             and len(d) + len(label) + 3 <= CLUE_SOFT and len(label) < 30:
         d = '%s (%s)' % (d, label)
     d = d.strip(' ,;:')
-    if len(d) < MIN_CLUE or not re.search('[A-Za-z]{2}', d):
+    if not d[:1].isalnum():
+        d = re.sub(r'^[^A-Za-z0-9\'"]+', '', d)
+    if len(d) < MIN_CLUE or not d[:1].isalnum() or not re.search('[A-Za-z]{2}', d):
         return None
     return capitalise(d)
 

@@ -311,11 +311,12 @@ class Generator:
 
     # -------------------------------------------------------------- clues
 
-    def giveaways(self, key, display):
-        """The strict and the basic give-away finders of one answer (see clues.GiveAway)."""
-        parts = [key_of(p) for p in re.split('[ -]', display)] if re.search('[ -]', display) else []
+    def giveaways(self, e):
+        """The strict and the basic give-away finders of one answer (see clues.GiveAway); the parts of
+        every way of writing it count ('sick bag' as well as 'sickbag')."""
+        parts = sorted({key_of(p) for x in e.senses for p in re.split('[ -]', x.display) if re.search('[ -]', x.display)})
         irregular = lambda w: self.irregular.get(w, ())
-        return clues.GiveAway(key, parts, irregular, strict=True), clues.GiveAway(key, parts, irregular)
+        return clues.GiveAway(e.key, parts, irregular, strict=True), clues.GiveAway(e.key, parts, irregular)
 
     def synset_clues(self, s):
         cache = self.clue_cache.get(s.id)
@@ -337,7 +338,7 @@ class Generator:
           3, 4  the definition, whole or cut, with a derived word of the answer in it
           5  the opposite ('Opposite of lesser' for GREATER)
           6  the name of the wider class ('Farm' for DAIRY)"""
-        strict, basic = self.giveaways(e.key, sense.display)
+        strict, basic = self.giveaways(e)
         s = sense.synset
         cut = None
         for text in self.synset_clues(s):
