@@ -23,8 +23,8 @@ BIT = {name: i for i, name in enumerate(NAMES, start=1)}   # category name -> bi
 # a composer is also a famous person, a flower is also a plant).
 PRIORITY = ["Roman emperors", "Capital cities", "US states", "Countries", "Rivers", "Mountains", "Islands",
             "Water (seas, lakes)", "British Isles geography", "Composers", "Historians", "Authors",
-            "Pop music artists", "Sports personalities", "Movies and movie stars", "Famous people",
-            "Battles", "Significant events", "Novels", "Archaeology", "Boat types", "Flowers",
+            "Pop music artists", "Sports personalities", "Movies and movie stars", "Novels", "Famous people",
+            "Battles", "Significant events", "Archaeology", "Boat types", "Flowers",
             "Gardening terms", "Plants", "Animals", "Drink", "Food", "Clothes", "Anatomy", "Astronomy",
             "Photographic terms", "Computing", "Motoring terms", "Military terms, weapons etc",
             "Architectural terms", "Building terms", "Domestic items", "Art", "Business terms",
@@ -101,7 +101,7 @@ def build(wn):
     c["Animals"] = r.lex('noun.animal')
     c["Archaeology"] = r.domain('archeology', 'archaeology') | wn.closure(sorted(r.gloss(
         r'archaeolog|archeolog|megalith|prehistoric|stone age|bronze age|iron age|paleolithic|mesolithic|neolithic|'
-        r'ancient (?:egypt|greek|rome|roman|city|ruin)|burial mound|hieroglyph',
+        r'burial mound|hieroglyph',
         ('noun.artifact', 'noun.time', 'noun.location', 'noun.cognition', 'noun.group', 'noun.act'))), ('~',))
     c["Architectural terms"] = r.domain('architecture') | r.kinds(
         2734423,   # architectural_ornament

@@ -7,7 +7,8 @@ whitelist.tsv   WORD, words of the gloss: an innocent word kept although WordNet
 clues.tsv       WORD, word type (other, noun, proper, abbrev), clue: team-written clues for common words
                 WordNet has no entry for or cannot clue without giving the answer away; the team's
                 clue replaces WordNet's
-additions.tsv   Display text, category, clue: team-written entries for thin categories
+additions.tsv   Display text, category, clue: team-written entries for thin categories (an entry
+                replaces a WordNet word of the same letters)
 assign.tsv      Display text, category, words of the gloss: puts the WordNet meaning whose gloss holds
                 those words (it then supplies the clue) into the category
 """

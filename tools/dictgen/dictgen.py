@@ -261,20 +261,30 @@ class Generator:
             self.entries[key] = e
         for display, bit, clue in cur.additions:
             key = key_of(display)
-            if key in self.entries:
-                raise CuratedError('additions.tsv: %s is in the dictionary already; put it in assign.tsv' % display)
             e = Entry(key, 'curated addition')
             e.display, e.fixed_clue, e.category = display, clue, bit
             e.wordtype = PROPER if display[0].isupper() else NOUN
             e.forced = (bit, None)
             self.entries[key] = e
+        errors = []
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.fixed_clue:
+                parts = [key_of(p) for p in re.split('[ -]', e.display)] if re.search('[ -]', e.display) else []
+                check = clues.GiveAway(key, parts, lambda w: self.irregular.get(w, ()))
+                if check.first(e.fixed_clue) is not None or not e.fixed_clue[:1].isupper():
+                    errors.append('%s: the clue of %s gives it away or lacks a capital: %r'
+                                  % (e.source, e.display, e.fixed_clue))
         for display, bit, hint, line in cur.assign:
             e = self.entries.get(key_of(display))
             if e is None or e.source != 'wordnet':
-                raise CuratedError('assign.tsv:%d: %s is not a WordNet entry of the dictionary' % (line, display))
-            if not any(hint.lower() in x.synset.gloss.lower() for x in e.senses):
-                raise CuratedError('assign.tsv:%d: no meaning of %s has %r in its gloss' % (line, display, hint))
-            e.forced = (bit, hint.lower())
+                errors.append('assign.tsv:%d: %s is not a WordNet entry of the dictionary' % (line, display))
+            elif not any(hint.lower() in x.synset.gloss.lower() for x in e.senses):
+                errors.append('assign.tsv:%d: no meaning of %s has %r in its gloss' % (line, display, hint))
+            else:
+                e.forced = (bit, hint.lower())
+        if errors:
+            raise CuratedError('\n'.join(errors))
 
     # -------------------------------------------------------------- commonness
 
