@@ -1,0 +1,47 @@
+// Writing a fill's words into the grid, with the slot references, word ends and colours.
+#include "core/grid/fill_writer.h"
+
+namespace qm {
+
+void WriteFillToGrid(Crossword& xw, FillSourceKind source)
+{
+    Grid& g = xw.Squares;
+    const int n = g.Size();
+    const bool dictionary = UsesDictionary(source);
+    if (!dictionary)
+        for (int c = 1; c <= n; ++c)
+            for (int r = 1; r <= n; ++r) g(c, r).WrdCnt = 0;
+    for (int k = 1; k <= xw.WordSlotCount; ++k) {
+        const WordSlot& s = xw.Slot(k);
+        const int len = static_cast<int>(s.WordTxt.size());
+        for (int i = 1; i <= len; ++i) {
+            GridCell& cell = xw.SquareOf(s, i);
+            cell.Letter = s.WordTxt[static_cast<std::size_t>(i - 1)];
+            if (!dictionary) ++cell.WrdCnt;
+        }
+        if (!dictionary) {
+            const int afterCol = s.Dir ? s.Col + len : s.Col;
+            const int afterRow = s.Dir ? s.Row : s.Row + len;
+            if (g.Inside(afterCol, afterRow)) g(afterCol, afterRow).Letter = '#';
+            const bool startsAtEdge = s.Dir ? s.Col <= 1 : s.Row <= 1;
+            if (!startsAtEdge) (s.Dir ? g(s.Col - 1, s.Row) : g(s.Col, s.Row - 1)).Letter = '#';
+        }
+    }
+    for (int c = 1; c <= n; ++c)
+        for (int r = 1; r <= n; ++r) g(c, r).SlotRef = 0;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int k = 1; k <= xw.WordSlotCount; ++k) {
+            const WordSlot& s = xw.Slot(k);
+            if (s.Dir != (pass == 1)) continue;
+            for (int i = 1; i <= static_cast<int>(s.WordTxt.size()); ++i) xw.SquareOf(s, i).SlotRef = s.Dir ? k : -k;
+        }
+    if (dictionary)
+        for (int k = 1; k <= xw.WordSlotCount; ++k) {
+            const WordSlot& s = xw.Slot(k);
+            if (s.FromDict)
+                ColourSlot(xw, k, ColourWindow);
+        }
+    if (source == FillSourceKind::Hybrid) HighlightImportedWords(xw);
+}
+
+}  // namespace qm

@@ -1,0 +1,42 @@
+// QuillmereState: everything the program holds for its whole run, owned by the main window (or the CLI).
+#pragma once
+
+#include "core/clues/clue_store.h"
+#include "core/grid/fill_source.h"
+#include "core/grid/grid.h"
+#include "core/symmetric/fill_store.h"
+#include "core/util/date.h"
+#include "core/util/lcg.h"
+#include "core/words/categories.h"
+#include "core/words/dictionary.h"
+#include "core/words/imported_list.h"
+
+#include <cstdint>
+#include <string>
+
+namespace qm {
+
+/// The one state of the program: the word stores, the crossword on display, the fill stores and the
+/// process-wide values. Operations are free functions over its parts; the window reads controls,
+/// calls them, and refreshes controls.
+struct QuillmereState {
+    FillSourceKind FillSource = FillSourceKind::None;
+    std::uint8_t ImportedFillShown = 0;       ///< 1 generated freeform fills shown, 2 a loaded file
+    std::string CurrentFileName = "untitled";  ///< name (no folder) of the crossword file
+    Date CrosswordDate = Today();              ///< printed on the outputs
+    bool PrinterAvailable = true;              ///< printing to PDF always counts as a printer
+    bool DictSelectionDirty = true;            ///< the selection must be recomputed before a run
+    bool LoadedFromFile = false;               ///< the crossword on display came from a file
+    bool Running = false;                      ///< cleared by Stop; tested between attempts
+    bool RunActive = false;                    ///< a run of fills is in progress
+
+    Lcg Random;
+    Dictionary Dict;
+    WordBitPatterns BitPatterns{};
+    ImportedList Imported;
+    ClueList Clues = ClueList(1);
+    Crossword Xw;
+    FillStore Fills;
+};
+
+}  // namespace qm

@@ -1,0 +1,54 @@
+// RecordingDialogs: answers the window's questions from a script and records every message, for tests.
+#pragma once
+
+#include "ui/user_dialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace qm::uitest {
+
+class RecordingDialogs : public ui::UserDialogs {
+public:
+    struct Log {
+        QStringList Messages;          ///< every message and question, in order, prefixed by its kind
+        std::deque<bool> Answers;      ///< answers to the next questions (default: Yes)
+        std::deque<QString> Files;     ///< files to choose in the next file dialogs (default: cancel)
+    };
+
+    explicit RecordingDialogs(Log& log) : log_(log) {}
+
+    void Information(QWidget*, const QString& text) override { log_.Messages << "info: " + text; }
+    void Warning(QWidget*, const QString& text) override { log_.Messages << "warning: " + text; }
+    void Error(QWidget*, const QString& text) override { log_.Messages << "error: " + text; }
+    bool AskYesNo(QWidget*, const QString& text, bool) override { return Answer("ask: " + text); }
+    bool AskYesCancel(QWidget*, const QString& text) override { return Answer("ask: " + text); }
+    QString ChooseOpenFile(QWidget*, const QString&, const QString&) override { return NextFile(); }
+    QString ChooseSaveFile(QWidget*, const QString& proposed, const QString&, const QString&) override
+    {
+        log_.Messages << "save as: " + proposed;
+        return NextFile();
+    }
+
+private:
+    bool Answer(const QString& text)
+    {
+        log_.Messages << text;
+        if (log_.Answers.empty()) return true;
+        const bool a = log_.Answers.front();
+        log_.Answers.pop_front();
+        return a;
+    }
+    QString NextFile()
+    {
+        if (log_.Files.empty()) return {};
+        QString f = log_.Files.front();
+        log_.Files.pop_front();
+        return f;
+    }
+
+    Log& log_;
+};
+
+}  // namespace qm::uitest

@@ -1,0 +1,50 @@
+// The real message boxes and file dialogs behind UserDialogs.
+#include "ui/user_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace qm::ui {
+
+namespace {
+const QString Caption = QStringLiteral("Quillmere");
+}
+
+void StandardDialogs::Information(QWidget* parent, const QString& text) { QMessageBox::information(parent, Caption, text); }
+void StandardDialogs::Warning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, Caption, text); }
+void StandardDialogs::Error(QWidget* parent, const QString& text) { QMessageBox::critical(parent, Caption, text); }
+
+bool StandardDialogs::AskYesNo(QWidget* parent, const QString& text, bool warning)
+{
+    const auto buttons = QMessageBox::Yes | QMessageBox::No;
+    const auto answer = warning ? QMessageBox::warning(parent, Caption, text, buttons, QMessageBox::No)
+                                : QMessageBox::information(parent, Caption, text, buttons, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+bool StandardDialogs::AskYesCancel(QWidget* parent, const QString& text)
+{
+    return QMessageBox::information(parent, Caption, text, QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel) ==
+           QMessageBox::Yes;
+}
+
+QString StandardDialogs::ChooseOpenFile(QWidget* parent, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, Caption, folder, filter);
+}
+
+QString StandardDialogs::ChooseSaveFile(QWidget* parent, const QString& proposed, const QString& filter,
+                                        const QString& defaultSuffix)
+{
+    QFileDialog dialog(parent, Caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // The program asks its own overwrite question where it has one.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace qm::ui
