@@ -14,7 +14,7 @@ from collections import Counter
 
 MAX_PER_LENGTH = 9150
 MAX_CLUE_LINES = 65535
-CLUE_SOFT, CLUE_HARD = 105, 200
+CLUE_SOFT = 105   # the generator cuts longer definitions at a word boundary
 MIN_CATEGORY = 30
 THEMES = {2: 'Animals', 3: 'Archaeology', 23: 'Food', 24: 'Gardening terms'}
 MIN_THEME = 150
@@ -55,10 +55,10 @@ def load_irregular():
 def forms(word, irregular):
     """The word and its plain inflections (and what it may be an inflection of)."""
     out = {word}
-    for suffix in ('S', 'ES', 'D', 'ED', 'ING', 'ER', 'ERS', 'EST'):
+    for suffix in ('S', 'ES', 'ED', 'ING', 'ER', 'ERS', 'EST'):
         out.add(word + suffix)
     if word.endswith('E'):
-        out.add(word[:-1] + 'ING')
+        out.update((word + 'D', word[:-1] + 'ING'))
     if word.endswith('Y'):
         out.update(word[:-1] + s for s in ('IES', 'IED', 'IER', 'IEST'))
     if len(word) >= 3 and word[-1] not in 'AEIOUWXY' and word[-2] in 'AEIOU':
@@ -76,7 +76,6 @@ def gives_away(text, display, clue, irregular):
     banned = forms(text, irregular)
     for p in parts:
         banned |= forms(p, irregular)
-    whole = forms(text, irregular)
     tokens = [(m.group().upper(), m.start(), m.end()) for m in re.finditer('[A-Za-z]+', clue)]
     for i, (t, _, _) in enumerate(tokens):
         if t in banned:
@@ -86,7 +85,7 @@ def gives_away(text, display, clue, irregular):
             if clue[tokens[j - 1][2]:tokens[j][1]] not in (' ', '-'):
                 break
             joined += tokens[j][0]
-            if joined in whole:
+            if joined in banned:
                 return clue[tokens[i][1]:tokens[j][2]]
     return None
 
@@ -111,8 +110,8 @@ def main(out):
     if len(lines) > MAX_CLUE_LINES:
         fail('%d clue lines, more than %d' % (len(lines), MAX_CLUE_LINES))
     for n, c in enumerate(lines[1:], start=1):
-        if len(c) > CLUE_HARD:
-            fail('clue line %d longer than %d characters' % (n, CLUE_HARD))
+        if len(c) > CLUE_SOFT:
+            fail('clue line %d longer than %d characters' % (n, CLUE_SOFT))
         if not c[:1].isupper() and not c[:1].isdigit():
             fail('clue line %d does not start with a capital: %r' % (n, c))
         if c != c.strip() or '  ' in c:
@@ -184,8 +183,8 @@ def main(out):
 
     print('words: %d' % rows)
     print('words per length: ' + ', '.join('%d:%d' % kv for kv in sorted(per_len.items())))
-    print('clue lines: %d (unused %d, longer than %d: %d)' % (len(lines), unused, CLUE_SOFT,
-                                                            sum(len(c) > CLUE_SOFT for c in lines)))
+    print('clue lines: %d (unused %d, mean length %.1f)' % (len(lines), unused,
+                                                         sum(map(len, lines)) / max(1, len(lines) - 1)))
     print('words per category: ' + ', '.join('%d:%d' % kv for kv in sorted(per_cat.items())))
     print('rarity bands: ' + ', '.join('%d:%d' % kv for kv in sorted(bands.items())))
     print('themes: ' + ', '.join('%s %d' % (name, len(theme_words[b])) for b, name in THEMES.items()))

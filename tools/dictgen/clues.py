@@ -77,12 +77,17 @@ def capitalise(text):
     return text[:1].upper() + text[1:]
 
 
-def definition_clue(definition, drop_article=True):
+def british_spelling(text, british):
+    """The text with each word respelt by british (a word -> word function)."""
+    return re.sub(r'[A-Za-z]+', lambda m: british(m.group()), text)
+
+
+def definition_clue(definition, drop_article=True, respell=lambda word: word):
     """A crossword-style clue from a WordNet definition, or None when nothing usable is left.
 
     The first clause is kept; a leading subject label such as '(Greek mythology)' moves to the end;
     asides in parentheses go when the clue is long; a leading article goes for nouns."""
-    d = to_single_byte(first_clause(definition)).strip()
+    d = british_spelling(to_single_byte(first_clause(definition)).strip(), respell)
     head, colon, _ = d.partition(': ')
     if colon and len(head) >= 8:
         d = head
@@ -175,7 +180,7 @@ def inflections(word, irregular=()):
 class GiveAway:
     """Finds a clue's give-aways for one answer: the answer, an inflection of it, or (for a phrase)
     any of its parts of three or more letters, also when written as several words ('ice cream',
-    'ice-cream' for ICECREAM).
+    'ice-cream' for ICECREAM, 'razor fish' for the part RAZORFISH of PEARLY RAZORFISH).
 
     strict also catches derived words: a clue word that starts with the answer ('amendments' for
     AMEND) or a long piece of the answer ('opportune' for INOPPORTUNE)."""
@@ -190,12 +195,15 @@ class GiveAway:
                 self.single |= inflections(p, irregular(p))
                 if len(p) >= 4:
                     self.stems.append(p)
-        self.longest = max(len(f) for f in self.whole)
+        self.longest = max(len(f) for f in self.single)
         self.strict = strict
 
     def _derived(self, t):
         if any(t.startswith(s) for s in self.stems):
             return True
+        stem = t[:-1] if t.endswith('S') and len(t) > 4 else t
+        if len(stem) >= 4 and 2 * len(stem) >= len(self.key) and (self.key.startswith(stem) or self.key.endswith(stem)):
+            return True       # CLOUD(S) in a clue for CLOUDLESS
         shared = len(os.path.commonprefix([t, self.key]))
         if shared >= 5 and shared >= len(self.key) - 3 and shared >= len(t) - 3:
             return True       # IRREVOCABLE in a clue for IRREVOCABLY
@@ -214,6 +222,6 @@ class GiveAway:
                 acc += toks[j][2]
                 if len(acc) > self.longest:
                     break
-                if acc in self.whole:
+                if acc in self.single:
                     return a
         return None

@@ -333,7 +333,7 @@ class Generator:
         if cache is None:
             d = s.definition()
             texts = []
-            t = clues.definition_clue(d, drop_article=s.pos == 'n')
+            t = clues.definition_clue(d, drop_article=s.pos == 'n', respell=self.scowl.british)
             if t:
                 texts.append(t)
             cache = self.clue_cache[s.id] = texts

@@ -63,3 +63,25 @@ class Scowl:
 
     def attested(self, key):
         return key in self.level or key in self.us_level or key in self.variant_level
+
+    def british(self, word):
+        """The British spelling of an American-only spelling ('color' -> 'colour', 'traveled' ->
+        'travelled'), found by trying the usual changes against the British lists; else the word."""
+        key = word.upper()
+        if not self.is_us_only(key):
+            return word
+        w = word.lower()
+        candidates = []
+        for i in range(len(w)):
+            for old, new in (('or', 'our'), ('iz', 'is'), ('yz', 'ys'), ('og', 'ogue'), ('ense', 'ence'),
+                             ('e', 'ae'), ('e', 'oe'), ('ow', 'ough'), ('old', 'ould'), ('ay', 'ey')):
+                if w.startswith(old, i):
+                    candidates.append(w[:i] + new + w[i + len(old):])
+        for end, new in (('er', 're'), ('ers', 'res'), ('ered', 'red'), ('led', 'lled'), ('ling', 'lling'),
+                         ('ler', 'ller'), ('lers', 'llers')):
+            if w.endswith(end):
+                candidates.append(w[:len(w) - len(end)] + new)
+        for c in candidates:
+            if c.upper() in self.level and not self.is_us_only(c.upper()):
+                return c if word.islower() else (c.capitalize() if word[:1].isupper() and word[1:].islower() else word)
+        return word
