@@ -124,7 +124,8 @@ def _lone_word_ok(text):
 
 _RELATIVE = re.compile(r'\s(?:that|which|who|whom|whose|where|when)\s')
 _VAGUE = {'cause', 'instance', 'condition', 'form', 'one', 'ones', 'something', 'anything', 'manner', 'way', 'means', 'use',
-          'variety', 'species', 'genus', 'member', 'branch', 'level', 'side', 'surface', 'edge', 'end'}
+          'variety', 'species', 'genus', 'member', 'branch', 'level', 'side', 'surface', 'edge', 'end',
+          'abbreviation', 'term', 'terms', 'name', 'word', 'expression', 'synonym', 'slang'}
 
 
 def cut_before(clue, start):

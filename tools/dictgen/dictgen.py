@@ -390,21 +390,30 @@ class Generator:
         return None, None
 
     def sense_preference(self, e):
-        """Sort key of a word's senses, best first: tagged use in the corpus (a single tag is noise),
-        then the part of speech the word is used in most, a plain meaning before an archaic one or a
-        name (BARBER the hairdresser before Samuel Barber), a meaning the word heads (it is the synset's
-        first lemma) before one it merely belongs to, a meaning with kinds of its own (the hand tool
-        HAMMER, not the part of a gunlock) before one without, then WordNet's own sense order."""
-        common = e.key in self.scowl.lower
-        pos_use = {}
+        """Sort key of a word's senses, best first: a meaning spelt the British way (TIRE is to weary,
+        the wheel's hoop being a 'tyre'); tagged use in the corpus (a single tag is noise); the part of
+        speech the word is used in most, or has most meanings in; a meaning the word heads (it is the
+        synset's first lemma) before one it merely belongs to; a plain meaning before an archaic one or
+        a name (BARBER the hairdresser before Samuel Barber); a meaning with kinds of its own (the hand
+        tool HAMMER, not the part of a gunlock) before one without; then WordNet's own sense order."""
+        sc = self.scowl
+        common = e.key in sc.lower
+        pos_use, pos_senses = {}, {}
         for x in e.senses:
             pos_use[x.synset.pos] = pos_use.get(x.synset.pos, 0) + x.count
+            pos_senses[x.synset.pos] = pos_senses.get(x.synset.pos, 0) + 1
+
+        def american(x):
+            """The meaning has a British-only spelling of its own (TIRE the wheel's hoop: 'tyre')."""
+            return e.key not in sc.british_only and any(
+                k != e.key and k in sc.british_only for k in (key_of(l) for l in x.synset.lemmas if '_' not in l))
 
         def pref(x):
             proper = x.display[:1].isupper() and common
             kinds = min(3, len(x.synset.targets('~', '~i')))
-            return (-int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], 'nvar'.index(x.synset.pos),
-                    x.synset.id in self.archaic, proper, x.lemma != 0, -kinds, x.rank, x.synset.id)
+            return (american(x), -int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
+                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, proper, -kinds, x.rank,
+                    x.synset.id)
         return pref
 
     def assign_clues(self, chosen):

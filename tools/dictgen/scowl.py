@@ -28,7 +28,10 @@ class Scowl:
         self.us_level = {}     # KEY -> lowest level among the American lists
         self.variant_level = {}  # KEY -> lowest level among the less-preferred variant lists
         self.abbrev = set()    # KEYs listed only as abbreviations
+        self._british = {}     # memo of british()
         self.lower = set()     # KEYs seen written in lower case (a common word, not only a name)
+        self.british_only = set()  # KEYs of the British lists that the lists for everyone lack ('tyre')
+        everyone = set()
         listed_as_word = set()
         for name in sorted(os.listdir(directory)):
             m = _NAME.match(name)
@@ -45,6 +48,10 @@ class Scowl:
                     key = word.upper()
                     if level < target.get(key, ABSENT):
                         target[key] = level
+                    if kind == 'words' and variant == 'english':
+                        everyone.add(key)
+                    elif kind == 'words' and variant == 'british':
+                        self.british_only.add(key)
                     if target is self.level:
                         if kind == 'abbreviations':
                             self.abbrev.add(key)
@@ -53,6 +60,7 @@ class Scowl:
                         if word.islower():
                             self.lower.add(key)
         self.abbrev -= listed_as_word
+        self.british_only -= everyone
 
     def of(self, key):
         """Level of a spelling: English/British first, then a less-preferred variant, else ABSENT."""
@@ -65,23 +73,43 @@ class Scowl:
         return key in self.level or key in self.us_level or key in self.variant_level
 
     def british(self, word):
-        """The British spelling of an American-only spelling ('color' -> 'colour', 'traveled' ->
-        'travelled'), found by trying the usual changes against the British lists; else the word."""
-        key = word.upper()
-        if not self.is_us_only(key):
+        """The British spelling of an American-only spelling ('color' -> 'colour', 'maneuver' ->
+        'manoeuvre'): the commonest British spelling reached by one or two of the usual changes; else
+        the word."""
+        if not self.is_us_only(word.upper()):
             return word
-        w = word.lower()
-        candidates = []
-        for i in range(len(w)):
-            for old, new in (('or', 'our'), ('iz', 'is'), ('yz', 'ys'), ('og', 'ogue'), ('ense', 'ence'),
-                             ('e', 'ae'), ('e', 'oe'), ('ow', 'ough'), ('old', 'ould'), ('ay', 'ey')):
-                if w.startswith(old, i):
-                    candidates.append(w[:i] + new + w[i + len(old):])
-        for end, new in (('er', 're'), ('ers', 'res'), ('ered', 'red'), ('led', 'lled'), ('ling', 'lling'),
-                         ('ler', 'ller'), ('lers', 'llers')):
-            if w.endswith(end):
-                candidates.append(w[:len(w) - len(end)] + new)
-        for c in candidates:
-            if c.upper() in self.level and not self.is_us_only(c.upper()):
-                return c if word.islower() else (c.capitalize() if word[:1].isupper() and word[1:].islower() else word)
-        return word
+        if word not in self._british:
+            self._british[word] = self._respell(word)
+        return self._british[word]
+
+    def _respell(self, word):
+        found = [(self.level[c.upper()], c) for c in sorted(_respellings(word.lower(), 2))
+                 if c.upper() in self.level and not self.is_us_only(c.upper())]
+        if not found:
+            return word
+        best = min(found)[1]
+        if word.isupper():
+            return best.upper()
+        return best.capitalize() if word[:1].isupper() else best
+
+
+_CHANGES = (('or', 'our'), ('iz', 'is'), ('yz', 'ys'), ('og', 'ogue'), ('ense', 'ence'), ('e', 'ae'),
+            ('e', 'oe'), ('ow', 'ough'), ('old', 'ould'), ('ay', 'ey'))
+_ENDINGS = (('er', 're'), ('ers', 'res'), ('ered', 'red'), ('led', 'lled'), ('ling', 'lling'), ('ler', 'ller'),
+            ('lers', 'llers'))
+
+
+def _respellings(w, depth):
+    """Spellings of w after up to depth of the usual American-to-British changes."""
+    out = set()
+    for i in range(len(w)):
+        for old, new in _CHANGES:
+            if w.startswith(old, i):
+                out.add(w[:i] + new + w[i + len(old):])
+    for end, new in _ENDINGS:
+        if w.endswith(end):
+            out.add(w[:len(w) - len(end)] + new)
+    if depth > 1:
+        for c in sorted(out):
+            out |= _respellings(c, depth - 1)
+    return out
