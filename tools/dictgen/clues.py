@@ -106,6 +106,8 @@ def definition_clue(definition, drop_article=True, respell=lambda word: word):
     d = d.strip(' ,;:')
     if not d[:1].isalnum():
         d = re.sub(r'^[^A-Za-z0-9\'"]+', '', d)
+    if re.match(r'(?:of|for|in|on|as|with) \S+(?: \S+){0,2}$', d, re.I):
+        return None       # only a qualifier such as '(of legislation)' is left
     if len(d) < MIN_CLUE or not d[:1].isalnum() or not re.search('[A-Za-z]{2}', d):
         return None
     return capitalise(d)
@@ -146,7 +148,7 @@ def cut_before(clue, start):
     words = head.split(' ')
     if words[-1].lower() in GENERIC | _VAGUE or 1 < len(words) < 2 + sum(w.lower() in _DANGLING for w in words):
         return None
-    if ' ' in head and len(head) >= 8 or ' ' not in head and _lone_word_ok(head):
+    if ' ' in head and len(head) >= 10 or ' ' not in head and _lone_word_ok(head):
         return capitalise(head)
     return None
 

@@ -298,6 +298,18 @@ class Generator:
             return 0
         return 0
 
+    def inflects_another_lemma(self, key):
+        """Whether the word is also an inflection of another WordNet word (STOPS of STOP, DRIED of DRY)."""
+        bases = set(self.irregular.get(key, ()))
+        for suffix, repl in (('S', ''), ('ES', ''), ('IES', 'Y'), ('ED', ''), ('ED', 'E'), ('IED', 'Y'),
+                             ('ING', ''), ('ING', 'E'), ('ER', ''), ('EST', '')):
+            if key.endswith(suffix) and len(key) - len(suffix) >= 2:
+                base = key[:len(key) - len(suffix)] + repl
+                bases.add(base)
+                if len(base) > 2 and base[-1] == base[-2]:
+                    bases.add(base[:-1])       # STOPPED, STOPPING
+        return any((b.lower(), pos) in self.wn.index for b in bases if b != key for pos in 'nvar')
+
     def score(self, e):
         displays = sorted({x.display for x in e.senses}) or [e.display]
         solid = [d for d in displays if not re.search('[ -]', d) and self.scowl.attested(e.key)]
@@ -305,12 +317,18 @@ class Generator:
         tag_score = min(100.0, 25 * math.log10(1 + tag))
         spread = 1.5 * math.log2(1 + len(e.senses))
         if solid or len(displays) == 1 and not re.search('[ -]', displays[0]):
-            s = 0.7 * self.level_score(e.key) + 0.2 * tag_score + spread
+            level = self.level_score(e.key)
+            if tag < 5 and self.inflects_another_lemma(e.key):
+                level = min(level, LEVEL_SCORE[60])   # SCOWL ranks STOPS as the verb form, not the card game
+            if all(x.display[:1].isupper() for x in e.senses):
+                level = min(level, LEVEL_SCORE[60])   # a name's level counts every bearer of the name
+            s = 0.7 * level + 0.2 * tag_score + spread
         else:
             parts = [p.upper() for p in re.split('[ -]', displays[0]) if len(p) >= 3] or [e.key]
             levels = [self.level_score(p) for p in parts]
-            s = 0.45 * min(levels) + 0.2 * sum(levels) / len(levels) + 0.25 * tag_score + spread \
-                - {1: 0, 2: 0, 3: 6}.get(len(parts), 12)
+            # a phrase is far rarer than its parts: only SemCor tags of the phrase itself lift it
+            s = 0.45 * min(levels) + 0.15 * sum(levels) / len(levels) + 0.4 * tag_score + spread - 15 \
+                - 5 * max(0, len(parts) - 2)
         if e.senses and all(x.synset.id in self.archaic for x in e.senses):
             s -= 15
         if self.scowl.is_us_only(e.key):
@@ -395,7 +413,8 @@ class Generator:
         speech the word is used in most, or has most meanings in; a meaning the word heads (it is the
         synset's first lemma) before one it merely belongs to; a plain meaning before an archaic one or
         a name (BARBER the hairdresser before Samuel Barber); a meaning with kinds of its own (the hand
-        tool HAMMER, not the part of a gunlock) before one without; then WordNet's own sense order."""
+        tool HAMMER, not the part of a gunlock) before one without; a meaning with more names and links
+        (CAIRO in Egypt, not in Illinois); then WordNet's own sense order."""
         sc = self.scowl
         common = e.key in sc.lower
         pos_use, pos_senses = {}, {}
@@ -411,8 +430,9 @@ class Generator:
         def pref(x):
             proper = x.display[:1].isupper() and common
             kinds = min(3, len(x.synset.targets('~', '~i')))
+            links = min(12, len(x.synset.lemmas) + len(x.synset.pointers))
             return (american(x), -int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
-                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, proper, -kinds, x.rank,
+                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, proper, -kinds, -links, x.rank,
                     x.synset.id)
         return pref
 
