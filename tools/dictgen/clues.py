@@ -30,12 +30,16 @@ def to_single_byte(text):
     """Plain ASCII rendering of a gloss: WordNet's `quoted' style becomes 'quoted', accents go."""
     text = re.sub(r"``|''", '"', text)
     text = text.replace('`', "'")
-    text = ''.join(c for c in unicodedata.normalize('NFKD', text) if not unicodedata.combining(c))
-    return text.encode('ascii', 'replace').decode('ascii')
+    if not text.isascii():
+        text = ''.join(c for c in unicodedata.normalize('NFKD', text) if not unicodedata.combining(c))
+        text = text.encode('ascii', 'replace').decode('ascii')
+    return text
 
 
 def first_clause(definition):
     """The definition up to its first ';' outside parentheses."""
+    if ';' not in definition:
+        return definition
     depth = 0
     for i, ch in enumerate(definition):
         depth += (ch == '(') - (ch == ')')
@@ -180,15 +184,27 @@ def inflections(word, irregular=()):
     return out
 
 
+_TOKENS = {}   # clue text -> its words: (start, end, upper-case letters, joined to the next by ' ' or '-')
+
+
+def _tokens(clue):
+    toks = _TOKENS.get(clue)
+    if toks is None:
+        found = [(m.start(), m.end(), m.group().upper()) for m in _TOKEN.finditer(clue)]
+        toks = _TOKENS[clue] = [(a, b, t, i + 1 < len(found) and clue[b:found[i + 1][0]] in (' ', '-'))
+                                for i, (a, b, t) in enumerate(found)]
+    return toks
+
+
 class GiveAway:
     """Finds a clue's give-aways for one answer: the answer, an inflection of it, or (for a phrase)
     any of its parts of three or more letters, also when written as several words ('ice cream',
     'ice-cream' for ICECREAM, 'razor fish' for the part RAZORFISH of PEARLY RAZORFISH).
 
-    strict also catches derived words: a clue word that starts with the answer ('amendments' for
-    AMEND) or a long piece of the answer ('opportune' for INOPPORTUNE)."""
+    A strict search also catches derived words: a clue word that starts with the answer ('amendments'
+    for AMEND) or a long piece of the answer ('opportune' for INOPPORTUNE)."""
 
-    def __init__(self, key, parts, irregular=lambda w: (), strict=False):
+    def __init__(self, key, parts, irregular=lambda w: ()):
         self.key = key
         self.whole = inflections(key, irregular(key))
         self.single = set(self.whole)
@@ -198,10 +214,12 @@ class GiveAway:
                 self.single |= inflections(p, irregular(p))
                 if len(p) >= 4:
                     self.stems.append(p)
+        self.heads = {s[:3] for s in self.stems} | {key[:3]}
         self.longest = max(len(f) for f in self.single)
-        self.strict = strict
 
     def _derived(self, t):
+        if len(t) < 4 or t[:3] not in self.heads and t[:-1] not in self.key:
+            return False      # shares no beginning with the answer and is no piece of it
         if any(t.startswith(s) for s in self.stems):
             return True
         stem = t[:-1] if t.endswith('S') and len(t) > 4 else t
@@ -212,19 +230,20 @@ class GiveAway:
             return True       # IRREVOCABLE in a clue for IRREVOCABLY
         return len(t) >= 5 and 2 * len(t) >= len(self.key) and t in self.key
 
-    def first(self, clue):
+    def first(self, clue, strict=False):
         """Character position where the first give-away starts, or None."""
-        toks = [(m.start(), m.end(), m.group().upper()) for m in _TOKEN.finditer(clue)]
-        for i, (a, _, t) in enumerate(toks):
-            if t in self.single or self.strict and self._derived(t):
+        toks = _tokens(clue)
+        for i, (a, _, t, joined) in enumerate(toks):
+            if t in self.single or strict and self._derived(t):
                 return a
             acc = t
-            for j in range(i + 1, min(i + 5, len(toks))):
-                if clue[toks[j - 1][1]:toks[j][0]] not in (' ', '-'):
-                    break
+            j = i
+            while joined and j < i + 4:
+                j += 1
                 acc += toks[j][2]
                 if len(acc) > self.longest:
                     break
                 if acc in self.single:
                     return a
+                joined = toks[j][3]
         return None

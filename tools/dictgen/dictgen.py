@@ -116,6 +116,7 @@ class Generator:
         self.curated = Curated()
         self.stats = {'dropped': {}}
         self.dropped = []   # (KEY, reason) of every candidate left out
+        self.british_cache = {}
         self.irregular = {}
         for (pos, form), bases in sorted(self.wn.exceptions.items()):
             for b in bases:
@@ -339,12 +340,11 @@ class Generator:
 
     # -------------------------------------------------------------- clues
 
-    def giveaways(self, e):
-        """The strict and the basic give-away finders of one answer (see clues.GiveAway); the parts of
-        every way of writing it count ('sick bag' as well as 'sickbag')."""
+    def giveaway(self, e):
+        """The give-away finder of one answer (see clues.GiveAway); the parts of every way of writing
+        it count ('sick bag' as well as 'sickbag')."""
         parts = sorted({key_of(p) for x in e.senses for p in re.split('[ -]', x.display) if re.search('[ -]', x.display)})
-        irregular = lambda w: self.irregular.get(w, ())
-        return clues.GiveAway(e.key, parts, irregular, strict=True), clues.GiveAway(e.key, parts, irregular)
+        return clues.GiveAway(e.key, parts, lambda w: self.irregular.get(w, ()))
 
     def synset_clues(self, s):
         cache = self.clue_cache.get(s.id)
@@ -357,7 +357,7 @@ class Generator:
             cache = self.clue_cache[s.id] = texts
         return cache
 
-    def clue_for(self, e, sense):
+    def clue_for(self, e, sense, check):
         """The best clue for a word from one of its meanings that gives nothing away, with its quality
         (lower is better), or (None, None):
           0  the definition
@@ -365,30 +365,30 @@ class Generator:
           2  the meaning's other words ('Vie, contend' for COMPETE)
           3, 4  the definition, whole or cut, with a derived word of the answer in it
           5  the opposite ('Opposite of lesser' for GREATER)
-          6  the name of the wider class ('Farm' for DAIRY)"""
-        strict, basic = self.giveaways(e)
+          6  the name of the wider class ('Farm' for DAIRY)
+        check is the word's give-away finder."""
         s = sense.synset
         cut = None
         for text in self.synset_clues(s):
-            at = strict.first(text)
+            at = check.first(text, strict=True)
             if at is None:
                 return text, 0
             shorter = clues.cut_before(text, at) if at > 0 else None
-            if shorter and strict.first(shorter) is None:
+            if shorter and check.first(shorter, strict=True) is None:
                 cut = cut or shorter
         if cut:
             return cut, 1
         if not sense.display[:1].isupper():
             others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
-            others = [o for o in others if PHRASE.fullmatch(o) and strict.first(o) is None and not o[:1].isupper()][:3]
+            others = [o for o in others if PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()][:3]
             if others:
                 return clues.capitalise(', '.join(others)), 2
         for text in self.synset_clues(s):
-            at = basic.first(text)
+            at = check.first(text)
             if at is None:
                 return text, 3
             shorter = clues.cut_before(text, at) if at > 0 else None
-            if shorter and basic.first(shorter) is None:
+            if shorter and check.first(shorter) is None:
                 cut = cut or shorter
         if cut:
             return cut, 4
@@ -396,16 +396,24 @@ class Generator:
             if sym == '!' and src == sense.lemma + 1 and tgt:
                 opposite = clues.to_single_byte(self.wn.synsets[target].lemmas[tgt - 1].replace('_', ' '))
                 text = 'Opposite of ' + opposite
-                if strict.first(text) is None:
+                if check.first(text, strict=True) is None:
                     return text, 5
         if ' ' in sense.display or '-' in sense.display:
             return None, None
         for h in s.targets('@', '@i'):
             lemma = self.wn.synsets[h].lemmas[0].replace('_', ' ')
             text = clues.capitalise(clues.to_single_byte(lemma))
-            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and strict.first(text) is None and h not in self.taxa:
+            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
                 return text, 6
         return None, None
+
+    def british_lemmas(self, s):
+        """Keys of the synset's single-word lemmas that only the British lists hold."""
+        found = self.british_cache.get(s.id)
+        if found is None:
+            found = self.british_cache[s.id] = [k for k in (key_of(l) for l in s.lemmas if '_' not in l)
+                                                if k in self.scowl.british_only]
+        return found
 
     def sense_preference(self, e):
         """Sort key of a word's senses, best first: a meaning spelt the British way (TIRE is to weary,
@@ -424,8 +432,7 @@ class Generator:
 
         def american(x):
             """The meaning has a British-only spelling of its own (TIRE the wheel's hoop: 'tyre')."""
-            return e.key not in sc.british_only and any(
-                k != e.key and k in sc.british_only for k in (key_of(l) for l in x.synset.lemmas if '_' not in l))
+            return e.key not in sc.british_only and any(k != e.key for k in self.british_lemmas(x.synset))
 
         def pref(x):
             proper = x.display[:1].isupper() and common
@@ -451,11 +458,12 @@ class Generator:
                 options.append((e.fixed_clue, None))
             else:
                 pref = self.sense_preference(e)
+                check = self.giveaway(e)
                 ranked = []
                 for x in e.senses:
                     if e.forced and e.forced[1] not in x.synset.gloss.lower():
                         continue
-                    text, quality = self.clue_for(e, x)
+                    text, quality = self.clue_for(e, x, check)
                     if text:
                         p = pref(x)
                         ranked.append(((p[0], quality) + p[1:], text, x))
