@@ -380,7 +380,8 @@ class Generator:
             return cut, 1
         if not sense.display[:1].isupper():
             others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
-            others = [o for o in others if PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()][:3]
+            others = [o for o in others if PHRASE.fullmatch(o) and check.first(o, strict=True) is None
+                      and not o[:1].isupper() and key_of(o) not in e.key][:3]
             if others:
                 return clues.capitalise(', '.join(others)), 2
         for text in self.synset_clues(s):
@@ -465,8 +466,8 @@ class Generator:
                         continue
                     text, quality = self.clue_for(e, x, check)
                     if text:
-                        p = pref(x)
-                        ranked.append(((p[0], quality) + p[1:], text, x))
+                        p = pref(x)   # the clue's quality counts right after the meaning's corpus use
+                        ranked.append((p[:2] + (quality,) + p[2:], text, x))
                 options = [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
             if not options:
                 self.drop('no clue without a give-away', e.key)
