@@ -258,6 +258,8 @@ class Generator:
                 raise CuratedError('clues.tsv: %s is not a SCOWL spelling' % display)
             e = Entry(key, 'curated clue')
             e.display, e.fixed_clue = display, clue
+            if key in self.entries:
+                e.senses = self.entries[key].senses   # WordNet's meanings still place it in a category
             e.wordtype = 1 << WORD_TYPES.index(kind)
             self.entries[key] = e
         for display, bit, clue in cur.additions:
@@ -278,7 +280,7 @@ class Generator:
                                   % (e.source, e.display, e.fixed_clue))
         for display, bit, hint, line in cur.assign:
             e = self.entries.get(key_of(display))
-            if e is None or e.source != 'wordnet':
+            if e is None or not e.senses:
                 errors.append('assign.tsv:%d: %s is not a WordNet entry of the dictionary' % (line, display))
             elif not any(hint.lower() in x.synset.gloss.lower() for x in e.senses):
                 errors.append('assign.tsv:%d: no meaning of %s has %r in its gloss' % (line, display, hint))
@@ -304,8 +306,8 @@ class Generator:
         bases = set(self.irregular.get(key, ()))
         for suffix, repl in (('S', ''), ('ES', ''), ('IES', 'Y'), ('ED', ''), ('ED', 'E'), ('IED', 'Y'),
                              ('ING', ''), ('ING', 'E'), ('ER', ''), ('EST', '')):
-            if key.endswith(suffix) and len(key) - len(suffix) >= 2:
-                base = key[:len(key) - len(suffix)] + repl
+            base = key[:len(key) - len(suffix)] + repl
+            if key.endswith(suffix) and len(base) >= 3:
                 bases.add(base)
                 if len(base) > 2 and base[-1] == base[-2]:
                     bases.add(base[:-1])       # STOPPED, STOPPING
