@@ -184,6 +184,14 @@ def inflections(word, irregular=()):
     return out
 
 
+def spelling_variants(a, b):
+    """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis')."""
+    a, b = a.lower(), b.lower()
+    head = len(os.path.commonprefix([a, b]))
+    tail = len(os.path.commonprefix([a[::-1], b[::-1]]))
+    return head >= 3 and tail >= 2 and head + tail >= min(len(a), len(b)) - 2
+
+
 _TOKENS = {}   # clue text -> its words: (start, end, upper-case letters, joined to the next by ' ' or '-')
 
 
@@ -228,6 +236,8 @@ class GiveAway:
         shared = len(os.path.commonprefix([t, self.key]))
         if shared >= 5 and shared >= len(self.key) - 3 and shared >= len(t) - 3:
             return True       # IRREVOCABLE in a clue for IRREVOCABLY
+        if spelling_variants(t, self.key):
+            return True       # another spelling: SYMBOLATRY for SYMBOLOLATRY
         return len(t) >= 5 and 2 * len(t) >= len(self.key) and t in self.key
 
     def first(self, clue, strict=False):

@@ -382,8 +382,12 @@ class Generator:
             return cut, 1
         if not sense.display[:1].isupper():
             others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
-            others = [o for o in others if PHRASE.fullmatch(o) and check.first(o, strict=True) is None
-                      and not o[:1].isupper() and key_of(o) not in e.key][:3]
+            chosen = []
+            for o in others:
+                if (PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()
+                        and key_of(o) not in e.key and not any(clues.spelling_variants(o, c) for c in chosen)):
+                    chosen.append(o)
+            others = chosen[:3]
             if others:
                 return clues.capitalise(', '.join(others)), 2
         for text in self.synset_clues(s):
