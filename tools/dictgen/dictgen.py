@@ -33,6 +33,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import categories                           # noqa: E402
 import clues                                # noqa: E402
 from curated import Curated, CuratedError, WORD_TYPES, key_of   # noqa: E402
+from plurals import COUNT_HEADS, Plurals    # noqa: E402
 from scowl import Scowl, ABSENT             # noqa: E402
 from wordnet import WordNet, sid            # noqa: E402
 
@@ -41,6 +42,7 @@ MAX_PER_LENGTH = 9150          # the program's dictionary holds at most this man
 MAX_CLUE_LINES = 65535         # ClueIndex is 16-bit; line 0 is the empty line
 MAX_PARTS = 5                  # a word-break code has room for five groups
 RARITY_BANDS = 20
+PLURAL_LEVEL = 35              # plurals are made only of nouns whose plural SCOWL puts at this level or commoner
 
 # WordType bits
 OTHER, NOUN, PROPER, ABBREV = 1, 2, 4, 8
@@ -117,6 +119,8 @@ class Generator:
         self.stats = {'dropped': {}}
         self.dropped = []   # (KEY, reason) of every candidate left out
         self.british_cache = {}
+        self.clue_cache = {}
+        self.touchy = set()  # words with an offensive meaning: no plural is made of them
         self.irregular = {}
         for (pos, form), bases in sorted(self.wn.exceptions.items()):
             for b in bases:
@@ -205,6 +209,8 @@ class Generator:
                 continue
             e.senses = kept
             offensive = [self.is_offensive(x.synset.id, x.lemma) for x in kept]
+            if any(offensive):
+                self.touchy.add(key)
             if key in self.curated.allowed:
                 hint = self.curated.allowed[key]
                 kept = [x for x in kept if hint in x.synset.gloss.lower()]
@@ -288,6 +294,38 @@ class Generator:
                 e.forced = (bit, hint.lower())
         if errors:
             raise CuratedError('\n'.join(errors))
+
+    def add_plurals(self):
+        """Plurals of common nouns, each with its singular's definition made plural (see plurals.py)."""
+        maker = Plurals(self.wn, self.scowl)
+        irregular = lambda w: self.irregular.get(w, ())
+        added = {}
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.source != 'wordnet' or key in self.touchy:
+                continue
+            x = min(e.senses, key=self.sense_preference(e))    # a noun in its main meaning
+            if x.synset.pos != 'n' or not x.display.isalpha() or not x.display.islower() or not self.synset_clues(x.synset):
+                continue
+            plural = maker.plural(x.display)
+            if plural is None:
+                continue
+            pkey = plural.upper()
+            if (pkey in self.entries or pkey in added or len(pkey) > MAX_LEN or self.scowl.of(pkey) > PLURAL_LEVEL
+                    or self.is_blocked(plural)):
+                continue
+            genus = set(COUNT_HEADS)
+            for h in self.wn.closure(x.synset.targets('@', '@i'), ()) | {
+                    g for t in x.synset.targets('@', '@i') for g in self.wn.synsets[t].targets('@', '@i')}:
+                genus.update(l.lower().split('_')[-1] for l in self.wn.synsets[h].lemmas)
+            text = maker.clue(x.synset.definition(), self.synset_clues(x.synset)[0], genus)
+            if text is None or clues.GiveAway(pkey, [], irregular).first(text, strict=True) is not None:
+                continue
+            p = added[pkey] = Entry(pkey, 'plural')
+            p.display, p.fixed_clue, p.wordtype = plural, text, NOUN
+            p.category = self.category_of.get(x.synset.id, 0)
+            p.score = 0.7 * self.level_score(pkey) + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 3
+        self.entries.update(added)
 
     # -------------------------------------------------------------- commonness
 
@@ -452,7 +490,6 @@ class Generator:
 
     def assign_clues(self, chosen):
         """Gives every word a clue line, most common words first, while lines last."""
-        self.clue_cache = {}
         lines, index = [''], {'': 0}
         accepted = []
         counts = {}
@@ -532,6 +569,7 @@ class Generator:
         self.add_curated()
         for e in self.entries.values():
             e.score = self.score(e)
+        self.add_plurals()
         ranked = sorted(self.entries.values(), key=lambda e: (e.forced is None, -e.score, e.key))
         words = self.assign_clues(ranked)
         for e in words:
@@ -580,7 +618,7 @@ class Generator:
                            for name, bit in (('other', OTHER), ('noun', NOUN), ('proper', PROPER), ('abbrev', ABBREV))},
             'phrases': sum(1 for e in words if re.search('[ -]', e.display)),
             'sources': {s: sum(1 for e in words if e.source == s)
-                        for s in ('wordnet', 'curated clue', 'curated addition')},
+                        for s in ('wordnet', 'curated clue', 'curated addition', 'plural')},
             'dropped': dict(sorted(self.stats['dropped'].items())),
             'wordnet_candidates': self.stats['wordnet_candidates'],
             'sample': sample,
