@@ -40,8 +40,12 @@ def _lines(name, fields):
             yield n, [p.strip() for p in parts]
 
 
+_NOT_LETTER = re.compile('[^A-Za-z]')
+
+
 def key_of(display):
-    return re.sub('[^A-Za-z]', '', display).upper()
+    """The letters of a word or phrase in upper case: its dictionary text."""
+    return _NOT_LETTER.sub('', display).upper()
 
 
 def _display(name, n, text):

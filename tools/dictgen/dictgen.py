@@ -64,6 +64,7 @@ ARCHAIC_GLOSS = re.compile(r'\b(?:archaic|obsolete|archaism)\b', re.I)
 TAXON_GLOSS = re.compile(r'^(?:a |any )?(?:small |large |widely distributed )?(?:genus|family|order|class|suborder|'
                          r'subfamily|phylum|subphylum|subclass|superfamily|superorder|division|subdivision|tribe|'
                          r'subgenus|kingdom|subkingdom) of ', re.I)
+SEPARATOR = re.compile('[ -]')
 PHRASE = re.compile(r'[A-Za-z]+(?:[ -][A-Za-z]+)*')
 
 # Score of a spelling by its SCOWL level: commoner lists score higher.
@@ -81,7 +82,7 @@ class Sense:
 class Entry:
     """A word on its way into the dictionary."""
     __slots__ = ('key', 'senses', 'score', 'display', 'clue', 'sense', 'category', 'wordtype', 'rarity',
-                 'source', 'forced', 'fixed_clue')
+                 'source', 'forced', 'fixed_clue', 'ranked')
 
     def __init__(self, key, source):
         self.key, self.source = key, source
@@ -94,6 +95,7 @@ class Entry:
         self.wordtype = 0
         self.rarity = 0
         self.forced = None        # curated category assignment: (category bit, gloss words)
+        self.ranked = None        # [(preference, Sense)] best first, once the senses are final
         self.fixed_clue = None    # team-written clue
 
 
@@ -173,7 +175,7 @@ class Generator:
                 and parts[0][:1].isupper() and parts[0].lower() in self.genus_names)
 
     def is_blocked(self, display):
-        parts = [key_of(p) for p in re.split('[ -]', display)]
+        parts = [key_of(p) for p in SEPARATOR.split(display)]
         return any(p in self.curated.blocked and p not in self.curated.allowed for p in parts + [key_of(display)])
 
     # -------------------------------------------------------------- candidates
@@ -200,7 +202,7 @@ class Generator:
         self.stats['wordnet_candidates'] = len(found)
         entries = {}
         for key, e in found.items():
-            if self.is_blocked(e.senses[0].display) or any(self.is_blocked(x.display) for x in e.senses):
+            if any(self.is_blocked(d) for d in sorted({x.display for x in e.senses})):
                 self.drop('curated blocklist', key)
                 continue
             kept = [x for x in e.senses if x.synset.id not in self.taxa and not self.is_latin(x)]
@@ -304,7 +306,7 @@ class Generator:
             e = self.entries[key]
             if e.source != 'wordnet' or key in self.touchy:
                 continue
-            x = min(e.senses, key=self.sense_preference(e))    # a noun in its main meaning
+            x = self.ranked_senses(e)[0][1]    # a noun in its main meaning
             if x.synset.pos != 'n' or not x.display.isalpha() or not x.display.islower() or not self.synset_clues(x.synset):
                 continue
             plural = maker.plural(x.display)
@@ -460,6 +462,13 @@ class Generator:
                                                 if k in self.scowl.british_only]
         return found
 
+    def ranked_senses(self, e):
+        """The word's final senses with their preference keys, best first."""
+        if e.ranked is None:
+            pref = self.sense_preference(e)
+            e.ranked = sorted(((pref(x), x) for x in e.senses), key=lambda px: px[0])
+        return e.ranked
+
     def sense_preference(self, e):
         """Sort key of a word's senses, best first: a meaning spelt the British way (TIRE is to weary,
         the wheel's hoop being a 'tyre'); tagged use in the corpus (a single tag is noise); the part of
@@ -488,6 +497,24 @@ class Generator:
                     x.synset.id)
         return pref
 
+    def clue_options(self, e, everything=False):
+        """A word's possible clues as (text, sense), best first. Meanings are taken in order of
+        preference, the clue's quality counting right after the meaning's corpus use; unless
+        everything is asked for, the search stops at the first group of equally used meanings that
+        has a clue."""
+        if e.fixed_clue:
+            return [(e.fixed_clue, None)]
+        check = self.giveaway(e)
+        senses = [(p, x) for p, x in self.ranked_senses(e) if not e.forced or e.forced[1] in x.synset.gloss.lower()]
+        ranked = []
+        for i, (p, x) in enumerate(senses):
+            if ranked and not everything and p[:2] != senses[i - 1][0][:2]:
+                break
+            text, quality = self.clue_for(e, x, check)
+            if text:
+                ranked.append((p[:2] + (quality,) + p[2:], text, x))
+        return [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
+
     def assign_clues(self, chosen):
         """Gives every word a clue line, most common words first, while lines last."""
         lines, index = [''], {'': 0}
@@ -497,27 +524,13 @@ class Generator:
             if counts.get(len(e.key), 0) >= MAX_PER_LENGTH:
                 self.drop('over the per-length cap', e.key)
                 continue
-            options = []
-            if e.fixed_clue:
-                options.append((e.fixed_clue, None))
-            else:
-                pref = self.sense_preference(e)
-                check = self.giveaway(e)
-                ranked = []
-                for x in e.senses:
-                    if e.forced and e.forced[1] not in x.synset.gloss.lower():
-                        continue
-                    text, quality = self.clue_for(e, x, check)
-                    if text:
-                        p = pref(x)   # the clue's quality counts right after the meaning's corpus use
-                        ranked.append((p[:2] + (quality,) + p[2:], text, x))
-                options = [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
+            options = self.clue_options(e)
             if not options:
                 self.drop('no clue without a give-away', e.key)
                 continue
             text, sense = options[0]
             if text not in index and len(lines) >= MAX_CLUE_LINES:
-                shared = [o for o in options if o[0] in index]
+                shared = [o for o in self.clue_options(e, everything=True) if o[0] in index]
                 if not shared:
                     self.drop('clue lines used up', e.key)
                     continue
