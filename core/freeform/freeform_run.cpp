@@ -144,6 +144,15 @@ std::int32_t ScoreOfLine(std::string_view line)
     return ParseIntOr(std::string_view(rest).substr(0, end), 0);
 }
 
+void ChooseFreeformSize(QuillmereState& state, std::int32_t size)
+{
+    Check(size >= MinFreeformGridSize && size <= MaxFreeformGridSize,
+          "A freeform crossword is 8 x 8 to 30 x 30 squares, not " + std::to_string(size) + " x " + std::to_string(size));
+    state.Xw.GridSize = size;
+    InitGrid(state.Xw);
+    state.Freeform.FreeFillsList.Clear();
+}
+
 std::int32_t ParseFreeRepeats(std::string_view text)
 {
     return std::clamp(ParseIntOr(Trim(text), 1), 1, MaxFreeformRunFills);

@@ -54,6 +54,10 @@ std::int32_t SeedPositionOfLine(std::string_view line);
 /// follow), 0 when there is none.
 std::int32_t ScoreOfLine(std::string_view line);
 
+/// Chooses the size of the freeform grid (FreeformDimensionListBox, 8..30): the grid is made anew,
+/// empty, and the fill list is emptied. A size outside 8..30 throws Failure and changes nothing.
+void ChooseFreeformSize(QuillmereState& state, std::int32_t size);
+
 /// The number of fills asked for in FreeRepeatsEdit: 1 when not a number, limited to 1..3000.
 std::int32_t ParseFreeRepeats(std::string_view text);
 

@@ -655,6 +655,12 @@ void AdoptGridWords(Crossword& xw, ImportedList& list, bool allowDuplicates)
     }
 }
 
+bool SeedWordFits(const ImportedList& list, int index, int gridSize)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < list.ThemeWords.size() &&
+           static_cast<int>(list.ThemeWords[static_cast<std::size_t>(index)].size()) <= gridSize;
+}
+
 SeedWordPick ChooseRandomSeedWord(const ImportedList& list, int gridSize, Lcg& random)
 {
     const auto& words = list.ThemeWords;

@@ -146,6 +146,10 @@ void ResetSelectWeights(ImportedList& list);
 /// the words as used (and unavailable unless duplicates are allowed).
 void AdoptGridWords(Crossword& xw, ImportedList& list, bool allowDuplicates);
 
+/// Whether ThemeWords entry index (blanks and hyphens counted) fits into the grid as the selected seed
+/// word; when it does not, Quick Fill and Start are disabled.
+bool SeedWordFits(const ImportedList& list, int index, int gridSize);
+
 /// A random seed word: the position of a ThemeWords entry of 6..gridSize characters. When the list has
 /// none, the longest entry that fits (the first of them) is taken without a draw and Fallback is set.
 struct SeedWordPick {

@@ -147,6 +147,22 @@ std::int32_t RankKey(RankingMethod method, const FillCounts& counts, std::int32_
     return counts.Interlocks;
 }
 
+std::int32_t CountInterlockSquares(const Grid& grid)
+{
+    std::int32_t count = 0;
+    for (int c = 1; c <= grid.Size(); ++c)
+        for (int r = 1; r <= grid.Size(); ++r) count += grid(c, r).WrdCnt == 2;
+    return count;
+}
+
+std::vector<std::string> CrossingsListing(const Crossword& xw)
+{
+    std::vector<std::string> lines;
+    for (int k = 1; k <= xw.WordSlotCount; ++k)
+        lines.push_back(std::to_string(xw.Slot(k).Crossings) + "  " + xw.Slot(k).WordTxt.str());
+    return lines;
+}
+
 FillCounts CountFill(Crossword& xw)
 {
     FillCounts counts;

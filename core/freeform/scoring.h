@@ -6,6 +6,8 @@
 #include "core/words/imported_list.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace qm {
 
@@ -42,6 +44,12 @@ std::int32_t FreeformScore(std::int32_t letters, std::int32_t words, std::int32_
 
 /// The value a fill is ranked by: its score, letters, words or interlocks.
 std::int32_t RankKey(RankingMethod method, const FillCounts& counts, std::int32_t score);
+
+/// Squares with WrdCnt 2 (the " interlock squares" of the diagnostics).
+std::int32_t CountInterlockSquares(const Grid& grid);
+
+/// One line per slot: its Crossings, two blanks and its WordTxt (the knock-out diagnostics).
+std::vector<std::string> CrossingsListing(const Crossword& xw);
 
 /// Counts a fill: letters, words, interlocks (which sets WrdCnt and Crossings) and area.
 FillCounts CountFill(Crossword& xw);

@@ -6,6 +6,7 @@
 #include "core/util/text.h"
 #include "core/words/word_breaks.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace qm {
@@ -227,6 +228,13 @@ ImportStatus MakeImportStatus(const ImportedList& list)
         status.EnableGeneration = minLen < list.MaxLen;
     }
     return status;
+}
+
+std::int32_t ParseLengthVariation(std::string_view text)
+{
+    std::int32_t value = 0;
+    if (!TryParseInt(Trim(text), value)) return 200;
+    return std::clamp(value, 0, 500);
 }
 
 // ---- Text decoding ------------------------------------------------------------------------------

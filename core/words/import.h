@@ -93,6 +93,10 @@ struct ImportOutcome {
     bool SettingsReset = false;
 };
 
+/// The variation of the optimal length as DeviationSpinEdit's text gives it: 200 when the text is
+/// not a number, else the number within 0..500.
+std::int32_t ParseLengthVariation(std::string_view text);
+
 /// Turns the bytes of a word list into single-byte (Windows-1252) text. Valid UTF-8 (with or without
 /// its byte-order mark) is converted, characters outside Windows-1252 becoming "?"; other text is
 /// taken as Windows-1252 already. Data that is not text (NUL bytes, UTF-16, control characters that

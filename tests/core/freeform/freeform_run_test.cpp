@@ -295,10 +295,15 @@ TEST_F(FreeformRun, RefusalsChangeNothing)
     EXPECT_THROW(StartFreeformRun(state, request, {}), Failure);
     expectUnchanged("empty list");
     state.Imported = kept;
+    EXPECT_THROW(ChooseFreeformSize(state, 7), Failure);
+    expectUnchanged("choosing a grid of 7 x 7");
     state.Xw.GridSize = 7;
     InitGrid(state.Xw);
     EXPECT_THROW(StartFreeformRun(state, request, {}), Failure);
     expectUnchanged("grid of 7 x 7");
+    ChooseFreeformSize(state, 12);
+    EXPECT_EQ(state.Xw.Squares.Size(), 12);
+    EXPECT_EQ(state.Freeform.FreeFillsList.Count(), 0);
 }
 
 TEST_F(FreeformRun, ImproveListsABetterOrEqualFillOrSaysSo)

@@ -383,6 +383,9 @@ TEST(FreeformSeedWord, RandomChoiceAndItsFallback)
     EXPECT_EQ(list.ThemeWords[static_cast<std::size_t>(p.Position)], "ZEBRA");  // the first of the longest that fit
     EXPECT_EQ(random.Seed(), before);
     EXPECT_THROW(ChooseRandomSeedWord(ListOf({"hippopotamus", "rhinoceros"}), 8, random), Failure);
+    EXPECT_TRUE(SeedWordFits(list, 2, 8));     // ZEBRA
+    EXPECT_FALSE(SeedWordFits(list, 4, 8));    // HIPPOPOTAMUS
+    EXPECT_FALSE(SeedWordFits(list, 6, 8));    // no such item
     EXPECT_THROW(ChooseRandomSeedWord(ImportedList{}, 8, random), Failure);
 }
 

@@ -99,6 +99,7 @@ TEST(FreeformScoring, WrdCntCountsTheWordsThroughEachSquare)
     Ring(xw, 5, 5);
     xw.Squares(7, 7).WrdCnt = 9;  // stale counts are replaced
     RecountWrdCnt(xw);
+    EXPECT_EQ(CountInterlockSquares(xw.Squares), 4);
     EXPECT_EQ(xw.Squares(5, 5).WrdCnt, 2);
     EXPECT_EQ(xw.Squares(6, 5).WrdCnt, 1);
     EXPECT_EQ(xw.Squares(7, 7).WrdCnt, 0);
@@ -136,6 +137,8 @@ TEST(FreeformScoring, KnockOutLeavesOnlyWordsCrossedTwice)
     Ring(xw, 5, 5);
     Place(xw, 1, 7, false, "PQRSC");  // crosses the ring and XQY: goes once XQY has gone
     Place(xw, 2, 6, true, "XQY");     // crosses PQRSC only
+    CountInterlocks(xw);
+    EXPECT_EQ(CrossingsListing(xw), (std::vector<std::string>{"3  ABCDE", "2  FGHIJ", "2  AKLMF", "2  ENOPJ", "2  PQRSC", "1  XQY"}));
     KnockOutSingleInterlockWords(xw, list, false);
 
     ASSERT_EQ(xw.WordSlotCount, 4);

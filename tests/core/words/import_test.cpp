@@ -106,6 +106,10 @@ TEST(ImportIndex, TightInterlocksJoinWordEndsToWordStarts)
 
 TEST(ImportStatusTexts, CountsLengthsAndGenerationButtons)
 {
+    EXPECT_EQ(ParseLengthVariation("abc"), 200);
+    EXPECT_EQ(ParseLengthVariation(" 340 "), 340);
+    EXPECT_EQ(ParseLengthVariation("900"), 500);
+
     ImportedList list;
     for (const char* w : {"fig", "pear", "apple"}) ParseImportLine(list, w);
     BuildThemeIndex(list);
