@@ -1,5 +1,4 @@
-// Benchmark: importing a word list of 500,000 lines (word or phrase, TAB, clue) from a file and from
-// bytes already read, with the index and the tight interlocks; reports the peak memory.
+// Benchmark: importing a word list of 500,000 lines (word or phrase, TAB, clue) from a file and from bytes.
 #include "bench/bench_support.h"
 
 #include "core/util/file_io.h"

@@ -1,5 +1,4 @@
-// quillmere-cli import: imports a word list (file or built-in theme) and prints the list, its index by
-// letter count, the tight interlocks and the status texts.
+// quillmere-cli import: imports a word list and prints it, its index, its tight interlocks and status texts.
 #include "cli/cli.h"
 #include "cli/freeform_options.h"
 

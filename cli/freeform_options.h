@@ -1,5 +1,4 @@
-// The options that quillmere-cli's import, freeform and usage commands share: the word list source and
-// the settings and run of freeform fills.
+// The word list source and freeform run options shared by quillmere-cli's import, freeform and usage.
 #pragma once
 
 #include "cli/cli.h"

@@ -1,5 +1,4 @@
-// Fuzz target: the word list import. Any bytes either import or fail with a message that leaves the list
-// as it was; an imported list is consistent with its index.
+// Fuzz target: the word list import either succeeds with a consistent list or fails leaving it unchanged.
 #include "core/util/failure.h"
 #include "core/words/import.h"
 

@@ -1,5 +1,4 @@
-// CandidateIndex: bitsets over the imported list's words (by length, letter position and letter) that let
-// the freeform engine visit exactly the words that match a span's letters, in index order.
+// CandidateIndex: per-length letter bitsets that find the words matching a span, in index order.
 #pragma once
 
 #include "core/words/imported_list.h"

@@ -1,5 +1,4 @@
-// Freeform runs: Quick Fill, runs of many scored and ranked fills, Improve, Add This Grid, the fill list
-// lines and the showing of a listed fill.
+// Freeform runs: Quick Fill, runs of scored and ranked fills, Improve, Add This Grid and the fill list.
 //
 // Calls in: the window's Generate page handlers and quillmere-cli freeform / usage.
 // Calls out: the placement engine and the scoring (placement.h, scoring.h), the fill stores

@@ -1,5 +1,4 @@
-// FreeformState: what the freeform generator keeps between its operations: the options of the window,
-// the seed word, the list of fills and the candidate bitsets.
+// FreeformState: what the freeform generator keeps between operations (options, seed, fill list, bitsets).
 #pragma once
 
 #include "core/freeform/candidate_index.h"

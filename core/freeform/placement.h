@@ -1,5 +1,4 @@
-// The freeform placement engine: seeds a fill (a word, an interlocked block of four words, or earlier
-// words) and grows it one word at a time wherever a word of the imported list crosses placed letters.
+// The freeform placement engine: seeds a fill and grows it one crossing word at a time.
 //
 // Calls in: the run loop (freeform_run.h) and the crossword-file load (AdoptGridWords).
 // Calls out: the grid model (grid.h), the imported list's index (import.h), the random generator in

@@ -1,5 +1,4 @@
-// Judging a freeform fill: its interlocks, the area they enclose, the score and the ranking key, and the
-// removal of poorly anchored words.
+// Judging a freeform fill: interlocks, enclosed area, score, ranking key, and knocking out loose words.
 #pragma once
 
 #include "core/grid/grid.h"

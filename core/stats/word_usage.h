@@ -1,5 +1,4 @@
-// Word usage statistics: how often each word of the imported list occurs in the stored fills, as the
-// four tables of the "Word Usage" tab, and the "Grid Nos." lines of the fills that use a word.
+// Word usage statistics: the four tables of how often each imported word occurs, and the Grid Nos. lines.
 #pragma once
 
 #include "core/symmetric/fill_store.h"

@@ -1,5 +1,4 @@
-// Importing word lists: normalising and parsing lines, file, clipboard and theme imports, the index by
-// letter count, the table of tight interlocks and the status texts of the list.
+// Importing word lists: normalising and parsing lines, the imports, the index, tight interlocks, status.
 #pragma once
 
 #include "core/clues/clue_store.h"

@@ -1,5 +1,4 @@
-// quillmere-cli import, freeform and usage: the printed list, index and status texts, reproducible runs
-// with --seed, the shown fill, the tables, and refused input.
+// quillmere-cli import, freeform and usage: printed lists, seeded reproducible runs, tables, refusals.
 #include "tests/support/fixtures.h"
 #include "tests/support/run_program.h"
 

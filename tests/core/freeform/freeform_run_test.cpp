@@ -1,5 +1,4 @@
-// Freeform runs: the list lines, the run's phases and acceptance, Stop and the attempt limit, Quick Fill,
-// the seed choices, Improve, Add This Grid and the refusals that change nothing.
+// Freeform runs: list lines, phases, acceptance, Stop, limits, seeds, Improve, Add This Grid, refusals.
 #include "core/freeform/freeform_run.h"
 #include "core/grid/fill_writer.h"
 #include "core/util/failure.h"

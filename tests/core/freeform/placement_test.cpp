@@ -1,5 +1,4 @@
-// The freeform placement engine: the placement rules, spans, writing words, weights, the seeds, the word
-// search by letter pairs, and growth (its rules, phases, duplicates, the word limit and the seed choice).
+// The freeform placement engine: rules, spans, writing, weights, seeds, pair search and growth.
 #include "core/freeform/placement.h"
 #include "core/freeform/scoring.h"
 #include "core/grid/pattern.h"

@@ -1,5 +1,4 @@
-// The indexed candidate scan against the plain one: whole seeded runs, Quick Fill and Improve must make
-// the same random draws and so the same fills, lines and stored words.
+// The indexed candidate scan against the plain one: seeded runs must give identical draws and fills.
 #include "core/freeform/freeform_run.h"
 #include "tests/core/freeform/freeform_fixtures.h"
 

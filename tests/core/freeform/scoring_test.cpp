@@ -1,5 +1,4 @@
-// Freeform scoring: interlocks and crossings, the enclosed area, the score with its rounding, the ranking
-// key, and the knock-out of poorly anchored words.
+// Freeform scoring: interlocks, crossings, enclosed area, score rounding, ranking key and the knock-out.
 #include "core/freeform/scoring.h"
 #include "tests/core/freeform/freeform_fixtures.h"
 

@@ -1,5 +1,4 @@
-// Word usage statistics: the alphabetical, ranked, grouped and summary tables, the entries that are not
-// counted, an empty store, and the "Grid Nos." lines of a word.
+// Word usage statistics: the four tables, entries not counted, an empty store and the Grid Nos. lines.
 #include "core/stats/word_usage.h"
 #include "core/words/import.h"
 

@@ -1,5 +1,4 @@
-// Imported word lists: line normalisation and parsing, the index, tight interlocks, status texts, and the
-// file, clipboard and theme imports with their failures.
+// Imported word lists: normalising and parsing lines, index, tight interlocks, status texts and imports.
 #include "core/util/failure.h"
 #include "core/words/import.h"
 #include "tests/support/fixtures.h"
