@@ -252,6 +252,7 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
             average = static_cast<std::int32_t>(sum / k);
             ClearFillRecord(store, k);
             FillRecordFrom(store.Record(k), counts, store.StoredWordCount);
+            store.GridsMax = k;  // a listed fill can be shown while the run goes on
             free.FreeFillsList.Add(FreeformListLine(RankKey(options.Ranking, counts, score), seedPosition, k, origin, counts, score));
             if (callbacks.FillListed) {
                 FreeformRunProgress progress;

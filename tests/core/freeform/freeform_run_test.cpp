@@ -186,6 +186,27 @@ TEST_F(FreeformRun, SeededRunsRepeat)
     EXPECT_NE(run(5), run(6));
 }
 
+TEST_F(FreeformRun, ShowingListedFillsDuringARunChangesNothing)
+{
+    const auto run = [](bool click) {
+        QuillmereState s;
+        s.Imported = test::ListOf(test::MadeUpWords(200, 12));
+        s.Xw.GridSize = 13;
+        InitGrid(s.Xw);
+        s.Random.SetClock(SimulatedSeedClock(4));
+        FreeformRunCallbacks callbacks;
+        int shown = 0;
+        callbacks.ProcessMessages = [&] {
+            if (click) ShowFreeformFill(s, 1 + shown++ % s.Fills.GridsMax);  // the user clicks a listed fill
+        };
+        FreeformRunRequest request;
+        request.Fills = 30;
+        StartFreeformRun(s, request, callbacks);
+        return s.Freeform.FreeFillsList.Lines;
+    };
+    EXPECT_EQ(run(true), run(false));
+}
+
 TEST_F(FreeformRun, QuickFillStoresAndShowsOneFill)
 {
     Use(test::MadeUpWords(300, 5), 15);
