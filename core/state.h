@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/clues/clue_store.h"
+#include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
@@ -41,6 +42,7 @@ struct QuillmereState {
     ClueList Clues = ClueList(1);
     Crossword Xw;
     FillStore Fills;
+    FreeformState Freeform;
     StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
     FillList SymmFillsList;          ///< lines of the symmetrical fills list
