@@ -135,8 +135,11 @@ TEST(SymmetricRun, AShownFillIsTheAttemptThatMadeItAndShowingItMidRunChangesNoth
         const ShownFill shown = ShowFill(*plain, list.Lines[static_cast<std::size_t>(FindFillLine(list, fill))]);
         EXPECT_EQ(shown.Fill, fill);
         EXPECT_EQ(test::GridRows(plain->Xw.Squares), made[static_cast<std::size_t>(fill - 1)]) << "fill " << fill;
-        EXPECT_EQ(shown.Words, 13);
-        EXPECT_EQ(shown.Letters, 37);
+        EXPECT_EQ(shown.Counts.Words, 13);
+        EXPECT_EQ(shown.Counts.Letters, 37);
+        EXPECT_EQ(shown.SelectedLine, fill - 1);  // dictionary fills are listed in fill-number order
+        EXPECT_EQ(shown.Status.Words, "words 13");
+        EXPECT_EQ(shown.Status.Letters, "letters 37");
         EXPECT_EQ(shown.Lists.Across.size() + shown.Lists.Down.size(), 13u);
         EXPECT_EQ(plain->Xw.Slot(1).Clue, 1);
     }
