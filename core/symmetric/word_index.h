@@ -18,6 +18,7 @@ class WordBitset {
 public:
     void Resize(std::size_t bits) { words_.assign((bits + 63) / 64, 0); }
     void Set(std::size_t i) { words_[i >> 6] |= std::uint64_t{1} << (i & 63); }
+    void Assign(std::size_t i, bool value) { value ? Set(i) : Reset(i); }
     void Reset(std::size_t i) { words_[i >> 6] &= ~(std::uint64_t{1} << (i & 63)); }
     bool Test(std::size_t i) const { return (words_[i >> 6] >> (i & 63)) & 1u; }
     void Clear() { std::fill(words_.begin(), words_.end(), 0); }
@@ -30,7 +31,8 @@ private:
 
 /// The candidate sets of one word length, bitsets over the word indexes: one per letter position and
 /// letter (held one after another in a single block), Eligible (the words that may be picked at all:
-/// selected dictionary words, every imported word) and InUse (the words standing in the current attempt).
+/// selected dictionary words, every imported word), InUse (the words standing in the current attempt)
+/// and Available (eligible and not in use, the set every search starts from).
 class LengthIndex {
 public:
     void Build(int length, std::size_t bits);
@@ -41,8 +43,9 @@ public:
     /// "?" and not A..Z): the caller then scans.
     long Find(std::string_view pattern, std::size_t lo, std::size_t hi, std::size_t start) const;
 
-    WordBitset& InUse() { return inUse_; }
-    const WordBitset& InUse() const { return inUse_; }
+    void SetInUse(std::size_t index, bool inUse);
+    /// Nothing in use.
+    void ClearInUse();
 
 private:
     /// Patterns up to this length are searched through the bitsets (longer ones are scanned).
@@ -59,6 +62,7 @@ private:
     std::vector<std::uint64_t> letters_;  ///< length x 26 bitsets
     WordBitset eligible_;
     WordBitset inUse_;
+    WordBitset available_;
 };
 
 /// The index of the dictionary (indexes 1..Count of each length) and of the imported list (positions
