@@ -284,8 +284,7 @@ Pattern Candidate(int n, qm::Lcg& rng)
         const int c = w->Across ? w->Col + k : w->Col;
         Pattern trial = p;
         trial.SetPair(r, c, true);
-        const bool ok = Sound(trial);
-        if (ok) p = trial;
+        if (Sound(trial)) p = trial;  // else another square is tried on the next step
     }
     return p;
 }
