@@ -56,7 +56,11 @@ OFFENSIVE_GLOSS = re.compile(
     r'\b(?:offensive|obscene|vulgar|derogatory|disparaging|contemptuous)\s+(?:slang\s+)?(?:term|name|word|expression|slang)\b|'
     r'\bethnic slur\b|^(?:obscene|vulgar)\b', re.I)
 INDELICATE_GLOSS = re.compile(
-    r'\bsex(?:ual(?:ly)?)? (?:intercourse|act|activity|arousal|desire|partner)|\bsexual(?:ly)? (?:excit|stimulat|attract)|'
+    r'\bsex(?:ual)? (?:pleasure|gratification|intercourse|relations|favou?r|partner|desire|appeal|arousal|'
+    r'excitement|activity|act|behaviou?r|practice|love|relationship|impropriety|allure|attraction|union|'
+    r'stimulation|organs?)|\bsexually (?:arous|attract|excit|active|explicit|promiscuous|transmitted)|'
+    r'\b(?:fulfill?|stimulate|assaults? others|mated) sexually|\barouse sexual|\bsexy|\bsadis|\bmasochis|\bfetish|\bperversion|\blecher|\blust(?:ful|y)?\b|\bseduc|'
+    r'\baphrodis|\bvoyeur|\bporn|'
     r'\berotic|\bcoitus|\bcopulat|\borgasm|\bgenitals?\b|\bgenitalia|\bmasturbat|\bfellatio|\bcunnilingus|'
     r'\bprostitut|\bwhores?\b|\bbrothel|\bpornograph|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
     r'\bclitoris|\bvulva|\bscrotum|\btesticles?\b', re.I)
