@@ -59,10 +59,10 @@ INDELICATE_GLOSS = re.compile(
     r'\bsex(?:ual)? (?:pleasure|gratification|intercourse|relations|favou?r|partner|desire|appeal|arousal|'
     r'excitement|activity|act|behaviou?r|practice|love|relationship|impropriety|allure|attraction|union|'
     r'stimulation|organs?)|\bsexually (?:arous|attract|excit|active|explicit|promiscuous|transmitted)|'
-    r'\b(?:fulfill?|stimulate|assaults? others|mated) sexually|\barouse sexual|\bsexy|\bsadis|\bmasochis|\bfetish|\bperversion|\blecher|\blust(?:ful|y)?\b|\bseduc|'
-    r'\baphrodis|\bvoyeur|\bporn|'
+    r'\b(?:fulfill?|stimulate|assaults? others|mated) sexually|\barouse sexual|\bsexy|\bsadis|\bmasochis|'
+    r'\bfetish|\bperversion|\blecher|\blust(?:ful|y)?\b|\bseduc|\baphrodis|\bvoyeur|\bporn|'
     r'\berotic|\bcoitus|\bcopulat|\borgasm|\bgenitals?\b|\bgenitalia|\bmasturbat|\bfellatio|\bcunnilingus|'
-    r'\bprostitut|\bwhores?\b|\bbrothel|\bpornograph|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
+    r'\bprostitut|\bwhores?\b|\bbrothel|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
     r'\bclitoris|\bvulva|\bscrotum|\btesticles?\b', re.I)
 ARCHAIC_GLOSS = re.compile(r'\b(?:archaic|obsolete|archaism)\b', re.I)
 TAXON_GLOSS = re.compile(r'^(?:a |any )?(?:small |large |widely distributed )?(?:genus|family|order|class|suborder|'
