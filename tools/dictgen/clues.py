@@ -62,10 +62,28 @@ def trim_tail(text):
         return text
 
 
+_CLAUSE_BREAK = re.compile(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|especially|usually|'
+                           r'often|typically|used|having|with|in order|so as|so that)\s')
+_PHRASE_BREAK = re.compile(r'\s(?:in|of|to|for|from|on|at|by|as|and|or|between|within|into)\s')
+
+
 def cut(text, limit=CLUE_SOFT):
-    """Cut at a word boundary to at most limit characters, preferring a clause break."""
+    """Cut at a word boundary to at most limit characters: before the last clause that starts in time,
+    else before the last phrase, so that no phrase is left half said."""
     if len(text) <= limit:
         return text
+    head = text[:limit + 1]
+    for pattern in (_CLAUSE_BREAK, _PHRASE_BREAK):
+        breaks = [m.start() for m in pattern.finditer(head) if m.start() >= 30]
+        if breaks:
+            text = trim_tail(text[:breaks[-1]])
+            break
+    else:
+        text = trim_tail(head.rsplit(' ', 1)[0])
+    words = text.split(' ')
+    if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]):
+        text = trim_tail(' '.join(words[:-1]))
+    return text
     head = text[:limit + 1]
     breaks = [m.start() for m in re.finditer(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|'
                                              r'especially|usually|often|typically|used|having|with)\s', head)
