@@ -42,6 +42,7 @@ MAX_PER_LENGTH = 9150          # the program's dictionary holds at most this man
 MAX_CLUE_LINES = 65535         # ClueIndex is 16-bit; line 0 is the empty line
 MAX_PARTS = 5                  # a word-break code has room for five groups
 RARITY_BANDS = 20
+USE = 3                        # the first USE fields of a sense's preference say how much it is used
 PLURAL_LEVEL = 35              # plurals are made only of nouns whose plural SCOWL puts at this level or commoner
 
 # WordType bits
@@ -425,7 +426,8 @@ class Generator:
         if cut:
             return cut, 1
         if not sense.display[:1].isupper():
-            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
+            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas)
+                      if i != sense.lemma and len(l) >= 3]
             chosen = []
             for o in others:
                 if (PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()
@@ -475,12 +477,13 @@ class Generator:
 
     def sense_preference(self, e):
         """Sort key of a word's senses, best first: a meaning spelt the British way (TIRE is to weary,
-        the wheel's hoop being a 'tyre'); tagged use in the corpus (a single tag is noise); the part of
-        speech the word is used in most, or has most meanings in; a meaning the word heads (it is the
-        synset's first lemma) before one it merely belongs to; a plain meaning before an archaic one or
-        a name (BARBER the hairdresser before Samuel Barber); a meaning with kinds of its own (the hand
-        tool HAMMER, not the part of a gunlock) before one without; a meaning with more names and links
-        (CAIRO in Egypt, not in Illinois); then WordNet's own sense order."""
+        the wheel's hoop being a 'tyre'); for a common word, a meaning written as it is (the sob of
+        weeping before the initials SOB, BARBER the hairdresser before Samuel Barber); tagged use in the
+        corpus (a single tag is noise) -- these first USE fields say how much a meaning is used; then
+        the part of speech the word is used in most, or has most meanings in; a meaning with kinds of
+        its own (the hand tool HAMMER, not the part of a gunlock); a meaning with more names and links
+        (CAIRO in Egypt, not in Illinois; SHY the timid, not the short); a meaning the word heads (it is
+        the synset's first lemma); a plain meaning before an archaic one; then WordNet's order."""
         sc = self.scowl
         common = e.key in sc.lower
         pos_use, pos_senses = {}, {}
@@ -496,9 +499,9 @@ class Generator:
             proper = x.display[:1].isupper() and common
             kinds = min(3, len(x.synset.targets('~', '~i')))
             links = min(12, len(x.synset.lemmas) + len(x.synset.pointers))
-            return (american(x), -int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
-                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, proper, -kinds, -links, x.rank,
-                    x.synset.id)
+            evidence = int(math.log2(1 + x.count / 2))
+            return (american(x), proper, -evidence, -pos_use[x.synset.pos], -pos_senses[x.synset.pos], -kinds, -links,
+                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, x.rank, x.synset.id)
         return pref
 
     def clue_options(self, e, everything=False):
@@ -512,11 +515,11 @@ class Generator:
         senses = [(p, x) for p, x in self.ranked_senses(e) if not e.forced or e.forced[1] in x.synset.gloss.lower()]
         ranked = []
         for i, (p, x) in enumerate(senses):
-            if ranked and not everything and p[:2] != senses[i - 1][0][:2]:
+            if ranked and not everything and p[:USE] != senses[i - 1][0][:USE]:
                 break
             text, quality = self.clue_for(e, x, check)
             if text:
-                ranked.append((p[:2] + (quality,) + p[2:], text, x))
+                ranked.append((p[:USE] + (quality,) + p[USE:], text, x))
         return [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
 
     def assign_clues(self, chosen):
