@@ -138,7 +138,8 @@ def definition_clue(definition, drop_article=True, respell=lambda word: word):
 # Clause breaks where a definition may be cut short; never ' of ' ('Kind and number of teeth' must not
 # become 'Kind and number').
 _BOUNDARY = re.compile(r'[,:]\s|\s(?:that|which|who|whose|where|when|with|without|containing|consisting|'
-                       r'used|made|having|especially|usually|often|such as|including|like)\s')
+                       r'used|made|having|especially|usually|often|such as|including|like|between|along|around|'
+                       r'across|beneath|below|above|near)\s')
 
 
 def _lone_word_ok(text):

@@ -65,6 +65,8 @@ INDELICATE_GLOSS = re.compile(
     r'\berotic|\bcoitus|\bcopulat|\borgasm|\bgenitals?\b|\bgenitalia|\bmasturbat|\bfellatio|\bcunnilingus|'
     r'\bprostitut|\bwhores?\b|\bbrothel|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
     r'\bclitoris|\bvulva|\bscrotum|\btesticles?\b', re.I)
+SLANG_DOMAINS = {sid('n', 7157273), sid('n', 7075172)}     # slang, colloquialism
+SLANG_GLOSS = re.compile(r'\bstreet names?\b|\bslang\b|\binformal (?:terms?|names?)\b', re.I)
 ARCHAIC_GLOSS = re.compile(r'\b(?:archaic|obsolete|archaism)\b', re.I)
 TAXON_GLOSS = re.compile(r'^(?:a |any )?(?:small |large |widely distributed )?(?:genus|family|order|class|suborder|'
                          r'subfamily|phylum|subphylum|subclass|superfamily|superorder|division|subdivision|tribe|'
@@ -146,16 +148,21 @@ class Generator:
         self.offensive = {}       # synset id -> set of lemma positions (0 = the whole synset)
         self.archaic = set()
         self.indelicate = set()
+        self.slangy = set()       # meanings marked as slang or colloquial: a plain meaning comes first
         for s in wn.synsets.values():
             for sym, target, src, _ in s.pointers:
                 if sym == ';u' and target in OFFENSIVE_DOMAINS:
                     self.offensive.setdefault(s.id, set()).add(src)
                 if sym == ';u' and target == ARCHAISM:
                     self.archaic.add(s.id)
+                if sym == ';u' and target in SLANG_DOMAINS:
+                    self.slangy.add(s.id)
             if OFFENSIVE_GLOSS.search(s.definition()):
                 self.offensive.setdefault(s.id, set()).add(0)
             if ARCHAIC_GLOSS.search(s.definition()):
                 self.archaic.add(s.id)
+            if SLANG_GLOSS.search(s.definition()):
+                self.slangy.add(s.id)
             if INDELICATE_GLOSS.search(s.definition()):
                 self.indelicate.add(s.id)
         self.taxa = wn.closure([TAXONOMIC_GROUP], ('~', '~i'))
@@ -456,7 +463,7 @@ class Generator:
         for h in s.targets('@', '@i'):
             lemma = self.wn.synsets[h].lemmas[0].replace('_', ' ')
             text = clues.capitalise(clues.to_single_byte(lemma))
-            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
+            if len(text) >= 4 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
                 return text, 6
         return None, None
 
@@ -480,7 +487,8 @@ class Generator:
         the wheel's hoop being a 'tyre'); for a common word, a meaning written as it is (the sob of
         weeping before the initials SOB, BARBER the hairdresser before Samuel Barber); tagged use in the
         corpus (a single tag is noise) -- these first USE fields say how much a meaning is used; then
-        the part of speech the word is used in most, or has most meanings in; a meaning with kinds of
+        the part of speech the word is used in most, or has most meanings in; a meaning not marked as
+        slang (SCOOP the ladle, not a street name of a drug); a meaning with kinds of
         its own (the hand tool HAMMER, not the part of a gunlock); a meaning with more names and links
         (CAIRO in Egypt, not in Illinois; SHY the timid, not the short); a meaning the word heads (it is
         the synset's first lemma); a plain meaning before an archaic one; then WordNet's order."""
@@ -500,7 +508,8 @@ class Generator:
             kinds = min(3, len(x.synset.targets('~', '~i')))
             links = min(12, len(x.synset.lemmas) + len(x.synset.pointers))
             evidence = int(math.log2(1 + x.count / 2))
-            return (american(x), proper, -evidence, -pos_use[x.synset.pos], -pos_senses[x.synset.pos], -kinds, -links,
+            return (american(x), proper, -evidence, -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
+                    x.synset.id in self.slangy, -kinds, -links,
                     x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, x.rank, x.synset.id)
         return pref
 
