@@ -187,8 +187,9 @@ class Generator:
                 and parts[0][:1].isupper() and parts[0].lower() in self.genus_names)
 
     def is_blocked(self, display):
-        parts = [key_of(p) for p in SEPARATOR.split(display)]
-        return any(p in self.curated.blocked and p not in self.curated.allowed for p in parts + [key_of(display)])
+        parts = [key_of(p) for p in SEPARATOR.split(display)] + [key_of(display)]
+        return any(p not in self.curated.allowed and (p in self.curated.blocked or p.startswith(self.curated.blocked_stems))
+                   for p in parts)
 
     # -------------------------------------------------------------- candidates
 
