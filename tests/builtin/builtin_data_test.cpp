@@ -220,6 +220,52 @@ TEST(BuiltInData, NoClueGivesItsAnswerAway)
     EXPECT_TRUE(failures.empty()) << failures.size() << " give-aways, the first: " << failures.front();
 }
 
+/// The words of a curated list (first field of each line, '#' comments skipped), letters only, upper case.
+std::vector<std::string> CuratedWords(const std::string& name)
+{
+    std::string text;
+    EXPECT_TRUE(ReadWholeFile(std::string(QUILLMERE_SOURCE_DIR) + "/tools/dictgen/curated/" + name, text)) << name;
+    std::vector<std::string> words;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::string w;
+        for (char c : line.substr(0, line.find('\t')))
+            if (std::isalpha(static_cast<unsigned char>(c))) w += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        words.push_back(w + (line.find('*') != std::string::npos ? "*" : ""));
+    }
+    return words;
+}
+
+TEST(BuiltInData, NoBlockedWordIsUsed)
+{
+    std::set<std::string> allowed;
+    for (const auto& w : CuratedWords("whitelist.tsv")) allowed.insert(w);
+    const auto blocked = CuratedWords("blocklist.txt");
+    ASSERT_GT(blocked.size(), 50u);
+    const auto isBlocked = [&](const std::string& part) {
+        if (allowed.count(part)) return false;
+        for (const auto& b : blocked) {
+            const bool stem = b.back() == '*';
+            if (stem ? part.rfind(b.substr(0, b.size() - 1), 0) == 0 : part == b) return true;
+        }
+        return false;
+    };
+    ForEachWord([&](const DictWord& w) {
+        std::string part;
+        for (char c : DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt + " ") {
+            if (c != ' ' && c != '-') {
+                part += c;
+                continue;
+            }
+            EXPECT_FALSE(isBlocked(part)) << w.Text << " has the blocked part " << part;
+            part.clear();
+        }
+        EXPECT_FALSE(isBlocked(w.Text)) << w.Text;
+    });
+}
+
 TEST(BuiltInData, CluesAreShortCapitalisedSingleByteText)
 {
     for (std::size_t i = 1; i < Data().Clues.size(); ++i) {

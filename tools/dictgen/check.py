@@ -176,7 +176,7 @@ def main(out):
         used.add(clue)
         if cat in theme_words:
             theme_words[cat].append((text, rarity))
-        for part in [text] + [p for p in re.split('[ -]', display) if p]:
+        for part in sorted({text} | {p for p in re.split('[ -]', display) if p}):
             if part not in allowed and (part in blocked or part.startswith(blocked_stems)):
                 fail('%s: blocked word %s' % (text, part))
         bad = gives_away(text, display, lines[clue], irregular)
