@@ -43,6 +43,9 @@ MAX_CLUE_LINES = 65535         # ClueIndex is 16-bit; line 0 is the empty line
 MAX_PARTS = 5                  # a word-break code has room for five groups
 RARITY_BANDS = 20
 USE = 3                        # the first USE fields of a sense's preference say how much it is used
+# Clue qualities (see clue_for) that count alike when meanings are ranked: any definition or synonyms of a
+# meaning beat the meanings ranked below it; a derived word, an opposite or a wider class only stand in.
+QUALITY_CLASS = (0, 0, 0, 1, 1, 2, 2)
 PLURAL_LEVEL = 35              # plurals are made only of nouns whose plural SCOWL puts at this level or commoner
 
 # WordType bits
@@ -516,7 +519,7 @@ class Generator:
 
     def clue_options(self, e, everything=False):
         """A word's possible clues as (text, sense), best first. Meanings are taken in order of
-        preference, the clue's quality counting right after the meaning's corpus use; unless
+        preference, the clue's quality class counting right after the meaning's corpus use; unless
         everything is asked for, the search stops at the first group of equally used meanings that
         has a clue."""
         if e.fixed_clue:
@@ -529,7 +532,7 @@ class Generator:
                 break
             text, quality = self.clue_for(e, x, check)
             if text:
-                ranked.append((p[:USE] + (quality,) + p[USE:], text, x))
+                ranked.append((p[:USE] + (QUALITY_CLASS[quality],) + p[USE:] + (quality,), text, x))
         return [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
 
     def assign_clues(self, chosen):
