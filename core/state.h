@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/clues/clue_store.h"
+#include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/symmetric/fill_store.h"
@@ -37,6 +38,7 @@ struct QuillmereState {
     ClueList Clues = ClueList(1);
     Crossword Xw;
     FillStore Fills;
+    FreeformState Freeform;
 };
 
 }  // namespace qm
