@@ -3,6 +3,8 @@
 #include "core/util/file_io.h"
 #include "core/words/categories.h"
 #include "core/words/dictionary.h"
+#include "core/words/import.h"
+#include "core/words/imported_list.h"
 #include "core/words/word_breaks.h"
 #include "resources/builtin_resources.h"
 
@@ -18,7 +20,6 @@ namespace {
 
 constexpr int MinCategoryWords = 30;
 constexpr int MinThemeEntries = 150;
-constexpr std::array<int, 4> ThemeBits = {2, 3, 23, 24};  // Animals, Archaeology, Food, Gardening terms
 
 struct BuiltIn {
     Dictionary Dict;
@@ -287,11 +288,15 @@ TEST(BuiltInData, CategoriesAndThemesAreWellStocked)
     });
     for (int bit = 1; bit <= CategoryCount; ++bit)
         EXPECT_GE(perCategory[bit], MinCategoryWords) << CategoryNames[static_cast<std::size_t>(bit - 1)];
-    for (int bit : ThemeBits) {
+    for (const ThemeCategory& theme : ThemeCategoryTable) {
+        ImportedList list;
+        ImportTheme(list, theme.Bit, Data().Dict, Data().Patterns, Data().Clues);
+        EXPECT_GE(list.ThemeWords.size(), static_cast<std::size_t>(MinThemeEntries)) << theme.Name;
+        for (std::size_t i = 0; i < list.ThemeClues.size(); ++i)
+            EXPECT_FALSE(list.ThemeClues[i].empty()) << theme.Name << ": " << list.ThemeWords[i];
         int common = 0;
-        ForEachWord([&](const DictWord& w) { common += CategoryOf(w) == bit && w.Rarity > 10; });
-        EXPECT_GE(perCategory[bit], MinThemeEntries) << CategoryNames[static_cast<std::size_t>(bit - 1)];
-        EXPECT_GE(common, 20) << CategoryNames[static_cast<std::size_t>(bit - 1)] << " lacks common words";
+        ForEachWord([&](const DictWord& w) { common += CategoryOf(w) == theme.Bit && w.Rarity > 10; });
+        EXPECT_GE(common, 20) << theme.Name << " lacks common words";
     }
 }
 
