@@ -203,9 +203,22 @@ def inflections(word, irregular=()):
     return out
 
 
+def _edits(a, b):
+    """Levenshtein distance of two words."""
+    row = list(range(len(b) + 1))
+    for i, ca in enumerate(a, start=1):
+        prev, row[0] = row[0], i
+        for j, cb in enumerate(b, start=1):
+            prev, row[j] = row[j], min(row[j] + 1, row[j - 1] + 1, prev + (ca != cb))
+    return row[-1]
+
+
 def spelling_variants(a, b):
-    """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis')."""
+    """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis', 'dacoity',
+    'dakoity')."""
     a, b = a.lower(), b.lower()
+    if min(len(a), len(b)) >= 5 and _edits(a, b) <= min(len(a), len(b)) // 4:
+        return True
     head = len(os.path.commonprefix([a, b]))
     tail = len(os.path.commonprefix([a[::-1], b[::-1]]))
     return head >= 3 and tail >= 2 and head + tail >= min(len(a), len(b)) - 2

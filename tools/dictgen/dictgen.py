@@ -235,8 +235,8 @@ class Generator:
                 if not kept:
                     raise CuratedError('whitelist.tsv: no meaning of %s has %r in its gloss' % (key, hint))
             else:
-                main = min(kept, key=self.sense_preference(e))
-                if self.is_offensive(main.synset.id, main.lemma):
+                main = min(kept, key=self.sense_preference(e)) if any(offensive) else None
+                if main is not None and self.is_offensive(main.synset.id, main.lemma):
                     self.drop('main meaning offensive (WordNet usage marker or gloss)', key)
                     continue
                 kept = [x for x, off in zip(kept, offensive) if not off and x.synset.id not in self.indelicate]
@@ -442,7 +442,8 @@ class Generator:
             chosen = []
             for o in others:
                 if (PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()
-                        and key_of(o) not in e.key and not any(clues.spelling_variants(o, c) for c in chosen)):
+                        and key_of(o) not in e.key and not clues.spelling_variants(key_of(o), e.key)
+                        and not any(clues.spelling_variants(o, c) for c in chosen)):
                     chosen.append(o)
             others = chosen[:3]
             if others:
