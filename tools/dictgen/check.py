@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # Checks a generated dictionary directory against every rule the program relies on and prints its figures.
 """Usage: python3 tools/dictgen/check.py DIR
 

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # Builds the built-in English dictionary (words.tsv, CLUESRES, CATEGRES, report.json) from WordNet and SCOWL.
 """Dictionary generator.
 
