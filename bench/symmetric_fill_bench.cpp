@@ -11,6 +11,7 @@
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -82,7 +83,10 @@ void BM_SymmetricRun(benchmark::State& bm)
     bm.counters["fills_per_run"] = static_cast<double>(fills) / static_cast<double>(bm.iterations());
     qm::bench::ReportPeakMemory(bm);
 }
-BENCHMARK(BM_SymmetricRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+/// The quickest repetition: on a shared machine the least disturbed one.
+double Fastest(const std::vector<double>& v) { return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_SymmetricRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 
 /// The same run repeated the indexed way, then the scanning way: the scan's time over the index's
 /// (the index kept between runs, as the program keeps it), and a check that every run made the same fills.
@@ -115,7 +119,7 @@ void BM_IndexSpeedUp(benchmark::State& bm)
     bm.counters["indexed_fills_per_s"] = static_cast<double>(expected.size()) * runs / indexed;
     qm::bench::ReportPeakMemory(bm);
 }
-BENCHMARK(BM_IndexSpeedUp)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_IndexSpeedUp)->Unit(benchmark::kMillisecond)->Iterations(3)->ComputeStatistics("min", Fastest);
 
 void BM_BuildWordIndex(benchmark::State& bm)
 {
