@@ -46,6 +46,20 @@ public:
     const GridCell& operator()(int col, int row) const { return cells_[Index(col, row)]; }
     bool Inside(int col, int row) const { return col >= 1 && row >= 1 && col <= size_ && row <= size_; }
 
+    /// `length` squares in a line from (col, row), across or down: square i (0-based) is First[i * Step].
+    struct SquareLine {
+        GridCell* First = nullptr;
+        std::ptrdiff_t Step = 0;
+        GridCell& operator[](int i) const { return First[static_cast<std::ptrdiff_t>(i) * Step]; }
+    };
+    /// The squares of a word; both end squares are checked like any other access.
+    SquareLine Line(int col, int row, bool across, int length)
+    {
+        GridCell* first = &(*this)(col, row);
+        if (length > 1) (void)(across ? Index(col + length - 1, row) : Index(col, row + length - 1));
+        return {first, across ? static_cast<std::ptrdiff_t>(size_ + 2) : 1};
+    }
+
 private:
     /// Checked position of square (col, row); inline because the generators call it in their inner loops.
     std::size_t Index(int col, int row) const

@@ -6,6 +6,7 @@
 #include "core/util/file_io.h"
 #include "core/util/text.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace qm {
@@ -137,13 +138,17 @@ std::int32_t PickImportedWord(QuillmereState& state, std::string_view pattern, i
 
 void WriteSlotWord(Grid& grid, int col, int row, int length, bool across, std::string_view word)
 {
-    for (int i = 1; i <= length && static_cast<std::size_t>(i) <= word.size(); ++i)
-        (across ? grid(col + i - 1, row) : grid(col, row + i - 1)).Letter = word[static_cast<std::size_t>(i - 1)];
+    const int n = std::min(length, static_cast<int>(word.size()));
+    if (n < 1) return;
+    const Grid::SquareLine squares = grid.Line(col, row, across, n);
+    for (int i = 0; i < n; ++i) squares[i].Letter = word[static_cast<std::size_t>(i)];
 }
 
 void BlankSlot(Grid& grid, int col, int row, int length, bool across)
 {
-    for (int i = 1; i <= length; ++i) (across ? grid(col + i - 1, row) : grid(col, row + i - 1)).Letter = ' ';
+    if (length < 1) return;
+    const Grid::SquareLine squares = grid.Line(col, row, across, length);
+    for (int i = 0; i < length; ++i) squares[i].Letter = ' ';
 }
 
 void BlankAllSlots(Crossword& xw)
