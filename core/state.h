@@ -4,6 +4,7 @@
 #include "core/clues/clue_store.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
+#include "core/output/output_options.h"
 #include "core/symmetric/fill_store.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
@@ -37,6 +38,7 @@ struct QuillmereState {
     ClueList Clues = ClueList(1);
     Crossword Xw;
     FillStore Fills;
+    OutputOptions Output;  ///< the Output page's options (title, font and blocking travel in .xwd files)
 };
 
 }  // namespace qm
