@@ -21,10 +21,16 @@ std::string LoadFailure(const std::string& path, const std::string& problem)
     return "Could not load \"" + path + "\": " + problem + ".\nThe crossword on screen is unchanged.";
 }
 
-/// Writes every slot's answer into the fresh grid of xw and checks that each answer is still there
-/// afterwards: crossing answers must agree, and no answer may run into another one's end.
-void WriteAnswersIntoGrid(Crossword& xw)
+/// The crossword of a file: its slots in file order, every answer written into a fresh grid, the
+/// squares no answer uses blocked and the squares numbered. Each answer must still stand in the grid
+/// afterwards: crossing answers agree, and no answer runs into another one's end.
+Crossword RebuildCrossword(const XwdContents& in)
 {
+    Crossword xw;
+    xw.GridSize = in.Dimension;
+    InitGrid(xw);
+    ResetCellColours(xw.Squares);
+    for (const WordSlot& s : in.Slots) xw.Slot(++xw.WordSlotCount) = s;
     WriteFillToGrid(xw, FillSourceKind::Freeform);
     for (int i = 1; i <= xw.WordSlotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
@@ -35,6 +41,7 @@ void WriteAnswersIntoGrid(Crossword& xw)
     }
     BlockEmptySquares(xw.Squares);
     NumberLetterSquares(xw);
+    return xw;
 }
 
 }  // namespace
@@ -68,9 +75,11 @@ LoadedCrosswordFile ReadCrosswordFile(const std::string& path)
     LoadedCrosswordFile file;
     try {
         file.Contents = ParseXwd(bytes);
+        file.Xw = RebuildCrossword(file.Contents);
     } catch (const Failure& e) {
         throw Failure(LoadFailure(path, e.what()));
     }
+    file.Path = path;
     file.FileName = FileNameOf(path);
     file.Modified = DateOf(info.st_mtime);
     return file;
@@ -81,21 +90,10 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
     const XwdContents& in = file.Contents;
 
     // The new crossword, word store and options are built aside; the state changes only at the end.
-    Crossword xw;
-    xw.GridSize = in.Dimension;
-    InitGrid(xw);
-    ResetCellColours(xw.Squares);
-    for (const WordSlot& s : in.Slots) xw.Slot(++xw.WordSlotCount) = s;
-
+    Crossword xw = file.Xw;
     ImportedList imported = state.Imported;
     for (auto& entries : imported.ThemeIndex)
         for (ThemeEntry& e : entries) e.SelectWeight = 1.0f;
-
-    try {
-        WriteAnswersIntoGrid(xw);
-    } catch (const Failure& e) {
-        throw Failure(LoadFailure(file.FileName, e.what()));
-    }
 
     FillStore fills = state.Fills;
     ClearListOfGrids(fills);  // the fills listed before are gone with their stored words

@@ -39,12 +39,15 @@ void SaveCrosswordFile(QuillmereState& state, const std::string& path);
 /// A crossword file read and checked, with its name and last-write date.
 struct LoadedCrosswordFile {
     XwdContents Contents;
+    Crossword Xw;          ///< the crossword rebuilt from the word lines: grid letters, blocks, numbers
+    std::string Path;      ///< as given
     std::string FileName;  ///< without its folder
     Date Modified;         ///< the file's last-write time, local date
 };
 
-/// Reads and checks a crossword file without touching the program's state. Any problem (the file
-/// cannot be read, or ParseXwd finds it broken) throws Failure with a message naming the file.
+/// Reads and checks a crossword file and rebuilds its grid, without touching the program's state.
+/// Any problem (the file cannot be read, ParseXwd finds it broken, or answers clash in the grid)
+/// throws Failure with a message naming the file.
 LoadedCrosswordFile ReadCrosswordFile(const std::string& path);
 
 /// Finds an output font by name among the fonts the window offers (whole name, any case) and gives

@@ -1,6 +1,7 @@
 // Writing and reading the text of .xwd crossword files.
 #include "core/files/xwd_format.h"
 
+#include "core/output/output_options.h"
 #include "core/state.h"
 #include "core/util/failure.h"
 #include "core/util/text.h"
@@ -158,8 +159,8 @@ XwdContents ParseXwd(std::string_view bytes)
     file.Dimension = ReadHeaderInt(lines[3]);
     file.WordCount = ReadHeaderInt(lines[4]);
     file.LetterCount = ReadHeaderInt(lines[5]);
-    Check(file.Blocking >= 0 && file.Blocking <= 8,
-          "the blocking style " + std::to_string(file.Blocking) + " is outside 0..8");
+    Check(file.Blocking >= 0 && file.Blocking < BlockingStyleCount,
+          "the blocking style " + std::to_string(file.Blocking) + " is outside 0.." + std::to_string(BlockingStyleCount - 1));
     Check(file.Dimension >= MinFileGridSize && file.Dimension <= MaxFileGridSize,
           "the grid size " + std::to_string(file.Dimension) + " is outside " + std::to_string(MinFileGridSize) + ".." +
               std::to_string(MaxFileGridSize));
