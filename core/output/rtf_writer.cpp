@@ -244,8 +244,40 @@ std::string FontTableEntryText(std::string_view fontName, const std::array<std::
     entry += (pitchAndFamily & 1) ? "\\fprq2" : "\\fprq1";
     entry += "{\\*\\panose ";
     for (const std::uint8_t b : panose) entry += Format("%2.2x", b);
-    entry += "}" + RtfText(fontName) + ";}";
+    entry += '}';
+    entry += RtfText(fontName);
+    entry += ";}";
     return entry;
+}
+
+std::uint8_t FontPitchAndFamily(const std::array<std::uint8_t, 10>& panose, std::uint8_t ibmClass, bool fixedPitch)
+{
+    enum : std::uint8_t { DontCare = 0, Roman = 1, Swiss = 2, Modern = 3, Script = 4, Decorative = 5 };
+    std::uint8_t family = DontCare;
+    const std::uint8_t kind = panose[0];
+    const std::uint8_t serif = panose[1];
+    const std::uint8_t proportion = panose[3];
+    if (kind == 3) {
+        family = Script;
+    } else if (kind == 4 || kind == 5) {
+        family = Decorative;
+    } else if (kind == 2 && proportion == 9) {
+        family = Modern;
+    } else if (kind == 2 && serif >= 2 && serif <= 10) {
+        family = Roman;
+    } else if (kind == 2 && serif >= 11 && serif <= 15) {
+        family = Swiss;
+    } else if ((ibmClass >= 1 && ibmClass <= 5) || ibmClass == 7) {
+        family = Roman;
+    } else if (ibmClass == 8) {
+        family = Swiss;
+    } else if (ibmClass == 10) {
+        family = Script;
+    } else if (ibmClass == 9 || ibmClass == 12) {
+        family = Decorative;
+    }
+    if (fixedPitch && family != Script && family != Decorative) family = Modern;
+    return static_cast<std::uint8_t>((family << 4) | (fixedPitch ? 0 : 1));
 }
 
 std::string RtfDocument(const QuillmereState& state, int mode, std::string_view fontTableEntry)

@@ -26,6 +26,11 @@ int CellTwips(int gridMM, int gridSize);
 std::string FontTableEntryText(std::string_view fontName, const std::array<std::uint8_t, 10>& panose,
                                std::uint8_t pitchAndFamily);
 
+/// The pitch-and-family byte of a font, worked out from its OS/2 table as the Windows font mapper
+/// does: the PANOSE family kind, serif style and proportion first, then the IBM font class (the high
+/// byte of sFamilyClass). Fixed-pitch text fonts count as modern; the low bit marks variable pitch.
+std::uint8_t FontPitchAndFamily(const std::array<std::uint8_t, 10>& panose, std::uint8_t ibmClass, bool fixedPitch);
+
 /// The whole document for a mode (0..6). fontTableEntry is the output font's entry from the
 /// platform's font metrics (see FontTableEntryText); it is used only when the font is neither Times
 /// New Roman nor Arial, and an empty one gives an entry with an all-zero panose.

@@ -154,6 +154,29 @@ TEST(RtfWriter, FontReferencesAndTheFontTableEntry)
     EXPECT_EQ(FontTableEntryText("Fancy", {}, 0x51).substr(0, 12), R"({\f66\fdecor)");
 }
 
+TEST(RtfWriter, PitchAndFamilyFromTheOs2Table)
+{
+    struct Case {
+        const char* name;
+        std::array<std::uint8_t, 10> panose;
+        std::uint8_t ibmClass;
+        bool fixed;
+        std::uint8_t expected;
+    };
+    const Case cases[] = {
+        {"serif text face", {2, 2, 6, 3, 5, 4, 5, 2, 3, 4}, 1, false, 0x11},
+        {"sans text face", {2, 11, 6, 4, 2, 2, 2, 2, 2, 4}, 8, false, 0x21},
+        {"monospaced by proportion", {2, 11, 6, 9, 3, 8, 4, 2, 2, 4}, 8, true, 0x30},
+        {"hand written", {3, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 10, false, 0x41},
+        {"decorative", {4, 2, 7, 5, 4, 5, 2, 2, 4, 2}, 9, false, 0x51},
+        {"no panose, IBM sans class", {}, 8, false, 0x21},
+        {"no panose, IBM slab serif class", {}, 5, false, 0x11},
+        {"nothing known", {}, 0, false, 0x01},
+        {"nothing known but fixed pitch", {}, 0, true, 0x30},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FontPitchAndFamily(c.panose, c.ibmClass, c.fixed), c.expected) << c.name;
+}
+
 TEST(RtfWriter, GridMeasuresShadingAndEdgeBorders)
 {
     EXPECT_EQ(CellTwips(105, 15), 397);
