@@ -2,7 +2,7 @@
 #include "core/output/html_writer.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
-#include "tests/core/output/tiny_crossword.h"
+#include "tests/support/tiny_crossword.h"
 #include "tests/support/fixtures.h"
 
 #include <gtest/gtest.h>

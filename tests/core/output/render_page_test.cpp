@@ -2,7 +2,7 @@
 #include "core/output/page_texts.h"
 #include "core/output/render_page.h"
 #include "core/util/failure.h"
-#include "tests/core/output/tiny_crossword.h"
+#include "tests/support/tiny_crossword.h"
 
 #include <gtest/gtest.h>
 
