@@ -72,6 +72,11 @@ LoadedCrosswordFile ReadCrosswordFile(const std::string& path)
     if (!S_ISREG(info.st_mode)) throw Failure(LoadFailure(path, "it is not a file"));
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) throw Failure(LoadFailure(path, "it cannot be read"));
+    return CheckCrosswordFile(bytes, path, DateOf(info.st_mtime));
+}
+
+LoadedCrosswordFile CheckCrosswordFile(std::string_view bytes, const std::string& path, const Date& modified)
+{
     LoadedCrosswordFile file;
     try {
         file.Contents = ParseXwd(bytes);
@@ -81,7 +86,7 @@ LoadedCrosswordFile ReadCrosswordFile(const std::string& path)
     }
     file.Path = path;
     file.FileName = FileNameOf(path);
-    file.Modified = DateOf(info.st_mtime);
+    file.Modified = modified;
     return file;
 }
 

@@ -50,6 +50,9 @@ struct LoadedCrosswordFile {
 /// throws Failure with a message naming the file.
 LoadedCrosswordFile ReadCrosswordFile(const std::string& path);
 
+/// The checking part of ReadCrosswordFile for bytes already read from path.
+LoadedCrosswordFile CheckCrosswordFile(std::string_view bytes, const std::string& path, const Date& modified);
+
 /// Finds an output font by name among the fonts the window offers (whole name, any case) and gives
 /// its spelling there; nullopt keeps the current font.
 using FontLookup = std::function<std::optional<std::string>(const std::string& name)>;
