@@ -49,6 +49,22 @@ QImage RenderPreviewImage(const QuillmereState& state, int mode, int widthPixels
     return image;
 }
 
+QImage BlockingSwatch(int index, int sizePixels)
+{
+    Check(index >= 0 && index < BlockingStyleCount, "Blocking style " + std::to_string(index) + " does not exist");
+    QImage image(sizePixels, sizePixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QtPageCanvas canvas(painter, sizePixels);
+    const BlockingStyle& style = BlockingStyles[static_cast<std::size_t>(index)];
+    const PixelRect square{0, 0, sizePixels, sizePixels};
+    if (index > 0)
+        canvas.Rectangle(square, 0x000000, 1, style.Brush, style.Fill);
+    else
+        canvas.Rectangle(square, 0xFFFFFF, 1, BrushStyle::Solid, style.Fill);
+    return image;
+}
+
 void PrintPage(QPagedPaintDevice& device, const QuillmereState& state, int mode) { DrawOnPagedDevice(device, state, mode); }
 
 QByteArray PdfDocument(const QuillmereState& state, int mode)

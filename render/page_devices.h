@@ -25,6 +25,10 @@ constexpr int PdfResolution = 300;
 /// black border, fonts at the screen's 96 pixels per inch, drawn for "screen" in the given mode.
 QImage RenderPreviewImage(const QuillmereState& state, int mode, int widthPixels = PreviewWidthPixels);
 
+/// A small picture of blocking style index (0..8) as the page draws it, for the style list's items:
+/// the style's fill in a black outline (white without one for "White (no frame)").
+QImage BlockingSwatch(int index, int sizePixels = 16);
+
 /// Prints the page of the given mode on a printer (a QPrinter set up by the print dialog, portrait,
 /// with PrintJobTitle as its document name) or any other paged device, drawn for "printer" from the
 /// device's origin. Throws Failure when the device cannot be started.

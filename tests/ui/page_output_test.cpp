@@ -1,5 +1,6 @@
 // The page's Qt back ends: the preview image, a printer printing to PDF, the PDF file, the output fonts.
 #include "core/output/rtf_writer.h"
+#include "core/util/failure.h"
 #include "render/output_fonts.h"
 #include "render/page_devices.h"
 #include "tests/support/fixtures.h"
@@ -90,6 +91,20 @@ private slots:
         const qsizetype first = text.indexOf("ADE - Drink (1D)");
         const qsizetype last = text.indexOf("WE - Us (4A)");
         QVERIFY2(first >= 0 && last > first, qPrintable(text));
+    }
+
+    void blockingSwatchesUseThePageBrushes()
+    {
+        QCOMPARE(QColor(render::BlockingSwatch(3).pixel(8, 8)), QColor(0xAF, 0xAF, 0xAF));
+        QCOMPARE(QColor(render::BlockingSwatch(5).pixel(8, 8)), QColor(Qt::black));
+        QCOMPARE(QColor(render::BlockingSwatch(0).pixel(0, 0)), QColor(Qt::white));
+        QCOMPARE(QColor(render::BlockingSwatch(3).pixel(0, 0)), QColor(Qt::black));
+        const QImage hatch = render::BlockingSwatch(7);
+        int dark = 0;
+        for (int y = 1; y < 15; ++y)
+            for (int x = 1; x < 15; ++x) dark += QColor(hatch.pixel(x, y)) == QColor(Qt::black);
+        QVERIFY2(dark > 0 && dark < 14 * 14, qPrintable(QString::number(dark)));
+        QVERIFY_THROWS_EXCEPTION(Failure, render::BlockingSwatch(9));
     }
 
     void outputFonts()
