@@ -31,7 +31,10 @@ void WriteFileSafely(const std::string& path, std::string_view bytes)
     namespace fs = std::filesystem;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hidden(".");
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string temp = (folder / hidden).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         throw Failure("Could not save \"" + path + "\":\n" + std::strerror(errno) + "\nThe previous file, if any, is unchanged.");
