@@ -7,20 +7,12 @@
 #include "core/util/file_io.h"
 #include "tests/support/crossword_fixture.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/run_program.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace qm {
 namespace {
-
-struct CliRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
 
 class OutputCommands : public ::testing::Test {
 protected:
@@ -36,21 +28,7 @@ protected:
         SaveCrosswordFile(state, file_);
     }
 
-    CliRun Run(const std::string& args) const
-    {
-        const std::string errors = dir_.File("stderr.txt");
-        const std::string command = std::string(QUILLMERE_BIN_DIR) + "/quillmere-cli " + args + " 2>" + errors;
-        CliRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return run;
-        char buffer[4096];
-        std::size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.Out.append(buffer, n);
-        const int status = ::pclose(pipe);
-        run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        ReadWholeFile(errors, run.Err);
-        return run;
-    }
+    static test::ProgramResult Run(const std::vector<std::string>& args) { return test::RunProgram("quillmere-cli", args); }
 
     /// The state the window would have after loading the file (fonts taken as written).
     QuillmereState Loaded() const
@@ -79,8 +57,8 @@ std::string WithoutCarriageReturns(std::string text)
 
 TEST_F(OutputCommands, ShowPrintsGridCluesAndCounts)
 {
-    const CliRun run = Run("show " + file_);
-    ASSERT_EQ(run.Status, 0) << run.Err;
+    const auto run = Run({"show", file_});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const QuillmereState state = Loaded();
     const std::string grid = WithoutCarriageReturns(GridText(state.Xw.Squares));
     const std::string clues = WithoutCarriageReturns(ClueListText(state.Xw, state.Xw.WordSlotCount));
@@ -96,51 +74,51 @@ TEST_F(OutputCommands, ShowPrintsGridCluesAndCounts)
 TEST_F(OutputCommands, ExportWritesWhatTheButtonsWrite)
 {
     QuillmereState state = Loaded();
-    ASSERT_EQ(Run("export " + file_ + " --mode 4 --format text --out " + dir_.File("clues.txt")).Status, 0);
+    ASSERT_EQ(Run({"export", file_, "--mode", "4", "--format", "text", "--out", dir_.File("clues.txt")}).ExitCode, 0);
     EXPECT_EQ(Read("clues.txt"), ClueListText(state.Xw, state.Xw.WordSlotCount));
-    ASSERT_EQ(Run("export " + file_ + " --mode 2 --format text --out " + dir_.File("grid.txt")).Status, 0);
+    ASSERT_EQ(Run({"export", file_, "--mode", "2", "--format", "text", "--out", dir_.File("grid.txt")}).ExitCode, 0);
     EXPECT_EQ(Read("grid.txt"), GridText(state.Xw.Squares));
 
     // The file's title and blocking style, 7 mm a square (63 mm) and Arial, a built-in RTF font.
-    ASSERT_EQ(Run("export " + file_ + " --mode 0 --format rtf --out " + dir_.File("page.rtf")).Status, 0);
+    ASSERT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--out", dir_.File("page.rtf")}).ExitCode, 0);
     EXPECT_EQ(state.Output.GridMM, 63);
     EXPECT_EQ(Read("page.rtf"), RtfDocument(state, 0, ""));
-    ASSERT_EQ(Run("export " + file_ + " --mode 6 --format html --out " + dir_.File("page.htm")).Status, 0);
+    ASSERT_EQ(Run({"export", file_, "--mode", "6", "--format", "html", "--out", dir_.File("page.htm")}).ExitCode, 0);
     EXPECT_EQ(Read("page.htm"), HtmlDocument(state, 6));
 
-    const CliRun overridden = Run("export " + file_ + " --mode 1 --format rtf --out " + dir_.File("other.rtf") +
-                                  " --title 'Other title' --no-extras --blocking 8 --grid-mm 90 --font 'Times New Roman'");
-    ASSERT_EQ(overridden.Status, 0) << overridden.Err;
+    const auto overridden = Run({"export", file_, "--mode", "1", "--format", "rtf", "--out", dir_.File("other.rtf"), "--title", "Other title",
+                                   "--no-extras", "--blocking", "8", "--grid-mm", "90", "--font", "Times New Roman"});
+    ASSERT_EQ(overridden.ExitCode, 0) << overridden.Err;
     state.Output.Title = "Other title";
     state.Output.ExtrasChecked = false;
     state.Output.Blocking = 8;
     state.Output.GridMM = 90;
     state.Output.FontName = "Times New Roman";
     EXPECT_EQ(Read("other.rtf"), RtfDocument(state, 1, ""));
-    ASSERT_EQ(Run("export " + file_ + " --mode 3 --format html --no-title --out " + dir_.File("untitled.htm")).Status, 0);
+    ASSERT_EQ(Run({"export", file_, "--mode", "3", "--format", "html", "--no-title", "--out", dir_.File("untitled.htm")}).ExitCode, 0);
     EXPECT_EQ(Read("untitled.htm").find("<h3>"), std::string::npos);
 
-    ASSERT_EQ(Run("export " + file_ + " --mode 1 --format pdf --out " + dir_.File("page.pdf")).Status, 0);
+    ASSERT_EQ(Run({"export", file_, "--mode", "1", "--format", "pdf", "--out", dir_.File("page.pdf")}).ExitCode, 0);
     EXPECT_EQ(Read("page.pdf").rfind("%PDF-", 0), 0u);
 }
 
 TEST_F(OutputCommands, FailuresAreReported)
 {
-    const CliRun noText = Run("export " + file_ + " --mode 0 --format text --out " + dir_.File("x.txt"));
-    EXPECT_EQ(noText.Status, 1);
+    const auto noText = Run({"export", file_, "--mode", "0", "--format", "text", "--out", dir_.File("x.txt")});
+    EXPECT_EQ(noText.ExitCode, 1);
     EXPECT_NE(noText.Err.find("Select 'Completed Grid only ' or\n'Clue List only'' or\n'Answer/Clue list'"), std::string::npos)
         << noText.Err;
     EXPECT_FALSE(std::filesystem::exists(dir_.File("x.txt")));
 
     test::WriteFile(dir_.File("broken.xwd"), "Title=x\r\n");
-    const CliRun broken = Run("show " + dir_.File("broken.xwd"));
-    EXPECT_EQ(broken.Status, 1);
+    const auto broken = Run({"show", dir_.File("broken.xwd")});
+    EXPECT_EQ(broken.ExitCode, 1);
     EXPECT_NE(broken.Err.find("Could not load"), std::string::npos) << broken.Err;
 
-    EXPECT_EQ(Run("export " + file_ + " --mode 0 --format doc --out " + dir_.File("x.doc")).Status, 2);
-    EXPECT_EQ(Run("export " + file_ + " --mode 9 --format rtf --out " + dir_.File("x.rtf")).Status, 2);
-    EXPECT_EQ(Run("export " + file_ + " --mode 0 --format rtf").Status, 2);
-    EXPECT_EQ(Run("export " + file_ + " --mode 0 --format rtf --grid-mm 200 --out " + dir_.File("x.rtf")).Status, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "doc", "--out", dir_.File("x.doc")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "9", "--format", "rtf", "--out", dir_.File("x.rtf")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf"}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--grid-mm", "200", "--out", dir_.File("x.rtf")}).ExitCode, 2);
 }
 
 }  // namespace
