@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/clues/clue_store.h"
+#include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/output/output_options.h"
@@ -38,6 +39,7 @@ struct QuillmereState {
     ClueList Clues = ClueList(1);
     Crossword Xw;
     FillStore Fills;
+    FreeformState Freeform;
     OutputOptions Output;  ///< the Output page's options (title, font and blocking travel in .xwd files)
 };
 
