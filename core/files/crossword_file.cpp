@@ -1,6 +1,8 @@
 // Saving and loading crossword files, and rebuilding a loaded crossword as fill 1 of the freeform list.
 #include "core/files/crossword_file.h"
 
+#include "core/freeform/placement.h"
+#include "core/freeform/scoring.h"
 #include "core/grid/fill_writer.h"
 #include "core/state.h"
 #include "core/util/failure.h"
@@ -94,11 +96,17 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
 {
     const XwdContents& in = file.Contents;
 
-    // The new crossword, word store and options are built aside; the state changes only at the end.
+    // The new crossword, word list, word store and options are built aside; the state changes only
+    // at the end, so a failure on the way leaves everything as it was.
     Crossword xw = file.Xw;
     ImportedList imported = state.Imported;
     for (auto& entries : imported.ThemeIndex)
         for (ThemeEntry& e : entries) e.SelectWeight = 1.0f;
+    try {
+        AdoptGridWords(xw, imported, state.Freeform.Options.AllowDuplicates);
+    } catch (const Failure& e) {
+        throw Failure(LoadFailure(file.Path, e.what()));
+    }
 
     FillStore fills = state.Fills;
     ClearListOfGrids(fills);  // the fills listed before are gone with their stored words
@@ -108,17 +116,28 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
     fills.CurrentFill = 1;
     ClearFillRecord(fills, 1);
     FillRecord& record = fills.Record(1);
-    record.LttCount = in.LetterCount;
-    record.WrdCount = in.WordCount;
+    FillCounts counts;
+    counts.Letters = in.LetterCount;
+    counts.Words = in.WordCount;
+    counts.Interlocks = CountInterlocks(xw);
+    counts.Area = InterlockArea(xw.Squares);
+    record.LttCount = counts.Letters;
+    record.WrdCount = counts.Words;
     record.LastWrd = fills.StoredWordCount;
+    record.ILockCount = counts.Interlocks;
+    record.ILockArea = counts.Area;
 
     LoadResult result;
-    result.Letters = record.LttCount;
-    result.Words = record.WrdCount;
-    result.Interlocks = record.ILockCount;
-    result.Area = record.ILockArea;
-    result.FillListLine = Format("%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", 9999 - result.Score, 0, 1, "", result.Letters,
-                                 result.Words, result.Interlocks, result.Area, result.Score, "s");
+    result.Letters = counts.Letters;
+    result.Words = counts.Words;
+    result.Interlocks = counts.Interlocks;
+    result.Area = counts.Area;
+    result.Score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
+    const int key = RankKey(state.Freeform.Options.Ranking, counts, result.Score);
+    result.FillListLine = Format("%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", 9999 - key, 0, 1, "", result.Letters, result.Words,
+                                 result.Interlocks, result.Area, result.Score, "s");
+    FillList freeFills;
+    freeFills.Add(result.FillListLine);
 
     OutputOptions output = state.Output;
     output.Title = in.Title;
@@ -133,6 +152,7 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
     state.Xw = std::move(xw);
     state.Imported = std::move(imported);
     state.Fills = std::move(fills);
+    state.Freeform.FreeFillsList = std::move(freeFills);
     state.Output = std::move(output);
     state.FillSource = FillSourceKind::Freeform;
     state.LoadedFromFile = true;

@@ -1,4 +1,5 @@
 // Crossword files: byte-exact writing, save -> load -> save round trips, broken files, the load's rebuild.
+#include "core/clues/clue_store.h"
 #include "core/files/crossword_file.h"
 #include "core/output/clipboard_text.h"
 #include "core/state.h"
@@ -175,6 +176,48 @@ TEST(CrosswordFile, LoadRebuildsTheCrosswordAsTheOnlyFreeformFill)
     EXPECT_EQ(Mid(line, 21, 7), Format("%7d", result.Words));
     EXPECT_EQ(Mid(line, 39, 6), Format("%6d", result.Score));
     EXPECT_EQ(line.back(), 's');
+}
+
+TEST(CrosswordFile, LoadScoresTheFillAndAdoptsItsWords)
+{
+    // A ring of four words round a 3 x 3 hole: no interlocks (each word is crossed twice), area 9.
+    test::TempDir dir;
+    QuillmereState saved = StateShowing({"##########", "#ABCDE####", "#F###G####", "#H###I####", "#J###K####",
+                                         "#LMNOP####", "##########", "##########", "##########", "##########"});
+    SaveCrosswordFile(saved, dir.File("ring.xwd"));
+
+    QuillmereState state;
+    state.Imported.ThemeWords = {"EARLIER"};
+    state.Imported.ThemeClues = {"Before"};
+    const LoadResult result = LoadCrosswordFile(state, dir.File("ring.xwd"), nullptr);
+    EXPECT_EQ(result.Letters, 16);
+    EXPECT_EQ(result.Words, 4);
+    EXPECT_EQ(result.Interlocks, 0);
+    EXPECT_EQ(result.Area, 9);
+    EXPECT_EQ(result.Score, 113);  // (3 x 16 + 4 + 0 + 9 / 2) x 200 / 100
+    EXPECT_EQ(result.FillListLine, "9886     0   1    16      4     0    9   113s");
+    EXPECT_EQ(state.Freeform.FreeFillsList.Lines, std::vector<std::string>{result.FillListLine});
+    EXPECT_EQ(state.Fills.Record(1).ILockArea, 9);
+
+    state.Freeform.Options.Ranking = RankingMethod::Letters;
+    EXPECT_EQ(Mid(LoadCrosswordFile(state, dir.File("ring.xwd"), nullptr).FillListLine, 1, 4), "9983");  // 9999 - 16
+
+    // The words joined the imported list after what it held, so the fill can be shown again from it.
+    EXPECT_EQ(state.Imported.ThemeWords.front(), "EARLIER");
+    ASSERT_GE(state.Imported.ThemeWords.size(), 5u);
+    const WordSlot& first = state.Xw.Slot(1);
+    EXPECT_EQ(state.Imported.ThemeWords[static_cast<std::size_t>(first.ThemeRef)], first.DisplayTxt.str());
+    Crossword shown;
+    shown.GridSize = 10;
+    InitGrid(shown);
+    RestoreFill(state.Fills, 1, shown, [&](WordSlot& s) {
+        LookUpSlotWord(s, FillSourceKind::Freeform, state.Dict, state.Imported, state.Clues);
+    });
+    ASSERT_EQ(shown.WordSlotCount, 4);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(shown.Slot(i).WordTxt, state.Xw.Slot(i).WordTxt) << i;
+        EXPECT_EQ(shown.Slot(i).ClueTxt, state.Xw.Slot(i).ClueTxt) << i;
+    }
 }
 
 TEST(CrosswordFile, HeaderLinesAreReadWhole)
