@@ -102,6 +102,48 @@ TEST_F(OutputCommands, ExportWritesWhatTheButtonsWrite)
     EXPECT_EQ(Read("page.pdf").rfind("%PDF-", 0), 0u);
 }
 
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+TEST_F(OutputCommands, FreeformOutSavesTheShownFillAndShowLoadsItBack)
+{
+    std::string words;
+    for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
+                          "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
+                          "senator", "ornate", "orate", "ice cream"})
+        words += std::string(w) + "\tclue of " + w + "\n";
+    test::WriteFile(dir_.File("words.txt"), words);
+    const std::string saved = dir_.File("fill.xwd");
+    const auto made = Run({"--seed", "4", "freeform", "--list", dir_.File("words.txt"), "--size", "10", "--fills", "5",
+                           "--out", saved});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    EXPECT_NE(made.Out.find("saved " + saved), std::string::npos);
+
+    const auto shown = Run({"show", saved});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    // The grid, the clue list and the counts line of the fill on display come back from the file.
+    const std::vector<std::string> fill = LinesOf(made.Out.substr(made.Out.find("\nFill ") + 1));
+    const std::vector<std::string> loaded = LinesOf(shown.Out);
+    const std::vector<std::string> gridAndClues(fill.begin() + 1, fill.end() - 2);  // after "Fill N", before the counts
+    std::vector<std::string> loadedGridAndClues;
+    for (const std::string& line : loaded)
+        if (!line.empty() && line.rfind("letters ", 0) != 0) loadedGridAndClues.push_back(line);
+    EXPECT_EQ(loadedGridAndClues, gridAndClues);
+    EXPECT_EQ(loaded.back(), fill[fill.size() - 2]);  // the output ends with the line "saved FILE"
+
+    EXPECT_EQ(Run({"freeform", "--list", dir_.File("words.txt"), "--size", "10", "--quick", "--out"}).ExitCode, 2);
+}
+
 TEST_F(OutputCommands, FailuresAreReported)
 {
     const auto noText = Run({"export", file_, "--mode", "0", "--format", "text", "--out", dir_.File("x.txt")});
