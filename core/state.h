@@ -5,13 +5,17 @@
 #include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
+#include "core/grid/stock_grids.h"
 #include "core/output/output_options.h"
+#include "core/symmetric/fill_list.h"
 #include "core/symmetric/fill_store.h"
+#include "core/symmetric/word_index.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
 #include "core/words/categories.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
+#include "core/words/selection.h"
 
 #include <cstdint>
 #include <string>
@@ -40,7 +44,11 @@ struct QuillmereState {
     Crossword Xw;
     FillStore Fills;
     FreeformState Freeform;
-    OutputOptions Output;  ///< the Output page's options (title, font and blocking travel in .xwd files)
+    StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
+    DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
+    FillList SymmFillsList;          ///< lines of the symmetrical fills list
+    WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
+    OutputOptions Output;            ///< the Output page's options (title, font and blocking travel in .xwd files)
 };
 
 }  // namespace qm

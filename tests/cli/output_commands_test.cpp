@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         QuillmereState state;
-        test::ShowAsFill(state, test::CrosswordFromRows({"STAR#SPIN", "HERO#TAME", "ARMED#ODE", "DEN#BEGAN", "###DIE###",
+        test::ShowAsFill(state, test::CrosswordOfLetters({"STAR#SPIN", "HERO#TAME", "ARMED#ODE", "DEN#BEGAN", "###DIE###",
                                                          "SNAKE#GEM", "ODE#TENOR", "LAIR#ROSE", "ELSE#SEAT"}));
         for (int i = 1; i <= state.Xw.WordSlotCount; ++i) state.Xw.Slot(i).ClueTxt = "Clue " + std::to_string(i);
         state.Output.Title = "Weekend Special";

@@ -5,7 +5,7 @@
 
 namespace qm::test {
 
-Crossword CrosswordFromRows(const std::vector<std::string>& rows)
+Crossword CrosswordOfLetters(const std::vector<std::string>& rows)
 {
     Crossword xw;
     xw.GridSize = static_cast<int>(rows.size());

@@ -16,7 +16,7 @@ namespace qm::test {
 /// letters becomes a slot (row-major, across before down at the same square), numbered as the
 /// program numbers them, with the squares numbered too. Answers are their own display text and
 /// enumeration; clues are left empty.
-Crossword CrosswordFromRows(const std::vector<std::string>& rows);
+Crossword CrosswordOfLetters(const std::vector<std::string>& rows);
 
 /// Puts a crossword on display in a state as fill 1 (its word and letter counts in record 1).
 void ShowAsFill(QuillmereState& state, const Crossword& xw);

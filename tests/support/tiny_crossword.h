@@ -12,7 +12,7 @@ namespace qm::test {
 inline QuillmereState TinyCrosswordState()
 {
     QuillmereState state;
-    ShowAsFill(state, CrosswordFromRows({"#AT", "ODE", "WE#"}));
+    ShowAsFill(state, CrosswordOfLetters({"#AT", "ODE", "WE#"}));
     Crossword& xw = state.Xw;
     const char* clues[] = {"Located", "Drink", "Do re mi & <so>", "Poem", "Ouch", "Us"};
     for (int i = 1; i <= 6; ++i) xw.Slot(i).ClueTxt = clues[i - 1];

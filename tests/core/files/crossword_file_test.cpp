@@ -17,7 +17,7 @@
 namespace qm {
 namespace {
 
-using test::CrosswordFromRows;
+using test::CrosswordOfLetters;
 
 /// A 9 x 9 grid with 180-degree symmetry, as the symmetrical generator makes them.
 const std::vector<std::string> SymmetricRows = {
@@ -34,7 +34,7 @@ const std::vector<std::string> FreeformRows = {
 QuillmereState StateShowing(const std::vector<std::string>& rows)
 {
     QuillmereState state;
-    test::ShowAsFill(state, CrosswordFromRows(rows));
+    test::ShowAsFill(state, CrosswordOfLetters(rows));
     Crossword& xw = state.Xw;
     for (int i = 1; i <= xw.WordSlotCount; ++i) xw.Slot(i).ClueTxt = "Clue " + std::to_string(i) + ": a colon, blanks  and all";
     state.Output.Title = "Weekend Puzzle Special";  // longer than the 14 characters the header once kept

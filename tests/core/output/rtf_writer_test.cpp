@@ -183,7 +183,7 @@ TEST(RtfWriter, GridMeasuresShadingAndEdgeBorders)
     EXPECT_EQ(CellTwips(60, 3), 1134);
     QuillmereState state = test::TinyCrosswordState();
     state.Output.GridMM = 105;
-    test::ShowAsFill(state, test::CrosswordFromRows(std::vector<std::string>(15, "AB#CDEFGHIJKLMN")));
+    test::ShowAsFill(state, test::CrosswordOfLetters(std::vector<std::string>(15, "AB#CDEFGHIJKLMN")));
     const std::string doc = RtfDocument(state, 3, "");
     EXPECT_NE(doc.find(R"(\cellx287\clvertalc)"), std::string::npos);
     EXPECT_NE(doc.find(R"(\cellx684)"), std::string::npos);
@@ -203,7 +203,7 @@ TEST(RtfWriter, GridMeasuresShadingAndEdgeBorders)
 TEST(RtfWriter, AcrossCluesOutnumberingDownLeaveEmptyCells)
 {
     QuillmereState state;
-    test::ShowAsFill(state, test::CrosswordFromRows({"CAT", "###", "DOG"}));
+    test::ShowAsFill(state, test::CrosswordOfLetters({"CAT", "###", "DOG"}));
     state.Xw.Slot(1).ClueTxt = "Pet";
     state.Xw.Slot(2).ClueTxt = "Hound";
     const std::string doc = RtfDocument(state, 4, "");
