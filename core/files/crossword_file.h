@@ -70,7 +70,8 @@ struct LoadResult {
 /// Makes a read file the crossword on display, as fill 1 of the freeform fill list: grid, slots,
 /// title, font (through findFont; an empty function takes the file's name as it is), blocking
 /// style, grid size on the page (7 mm per square), date, file name, the fill word store and fill
-/// record 1. Everything is built aside first, so a failure leaves the state exactly as it was.
+/// record 1. The freeform fills list then holds its one line and the symmetrical fills list is
+/// emptied, since the fills it listed are gone from the store. Everything is built aside first, so a failure leaves the state exactly as it was.
 LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& file, const FontLookup& findFont);
 
 /// ReadCrosswordFile, then ApplyCrosswordFile.

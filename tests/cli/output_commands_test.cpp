@@ -144,6 +144,28 @@ TEST_F(OutputCommands, FreeformOutSavesTheShownFillAndShowLoadsItBack)
     EXPECT_EQ(Run({"freeform", "--list", dir_.File("words.txt"), "--size", "10", "--quick", "--out"}).ExitCode, 2);
 }
 
+TEST_F(OutputCommands, FillOutSavesTheShownSymmetricalFill)
+{
+    const std::string saved = dir_.File("symmetric.xwd");
+    const auto made = Run({"--seed", "9", "fill", "9", "1", "--fills", "3", "--show", "2", "--out", saved});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    EXPECT_NE(made.Out.find("saved " + saved), std::string::npos);
+    const auto shown = Run({"show", saved});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    // The grid and clues printed for fill 2 are those the file brings back, now as a freeform fill.
+    const std::vector<std::string> printed = LinesOf(made.Out);
+    std::vector<std::string> loaded;
+    for (const std::string& line : LinesOf(shown.Out))
+        if (!line.empty() && line.rfind("letters ", 0) != 0) loaded.push_back(line);
+    ASSERT_GE(printed.size(), loaded.size() + 1);
+    const std::vector<std::string> tail(printed.end() - static_cast<std::ptrdiff_t>(loaded.size()) - 1, printed.end() - 1);
+    EXPECT_EQ(tail, loaded);
+    QuillmereState state;
+    LoadCrosswordFile(state, saved, nullptr);
+    EXPECT_EQ(state.Xw.GridSize, 9);
+    EXPECT_EQ(state.Output.GridMM, 63);
+}
+
 TEST_F(OutputCommands, FailuresAreReported)
 {
     const auto noText = Run({"export", file_, "--mode", "0", "--format", "text", "--out", dir_.File("x.txt")});

@@ -135,6 +135,7 @@ TEST(CrosswordFile, LoadRebuildsTheCrosswordAsTheOnlyFreeformFill)
     state.Fills.GridsMax = 7;
     state.Fills.StoredWordCount = 90;
     state.Output.GridMM = 140;
+    state.SymmFillsList.Lines = {"9999     0   1      225     78    5000      0"};
     const LoadResult result = LoadCrosswordFile(state, path, nullptr);
 
     const Crossword& xw = state.Xw;
@@ -160,6 +161,8 @@ TEST(CrosswordFile, LoadRebuildsTheCrosswordAsTheOnlyFreeformFill)
 
     EXPECT_EQ(state.Fills.GridsMax, 1);
     EXPECT_EQ(state.Fills.CurrentFill, 1);
+    EXPECT_TRUE(state.SymmFillsList.Lines.empty());
+    EXPECT_EQ(state.Freeform.FreeFillsList.Lines, std::vector<std::string>{result.FillListLine});
     EXPECT_EQ(state.Fills.StoredWordCount, xw.WordSlotCount);
     EXPECT_EQ(state.Fills.Record(1).WrdCount, xw.WordSlotCount);
     EXPECT_EQ(state.Fills.Record(1).LttCount, saved.Fills.Record(1).LttCount);
@@ -355,6 +358,7 @@ TEST(CrosswordFile, BrokenFilesLeaveEverythingAsItWas)
         state.CurrentFileName = "before.xwd";
         state.Output.GridMM = 140;
         state.Imported.ThemeWords = {"CAT"};
+        state.SymmFillsList.Lines = {"a fill"};
         const std::string before = XwdFileText(state);
         const auto rowsBefore = test::GridRows(state.Xw.Squares);
         try {
@@ -371,6 +375,7 @@ TEST(CrosswordFile, BrokenFilesLeaveEverythingAsItWas)
         EXPECT_EQ(state.Output.GridMM, 140);
         EXPECT_EQ(state.Fills.GridsMax, 1);
         EXPECT_EQ(state.Imported.ThemeWords.size(), 1u);
+        EXPECT_EQ(state.SymmFillsList.Lines.size(), 1u);
         EXPECT_FALSE(state.LoadedFromFile);
     }
 }
