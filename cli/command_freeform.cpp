@@ -1,5 +1,6 @@
 // quillmere-cli freeform: runs freeform fills from a word list and prints the fill list and one fill.
 #include "cli/cli.h"
+#include "cli/crossword_out.h"
 #include "cli/freeform_options.h"
 
 #include "core/freeform/freeform_run.h"
@@ -15,6 +16,7 @@ namespace {
 int Run(Context& ctx)
 {
     const auto show = ctx.IntOption("--show", 1, MaxFillRecords);
+    const auto out = CrosswordOutOption(ctx);
     const FreeformCommandRun run = RunFreeformCommand(ctx);
     QuillmereState& state = ctx.state;
     for (const std::string& message : run.ImproveMessages) ctx.out << "Improve: " << message << "\n";
@@ -30,12 +32,13 @@ int Run(Context& ctx)
     ctx.out << WithNewlines(ClueListText(state.Xw, ClueListCount(state.Fills, state.Xw)));
     ctx.out << "letters " << shown.Counts.Letters << " words " << shown.Counts.Words << " interlocks "
             << shown.Counts.Interlocks << " area " << shown.Counts.Area << " score " << shown.Score << "\n";
+    if (out) SaveShownCrossword(ctx, *out);
     return 0;
 }
 
-const Registration reg{{"freeform", std::string(FreeformRunUsage) + " [--show F]",
+const Registration reg{{"freeform", std::string(FreeformRunUsage) + " [--show F] " + CrosswordOutUsage,
                         "run freeform fills (best first) and print the fill list, then fill F (the best) as grid, "
-                        "clues and counts",
+                        "clues and counts; --out saves that fill as a crossword file",
                         &Run}};
 
 }  // namespace

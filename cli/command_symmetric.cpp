@@ -1,5 +1,6 @@
 // quillmere-cli grids / analyse / fill: the stock grids, a grid's filling order, and runs of symmetrical fills.
 #include "cli/cli.h"
+#include "cli/crossword_out.h"
 #include "cli/freeform_options.h"
 
 #include "core/grid/stock_grids.h"
@@ -108,6 +109,7 @@ int RunFill(Context& ctx)
     const auto listFile = ctx.Option("--list");
     const auto sourceText = ctx.Option("--source");
     const SelectionOptions options = SelectionFromArguments(ctx);
+    const auto out = CrosswordOutOption(ctx);
     const auto args = ctx.Positionals(2, 2);
     // An imported list backs the dictionary up unless it is to be used alone, as after an import.
     FillSourceKind source = listFile ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
@@ -140,7 +142,10 @@ int RunFill(Context& ctx)
     callbacks.Fill.AddMemoLine = [&](const std::string& line) { ctx.out << line << "\n"; };
     const RunResult result = RunSymmetricFills(state, state.SymmFillsList, settings, callbacks);
     for (const std::string& line : state.SymmFillsList.Lines) ctx.out << line << "\n";
-    if (result.FillCount == 0) return 0;
+    if (result.FillCount == 0) {
+        if (out) throw Failure("No fill was made, so " + *out + " was not written.");
+        return 0;
+    }
     if (show) {
         const int at = FindFillLine(state.SymmFillsList, *show);
         if (FillNumberOfLine(state.SymmFillsList.Lines[static_cast<std::size_t>(at)], 0) != *show)
@@ -149,6 +154,7 @@ int RunFill(Context& ctx)
     }
     ctx.out << WithNewlines(GridText(state.Xw.Squares));
     ctx.out << WithNewlines(ClueListText(state.Xw, ClueListCount(state.Fills, state.Xw)));
+    if (out) SaveShownCrossword(ctx, *out);
     return 0;
 }
 
@@ -158,10 +164,10 @@ const Registration analyse{{"analyse", "SIZE K [--file GRIDSRES]",
                             &RunAnalyse}};
 const Registration fill{{"fill",
                          "SIZE K [--fills N] [--iterations M] [--rarity R] [--types MASK] [--categories all|none|LIST] "
-                         "[--no-uncategorised] [--show F] [--list FILE [--source list|both]] [--file GRIDSRES]",
+                         "[--no-uncategorised] [--show F] [--list FILE [--source list|both]] [--file GRIDSRES] [--out FILE.xwd]",
                          "run N fills (default 10) of the K-th stock grid of SIZE from the dictionary, or from an imported "
                          "word list alone or backed up by the dictionary; print the progress, the fills list, and the grid "
-                         "and clues of fill F (default the first listed)",
+                         "and clues of fill F (default the first listed); --out saves that fill as a crossword file",
                          &RunFill}};
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
+#include "core/output/output_options.h"
 #include "core/symmetric/fill_list.h"
 #include "core/symmetric/fill_store.h"
 #include "core/symmetric/word_index.h"
@@ -47,6 +48,7 @@ struct QuillmereState {
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
     FillList SymmFillsList;          ///< lines of the symmetrical fills list
     WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
+    OutputOptions Output;            ///< the Output page's options (title, font and blocking travel in .xwd files)
 };
 
 }  // namespace qm

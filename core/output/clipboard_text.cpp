@@ -1,6 +1,7 @@
 // The clipboard texts of a crossword: grid, clue list and alphabetical answer/clue list.
 #include "core/output/clipboard_text.h"
 
+#include "core/output/output_options.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -70,6 +71,20 @@ std::string AnswerClueListText(const Crossword& xw, int count)
     std::string text = std::string("Answers (alphabetical) and Clues") + CrLf;
     for (int i : AlphabeticalSlots(xw, count)) text += AnswerClueLine(xw.Slot(i)) + CrLf;
     return text;
+}
+
+ClipboardExport ClipboardTextForMode(int mode, const Crossword& xw, int count)
+{
+    switch (mode) {
+    case ModeCompletedGridOnly:
+        return {true, GridText(xw.Squares), "Grid copied to clipboard"};
+    case ModeClueListOnly:
+        return {true, ClueListText(xw, count), "Clue list copied to clipboard"};
+    case ModeAnswerClueListAlpha:
+        return {true, AnswerClueListText(xw, count), "Answer/Clue list copied to clipboard"};
+    default:
+        return {false, {}, ClipboardModeWarning};
+    }
 }
 
 }  // namespace qm

@@ -30,4 +30,17 @@ std::string AnswerClueLine(const WordSlot& s);
 /// "Answers (alphabetical) and Clues" and one answer/clue line per slot in alphabetical order.
 std::string AnswerClueListText(const Crossword& xw, int count);
 
+/// The warning shown instead when the chosen output mode has no text form.
+inline constexpr const char* ClipboardModeWarning =
+    "Select 'Completed Grid only ' or\r'Clue List only'' or\r'Answer/Clue list'";
+
+/// What "Text to Clipboard" does for an output mode: modes 2, 4 and 6 give a text for the clipboard
+/// and the confirmation to show; the other modes give no text and the warning.
+struct ClipboardExport {
+    bool HasText = false;  ///< false: put nothing on the clipboard and show Message as a warning
+    std::string Text;
+    std::string Message;
+};
+ClipboardExport ClipboardTextForMode(int mode, const Crossword& xw, int count);
+
 }  // namespace qm

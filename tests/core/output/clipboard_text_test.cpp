@@ -57,5 +57,36 @@ TEST(ClipboardText, ClueListCountNeverExceedsTheSlots)
     EXPECT_EQ(ClueListCount(fills, xw), 0);
 }
 
+TEST(ClipboardText, TextAndMessageForEachMode)
+{
+    Crossword xw = ThreeByThree();
+    test::AddSlot(xw, 1, 1, true, "CAT");
+    xw.Slot(1).Clue = 1;
+    xw.Slot(1).ClueTxt = "Pet";
+    struct Case {
+        int mode;
+        bool hasText;
+        std::string text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, true, GridText(xw.Squares), "Grid copied to clipboard"},
+        {4, true, "Across\r\n1:  Pet (3)\r\nDown\r\n", "Clue list copied to clipboard"},
+        {6, true, "Answers (alphabetical) and Clues\r\nCAT - Pet  (1A)\r\n", "Answer/Clue list copied to clipboard"},
+    };
+    for (const Case& c : cases) {
+        const ClipboardExport e = ClipboardTextForMode(c.mode, xw, 1);
+        EXPECT_TRUE(e.HasText) << c.mode;
+        EXPECT_EQ(e.Text, c.text) << c.mode;
+        EXPECT_EQ(e.Message, c.message) << c.mode;
+    }
+    for (const int mode : {0, 1, 3, 5}) {
+        const ClipboardExport e = ClipboardTextForMode(mode, xw, 1);
+        EXPECT_FALSE(e.HasText) << mode;
+        EXPECT_TRUE(e.Text.empty()) << mode;
+        EXPECT_EQ(e.Message, "Select 'Completed Grid only ' or\r'Clue List only'' or\r'Answer/Clue list'") << mode;
+    }
+}
+
 }  // namespace
 }  // namespace qm

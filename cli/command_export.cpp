@@ -1,0 +1,80 @@
+// quillmere-cli export: loads a crossword file and writes one of the Output page's outputs.
+#include "cli/cli.h"
+#include "cli/gui_session.h"
+
+#include "core/files/crossword_file.h"
+#include "core/output/clipboard_text.h"
+#include "core/output/html_writer.h"
+#include "core/output/output_options.h"
+#include "core/output/rtf_writer.h"
+#include "core/util/failure.h"
+#include "core/util/file_io.h"
+#include "render/output_fonts.h"
+#include "render/page_devices.h"
+
+#include <ostream>
+
+namespace qm::cli {
+namespace {
+
+std::string OneLineMessage(std::string text)
+{
+    for (char& ch : text)
+        if (ch == '\r') ch = '\n';
+    return text;
+}
+
+int Run(Context& ctx)
+{
+    const auto mode = ctx.IntOption("--mode", 0, OutputModeCount - 1);
+    const auto format = ctx.Option("--format");
+    const auto out = ctx.Option("--out");
+    const auto title = ctx.Option("--title");
+    const bool noTitle = ctx.Flag("--no-title");
+    const bool noExtras = ctx.Flag("--no-extras");
+    const auto font = ctx.Option("--font");
+    const auto blocking = ctx.IntOption("--blocking", 0, BlockingStyleCount - 1);
+    const auto gridMM = ctx.IntOption("--grid-mm", MinGridMM, MaxGridMM);
+    const std::string path = ctx.Positionals(1, 1)[0];
+    if (!mode) throw UsageError("--mode is required");
+    if (!out) throw UsageError("--out is required");
+    if (!format || (*format != "text" && *format != "rtf" && *format != "html" && *format != "pdf"))
+        throw UsageError("--format must be text, rtf, html or pdf");
+
+    EnsureGuiSession();
+    QuillmereState& state = ctx.state;
+    LoadCrosswordFile(state, path, [](const std::string& name) { return render::FindInstalledFont(name); });
+    OutputOptions& options = state.Output;
+    options.Mode = *mode;
+    if (title) options.Title = *title;
+    if (noTitle) options.TitleChecked = false;
+    if (noExtras) options.ExtrasChecked = false;
+    if (font) options.FontName = render::FindInstalledFont(*font).value_or(*font);
+    if (blocking) options.Blocking = *blocking;
+    if (gridMM) options.GridMM = *gridMM;
+
+    if (*format == "text") {
+        const ClipboardExport text = ClipboardTextForMode(*mode, state.Xw, ClueListCount(state.Fills, state.Xw));
+        if (!text.HasText) throw Failure(OneLineMessage(text.Message));
+        WriteFileSafely(*out, text.Text);
+    } else if (*format == "rtf") {
+        WriteRtfFile(*out, state, *mode, render::FontTableEntry(options.FontName));
+    } else if (*format == "html") {
+        WriteHtmlFile(*out, state, *mode);
+    } else {
+        render::WritePdfFile(*out, state, *mode);
+    }
+    ctx.out << "wrote " << *out << "\n";
+    return 0;
+}
+
+const Registration reg{
+    {"export",
+     "FILE.xwd --mode 0..6 --format text|rtf|html|pdf --out PATH [--title T] [--no-title] [--no-extras] [--font NAME] "
+     "[--blocking 0..8] [--grid-mm 60..180]",
+     "load a crossword file and write what the Output page writes: the clipboard text (modes 2, 4, 6), an RTF or "
+     "HTML file, or the printed page as PDF; title, font and blocking come from the file unless overridden",
+     &Run}};
+
+}  // namespace
+}  // namespace qm::cli

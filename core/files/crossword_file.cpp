@@ -1,0 +1,171 @@
+// Saving and loading crossword files, and rebuilding a loaded crossword as fill 1 of the freeform list.
+#include "core/files/crossword_file.h"
+
+#include "core/freeform/placement.h"
+#include "core/freeform/scoring.h"
+#include "core/grid/fill_writer.h"
+#include "core/state.h"
+#include "core/util/failure.h"
+#include "core/util/file_io.h"
+#include "core/util/text.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace qm {
+
+namespace {
+
+std::string LoadFailure(const std::string& path, const std::string& problem)
+{
+    return "Could not load \"" + path + "\": " + problem + ".\nThe crossword on screen is unchanged.";
+}
+
+/// The crossword of a file: its slots in file order, every answer written into a fresh grid, the
+/// squares no answer uses blocked and the squares numbered. Each answer must still stand in the grid
+/// afterwards: crossing answers agree, and no answer runs into another one's end.
+Crossword RebuildCrossword(const XwdContents& in)
+{
+    Crossword xw;
+    xw.GridSize = in.Dimension;
+    InitGrid(xw);
+    ResetCellColours(xw.Squares);
+    for (const WordSlot& s : in.Slots) xw.Slot(++xw.WordSlotCount) = s;
+    WriteFillToGrid(xw, FillSourceKind::Freeform);
+    for (int i = 1; i <= xw.WordSlotCount; ++i) {
+        const WordSlot& s = xw.Slot(i);
+        for (int k = 1; k <= static_cast<int>(s.WordTxt.size()); ++k)
+            Check(xw.SquareOf(s, k).Letter == s.WordTxt[static_cast<std::size_t>(k - 1)],
+                  "the answer " + s.WordTxt.str() + " (" + std::to_string(s.Clue) + (s.Dir ? " across" : " down") +
+                      ") clashes with another answer in the grid");
+    }
+    BlockEmptySquares(xw.Squares);
+    NumberLetterSquares(xw);
+    return xw;
+}
+
+}  // namespace
+
+std::string WindowCaption(const QuillmereState& state) { return "Quillmere [" + state.CurrentFileName + "]"; }
+
+std::string ProposedSaveName(const QuillmereState& state)
+{
+    return state.CurrentFileName == UntitledFileName ? ProposedCrosswordFileName : state.CurrentFileName;
+}
+
+bool SaveWouldOverwrite(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+void SaveCrosswordFile(QuillmereState& state, const std::string& path)
+{
+    WriteFileSafely(path, XwdFileText(state));
+    state.CurrentFileName = FileNameOf(path);
+}
+
+LoadedCrosswordFile ReadCrosswordFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) throw Failure(LoadFailure(path, std::strerror(errno)));
+    if (!S_ISREG(info.st_mode)) throw Failure(LoadFailure(path, "it is not a file"));
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) throw Failure(LoadFailure(path, "it cannot be read"));
+    return CheckCrosswordFile(bytes, path, DateOf(info.st_mtime));
+}
+
+LoadedCrosswordFile CheckCrosswordFile(std::string_view bytes, const std::string& path, const Date& modified)
+{
+    LoadedCrosswordFile file;
+    try {
+        file.Contents = ParseXwd(bytes);
+        file.Xw = RebuildCrossword(file.Contents);
+    } catch (const Failure& e) {
+        throw Failure(LoadFailure(path, e.what()));
+    }
+    file.Path = path;
+    file.FileName = FileNameOf(path);
+    file.Modified = modified;
+    return file;
+}
+
+LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& file, const FontLookup& findFont)
+{
+    const XwdContents& in = file.Contents;
+
+    // The new crossword, word list, word store and options are built aside; the state changes only
+    // at the end, so a failure on the way leaves everything as it was.
+    Crossword xw = file.Xw;
+    ImportedList imported = state.Imported;
+    for (auto& entries : imported.ThemeIndex)
+        for (ThemeEntry& e : entries) e.SelectWeight = 1.0f;
+    try {
+        AdoptGridWords(xw, imported, state.Freeform.Options.AllowDuplicates);
+    } catch (const Failure& e) {
+        throw Failure(LoadFailure(file.Path, e.what()));
+    }
+
+    FillStore fills = state.Fills;
+    ClearListOfGrids(fills);  // the fills listed before are gone with their stored words
+    fills.StoredWordCount = 0;
+    SaveFillWords(fills, xw, FillSourceKind::Freeform, true, 0);
+    fills.GridsMax = 1;
+    fills.CurrentFill = 1;
+    ClearFillRecord(fills, 1);
+    FillRecord& record = fills.Record(1);
+    FillCounts counts;
+    counts.Letters = in.LetterCount;
+    counts.Words = in.WordCount;
+    counts.Interlocks = CountInterlocks(xw);
+    counts.Area = InterlockArea(xw.Squares);
+    record.LttCount = counts.Letters;
+    record.WrdCount = counts.Words;
+    record.LastWrd = fills.StoredWordCount;
+    record.ILockCount = counts.Interlocks;
+    record.ILockArea = counts.Area;
+
+    LoadResult result;
+    result.Letters = counts.Letters;
+    result.Words = counts.Words;
+    result.Interlocks = counts.Interlocks;
+    result.Area = counts.Area;
+    result.Score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
+    const int key = RankKey(state.Freeform.Options.Ranking, counts, result.Score);
+    result.FillListLine = Format("%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", 9999 - key, 0, 1, "", result.Letters, result.Words,
+                                 result.Interlocks, result.Area, result.Score, "s");
+    FillList freeFills;
+    freeFills.Add(result.FillListLine);
+
+    OutputOptions output = state.Output;
+    output.Title = in.Title;
+    if (!findFont) {
+        output.FontName = in.FontName;
+    } else if (const auto found = findFont(in.FontName)) {
+        output.FontName = *found;
+    }
+    output.Blocking = in.Blocking;
+    output.GridMM = DefaultGridMM(in.Dimension);
+
+    state.Xw = std::move(xw);
+    state.Imported = std::move(imported);
+    state.Fills = std::move(fills);
+    state.Freeform.FreeFillsList = std::move(freeFills);
+    state.SymmFillsList.Clear();  // its fills were in the word store the load has just replaced
+    state.Output = std::move(output);
+    state.FillSource = FillSourceKind::Freeform;
+    state.LoadedFromFile = true;
+    state.ImportedFillShown = 2;
+    state.CrosswordDate = file.Modified;
+    state.CurrentFileName = file.FileName;
+    return result;
+}
+
+LoadResult LoadCrosswordFile(QuillmereState& state, const std::string& path, const FontLookup& findFont)
+{
+    return ApplyCrosswordFile(state, ReadCrosswordFile(path), findFont);
+}
+
+}  // namespace qm

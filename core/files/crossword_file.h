@@ -1,0 +1,80 @@
+// Saving the crossword on display as a .xwd file and loading one back as the single freeform fill.
+#pragma once
+
+#include "core/files/xwd_format.h"
+#include "core/util/date.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace qm {
+
+struct QuillmereState;
+
+/// CurrentFileName before anything was saved or loaded.
+inline constexpr const char* UntitledFileName = "untitled";
+/// The name the save dialog proposes for an untitled crossword.
+inline constexpr const char* ProposedCrosswordFileName = "ZEroz01.xwd";
+inline constexpr const char* CrosswordFileExtension = "xwd";
+inline constexpr const char* CrosswordSaveFilter = "Crossword files (*.xwd)|*.xwd";
+inline constexpr const char* CrosswordOpenFilter = "xwd|*.xwd";
+/// Asked (Yes / No) before a save replaces an existing file.
+inline constexpr const char* OverwriteQuestion = "File Exists.  Overwrite?";
+
+/// "Quillmere [" + CurrentFileName + "]".
+std::string WindowCaption(const QuillmereState& state);
+
+/// The name the save dialog proposes: CurrentFileName, or "ZEroz01.xwd" while it is "untitled".
+std::string ProposedSaveName(const QuillmereState& state);
+
+/// True when saving to path would replace a file, so the window asks OverwriteQuestion first.
+bool SaveWouldOverwrite(const std::string& path);
+
+/// Writes the crossword on display to path (through a temporary file in the same folder renamed over
+/// the target, so a failure never destroys the previous file) and then sets CurrentFileName to the
+/// file's name. A failure throws Failure naming the file and the reason; the state is unchanged.
+void SaveCrosswordFile(QuillmereState& state, const std::string& path);
+
+/// A crossword file read and checked, with its name and last-write date.
+struct LoadedCrosswordFile {
+    XwdContents Contents;
+    Crossword Xw;          ///< the crossword rebuilt from the word lines: grid letters, blocks, numbers
+    std::string Path;      ///< as given
+    std::string FileName;  ///< without its folder
+    Date Modified;         ///< the file's last-write time, local date
+};
+
+/// Reads and checks a crossword file and rebuilds its grid, without touching the program's state.
+/// Any problem (the file cannot be read, ParseXwd finds it broken, or answers clash in the grid)
+/// throws Failure with a message naming the file.
+LoadedCrosswordFile ReadCrosswordFile(const std::string& path);
+
+/// The checking part of ReadCrosswordFile for bytes already read from path.
+LoadedCrosswordFile CheckCrosswordFile(std::string_view bytes, const std::string& path, const Date& modified);
+
+/// Finds an output font by name among the fonts the window offers (whole name, any case) and gives
+/// its spelling there; nullopt keeps the current font.
+using FontLookup = std::function<std::optional<std::string>(const std::string& name)>;
+
+/// What the window shows after a load: the freeform fill list's one line and the status line counts.
+struct LoadResult {
+    std::string FillListLine;  ///< "%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", ending in "s"
+    int Letters = 0;
+    int Words = 0;
+    int Interlocks = 0;
+    int Area = 0;
+    int Score = 0;
+};
+
+/// Makes a read file the crossword on display, as fill 1 of the freeform fill list: grid, slots,
+/// title, font (through findFont; an empty function takes the file's name as it is), blocking
+/// style, grid size on the page (7 mm per square), date, file name, the fill word store and fill
+/// record 1. The freeform fills list then holds its one line and the symmetrical fills list is
+/// emptied, since the fills it listed are gone from the store. Everything is built aside first, so a failure leaves the state exactly as it was.
+LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& file, const FontLookup& findFont);
+
+/// ReadCrosswordFile, then ApplyCrosswordFile.
+LoadResult LoadCrosswordFile(QuillmereState& state, const std::string& path, const FontLookup& findFont);
+
+}  // namespace qm

@@ -1,0 +1,189 @@
+// quillmere-cli show and export: run the program and compare with what the window's buttons produce.
+#include "core/files/crossword_file.h"
+#include "core/output/clipboard_text.h"
+#include "core/output/html_writer.h"
+#include "core/output/rtf_writer.h"
+#include "core/state.h"
+#include "core/util/file_io.h"
+#include "tests/support/crossword_fixture.h"
+#include "tests/support/fixtures.h"
+#include "tests/support/run_program.h"
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+class OutputCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QuillmereState state;
+        test::ShowAsFill(state, test::CrosswordOfLetters({"STAR#SPIN", "HERO#TAME", "ARMED#ODE", "DEN#BEGAN", "###DIE###",
+                                                         "SNAKE#GEM", "ODE#TENOR", "LAIR#ROSE", "ELSE#SEAT"}));
+        for (int i = 1; i <= state.Xw.WordSlotCount; ++i) state.Xw.Slot(i).ClueTxt = "Clue " + std::to_string(i);
+        state.Output.Title = "Weekend Special";
+        state.Output.Blocking = 5;
+        file_ = dir_.File("sym.xwd");
+        SaveCrosswordFile(state, file_);
+    }
+
+    static test::ProgramResult Run(const std::vector<std::string>& args) { return test::RunProgram("quillmere-cli", args); }
+
+    /// The state the window would have after loading the file (fonts taken as written).
+    QuillmereState Loaded() const
+    {
+        QuillmereState state;
+        LoadCrosswordFile(state, file_, nullptr);
+        return state;
+    }
+
+    std::string Read(const std::string& name) const
+    {
+        std::string bytes;
+        EXPECT_TRUE(ReadWholeFile(dir_.File(name), bytes)) << name;
+        return bytes;
+    }
+
+    test::TempDir dir_;
+    std::string file_;
+};
+
+std::string WithoutCarriageReturns(std::string text)
+{
+    std::erase(text, '\r');
+    return text;
+}
+
+TEST_F(OutputCommands, ShowPrintsGridCluesAndCounts)
+{
+    const auto run = Run({"show", file_});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const QuillmereState state = Loaded();
+    const std::string grid = WithoutCarriageReturns(GridText(state.Xw.Squares));
+    const std::string clues = WithoutCarriageReturns(ClueListText(state.Xw, state.Xw.WordSlotCount));
+    EXPECT_EQ(run.Out.substr(0, grid.size()), grid);
+    EXPECT_EQ(grid.substr(0, 18), "S\tT\tA\tR\t \tS\tP\tI\tN\n");
+    EXPECT_NE(run.Out.find(clues), std::string::npos) << run.Out;
+    const std::string last = run.Out.substr(run.Out.rfind('\n', run.Out.size() - 2) + 1);
+    EXPECT_EQ(last.rfind("letters 67 words 36 interlocks ", 0), 0u) << last;
+    EXPECT_NE(last.find(" area "), std::string::npos) << last;
+    EXPECT_NE(last.find(" score "), std::string::npos) << last;
+}
+
+TEST_F(OutputCommands, ExportWritesWhatTheButtonsWrite)
+{
+    QuillmereState state = Loaded();
+    ASSERT_EQ(Run({"export", file_, "--mode", "4", "--format", "text", "--out", dir_.File("clues.txt")}).ExitCode, 0);
+    EXPECT_EQ(Read("clues.txt"), ClueListText(state.Xw, state.Xw.WordSlotCount));
+    ASSERT_EQ(Run({"export", file_, "--mode", "2", "--format", "text", "--out", dir_.File("grid.txt")}).ExitCode, 0);
+    EXPECT_EQ(Read("grid.txt"), GridText(state.Xw.Squares));
+
+    // The file's title and blocking style, 7 mm a square (63 mm) and Arial, a built-in RTF font.
+    ASSERT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--out", dir_.File("page.rtf")}).ExitCode, 0);
+    EXPECT_EQ(state.Output.GridMM, 63);
+    EXPECT_EQ(Read("page.rtf"), RtfDocument(state, 0, ""));
+    ASSERT_EQ(Run({"export", file_, "--mode", "6", "--format", "html", "--out", dir_.File("page.htm")}).ExitCode, 0);
+    EXPECT_EQ(Read("page.htm"), HtmlDocument(state, 6));
+
+    const auto overridden = Run({"export", file_, "--mode", "1", "--format", "rtf", "--out", dir_.File("other.rtf"), "--title", "Other title",
+                                   "--no-extras", "--blocking", "8", "--grid-mm", "90", "--font", "Times New Roman"});
+    ASSERT_EQ(overridden.ExitCode, 0) << overridden.Err;
+    state.Output.Title = "Other title";
+    state.Output.ExtrasChecked = false;
+    state.Output.Blocking = 8;
+    state.Output.GridMM = 90;
+    state.Output.FontName = "Times New Roman";
+    EXPECT_EQ(Read("other.rtf"), RtfDocument(state, 1, ""));
+    ASSERT_EQ(Run({"export", file_, "--mode", "3", "--format", "html", "--no-title", "--out", dir_.File("untitled.htm")}).ExitCode, 0);
+    EXPECT_EQ(Read("untitled.htm").find("<h3>"), std::string::npos);
+
+    ASSERT_EQ(Run({"export", file_, "--mode", "1", "--format", "pdf", "--out", dir_.File("page.pdf")}).ExitCode, 0);
+    EXPECT_EQ(Read("page.pdf").rfind("%PDF-", 0), 0u);
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+TEST_F(OutputCommands, FreeformOutSavesTheShownFillAndShowLoadsItBack)
+{
+    std::string words;
+    for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
+                          "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
+                          "senator", "ornate", "orate", "ice cream"})
+        words += std::string(w) + "\tclue of " + w + "\n";
+    test::WriteFile(dir_.File("words.txt"), words);
+    const std::string saved = dir_.File("fill.xwd");
+    const auto made = Run({"--seed", "4", "freeform", "--list", dir_.File("words.txt"), "--size", "10", "--fills", "5",
+                           "--out", saved});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    EXPECT_NE(made.Out.find("saved " + saved), std::string::npos);
+
+    const auto shown = Run({"show", saved});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    // The grid, the clue list and the counts line of the fill on display come back from the file.
+    const std::vector<std::string> fill = LinesOf(made.Out.substr(made.Out.find("\nFill ") + 1));
+    const std::vector<std::string> loaded = LinesOf(shown.Out);
+    const std::vector<std::string> gridAndClues(fill.begin() + 1, fill.end() - 2);  // after "Fill N", before the counts
+    std::vector<std::string> loadedGridAndClues;
+    for (const std::string& line : loaded)
+        if (!line.empty() && line.rfind("letters ", 0) != 0) loadedGridAndClues.push_back(line);
+    EXPECT_EQ(loadedGridAndClues, gridAndClues);
+    EXPECT_EQ(loaded.back(), fill[fill.size() - 2]);  // the output ends with the line "saved FILE"
+
+    EXPECT_EQ(Run({"freeform", "--list", dir_.File("words.txt"), "--size", "10", "--quick", "--out"}).ExitCode, 2);
+}
+
+TEST_F(OutputCommands, FillOutSavesTheShownSymmetricalFill)
+{
+    const std::string saved = dir_.File("symmetric.xwd");
+    const auto made = Run({"--seed", "9", "fill", "9", "1", "--fills", "3", "--show", "2", "--out", saved});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    EXPECT_NE(made.Out.find("saved " + saved), std::string::npos);
+    const auto shown = Run({"show", saved});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    // The grid and clues printed for fill 2 are those the file brings back, now as a freeform fill.
+    const std::vector<std::string> printed = LinesOf(made.Out);
+    std::vector<std::string> loaded;
+    for (const std::string& line : LinesOf(shown.Out))
+        if (!line.empty() && line.rfind("letters ", 0) != 0) loaded.push_back(line);
+    ASSERT_GE(printed.size(), loaded.size() + 1);
+    const std::vector<std::string> tail(printed.end() - static_cast<std::ptrdiff_t>(loaded.size()) - 1, printed.end() - 1);
+    EXPECT_EQ(tail, loaded);
+    QuillmereState state;
+    LoadCrosswordFile(state, saved, nullptr);
+    EXPECT_EQ(state.Xw.GridSize, 9);
+    EXPECT_EQ(state.Output.GridMM, 63);
+}
+
+TEST_F(OutputCommands, FailuresAreReported)
+{
+    const auto noText = Run({"export", file_, "--mode", "0", "--format", "text", "--out", dir_.File("x.txt")});
+    EXPECT_EQ(noText.ExitCode, 1);
+    EXPECT_NE(noText.Err.find("Select 'Completed Grid only ' or\n'Clue List only'' or\n'Answer/Clue list'"), std::string::npos)
+        << noText.Err;
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("x.txt")));
+
+    test::WriteFile(dir_.File("broken.xwd"), "Title=x\r\n");
+    const auto broken = Run({"show", dir_.File("broken.xwd")});
+    EXPECT_EQ(broken.ExitCode, 1);
+    EXPECT_NE(broken.Err.find("Could not load"), std::string::npos) << broken.Err;
+
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "doc", "--out", dir_.File("x.doc")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "9", "--format", "rtf", "--out", dir_.File("x.rtf")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf"}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--grid-mm", "200", "--out", dir_.File("x.rtf")}).ExitCode, 2);
+}
+
+}  // namespace
+}  // namespace qm
