@@ -9,6 +9,8 @@
 #include "core/util/text.h"
 #include "core/words/word_breaks.h"
 
+#include <cstdlib>
+
 namespace qm {
 
 namespace {
@@ -122,9 +124,26 @@ bool ParseReplacementLine(std::string_view line, ReplacementChoice& choice)
     return true;
 }
 
+namespace {
+
+/// The entry of slot s in the stored words of fill n (the store keeps a fill's words in the order the
+/// run made them, which showing the fill again relies on); 0 when the fill holds no such word.
+std::int32_t StoredEntryOf(const FillStore& store, int n, const WordSlot& s)
+{
+    for (std::int32_t j = store.FirstWordOf(n); j <= store.LastWordOf(n) && j <= store.StoredWordCount; ++j) {
+        const StoredWord& w = store.Words[static_cast<std::size_t>(j)];
+        const bool down = w.Row < 1 || w.Col < 1;
+        if (std::abs(w.Row) == s.Row && std::abs(w.Col) == s.Col && down == !s.Dir && w.NumLett == s.NumLett) return j;
+    }
+    return 0;
+}
+
+}  // namespace
+
 void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
 {
     Crossword& xw = state.Xw;
+    Check(UsesDictionary(state.FillSource), "Only the words of a crossword filled from the dictionary can be replaced");
     Check(choice.Slot >= 1 && choice.Slot <= xw.WordSlotCount,
           "There is no word " + std::to_string(choice.Slot) + " in this crossword");
     WordSlot& slot = xw.Slot(choice.Slot);
@@ -135,16 +154,25 @@ void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
         state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(choice.WordIndex)];
     if (slot.FromDict && slot.DictOrThemeRef == choice.WordIndex && slot.WordTxt.view() == word.Text) return;
 
+    std::int32_t entry = 0;
+    const bool stored = !state.LoadedFromFile && state.Fills.CurrentFill >= 1;
+    if (stored) {
+        entry = StoredEntryOf(state.Fills, state.Fills.CurrentFill, slot);
+        Check(entry > 0, "Fill " + std::to_string(state.Fills.CurrentFill) + " in the list does not hold this word");
+    }
     const WordSlot before = slot;
     slot.DictOrThemeRef = choice.WordIndex;
     slot.FromDict = true;
     try {
         LookUpSlotWord(slot, state.FillSource, state.Dict, state.Imported, state.Clues);
-        if (!state.LoadedFromFile && state.Fills.CurrentFill >= 1)
-            SaveFillWords(state.Fills, xw, state.FillSource, false, state.Fills.FirstWordOf(state.Fills.CurrentFill) - 1);
     } catch (...) {
         slot = before;
         throw;
+    }
+    if (stored) {
+        StoredWord& w = state.Fills.Words[static_cast<std::size_t>(entry)];
+        w.DictOrThemeRef = static_cast<std::uint16_t>(choice.WordIndex);
+        w.FromDict = 1;
     }
     WriteFillToGrid(xw, state.FillSource);
 }

@@ -71,9 +71,11 @@ bool ParseReplacementLine(std::string_view line, ReplacementChoice& choice);
 
 /// Puts dictionary word choice.WordIndex into its slot: word, display text, enumeration and, when the
 /// word changes, its built-in clue (the clues of the other words, edited or not, are kept; choosing
-/// the word already there changes nothing). A generated fill is rewritten in place in the fill word
-/// store so that showing it again brings the new word; then the words are written into the grid.
-/// Throws Failure for a slot or word that does not exist or does not fit; the state is then unchanged.
+/// the word already there changes nothing). In a generated fill the word's entry in the fill word
+/// store is changed in place (the other entries keep their order), so that showing the fill again
+/// brings the new word; then the words are written into the grid. Only for sources that use the
+/// dictionary. Throws Failure for a slot or word that does not exist or a fill that does not hold the
+/// word; the state is then unchanged.
 void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice);
 
 /// Removes answer k from a crossword whose word ends are blocked (freeform): the later slots move down

@@ -80,8 +80,10 @@ struct SmallFill : ::testing::Test {
         for (int k = 1; k <= xw.WordSlotCount; ++k)
             for (int i = 1; i <= xw.Slot(k).NumLett; ++i) xw.SquareOf(xw.Slot(k), i).Letter = ' ';
         WriteFillToGrid(xw, state.FillSource);
-        // The fill is stored as fill 1, as a run would have left it.
-        SaveFillWords(state.Fills, xw, state.FillSource, true, 0);
+        // The fill is stored as fill 1, in an order of its own as a run would have left it.
+        Crossword runOrder = xw;
+        std::swap(runOrder.Slot(1), runOrder.Slot(4));
+        SaveFillWords(state.Fills, runOrder, state.FillSource, true, 0);
         state.Fills.Record(1).LastWrd = state.Fills.StoredWordCount;
         state.Fills.GridsMax = 1;
         state.Fills.CurrentFill = 1;
@@ -163,7 +165,10 @@ TEST_F(SmallFill, ReplacingAWordChangesItsSquaresClueAndStoredFillButKeepsOtherE
 
     Crossword again;
     RestoreFill(state.Fills, 1, again, nullptr);
-    EXPECT_EQ(again.Slot(1).DictOrThemeRef, IndexOf("COT")) << "showing the fill again brings the new word";
+    EXPECT_EQ(again.Slot(4).DictOrThemeRef, IndexOf("COT")) << "showing the fill again brings the new word";
+    EXPECT_EQ(again.Slot(4).Row, 1);
+    EXPECT_EQ(again.Slot(1).DictOrThemeRef, IndexOf("DYE")) << "the other entries keep their place";
+    EXPECT_EQ(again.Slot(1).Row, 3);
 }
 
 TEST_F(SmallFill, ChoosingTheWordAlreadyThereKeepsItsEditedClue)
@@ -188,6 +193,9 @@ TEST_F(SmallFill, AReplacementThatCannotBeMadeChangesNothing)
     EXPECT_THROW(ReplaceSlotWord(state, {9, 1, false, "CAT"}), Failure);
     EXPECT_THROW(ReplaceSlotWord(state, {1, 99, false, "CAT"}), Failure);
     state.Fills.CurrentFill = 2;  // a fill the store does not hold
+    EXPECT_THROW(ReplaceSlotWord(state, {1, IndexOf("COT"), false, "COT"}), Failure);
+    state.Fills.CurrentFill = 1;
+    state.FillSource = FillSourceKind::Freeform;
     EXPECT_THROW(ReplaceSlotWord(state, {1, IndexOf("COT"), false, "COT"}), Failure);
     EXPECT_EQ(state.Xw.Slot(1).WordTxt.view(), "CAT");
     EXPECT_EQ(state.Xw.Slot(1).ClueTxt.view(), "clue of CAT");
