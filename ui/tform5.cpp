@@ -202,11 +202,10 @@ void TForm5::closeEvent(QCloseEvent* event)
 bool TForm5::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        // A key goes to the focus widget first and then up through its parents; the window looks at it
-        // once, at its first receiver, before any control does.
-        QWidget* first = QApplication::focusWidget();
-        if (!first || first->window() != this) first = this;
-        if (watched == first) {
+        // The window looks at every key before the control it is meant for. A key that the window
+        // uses is used up here; any other key goes on to the control (and its parents) untouched.
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (target && target->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (FormKeyDown(key->key(), key->modifiers())) return true;
         }
