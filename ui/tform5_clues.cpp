@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -169,24 +170,25 @@ void TForm5::SelectClueWord(bool across)
     HighlightClueWord(state_.Xw, state_.FillSource, ref.Slot);
     CluePanel(across)->setText(ToQ(CluePanelCaption(FromQ(item->text()))));
     ClueMemo(across)->setPlainText(ToQ(state_.Xw.Slot(ref.Slot).ClueTxt.view()));
+    ClueMemo(across)->document()->setModified(false);
     (across ? acrossMemoSlot_ : downMemoSlot_) = ref.Slot;
     RepaintGrid();
 }
 
 void TForm5::CommitClueEdits()
 {
-    for (bool across : {true, false}) {
-        const int slot = across ? acrossMemoSlot_ : downMemoSlot_;
-        if (slot >= 1 && slot <= state_.Xw.WordSlotCount)
-            StoreEditedClue(state_.Xw.Slot(slot), FromQ(ClueMemo(across)->toPlainText()));
-    }
+    ClueMemoExit(true);
+    ClueMemoExit(false);
 }
 
 void TForm5::ClueMemoExit(bool across)
 {
+    // Only what the user typed is kept: a memo that was not edited leaves the clue alone.
+    QPlainTextEdit* memo = ClueMemo(across);
     const int slot = across ? acrossMemoSlot_ : downMemoSlot_;
-    if (slot >= 1 && slot <= state_.Xw.WordSlotCount)
-        StoreEditedClue(state_.Xw.Slot(slot), FromQ(ClueMemo(across)->toPlainText()));
+    if (slot >= 1 && slot <= state_.Xw.WordSlotCount && memo->document()->isModified())
+        StoreEditedClue(state_.Xw.Slot(slot), FromQ(memo->toPlainText()));
+    memo->document()->setModified(false);
 }
 
 void TForm5::AcrossClueMemoExit() { ClueMemoExit(true); }
