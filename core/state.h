@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/clues/clue_store.h"
+#include "core/clues/edited_clues.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/symmetric/fill_store.h"
@@ -35,6 +36,7 @@ struct QuillmereState {
     WordBitPatterns BitPatterns{};
     ImportedList Imported;
     ClueList Clues = ClueList(1);
+    EditedClues ClueEdits;           ///< clues the user edited in the generated fills
     Crossword Xw;
     FillStore Fills;
 };

@@ -186,8 +186,9 @@ void TForm5::ClueMemoExit(bool across)
     // Only what the user typed is kept: a memo that was not edited leaves the clue alone.
     QPlainTextEdit* memo = ClueMemo(across);
     const int slot = across ? acrossMemoSlot_ : downMemoSlot_;
-    if (slot >= 1 && slot <= state_.Xw.WordSlotCount && memo->document()->isModified())
-        StoreEditedClue(state_.Xw.Slot(slot), FromQ(memo->toPlainText()));
+    if (slot >= 1 && slot <= state_.Xw.WordSlotCount && memo->document()->isModified() &&
+        StoreEditedClue(state_.Xw.Slot(slot), FromQ(memo->toPlainText())) && !state_.LoadedFromFile)
+        state_.ClueEdits.Keep(state_.Fills.CurrentFill, state_.Xw.Slot(slot));
     memo->document()->setModified(false);
 }
 

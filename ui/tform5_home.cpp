@@ -71,6 +71,7 @@ void TForm5::SymmetricBitBtnClick()
 
     SymmFillsListBox->clear();
     ClearListOfGrids(state_.Fills);
+    state_.ClueEdits.Clear();
     SymmFillStatusPnl->clear();
     ResetFillDisplay();
     ProgressMemo->clear();
@@ -97,6 +98,7 @@ void TForm5::FreeformBitBtnClick()
     ShowWorkflowTabs(true);
 
     ClearListOfGrids(state_.Fills);
+    state_.ClueEdits.Clear();
     ResetFillDisplay();
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();

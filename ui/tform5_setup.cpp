@@ -138,6 +138,7 @@ void TForm5::FreeformDimensionListBoxClick()
     ResetFillDisplay();
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
+    state_.ClueEdits.Clear();
     RepaintGrid();
 }
 

@@ -173,6 +173,7 @@ void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
         StoredWord& w = state.Fills.Words[static_cast<std::size_t>(entry)];
         w.DictOrThemeRef = static_cast<std::uint16_t>(choice.WordIndex);
         w.FromDict = 1;
+        state.ClueEdits.Forget(state.Fills.CurrentFill, slot);
     }
     WriteFillToGrid(xw, state.FillSource);
 }

@@ -152,6 +152,8 @@ TEST_F(SmallFill, ReplacementLinesAreReadBackByPosition)
 TEST_F(SmallFill, ReplacingAWordChangesItsSquaresClueAndStoredFillButKeepsOtherEditedClues)
 {
     ASSERT_TRUE(StoreEditedClue(state.Xw.Slot(3), "My own clue"));
+    ASSERT_TRUE(StoreEditedClue(state.Xw.Slot(1), "Kept for CAT"));
+    state.ClueEdits.Keep(1, state.Xw.Slot(1));
     ReplaceSlotWord(state, {1, IndexOf("COT"), false, "COT"});
 
     const WordSlot& s = state.Xw.Slot(1);
@@ -169,6 +171,7 @@ TEST_F(SmallFill, ReplacingAWordChangesItsSquaresClueAndStoredFillButKeepsOtherE
     EXPECT_EQ(again.Slot(4).Row, 1);
     EXPECT_EQ(again.Slot(1).DictOrThemeRef, IndexOf("DYE")) << "the other entries keep their place";
     EXPECT_EQ(again.Slot(1).Row, 3);
+    EXPECT_TRUE(state.ClueEdits.Empty()) << "the clue edited for the old word is not brought back";
 }
 
 TEST_F(SmallFill, ChoosingTheWordAlreadyThereKeepsItsEditedClue)
