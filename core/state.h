@@ -3,6 +3,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/clues/edited_clues.h"
+#include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/symmetric/fill_store.h"
@@ -39,6 +40,7 @@ struct QuillmereState {
     EditedClues ClueEdits;           ///< clues the user edited in the generated fills
     Crossword Xw;
     FillStore Fills;
+    FreeformState Freeform;
 };
 
 }  // namespace qm
