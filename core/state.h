@@ -6,12 +6,16 @@
 #include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
+#include "core/grid/stock_grids.h"
+#include "core/symmetric/fill_list.h"
 #include "core/symmetric/fill_store.h"
+#include "core/symmetric/word_index.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
 #include "core/words/categories.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
+#include "core/words/selection.h"
 
 #include <cstdint>
 #include <string>
@@ -41,6 +45,10 @@ struct QuillmereState {
     Crossword Xw;
     FillStore Fills;
     FreeformState Freeform;
+    StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
+    DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
+    FillList SymmFillsList;          ///< lines of the symmetrical fills list
+    WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
 };
 
 }  // namespace qm

@@ -3,6 +3,8 @@
 #include "core/util/file_io.h"
 #include "core/words/categories.h"
 #include "core/words/dictionary.h"
+#include "core/words/import.h"
+#include "core/words/imported_list.h"
 #include "core/words/word_breaks.h"
 #include "resources/builtin_resources.h"
 
@@ -18,7 +20,6 @@ namespace {
 
 constexpr int MinCategoryWords = 30;
 constexpr int MinThemeEntries = 150;
-constexpr std::array<int, 4> ThemeBits = {2, 3, 23, 24};  // Animals, Archaeology, Food, Gardening terms
 
 struct BuiltIn {
     Dictionary Dict;
@@ -220,6 +221,52 @@ TEST(BuiltInData, NoClueGivesItsAnswerAway)
     EXPECT_TRUE(failures.empty()) << failures.size() << " give-aways, the first: " << failures.front();
 }
 
+/// The words of a curated list (first field of each line, '#' comments skipped), letters only, upper case.
+std::vector<std::string> CuratedWords(const std::string& name)
+{
+    std::string text;
+    EXPECT_TRUE(ReadWholeFile(std::string(QUILLMERE_SOURCE_DIR) + "/tools/dictgen/curated/" + name, text)) << name;
+    std::vector<std::string> words;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::string w;
+        for (char c : line.substr(0, line.find('\t')))
+            if (std::isalpha(static_cast<unsigned char>(c))) w += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        words.push_back(w + (line.find('*') != std::string::npos ? "*" : ""));
+    }
+    return words;
+}
+
+TEST(BuiltInData, NoBlockedWordIsUsed)
+{
+    std::set<std::string> allowed;
+    for (const auto& w : CuratedWords("whitelist.tsv")) allowed.insert(w);
+    const auto blocked = CuratedWords("blocklist.txt");
+    ASSERT_GT(blocked.size(), 50u);
+    const auto isBlocked = [&](const std::string& part) {
+        if (allowed.count(part)) return false;
+        for (const auto& b : blocked) {
+            const bool stem = b.back() == '*';
+            if (stem ? part.rfind(b.substr(0, b.size() - 1), 0) == 0 : part == b) return true;
+        }
+        return false;
+    };
+    ForEachWord([&](const DictWord& w) {
+        std::string part;
+        for (char c : DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt + " ") {
+            if (c != ' ' && c != '-') {
+                part += c;
+                continue;
+            }
+            EXPECT_FALSE(isBlocked(part)) << w.Text << " has the blocked part " << part;
+            part.clear();
+        }
+        EXPECT_FALSE(isBlocked(w.Text)) << w.Text;
+    });
+}
+
 TEST(BuiltInData, CluesAreShortCapitalisedSingleByteText)
 {
     for (std::size_t i = 1; i < Data().Clues.size(); ++i) {
@@ -241,11 +288,15 @@ TEST(BuiltInData, CategoriesAndThemesAreWellStocked)
     });
     for (int bit = 1; bit <= CategoryCount; ++bit)
         EXPECT_GE(perCategory[bit], MinCategoryWords) << CategoryNames[static_cast<std::size_t>(bit - 1)];
-    for (int bit : ThemeBits) {
+    for (const ThemeCategory& theme : ThemeCategoryTable) {
+        ImportedList list;
+        ImportTheme(list, theme.Bit, Data().Dict, Data().Patterns, Data().Clues);
+        EXPECT_GE(list.ThemeWords.size(), static_cast<std::size_t>(MinThemeEntries)) << theme.Name;
+        for (std::size_t i = 0; i < list.ThemeClues.size(); ++i)
+            EXPECT_FALSE(list.ThemeClues[i].empty()) << theme.Name << ": " << list.ThemeWords[i];
         int common = 0;
-        ForEachWord([&](const DictWord& w) { common += CategoryOf(w) == bit && w.Rarity > 10; });
-        EXPECT_GE(perCategory[bit], MinThemeEntries) << CategoryNames[static_cast<std::size_t>(bit - 1)];
-        EXPECT_GE(common, 20) << CategoryNames[static_cast<std::size_t>(bit - 1)] << " lacks common words";
+        ForEachWord([&](const DictWord& w) { common += CategoryOf(w) == theme.Bit && w.Rarity > 10; });
+        EXPECT_GE(common, 20) << theme.Name << " lacks common words";
     }
 }
 

@@ -175,7 +175,8 @@ def build(wn):
     c["Roman emperors"] = r.named(10537240) | r.instances_with_gloss(
         'noun.person', r'^(?:the )?(?:Roman Emperor|emperor of Rome)')   # Roman_Emperor
     c["Sports personalities"] = r.named(9820263, 10439851, 10502576, 9870208, 10223177)   # athlete, player, racer, boxer, jockey
-    c["Time-related terms"] = r.lex('noun.time')
+    rates = wn.closure(sorted(r.lemma_senses([('rate', 'magnitude or frequency relative to a time unit')])), ('~',))
+    c["Time-related terms"] = r.lex('noun.time') - rates   # speeds and rates are measures, not times
     c["US states"] = r.named(8655464)   # American_state
     c["Water (seas, lakes)"] = r.named(9426788, 9376198, 9328904, 9215664, 9296121, 9446115)   # sea, ocean, lake, bay, gulf, strait
     assert sorted(c) == sorted(NAMES)

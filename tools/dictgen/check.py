@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # Checks a generated dictionary directory against every rule the program relies on and prints its figures.
 """Usage: python3 tools/dictgen/check.py DIR
 
@@ -18,6 +17,7 @@ CLUE_SOFT = 105   # the generator cuts longer definitions at a word boundary
 MIN_CATEGORY = 30
 THEMES = {2: 'Animals', 3: 'Archaeology', 23: 'Food', 24: 'Gardening terms'}
 MIN_THEME = 150
+CURATED = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'curated')
 EXCEPTION_FILES = ['/usr/share/wordnet/%s.exc' % p for p in ('noun', 'verb', 'adj', 'adv')]
 
 
@@ -90,6 +90,19 @@ def gives_away(text, display, clue, irregular):
     return None
 
 
+def load_blocklist():
+    """(words, stems) of the curated blocklist, upper case; the whitelist's words are let through."""
+    def entries(name):
+        with open(os.path.join(CURATED, name), encoding='utf-8') as f:
+            return [l.split('\t')[0].strip() for l in f if l.strip() and not l.startswith('#')]
+    allowed = {re.sub('[^A-Za-z]', '', w).upper() for w in entries('whitelist.tsv')}
+    words, stems = set(), []
+    for w in entries('blocklist.txt'):
+        key = re.sub('[^A-Za-z]', '', w).upper()
+        (stems.append(key) if w.endswith('*') else words.add(key))
+    return words - allowed, tuple(stems), allowed
+
+
 def main(out):
     problems = []
 
@@ -122,6 +135,7 @@ def main(out):
         fail('CATEGRES is not the 41 values 2**0 .. 2**40')
 
     irregular = load_irregular()
+    blocked, blocked_stems, allowed = load_blocklist()
     seen, per_len, per_cat, bands, used = set(), Counter(), Counter(), Counter(), set()
     theme_words = {b: [] for b in THEMES}
     giveaways, rows = [], 0
@@ -161,6 +175,9 @@ def main(out):
         used.add(clue)
         if cat in theme_words:
             theme_words[cat].append((text, rarity))
+        for part in sorted({text} | {p for p in re.split('[ -]', display) if p}):
+            if part not in allowed and (part in blocked or part.startswith(blocked_stems)):
+                fail('%s: blocked word %s' % (text, part))
         bad = gives_away(text, display, lines[clue], irregular)
         if bad:
             giveaways.append('%s: %r gives away %s' % (text, lines[clue], bad))

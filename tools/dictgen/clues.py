@@ -62,10 +62,28 @@ def trim_tail(text):
         return text
 
 
+_CLAUSE_BREAK = re.compile(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|especially|usually|'
+                           r'often|typically|used|having|with|in order|so as|so that)\s')
+_PHRASE_BREAK = re.compile(r'\s(?:in|of|to|for|from|on|at|by|as|and|or|between|within|into)\s')
+
+
 def cut(text, limit=CLUE_SOFT):
-    """Cut at a word boundary to at most limit characters, preferring a clause break."""
+    """Cut at a word boundary to at most limit characters: before the last clause that starts in time,
+    else before the last phrase, so that no phrase is left half said."""
     if len(text) <= limit:
         return text
+    head = text[:limit + 1]
+    for pattern in (_CLAUSE_BREAK, _PHRASE_BREAK):
+        breaks = [m.start() for m in pattern.finditer(head) if m.start() >= 30]
+        if breaks:
+            text = trim_tail(text[:breaks[-1]])
+            break
+    else:
+        text = trim_tail(head.rsplit(' ', 1)[0])
+    words = text.split(' ')
+    if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]):
+        text = trim_tail(' '.join(words[:-1]))
+    return text
     head = text[:limit + 1]
     breaks = [m.start() for m in re.finditer(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|'
                                              r'especially|usually|often|typically|used|having|with)\s', head)
@@ -120,7 +138,8 @@ def definition_clue(definition, drop_article=True, respell=lambda word: word):
 # Clause breaks where a definition may be cut short; never ' of ' ('Kind and number of teeth' must not
 # become 'Kind and number').
 _BOUNDARY = re.compile(r'[,:]\s|\s(?:that|which|who|whose|where|when|with|without|containing|consisting|'
-                       r'used|made|having|especially|usually|often|such as|including|like)\s')
+                       r'used|made|having|especially|usually|often|such as|including|like|between|along|around|'
+                       r'across|beneath|below|above|near)\s')
 
 
 def _lone_word_ok(text):
@@ -184,9 +203,22 @@ def inflections(word, irregular=()):
     return out
 
 
+def _edits(a, b):
+    """Levenshtein distance of two words."""
+    row = list(range(len(b) + 1))
+    for i, ca in enumerate(a, start=1):
+        prev, row[0] = row[0], i
+        for j, cb in enumerate(b, start=1):
+            prev, row[j] = row[j], min(row[j] + 1, row[j - 1] + 1, prev + (ca != cb))
+    return row[-1]
+
+
 def spelling_variants(a, b):
-    """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis')."""
+    """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis', 'dacoity',
+    'dakoity')."""
     a, b = a.lower(), b.lower()
+    if min(len(a), len(b)) >= 5 and _edits(a, b) <= min(len(a), len(b)) // 4:
+        return True
     head = len(os.path.commonprefix([a, b]))
     tail = len(os.path.commonprefix([a[::-1], b[::-1]]))
     return head >= 3 and tail >= 2 and head + tail >= min(len(a), len(b)) - 2

@@ -1,7 +1,8 @@
 # Loads the team's curated lists in tools/dictgen/curated/ and checks their format.
 """Curated lists (UTF-8 text; '#' starts a comment line; fields separated by TABs):
 
-blocklist.txt   one word or phrase per line: never in the dictionary, nor any phrase with it as a part
+blocklist.txt   one word or phrase per line: never in the dictionary, nor any phrase with it as a part;
+                a word ending in '*' blocks every word that begins with it
 whitelist.tsv   WORD, words of the gloss: an innocent word kept although WordNet marks one of its meanings
                 as offensive or indelicate; only the meanings whose gloss holds those words are used
 clues.tsv       WORD, word type (other, noun, proper, abbrev), clue: team-written clues for common words
@@ -62,7 +63,9 @@ def _category(name, n, text):
 
 class Curated:
     def __init__(self):
-        self.blocked = {key_of(w[0]) for _, w in _lines('blocklist.txt', 1)}
+        listed = [w[0] for _, w in _lines('blocklist.txt', 1)]
+        self.blocked = {key_of(w) for w in listed if not w.endswith('*')}
+        self.blocked_stems = tuple(sorted(key_of(w) for w in listed if w.endswith('*')))
         self.allowed = {key_of(w): hint.lower() for _, (w, hint) in _lines('whitelist.tsv', 2)}   # KEY -> gloss words
         self.clues = {}        # KEY -> (display, word type name, clue)
         for n, (word, kind, clue) in _lines('clues.tsv', 3):

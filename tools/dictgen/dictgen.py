@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 # Builds the built-in English dictionary (words.tsv, CLUESRES, CATEGRES, report.json) from WordNet and SCOWL.
 """Dictionary generator.
 
@@ -42,6 +41,10 @@ MAX_PER_LENGTH = 9150          # the program's dictionary holds at most this man
 MAX_CLUE_LINES = 65535         # ClueIndex is 16-bit; line 0 is the empty line
 MAX_PARTS = 5                  # a word-break code has room for five groups
 RARITY_BANDS = 20
+USE = 3                        # the first USE fields of a sense's preference say how much it is used
+# Clue qualities (see clue_for) that count alike when meanings are ranked: any definition or synonyms of a
+# meaning beat the meanings ranked below it; a derived word, an opposite or a wider class only stand in.
+QUALITY_CLASS = (0, 0, 0, 1, 1, 2, 2)
 PLURAL_LEVEL = 35              # plurals are made only of nouns whose plural SCOWL puts at this level or commoner
 
 # WordType bits
@@ -56,10 +59,16 @@ OFFENSIVE_GLOSS = re.compile(
     r'\b(?:offensive|obscene|vulgar|derogatory|disparaging|contemptuous)\s+(?:slang\s+)?(?:term|name|word|expression|slang)\b|'
     r'\bethnic slur\b|^(?:obscene|vulgar)\b', re.I)
 INDELICATE_GLOSS = re.compile(
-    r'\bsex(?:ual(?:ly)?)? (?:intercourse|act|activity|arousal|desire|partner)|\bsexual(?:ly)? (?:excit|stimulat|attract)|'
+    r'\bsex(?:ual)? (?:pleasure|gratification|intercourse|relations|favou?r|partner|desire|appeal|arousal|'
+    r'excitement|activity|act|behaviou?r|practice|love|relationship|impropriety|allure|attraction|union|'
+    r'stimulation|organs?)|\bsexually (?:arous|attract|excit|active|explicit|promiscuous|transmitted)|'
+    r'\b(?:fulfill?|stimulate|assaults? others|mated) sexually|\barouse sexual|\bsexy|\bsadis|\bmasochis|'
+    r'\bfetish|\bperversion|\blecher|\blust(?:ful|y)?\b|\bseduc|\baphrodis|\bvoyeur|\bporn|'
     r'\berotic|\bcoitus|\bcopulat|\borgasm|\bgenitals?\b|\bgenitalia|\bmasturbat|\bfellatio|\bcunnilingus|'
-    r'\bprostitut|\bwhores?\b|\bbrothel|\bpornograph|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
+    r'\bprostitut|\bwhores?\b|\bbrothel|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
     r'\bclitoris|\bvulva|\bscrotum|\btesticles?\b', re.I)
+SLANG_DOMAINS = {sid('n', 7157273), sid('n', 7075172)}     # slang, colloquialism
+SLANG_GLOSS = re.compile(r'\bstreet names?\b|\bslang\b|\binformal (?:terms?|names?)\b', re.I)
 ARCHAIC_GLOSS = re.compile(r'\b(?:archaic|obsolete|archaism)\b', re.I)
 TAXON_GLOSS = re.compile(r'^(?:a |any )?(?:small |large |widely distributed )?(?:genus|family|order|class|suborder|'
                          r'subfamily|phylum|subphylum|subclass|superfamily|superorder|division|subdivision|tribe|'
@@ -141,16 +150,21 @@ class Generator:
         self.offensive = {}       # synset id -> set of lemma positions (0 = the whole synset)
         self.archaic = set()
         self.indelicate = set()
+        self.slangy = set()       # meanings marked as slang or colloquial: a plain meaning comes first
         for s in wn.synsets.values():
             for sym, target, src, _ in s.pointers:
                 if sym == ';u' and target in OFFENSIVE_DOMAINS:
                     self.offensive.setdefault(s.id, set()).add(src)
                 if sym == ';u' and target == ARCHAISM:
                     self.archaic.add(s.id)
+                if sym == ';u' and target in SLANG_DOMAINS:
+                    self.slangy.add(s.id)
             if OFFENSIVE_GLOSS.search(s.definition()):
                 self.offensive.setdefault(s.id, set()).add(0)
             if ARCHAIC_GLOSS.search(s.definition()):
                 self.archaic.add(s.id)
+            if SLANG_GLOSS.search(s.definition()):
+                self.slangy.add(s.id)
             if INDELICATE_GLOSS.search(s.definition()):
                 self.indelicate.add(s.id)
         self.taxa = wn.closure([TAXONOMIC_GROUP], ('~', '~i'))
@@ -175,8 +189,9 @@ class Generator:
                 and parts[0][:1].isupper() and parts[0].lower() in self.genus_names)
 
     def is_blocked(self, display):
-        parts = [key_of(p) for p in SEPARATOR.split(display)]
-        return any(p in self.curated.blocked and p not in self.curated.allowed for p in parts + [key_of(display)])
+        parts = [key_of(p) for p in SEPARATOR.split(display)] + [key_of(display)]
+        return any(p not in self.curated.allowed and (p in self.curated.blocked or p.startswith(self.curated.blocked_stems))
+                   for p in parts)
 
     # -------------------------------------------------------------- candidates
 
@@ -219,8 +234,8 @@ class Generator:
                 if not kept:
                     raise CuratedError('whitelist.tsv: no meaning of %s has %r in its gloss' % (key, hint))
             else:
-                main = min(kept, key=self.sense_preference(e))
-                if self.is_offensive(main.synset.id, main.lemma):
+                main = min(kept, key=self.sense_preference(e)) if any(offensive) else None
+                if main is not None and self.is_offensive(main.synset.id, main.lemma):
                     self.drop('main meaning offensive (WordNet usage marker or gloss)', key)
                     continue
                 kept = [x for x, off in zip(kept, offensive) if not off and x.synset.id not in self.indelicate]
@@ -421,11 +436,13 @@ class Generator:
         if cut:
             return cut, 1
         if not sense.display[:1].isupper():
-            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
+            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas)
+                      if i != sense.lemma and len(l) >= 3]
             chosen = []
             for o in others:
                 if (PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()
-                        and key_of(o) not in e.key and not any(clues.spelling_variants(o, c) for c in chosen)):
+                        and key_of(o) not in e.key and not clues.spelling_variants(key_of(o), e.key)
+                        and not any(clues.spelling_variants(o, c) for c in chosen)):
                     chosen.append(o)
             others = chosen[:3]
             if others:
@@ -450,7 +467,7 @@ class Generator:
         for h in s.targets('@', '@i'):
             lemma = self.wn.synsets[h].lemmas[0].replace('_', ' ')
             text = clues.capitalise(clues.to_single_byte(lemma))
-            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
+            if len(text) >= 4 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
                 return text, 6
         return None, None
 
@@ -471,12 +488,14 @@ class Generator:
 
     def sense_preference(self, e):
         """Sort key of a word's senses, best first: a meaning spelt the British way (TIRE is to weary,
-        the wheel's hoop being a 'tyre'); tagged use in the corpus (a single tag is noise); the part of
-        speech the word is used in most, or has most meanings in; a meaning the word heads (it is the
-        synset's first lemma) before one it merely belongs to; a plain meaning before an archaic one or
-        a name (BARBER the hairdresser before Samuel Barber); a meaning with kinds of its own (the hand
-        tool HAMMER, not the part of a gunlock) before one without; a meaning with more names and links
-        (CAIRO in Egypt, not in Illinois); then WordNet's own sense order."""
+        the wheel's hoop being a 'tyre'); for a common word, a meaning written as it is (the sob of
+        weeping before the initials SOB, BARBER the hairdresser before Samuel Barber); tagged use in the
+        corpus (a single tag is noise) -- these first USE fields say how much a meaning is used; then
+        the part of speech the word is used in most, or has most meanings in; a meaning not marked as
+        slang (SCOOP the ladle, not a street name of a drug); a meaning with kinds of
+        its own (the hand tool HAMMER, not the part of a gunlock); a meaning with more names and links
+        (CAIRO in Egypt, not in Illinois; SHY the timid, not the short); a meaning the word heads (it is
+        the synset's first lemma); a plain meaning before an archaic one; then WordNet's order."""
         sc = self.scowl
         common = e.key in sc.lower
         pos_use, pos_senses = {}, {}
@@ -492,14 +511,15 @@ class Generator:
             proper = x.display[:1].isupper() and common
             kinds = min(3, len(x.synset.targets('~', '~i')))
             links = min(12, len(x.synset.lemmas) + len(x.synset.pointers))
-            return (american(x), -int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
-                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, proper, -kinds, -links, x.rank,
-                    x.synset.id)
+            evidence = int(math.log2(1 + x.count / 2))
+            return (american(x), proper, -evidence, -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
+                    x.synset.id in self.slangy, -kinds, -links,
+                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, x.rank, x.synset.id)
         return pref
 
     def clue_options(self, e, everything=False):
         """A word's possible clues as (text, sense), best first. Meanings are taken in order of
-        preference, the clue's quality counting right after the meaning's corpus use; unless
+        preference, the clue's quality class counting right after the meaning's corpus use; unless
         everything is asked for, the search stops at the first group of equally used meanings that
         has a clue."""
         if e.fixed_clue:
@@ -508,11 +528,11 @@ class Generator:
         senses = [(p, x) for p, x in self.ranked_senses(e) if not e.forced or e.forced[1] in x.synset.gloss.lower()]
         ranked = []
         for i, (p, x) in enumerate(senses):
-            if ranked and not everything and p[:2] != senses[i - 1][0][:2]:
+            if ranked and not everything and p[:USE] != senses[i - 1][0][:USE]:
                 break
             text, quality = self.clue_for(e, x, check)
             if text:
-                ranked.append((p[:2] + (quality,) + p[2:], text, x))
+                ranked.append((p[:USE] + (QUALITY_CLASS[quality],) + p[USE:] + (quality,), text, x))
         return [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
 
     def assign_clues(self, chosen):
