@@ -1,0 +1,150 @@
+// quillmere-cli grids / analyse / fill: the stock grids, a grid's filling order, and runs of symmetrical fills.
+#include "cli/cli.h"
+
+#include "core/grid/stock_grids.h"
+#include "core/output/clipboard_text.h"
+#include "core/symmetric/analysis.h"
+#include "core/symmetric/symmetric_run.h"
+#include "core/util/failure.h"
+#include "core/util/file_io.h"
+#include "core/util/text.h"
+#include "resources/builtin_resources.h"
+
+#include <limits>
+#include <ostream>
+
+namespace qm::cli {
+namespace {
+
+/// The built-in stock grids, or those of the file given with --file.
+void LoadGrids(Context& ctx, const std::optional<std::string>& file)
+{
+    std::string bytes;
+    if (file) {
+        if (!ReadWholeFile(*file, bytes)) throw Failure("File not found: " + *file);
+    } else if (const auto builtIn = ReadBuiltInResource("GRIDSRES")) {
+        bytes = *builtIn;
+    } else {
+        throw Failure("This build carries no stock grids (GRIDSRES)");
+    }
+    LoadStockGrids(ctx.state.Stock, bytes);
+}
+
+/// Stock grid K of size N (both from the command line), as an index of the library.
+int GridOf(Context& ctx, const std::string& sizeText, const std::string& ordinalText)
+{
+    std::int32_t size = 0;
+    std::int32_t ordinal = 0;
+    if (!TryParseInt(sizeText, size)) throw UsageError("SIZE must be a whole number");
+    if (!TryParseInt(ordinalText, ordinal)) throw UsageError("K must be a whole number");
+    const StockGridSpan span = StockGridsOfSize(ctx.state.Stock, size);
+    if (span.Count() == 0) throw Failure("There are no stock grids of size " + sizeText);
+    if (ordinal < 1 || ordinal > span.Count())
+        throw Failure("There are " + std::to_string(span.Count()) + " stock grids of size " + sizeText + "; K must be 1 to " +
+                      std::to_string(span.Count()));
+    return span.First + ordinal - 1;
+}
+
+int RunGrids(Context& ctx)
+{
+    const auto file = ctx.Option("--file");
+    ctx.Positionals(0, 0);
+    LoadGrids(ctx, file);
+    for (int size : StockGridSizes(ctx.state.Stock))
+        ctx.out << Format("%2d %3d", size, StockGridsOfSize(ctx.state.Stock, size).Count()) << "\n";
+    return 0;
+}
+
+int RunAnalyse(Context& ctx)
+{
+    const auto file = ctx.Option("--file");
+    const auto args = ctx.Positionals(2, 2);
+    LoadGrids(ctx, file);
+    const SlotTableDump dump = ChooseStockGrid(ctx.state.Stock, GridOf(ctx, args[0], args[1]), ctx.state.Xw);
+    ctx.out << "ORIGINAL SEQUENCE:\n";
+    for (const auto& line : dump.OriginalSequence) ctx.out << line << "\n";
+    ctx.out << "FILLING SEQUENCE:\n";
+    for (const auto& line : dump.FillingSequence) ctx.out << line << "\n";
+    return 0;
+}
+
+SelectionOptions SelectionFromArguments(Context& ctx)
+{
+    SelectionOptions options;
+    if (const auto rarity = ctx.IntOption("--rarity", 0, MaxRarityThreshold)) options.RarityThreshold = *rarity;
+    if (const auto types = ctx.IntOption("--types", 1, 15)) {
+        options.POSOther = (*types & 1) != 0;
+        options.POSNounCommon = (*types & 2) != 0;
+        options.POSNounProper = (*types & 4) != 0;
+        options.POSInitials = (*types & 8) != 0;
+    }
+    if (const auto categories = ctx.Option("--categories")) {
+        if (*categories == "none") {
+            options.Categories.fill(false);
+        } else if (*categories != "all") {
+            options.Categories.fill(false);
+            for (const std::string& item : Split(*categories, ",")) {
+                std::int32_t bit = 0;
+                if (!TryParseInt(item, bit) || bit < 1 || bit > CategoryCount)
+                    throw UsageError("--categories takes all, none or category numbers 1.." + std::to_string(CategoryCount) +
+                                     " separated by commas");
+                options.Categories[static_cast<std::size_t>(bit - 1)] = true;
+            }
+        }
+    }
+    if (ctx.Flag("--no-uncategorised")) options.AllOther = false;
+    return options;
+}
+
+int RunFill(Context& ctx)
+{
+    const auto file = ctx.Option("--file");
+    RunSettings settings;
+    settings.Repeats = ctx.IntOption("--fills", 1, MaxRepeats).value_or(10);
+    settings.Fill.MaxIterations = ctx.IntOption("--iterations", 1, std::numeric_limits<std::int32_t>::max()).value_or(DefaultMaxIterations);
+    const auto show = ctx.IntOption("--show", 1, MaxRepeats);
+    const SelectionOptions options = SelectionFromArguments(ctx);
+    const auto args = ctx.Positionals(2, 2);
+
+    LoadGrids(ctx, file);
+    const int k = GridOf(ctx, args[0], args[1]);
+    // Without the category masks no word would pass the selection and every attempt would fail.
+    if (!ReadBuiltInResource("CATEGRES")) throw Failure("This build carries no category masks (CATEGRES)");
+    ctx.LoadBuiltInCategories();
+    ctx.LoadBuiltInClues();
+    ctx.LoadDictionary();
+    QuillmereState& state = ctx.state;
+    state.FillSource = FillSourceKind::Dictionary;
+    ChooseStockGrid(state.Stock, k, state.Xw);
+    BuildSelectionMasks(state.Selection, options, state.DictSelectionDirty);
+    if (state.DictSelectionDirty) ApplySelection(state.Dict, state.BitPatterns, state.Selection, state.DictSelectionDirty);
+
+    RunCallbacks callbacks;
+    callbacks.Fill.AddMemoLine = [&](const std::string& line) { ctx.out << line << "\n"; };
+    const RunResult result = RunSymmetricFills(state, state.SymmFillsList, settings, callbacks);
+    for (const std::string& line : state.SymmFillsList.Lines) ctx.out << line << "\n";
+    if (result.FillCount == 0) return 0;
+    if (show) {
+        const int at = FindFillLine(state.SymmFillsList, *show);
+        if (FillNumberOfLine(state.SymmFillsList.Lines[static_cast<std::size_t>(at)], 0) != *show)
+            throw Failure("There is no fill " + std::to_string(*show) + " in the list");
+        ShowFill(state, state.SymmFillsList.Lines[static_cast<std::size_t>(at)]);
+    }
+    ctx.out << GridText(state.Xw.Squares);
+    ctx.out << ClueListText(state.Xw, ClueListCount(state.Fills, state.Xw));
+    return 0;
+}
+
+const Registration grids{{"grids", "[--file GRIDSRES]", "list the stock grids: one line per size, the size and the number of grids", &RunGrids}};
+const Registration analyse{{"analyse", "SIZE K [--file GRIDSRES]",
+                            "analyse the K-th stock grid of SIZE: the slot table before ordering and in filling order",
+                            &RunAnalyse}};
+const Registration fill{{"fill",
+                         "SIZE K [--fills N] [--iterations M] [--rarity R] [--types MASK] [--categories all|none|LIST] "
+                         "[--no-uncategorised] [--show F] [--file GRIDSRES]",
+                         "run N fills (default 10) of the K-th stock grid of SIZE from the dictionary; print the progress, "
+                         "the fills list, and the grid and clues of fill F (default the first listed)",
+                         &RunFill}};
+
+}  // namespace
+}  // namespace qm::cli

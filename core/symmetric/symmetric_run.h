@@ -1,0 +1,92 @@
+// Runs of symmetrical fills: the attempts of one run into the fill stores and the fills list, and
+// showing a stored fill (symmetrical or freeform) in the grid with its clues.
+#pragma once
+
+#include "core/grid/grid.h"
+#include "core/state.h"
+#include "core/symmetric/fill_engine.h"
+#include "core/symmetric/fill_list.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+/// Attempts one run may make.
+constexpr int MaxRepeats = 3000;
+
+/// How the engine picks its words: through the bitset index (the program) or by the plain scans
+/// (the reference the index is measured and checked against).
+enum class PickMethod { Indexed, Scan };
+
+struct RunSettings {
+    int Repeats = 10;                 ///< attempts, 1..3000
+    FillSettings Fill;                ///< iterations, progress, step log
+    PickMethod Method = PickMethod::Indexed;
+};
+
+/// What a run reports; every callback may be empty.
+struct RunCallbacks {
+    FillCallbacks Fill;                                        ///< passed to every attempt
+    std::function<void()> ClearMemo;                           ///< empty the progress memo
+    std::function<void(int attempt, int repeats)> AttemptStarted;  ///< the run's progress bar and "i/Repeats"
+    std::function<void(const std::string& line, int position)> FillListed;  ///< a line added to the list
+    std::function<void()> ProcessMessages;  ///< between attempts: where Stop (state.Running = false) arrives
+};
+
+/// What the window shows for a displayed fill.
+struct ShownFill {
+    int Fill = 0;        ///< CurrentFill
+    SlotLists Lists;     ///< the Across and Down list lines
+    int Words = 0;       ///< the fill record's WrdCount
+    int Letters = 0;     ///< LttCount
+    int Interlocks = 0;  ///< ILockCount
+};
+
+struct RunResult {
+    int FillCount = 0;               ///< fills stored (also GridsMax)
+    int Attempts = 0;                ///< attempts made (fewer than Repeats after Stop)
+    std::optional<ShownFill> Shown;  ///< the first listed fill, shown at the end when there is one
+};
+
+/// Makes up to settings.Repeats attempts on the analysed grid (FillSource 1..3), storing each complete
+/// fill in state.Fills and listing it in list ("%4d%6d%4d%1s%5d%7d%8d%7d": 9999 - imported words, 0,
+/// fill number, "", letters, words, iterations, imported words). The slots are put back into filling
+/// order before every attempt, so a fill shown between attempts does not change the run. Stops early
+/// when ProcessMessages clears state.Running. Refuses, before changing anything, repeats outside
+/// 1..3000, an iteration limit below 1, or a grid that has not been analysed.
+RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSettings& settings,
+                            const RunCallbacks& callbacks);
+
+/// The repeats of a run from the text of the repeats box: its number (1 if it is not a number) within
+/// 1..3000.
+int RepeatsFromText(std::string_view text);
+
+/// "%-3.2f secs." of the run's time.
+std::string RunTimeText(double seconds);
+
+struct StartedRun {
+    int Repeats = 0;
+    std::string RepeatsText;  ///< to write back into the repeats box
+    RunResult Result;
+    double Seconds = 0;
+    std::string TimeText;     ///< "%-3.2f secs."
+};
+
+/// The Start button's run: repeats from the text, the run, and its timing.
+StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_view repeatsText, RunSettings settings,
+                             const RunCallbacks& callbacks);
+
+/// Shows the fill of a list line (its number in characters 11-14, 1 when they are not a number):
+/// symmetrical sources rebuild the stock grid and keep its clue numbers; freeform rebuilds the grid
+/// from the words, blocks the rest and numbers the squares. The slots get their words and clues
+/// (LookUpSlotWord), are sorted by position and numbered; in the hybrid source imported words are
+/// light yellow. Fails with a clear message, the crossword unchanged, when the line names no stored fill.
+ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine);
+
+/// The list line of a stored symmetrical fill.
+std::string SymmetricFillLine(int fill, int letters, int words, int iterations, int imported);
+
+}  // namespace qm

@@ -1,0 +1,121 @@
+// The selection masks, the selection test, marking the selected words and the counts per length.
+#include "core/words/selection.h"
+
+#include "core/util/failure.h"
+#include "core/util/text.h"
+
+#include <algorithm>
+
+namespace qm {
+
+namespace {
+
+std::int64_t PatternOf(const DictWord& word, const WordBitPatterns& patterns)
+{
+    return word.CategPattern < patterns.size() ? patterns[word.CategPattern] : 0;
+}
+
+}  // namespace
+
+bool BuildSelectionMasks(DictionarySelection& selection, const SelectionOptions& options, bool& dirty)
+{
+    if (options.RarityThreshold < 0 || options.RarityThreshold > MaxRarityThreshold)
+        throw Failure("The rarity threshold must be 0 to " + std::to_string(MaxRarityThreshold) + ", not " +
+                      std::to_string(options.RarityThreshold));
+    std::uint8_t types = 0;
+    if (options.POSOther) types |= 1u;
+    if (options.POSNounCommon) types |= 2u;
+    if (options.POSNounProper) types |= 4u;
+    if (options.POSInitials) types |= 8u;
+    std::int64_t categories = options.AllOther ? 1 : 0;
+    for (int i = 0; i < CategoryCount; ++i)
+        if (options.Categories[static_cast<std::size_t>(i)]) categories |= std::int64_t{1} << (i + 1);
+    if (types != selection.WordTypeMask || categories != selection.CategoryMask ||
+        options.RarityThreshold != selection.RarityThreshold)
+        dirty = true;
+    selection.WordTypeMask = types;
+    selection.CategoryMask = categories;
+    selection.RarityThreshold = options.RarityThreshold;
+    return types != 0x0F || options.RarityThreshold != 0;
+}
+
+bool PassesSelection(const DictWord& word, const WordBitPatterns& patterns, const DictionarySelection& selection)
+{
+    return (word.WordType & selection.WordTypeMask) != 0 && (PatternOf(word, patterns) & selection.CategoryMask) > 0 &&
+           word.Rarity > selection.RarityThreshold;
+}
+
+void ApplySelection(Dictionary& dict, const WordBitPatterns& patterns, const DictionarySelection& selection, bool& dirty)
+{
+    for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+        auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        for (std::size_t i = 1; i < words.size(); ++i) words[i].Selected = PassesSelection(words[i], patterns, selection);
+    }
+    dirty = false;
+}
+
+SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns, const DictionarySelection& selection,
+                               FillSourceKind source, const ImportedList& imported, int barColumnWidth)
+{
+    for (auto& c : dict.WordCounts) c.ImportedCount = 0;
+    std::int64_t selectedSum = 0;
+    std::int64_t maxCount = 0;
+    if (UsesDictionary(source)) {
+        for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+            const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+            std::int32_t n = 0;
+            for (std::size_t i = 1; i < words.size(); ++i) n += PassesSelection(words[i], patterns, selection);
+            WordCount& wc = dict.WordCounts[static_cast<std::size_t>(L)];
+            wc.SelectedCount = n;
+            selectedSum += n;
+            maxCount = std::max<std::int64_t>(maxCount, wc.DictCount);
+        }
+    }
+    std::int64_t importedSum = 0;
+    std::int64_t maxImported = 0;
+    if (UsesImportedInSymmetric(source) && !imported.Empty()) {
+        for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+            const auto n = static_cast<std::int32_t>(imported.EntriesOf(L).size());
+            dict.WordCounts[static_cast<std::size_t>(L)].ImportedCount = n;
+            importedSum += n;
+            maxImported = std::max<std::int64_t>(maxImported, n);
+        }
+    }
+    SelectionCounts out;
+    out.Total = selectedSum + importedSum;
+    const std::int64_t scale = maxCount + maxImported;
+    for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+        const WordCount& wc = dict.WordCounts[static_cast<std::size_t>(L)];
+        const std::int64_t count = static_cast<std::int64_t>(wc.SelectedCount) + wc.ImportedCount;
+        SelectionRow row;
+        row.Length = L;
+        row.LengthText = std::to_string(L) + " letters";
+        row.CountText = FormatThousands(count);
+        if (out.Total != 0 && scale != 0)
+            row.BarWidth = static_cast<int>(
+                RoundHalfEven(static_cast<double>(barColumnWidth - 30) * static_cast<double>(count) / static_cast<double>(scale)));
+        row.BarText = std::to_string(row.BarWidth);
+        out.Rows.push_back(std::move(row));
+    }
+    const std::string total = FormatHashThousands(out.Total);
+    out.WordsText.append(" ").append(total).append(" words");
+    out.DictionaryText.append("Dictionary: ").append(total);
+    return out;
+}
+
+std::vector<std::string> CategoryCountLines(const Dictionary& dict, const WordBitPatterns& patterns)
+{
+    std::vector<std::string> lines{"Cat   Words"};
+    for (int bit = 0; bit < CountedCategoryBits; ++bit) {
+        const std::int64_t mask = std::int64_t{1} << bit;
+        int count = 0;
+        for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+            const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+            for (std::size_t i = 1; i + 1 < words.size(); ++i) count += (PatternOf(words[i], patterns) & mask) != 0;
+        }
+        lines.push_back(std::to_string(bit) + "   " + std::to_string(count));
+    }
+    return lines;
+}
+
+}  // namespace qm
