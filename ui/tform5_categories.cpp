@@ -2,6 +2,7 @@
 #include "ui/tform5.h"
 
 #include "core/words/categories.h"
+#include "core/words/selection.h"
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -82,11 +84,65 @@ QWidget* TForm5::BuildCategoryPage()
     col->addWidget(SubjectBottPnl);
 
     connect(SubjectCloseBtn, &QPushButton::clicked, this, [this] { SubjectCloseBtnClick(); });
+    connect(CategoryListBox, &QListWidget::currentRowChanged, this, [this] { CategoryListBoxClick(); });
+    connect(CategoryListBox, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { CategoryListBoxClickCheck(CategoryListBox->row(item)); });
+    connect(AllOtherCheck, &QCheckBox::clicked, this, [this] { AllOtherCheckClick(); });
+    connect(SwitchAllBtn, &QPushButton::clicked, this, [this] { SwitchAllBtnClick(); });
+    connect(NumbersBtn, &QPushButton::clicked, this, [this] { NumbersBtnClick(); });
     return page;
 }
 
 void TForm5::WordCategBtnClick() { PageControlRight->setCurrentWidget(_TabWordSel); }
 
 void TForm5::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(_TabGrid); }
+
+void TForm5::CategoryListBoxClick() { BuildSelectionMasks(); }
+
+void TForm5::CategoryListBoxClickCheck(int row)
+{
+    QListWidgetItem* item = CategoryListBox->item(row);
+    if (!item) return;
+    BuildSelectionMasks();
+    CountSelection();
+    const QSignalBlocker block(CategoryListBox);
+    if (item->checkState() == Qt::Checked) CategoryListBox->setCurrentRow(row);
+    else item->setSelected(false);
+}
+
+void TForm5::AllOtherCheckClick()
+{
+    BuildSelectionMasks();
+    CountSelection();
+}
+
+void TForm5::SwitchAllBtnClick()
+{
+    {
+        const QSignalBlocker block(CategoryListBox);
+        for (int i = 0; i < CategoryListBox->count(); ++i) {
+            CategoryListBox->item(i)->setCheckState(SwitchAllTarget ? Qt::Checked : Qt::Unchecked);
+            if (!SwitchAllTarget) CategoryListBox->item(i)->setSelected(false);
+        }
+    }
+    CategoryListBox->viewport()->update();
+    BuildSelectionMasks();
+    CountSelection();
+    SwitchAllTarget = !SwitchAllTarget;
+    if (!SwitchAllTarget) {
+        SwitchAllBtn->setText("Switch All Subjects OFF");
+    } else {
+        SwitchAllBtn->setText("Switch All Subjects ON");
+        WordsListBox->clear();
+        CategoryClueMemo->clear();
+    }
+}
+
+void TForm5::NumbersBtnClick()
+{
+    QStringList lines;
+    for (const std::string& line : CategoryCountLines(state_.Dict, state_.BitPatterns)) lines << ToQ(line);
+    SetLines(WordsListBox, lines);
+}
 
 }  // namespace qm::ui
