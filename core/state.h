@@ -3,6 +3,7 @@
 
 #include "core/clues/clue_store.h"
 #include "core/clues/edited_clues.h"
+#include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
@@ -45,6 +46,7 @@ struct QuillmereState {
     StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
     FillList SymmFillsList;          ///< lines of the symmetrical fills list
+    FreeformState Freeform;
 };
 
 }  // namespace qm

@@ -34,6 +34,9 @@ struct ImportedList {
     std::vector<std::string> TightInterlocksList;  ///< entries like "E:S:AT"
     std::int32_t OptimalWordLength = 6;    ///< 3..12
     std::int32_t LengthVariation = 200;    ///< 0..500
+    /// Changes (to a value never used before) whenever ThemeIndex is rebuilt, so that tables derived
+    /// from the index know when they are out of date.
+    std::uint64_t IndexVersion = 0;
 
     bool Empty() const { return ThemeWords.empty(); }
     /// Entries with L letters (empty outside 2..MaxLen).

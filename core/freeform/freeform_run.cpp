@@ -1,0 +1,453 @@
+// Freeform runs: the preparation, the run loop, Quick Fill, Improve, Add This Grid and the fill list lines.
+#include "core/freeform/freeform_run.h"
+
+#include "core/clues/clue_store.h"
+#include "core/grid/fill_writer.h"
+#include "core/symmetric/fill_list.h"
+#include "core/symmetric/fill_store.h"
+#include "core/util/failure.h"
+#include "core/util/text.h"
+#include "core/words/import.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace qm {
+
+namespace {
+
+void WriteSlotWords(Crossword& xw)
+{
+    for (int k = 1; k <= xw.WordSlotCount; ++k) {
+        const WordSlot& s = xw.Slot(k);
+        if (s.Dir)
+            WriteFreeAcross(xw.Squares, s.Col, s.Row, s.WordTxt);
+        else
+            WriteFreeDown(xw.Squares, s.Col, s.Row, s.WordTxt);
+    }
+}
+
+void ClearAllSlots(Crossword& xw)
+{
+    for (auto& s : xw.WordSlots) s = WordSlot{};
+    xw.WordSlotCount = 0;
+}
+
+bool HasIndexedWords(const ImportedList& list)
+{
+    return std::any_of(list.ThemeIndex.begin(), list.ThemeIndex.end(), [](const auto& e) { return !e.empty(); });
+}
+
+/// Everything that would make a run or Quick Fill fail, checked before anything changes.
+void CheckRunCanStart(const QuillmereState& state, SeedWordChoice seed, std::int32_t selectedSeed, std::int32_t fills)
+{
+    const int n = state.Xw.GridSize;
+    Check(n >= MinFreeformGridSize && n <= MaxFreeformGridSize && state.Xw.Squares.Size() == n,
+          "A freeform crossword is 8 x 8 to 30 x 30 squares; the grid is " + std::to_string(state.Xw.Squares.Size()) +
+              " x " + std::to_string(state.Xw.Squares.Size()));
+    Check(fills >= 1 && fills <= MaxFreeformRunFills, "A run makes 1 to " + std::to_string(MaxFreeformRunFills) + " fills");
+    const ImportedList& list = state.Imported;
+    Check(!list.ThemeWords.empty() && HasIndexedWords(list), "The imported word list is empty");
+    switch (seed) {
+    case SeedWordChoice::SelectedWord: {
+        Check(selectedSeed >= 0 && static_cast<std::size_t>(selectedSeed) < list.ThemeWords.size(), "No seed word is selected");
+        const std::string& word = list.ThemeWords[static_cast<std::size_t>(selectedSeed)];
+        Check(static_cast<int>(word.size()) <= n, "The seed word \"" + word + "\" is longer than the grid (" +
+                                                       std::to_string(n) + " x " + std::to_string(n) +
+                                                       "); choose a shorter word or a larger grid");
+        const IndexedWord letters = IndexWord(word);
+        const auto& entries = list.EntriesOf(static_cast<int>(letters.Text.size()));
+        Check(std::any_of(entries.begin(), entries.end(), [&](const ThemeEntry& e) { return e.Text == letters.Text; }),
+              word + " not found");
+        break;
+    }
+    case SeedWordChoice::RandomWord:
+        Check(std::any_of(list.ThemeWords.begin(), list.ThemeWords.end(),
+                          [&](const std::string& w) { return static_cast<int>(w.size()) <= n; }),
+              "No word of the imported list fits into a " + std::to_string(n) + " x " + std::to_string(n) + " grid");
+        break;
+    case SeedWordChoice::GridWords:
+        Check(state.Xw.WordSlotCount > 0, "There are no words in the grid to start from");
+        break;
+    }
+}
+
+/// The preparation common to Quick Fill and a run.
+void PrepareFreeformFills(QuillmereState& state, SeedWordChoice seed, bool run)
+{
+    ClearGrid(state.Xw.Squares, true);
+    state.Random.Reseed();
+    state.Freeform.FreeFillsList.Clear();
+    if (seed != SeedWordChoice::GridWords) ClearAllSlots(state.Xw);
+    state.Fills.StoredWordCount = 0;
+    if (run) ClearListOfGrids(state.Fills);
+    BuildThemeIndex(state.Imported);
+    state.ImportedFillShown = 1;
+}
+
+void FillRecordFrom(FillRecord& r, const FillCounts& counts, std::int32_t lastWord)
+{
+    r.LttCount = counts.Letters;
+    r.WrdCount = counts.Words;
+    r.LastWrd = lastWord;
+    r.ILockCount = counts.Interlocks;
+    r.ILockArea = counts.Area;
+    r.Iterations = 0;
+}
+
+/// Marks the entries of the slots' words as placed, as a seed does.
+void MarkSlotWords(Crossword& xw, ImportedList& list, bool allowDuplicates)
+{
+    ResetWordFlags(list);
+    for (int k = 1; k <= xw.WordSlotCount; ++k) {
+        const WordSlot& s = xw.Slot(k);
+        if (s.NumLett < 0 || static_cast<std::size_t>(s.NumLett) >= list.ThemeIndex.size()) continue;
+        auto& entries = list.ThemeIndex[static_cast<std::size_t>(s.NumLett)];
+        if (s.DictOrThemeRef < 0 || static_cast<std::size_t>(s.DictOrThemeRef) >= entries.size()) continue;
+        ThemeEntry& e = entries[static_cast<std::size_t>(s.DictOrThemeRef)];
+        e.Used = true;
+        if (!allowDuplicates) e.Available = false;
+    }
+}
+
+std::string ElapsedText(double seconds) { return Format("%-3.2f secs.", seconds); }
+
+/// Sets RunActive for the length of a run, also when it ends with an error.
+class RunActiveGuard {
+public:
+    explicit RunActiveGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunActiveGuard() { flag_ = false; }
+    RunActiveGuard(const RunActiveGuard&) = delete;
+    RunActiveGuard& operator=(const RunActiveGuard&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+std::string FreeformListLine(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, const char* origin,
+                             const FillCounts& counts, std::int32_t score, bool wideScore)
+{
+    return Format(wideScore ? "%4d%6d%4d%1s%5d%7d%6d%5d%6d" : "%4d%6d%4d%1s%5d%7d%6d%5d%5d", 9999 - rankKey, seedPosition,
+                  fill, origin, counts.Letters, counts.Words, counts.Interlocks, counts.Area, score);
+}
+
+std::int32_t SeedPositionOfLine(std::string_view line) { return ParseIntOr(Trim(Mid(line, 5, 6)), 1); }
+
+std::int32_t ScoreOfLine(std::string_view line)
+{
+    const std::string rest = Trim(Mid(line, 39));
+    std::size_t end = 0;
+    if (end < rest.size() && (rest[end] == '-' || rest[end] == '+')) ++end;
+    while (end < rest.size() && rest[end] >= '0' && rest[end] <= '9') ++end;
+    return ParseIntOr(std::string_view(rest).substr(0, end), 0);
+}
+
+void ChooseFreeformSize(QuillmereState& state, std::int32_t size)
+{
+    Check(size >= MinFreeformGridSize && size <= MaxFreeformGridSize,
+          "A freeform crossword is 8 x 8 to 30 x 30 squares, not " + std::to_string(size) + " x " + std::to_string(size));
+    state.Xw.GridSize = size;
+    InitGrid(state.Xw);
+    state.Freeform.FreeFillsList.Clear();
+}
+
+std::int32_t ParseFreeRepeats(std::string_view text)
+{
+    return std::clamp(ParseIntOr(Trim(text), 1), 1, MaxFreeformRunFills);
+}
+
+FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunRequest& request, bool quick,
+                                   const FreeformRunCallbacks& callbacks)
+{
+    FreeformContext ctx(state, callbacks.Engine);
+    Crossword& xw = state.Xw;
+    ImportedList& list = state.Imported;
+    FillStore& store = state.Fills;
+    FreeformState& free = state.Freeform;
+    Lcg& random = state.Random;
+    const FreeformOptions options = free.Options;
+
+    ResetSelectWeights(list);
+    std::int32_t seedPosition = 0;
+    if (request.Seed == SeedWordChoice::SelectedWord) {
+        seedPosition = request.SelectedSeed;
+        free.SeedWord = list.ThemeWords.at(static_cast<std::size_t>(seedPosition));
+    }
+    std::vector<WordSlot> gridWords;
+    if (request.Seed == SeedWordChoice::GridWords) {
+        // The words on display join the list once; every fill then starts from them.
+        AdoptGridWords(xw, list, options.AllowDuplicates);
+        gridWords.assign(xw.WordSlots.begin() + 1, xw.WordSlots.begin() + 1 + xw.WordSlotCount);
+    }
+
+    const std::int32_t N = request.Fills;
+    const double F = std::max(0.4 * N, 1.0);
+    const auto freshFills = RoundHalfEven(F);
+    std::int32_t k = 1;
+    std::int64_t sum = 0;
+    std::int32_t average = 0;
+    state.Running = true;
+    FreeformRunResult result;
+    while (k <= N && state.Running) {
+        if (request.MaxAttempts && result.Attempts >= *request.MaxAttempts) {
+            result.AttemptLimitReached = true;
+            break;
+        }
+        if (request.Seed == SeedWordChoice::RandomWord) {
+            const SeedWordPick pick = ChooseRandomSeedWord(list, xw.GridSize, random);
+            seedPosition = pick.Position;
+            free.SeedWord = list.ThemeWords[static_cast<std::size_t>(pick.Position)];
+            if (pick.Fallback && result.Notes.empty())
+                result.Notes.push_back("No word of the list has " + std::to_string(MinRandomSeedChars) + " to " +
+                                       std::to_string(xw.GridSize) + " characters; the seed word is \"" + free.SeedWord +
+                                       "\", the longest that fits");
+        }
+        ClearGrid(xw.Squares, true);
+
+        const char* origin = FillOrigin::Plain;
+        bool interlocked = false;
+        double p = 0.0;
+        if (request.Seed == SeedWordChoice::GridWords) {
+            std::copy(gridWords.begin(), gridWords.end(), xw.WordSlots.begin() + 1);
+            xw.WordSlotCount = static_cast<std::int32_t>(gridWords.size());
+            WriteSlotWords(xw);
+            MarkSlotWords(xw, list, options.AllowDuplicates);
+        } else if (quick) {
+            SeedFreeformFill(ctx, SeedKind::PlainWord);
+        } else {
+            bool regrow = false;
+            if (k > freshFills) {
+                p = ((k - F) / (N - F)) / (static_cast<double>(k) / N) * 0.95;
+                regrow = random.RandomReal() <= p;
+            }
+            if (regrow) {
+                const auto best = static_cast<std::int32_t>(RoundHalfEven(k * 0.2));
+                const int line = random.Random(best);
+                const int fill = FillNumberOfLine(free.FreeFillsList.Lines.at(static_cast<std::size_t>(line)), 1);
+                RestoreFill(store, fill, xw, [&](WordSlot& s) {
+                    LookUpSlotWord(s, FillSourceKind::Freeform, state.Dict, list, state.Clues);
+                });
+                WriteFillToGrid(xw, FillSourceKind::Freeform);
+                KnockOutSingleInterlockWords(xw, list, options.AllowDuplicates);
+                origin = FillOrigin::Regrown;
+            } else if (random.RandomReal() > 0.5) {
+                interlocked = SeedFreeformFill(ctx, SeedKind::InterlockedAttempt);
+                origin = interlocked ? FillOrigin::Interlocked : FillOrigin::Plain;
+            } else {
+                SeedFreeformFill(ctx, SeedKind::PlainWord);
+            }
+        }
+        GrowFreeformFill(ctx, 4, interlocked ? GrowthBias::BottomRight : GrowthBias::TopLeft, N, quick,
+                         options.ModifyProbability);
+        GrowFreeformFill(ctx, 2, GrowthBias::None, N, quick, options.ModifyProbability);
+        ++result.Attempts;
+
+        const FillCounts counts = CountFill(xw);
+        const std::int32_t score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
+        if (k <= AcceptedWithoutAverage || score > average) {
+            SaveFillWords(store, xw, FillSourceKind::Freeform, true, 0);
+            sum += score;
+            average = static_cast<std::int32_t>(sum / k);
+            ClearFillRecord(store, k);
+            FillRecordFrom(store.Record(k), counts, store.StoredWordCount);
+            store.GridsMax = k;  // a listed fill can be shown while the run goes on
+            free.FreeFillsList.Add(FreeformListLine(RankKey(options.Ranking, counts, score), seedPosition, k, origin, counts, score));
+            if (callbacks.FillListed) {
+                FreeformRunProgress progress;
+                progress.Listed = k;
+                progress.Fills = N;
+                progress.Average = average;
+                progress.Attempts = result.Attempts;
+                progress.CountText = std::to_string(k) + "/" + std::to_string(N);
+                progress.AverageText = "Av.=" + std::to_string(average);
+                callbacks.FillListed(progress);
+            }
+            ++k;
+        }
+        if (callbacks.AttemptDone) callbacks.AttemptDone(Format("%0.4f", p));
+        if (callbacks.ProcessMessages) callbacks.ProcessMessages();
+    }
+    result.Listed = k - 1;
+    result.Average = average;
+    result.Stopped = k <= N && !state.Running;
+    return result;
+}
+
+ShownFill ShowFreeformFill(QuillmereState& state, std::int32_t n)
+{
+    FillStore& store = state.Fills;
+    Check(n >= 1 && n <= store.GridsMax, "There is no fill " + std::to_string(n) + " in the list");
+    Crossword& xw = state.Xw;
+    RestoreFill(store, n, xw, [&](WordSlot& s) {
+        LookUpSlotWord(s, FillSourceKind::Freeform, state.Dict, state.Imported, state.Clues);
+    });
+    for (int k = xw.WordSlotCount + 1; k <= MaxWordSlots; ++k) xw.Slot(k) = WordSlot{};
+    xw.ShowCellNumbers = false;
+    ClearGrid(xw.Squares, true);
+    SortSlotsByPosition(xw);
+    NumberSlots(xw);
+    WriteFillToGrid(xw, FillSourceKind::Freeform);
+    BlockEmptySquares(xw.Squares);
+    NumberLetterSquares(xw);
+    store.CurrentFill = n;
+
+    const FillRecord& r = store.Record(n);
+    ShownFill shown;
+    shown.Fill = n;
+    shown.SelectedLine = FindFillLine(state.Freeform.FreeFillsList, n);
+    shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
+    shown.Score = FreeformScore(r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea, xw.GridSize);
+    shown.Lists = ListSlots(xw);
+    shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, xw.GridSize, state.ImportedFillShown,
+                                  state.Imported.ThemeWordCount);
+    return shown;
+}
+
+FreeformRunOutcome QuickFill(QuillmereState& state, SeedWordChoice seed, std::int32_t selectedSeed,
+                             const FreeformRunCallbacks& callbacks)
+{
+    CheckRunCanStart(state, seed, selectedSeed, 1);
+    const auto started = std::chrono::steady_clock::now();
+    PrepareFreeformFills(state, seed, false);
+    ClearFillRecord(state.Fills, 1);
+    FreeformRunRequest request;
+    request.Fills = 1;
+    request.Seed = seed;
+    request.SelectedSeed = selectedSeed;
+    FreeformRunOutcome outcome;
+    outcome.Run = RunFreeformFills(state, request, true, callbacks);
+    state.Fills.GridsMax = state.Fills.CurrentFill = outcome.Run.Listed;
+    if (outcome.Run.Listed > 0) outcome.Shown = ShowFreeformFill(state, 1);
+    outcome.ElapsedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    outcome.ElapsedText = ElapsedText(outcome.ElapsedSeconds);
+    return outcome;
+}
+
+FreeformRunOutcome StartFreeformRun(QuillmereState& state, const FreeformRunRequest& request,
+                                    const FreeformRunCallbacks& callbacks)
+{
+    CheckRunCanStart(state, request.Seed, request.SelectedSeed, request.Fills);
+    const auto started = std::chrono::steady_clock::now();
+    RunActiveGuard active(state.RunActive);
+    PrepareFreeformFills(state, request.Seed, true);
+    FreeformRunOutcome outcome;
+    outcome.Run = RunFreeformFills(state, request, false, callbacks);
+    state.Fills.GridsMax = outcome.Run.Listed;
+    if (outcome.Run.Listed > 0) {
+        const int first = FillNumberOfLine(state.Freeform.FreeFillsList.Lines.front(), 1);
+        outcome.Shown = ShowFreeformFill(state, first);
+        outcome.Shown->SelectedLine = 0;
+    }
+    outcome.ElapsedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    outcome.ElapsedText = ElapsedText(outcome.ElapsedSeconds);
+    return outcome;
+}
+
+std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const FreeformRunCallbacks& callbacks,
+                             FillCounts* lastCounts)
+{
+    FreeformContext ctx(state, callbacks.Engine);
+    Crossword& xw = state.Xw;
+    std::int32_t score = 0;
+    int attempts = 0;
+    while (score < target && attempts < MaxImproveAttempts && state.Running) {
+        ++attempts;
+        if (callbacks.ImproveProgress) callbacks.ImproveProgress(attempts);
+        KnockOutSingleInterlockWords(xw, state.Imported, state.Freeform.Options.AllowDuplicates);
+        GrowFreeformFill(ctx, 4, GrowthBias::None, 1, false, false);
+        GrowFreeformFill(ctx, 2, GrowthBias::None, 1, false, false);
+        const FillCounts counts = CountFill(xw);
+        score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
+        if (lastCounts) *lastCounts = counts;
+        if (callbacks.ProcessMessages) callbacks.ProcessMessages();
+    }
+    return score;
+}
+
+FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, const FreeformRunCallbacks& callbacks)
+{
+    FillStore& store = state.Fills;
+    FillList& list = state.Freeform.FreeFillsList;
+    FreeformAddResult result;
+    if (store.GridsMax >= MaxFillRecords) {
+        result.ListFull = true;
+        result.Message = "No more attempts available";
+        return result;
+    }
+    Check(selectedLine >= 0 && selectedLine < list.Count(), "No fill is selected");
+    ResetSelectWeights(state.Imported);
+    const std::string line = list.Lines[static_cast<std::size_t>(selectedLine)];
+    const std::int32_t seedPosition = SeedPositionOfLine(line);
+    const std::int32_t S = ScoreOfLine(line);
+    state.Running = true;
+
+    FillCounts last;
+    std::int32_t R = ImproveAttempts(state, S + 1, callbacks, &last);
+    if (R <= S) R = ImproveAttempts(state, S, callbacks, &last);
+    if (R < S) {
+        result.Message = "No improvement found";
+        result.Shown = ShowFreeformFill(state, FillNumberOfLine(line, 1));
+        result.Shown->SelectedLine = selectedLine;
+        return result;
+    }
+    SaveFillWords(store, state.Xw, FillSourceKind::Freeform, true, 0);
+    const std::int32_t n = store.GridsMax + 1;
+    ClearFillRecord(store, n);
+    FillRecordFrom(store.Record(n), last, store.StoredWordCount);
+    list.Add(FreeformListLine(RankKey(state.Freeform.Options.Ranking, last, R), seedPosition, n, FillOrigin::Improved, last, R));
+    store.GridsMax = n;
+    result.Added = true;
+    result.Message = R != S ? "Score improved from " + std::to_string(S) + " to " + std::to_string(R)
+                            : "Same score (" + std::to_string(R) + ")";
+    result.Shown = ShowFreeformFill(state, n);
+    return result;
+}
+
+FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedLine)
+{
+    FillStore& store = state.Fills;
+    FillList& list = state.Freeform.FreeFillsList;
+    Crossword& xw = state.Xw;
+    ResetSelectWeights(state.Imported);
+    const std::int32_t seedPosition =
+        selectedLine >= 0 && selectedLine < list.Count() ? SeedPositionOfLine(list.Lines[static_cast<std::size_t>(selectedLine)]) : 1;
+    FreeformAddResult result;
+    if (store.GridsMax >= MaxFillRecords) {
+        result.ListFull = true;
+        result.Message = "No more grids available";
+        return result;
+    }
+    SaveFillWords(store, xw, FillSourceKind::Freeform, true, 0);
+    const std::int32_t n = store.GridsMax + 1;
+    ClearFillRecord(store, n);
+    FillCounts counts;
+    counts.Words = xw.WordSlotCount;
+    counts.Letters = CountLetterSquares(xw.Squares);
+    counts.Interlocks = CountInterlocks(xw);
+    counts.Area = InterlockArea(xw.Squares);
+    const std::int32_t score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
+    FillRecordFrom(store.Record(n), counts, store.StoredWordCount);
+    list.Add(FreeformListLine(RankKey(state.Freeform.Options.Ranking, counts, score), seedPosition, n, FillOrigin::Edited,
+                              counts, score, true));
+    store.GridsMax = store.CurrentFill = n;
+    result.Added = true;
+    result.Shown = ShowFreeformFill(state, n);
+    return result;
+}
+
+std::vector<std::string> ListOfGridsListing(const FillStore& store, std::int32_t symmFillsCount)
+{
+    std::vector<std::string> lines;
+    lines.push_back("GridsMax= " + std::to_string(store.GridsMax));
+    lines.emplace_back("  k    LttCount   WrdCount   LastWrd  ILockCount ILockArea");
+    for (int k = 1; k <= store.GridsMax; ++k) {
+        const FillRecord& r = store.Record(k);
+        lines.push_back(Format("%3d%10d%10d%10d%10d%10d", k, r.LttCount, r.WrdCount, r.LastWrd, r.ILockCount, r.ILockArea));
+    }
+    lines.push_back("SymmFillsListBox.Count=" + std::to_string(symmFillsCount));
+    return lines;
+}
+
+}  // namespace qm

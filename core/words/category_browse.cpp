@@ -1,0 +1,33 @@
+// Builds the word list of one subject category, as the category page and the command-line tool show it.
+#include "core/words/category_browse.h"
+
+#include "core/util/text.h"
+#include "core/words/word_breaks.h"
+
+namespace qm {
+
+namespace {
+constexpr std::uint8_t NounTypes = 0x02 | 0x04;  // common and proper nouns
+}
+
+std::vector<std::string> CategoryWordLines(const Dictionary& dict, const WordBitPatterns& patterns, int bit,
+                                           int& wordCount)
+{
+    std::vector<std::string> lines;
+    wordCount = 0;
+    const std::int64_t mask = (bit >= 0 && bit < 64) ? (std::int64_t{1} << bit) : 0;
+    for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+        lines.push_back("*Words of Length " + std::to_string(L) + ":");
+        const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+            const DictWord& w = words[i];
+            if ((w.WordType & NounTypes) == 0 || w.CategPattern >= patterns.size()) continue;
+            if ((patterns[w.CategPattern] & mask) == 0) continue;
+            lines.push_back(Format("%5d%-30s", w.ClueIndex, DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt.c_str()));
+            ++wordCount;
+        }
+    }
+    return lines;
+}
+
+}  // namespace qm

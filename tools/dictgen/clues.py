@@ -1,0 +1,259 @@
+# Turns WordNet glosses into short crossword definitions and tells whether a clue gives its answer away.
+import os
+import re
+import unicodedata
+
+CLUE_SOFT = 105      # clues are cut to this length at a word boundary
+CLUE_HARD = 200      # nothing longer may ever be stored (the slot's clue field holds 200)
+MIN_CLUE = 4         # shorter definitions say too little
+
+# Words that may not end a clue that was cut short: a cut must not leave "Frozen dessert containing".
+_DANGLING = set('''a an the of to in on at by for from with without and or but nor as than that which who
+whom whose where when while if is are was were be been being its it their his her one's this these those
+into onto upon over under about such especially usually often typically mainly chiefly sometimes
+containing having made consisting used using esp e.g. etc like including either both each any some
+more most very not so all other resembling similar called known named during'''.split())
+
+# Classes too wide to stand alone as a clue.
+GENERIC = set('''person individual someone somebody mortal soul entity thing object whole unit group
+abstraction attribute state act action activity event happening matter content message structure
+artifact artefact instrumentality device part portion piece kind sort type quality property relation
+measure quantity amount change process region location place area point time period people
+organism being causal_agent physical_entity'''.split())
+
+_LABEL = re.compile(r'^\(([^()]*)\)\s*')
+_PAREN = re.compile(r'\s+\([^()]*\)')
+_TOKEN = re.compile(r'[A-Za-z]+')
+
+
+def to_single_byte(text):
+    """Plain ASCII rendering of a gloss: WordNet's `quoted' style becomes 'quoted', accents go."""
+    text = re.sub(r"``|''", '"', text)
+    text = text.replace('`', "'")
+    if not text.isascii():
+        text = ''.join(c for c in unicodedata.normalize('NFKD', text) if not unicodedata.combining(c))
+        text = text.encode('ascii', 'replace').decode('ascii')
+    return text
+
+
+def first_clause(definition):
+    """The definition up to its first ';' outside parentheses."""
+    if ';' not in definition:
+        return definition
+    depth = 0
+    for i, ch in enumerate(definition):
+        depth += (ch == '(') - (ch == ')')
+        if ch == ';' and depth == 0:
+            return definition[:i]
+    return definition
+
+
+def trim_tail(text):
+    """Drop trailing punctuation and function words left by a cut."""
+    while True:
+        text = re.sub(r'\s+in such a(?: way)?$', '', text.rstrip(' ,;:-('))
+        words = text.rsplit(' ', 1)
+        if len(words) == 2 and words[1].lower() in _DANGLING:
+            text = words[0]
+            continue
+        if text.count('(') > text.count(')'):
+            text = text[:text.rfind('(')]
+            continue
+        return text
+
+
+def cut(text, limit=CLUE_SOFT):
+    """Cut at a word boundary to at most limit characters, preferring a clause break."""
+    if len(text) <= limit:
+        return text
+    head = text[:limit + 1]
+    breaks = [m.start() for m in re.finditer(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|'
+                                             r'especially|usually|often|typically|used|having|with)\s', head)
+              if m.start() >= 30]
+    text = trim_tail(text[:breaks[-1]] if breaks else head.rsplit(' ', 1)[0])
+    words = text.split(' ')
+    if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]):
+        text = trim_tail(' '.join(words[:-1]))
+    return text
+
+
+def capitalise(text):
+    return text[:1].upper() + text[1:]
+
+
+def british_spelling(text, british):
+    """The text with each word respelt by british (a word -> word function)."""
+    return re.sub(r'[A-Za-z]+', lambda m: british(m.group()), text)
+
+
+def definition_clue(definition, drop_article=True, respell=lambda word: word):
+    """A crossword-style clue from a WordNet definition, or None when nothing usable is left.
+
+    The first clause is kept; a leading subject label such as '(Greek mythology)' moves to the end;
+    asides in parentheses go when the clue is long; a leading article goes for nouns."""
+    d = british_spelling(to_single_byte(first_clause(definition)).strip(), respell)
+    head, colon, _ = d.partition(': ')
+    if colon and len(head) >= 8:
+        d = head
+    label = None
+    m = _LABEL.match(d)
+    if m:
+        label, d = m.group(1).strip(), d[m.end():]
+    d = _PAREN.sub('', d).strip()
+    d = re.sub(r'\s+', ' ', d).strip(' ,;:')
+    if drop_article:
+        d = re.sub(r'^(?:a|an|the)\s+', '', d, flags=re.I)
+    d = cut(d)
+    if label and not label.lower().startswith(('usually', 'often', 'followed', 'preceded', 'of ', 'with ', 'sometimes')) \
+            and len(d) + len(label) + 3 <= CLUE_SOFT and len(label) < 30:
+        d = '%s (%s)' % (d, label)
+    d = d.strip(' ,;:')
+    if not d[:1].isalnum():
+        d = re.sub(r'^[^A-Za-z0-9\'"]+', '', d)
+    if re.match(r'(?:of|for|in|on|as|with) \S+(?: \S+){0,2}$', d, re.I):
+        return None       # only a qualifier such as '(of legislation)' is left
+    if len(d) < MIN_CLUE or not d[:1].isalnum() or not re.search('[A-Za-z]{2}', d):
+        return None
+    return capitalise(d)
+
+
+# Clause breaks where a definition may be cut short; never ' of ' ('Kind and number of teeth' must not
+# become 'Kind and number').
+_BOUNDARY = re.compile(r'[,:]\s|\s(?:that|which|who|whose|where|when|with|without|containing|consisting|'
+                       r'used|made|having|especially|usually|often|such as|including|like)\s')
+
+
+def _lone_word_ok(text):
+    """A single word may stand as a clue when it is a substantial noun-like word ('Beverage')."""
+    return len(text) >= 5 and text.lower() not in GENERIC and not re.search(r'(?:ed|ing|ly|s)$', text)
+
+
+_RELATIVE = re.compile(r'\s(?:that|which|who|whom|whose|where|when)\s')
+_VAGUE = {'cause', 'instance', 'condition', 'form', 'one', 'ones', 'something', 'anything', 'manner', 'way', 'means', 'use',
+          'variety', 'species', 'genus', 'member', 'branch', 'level', 'side', 'surface', 'edge', 'end',
+          'abbreviation', 'term', 'terms', 'name', 'word', 'expression', 'synonym', 'slang'}
+
+
+def cut_before(clue, start):
+    """The clue cut at the last clause break before character position start, or None when too little
+    of it would remain ('Frozen dessert containing cream' gives 'Frozen dessert')."""
+    breaks = [m.start() for m in _BOUNDARY.finditer(clue[:start + 1]) if m.start() < start]
+    if not breaks:
+        return None
+    head = clue[:breaks[-1]]
+    relative = list(_RELATIVE.finditer(head))
+    if relative:
+        head = head[:relative[-1].start()]   # no relative clause left without its verb
+    head = trim_tail(head)
+    words = head.split(' ')
+    if len(words) > 1 and re.search(r'(?:ed|ing)$', words[-1]):
+        head = trim_tail(' '.join(words[:-1]))
+    head = head.strip()
+    words = head.split(' ')
+    if words[-1].lower() in GENERIC | _VAGUE or 1 < len(words) < 2 + sum(w.lower() in _DANGLING for w in words):
+        return None
+    if ' ' in head and len(head) >= 10 or ' ' not in head and _lone_word_ok(head):
+        return capitalise(head)
+    return None
+
+
+# ------------------------------------------------------------------ give-away checks
+
+VOWELS = set('AEIOU')
+
+
+def inflections(word, irregular=()):
+    """An upper-case word with its obvious inflections (and the bases it may be an inflection of)."""
+    w = word
+    out = {w, w + 'S', w + 'ES', w + 'ED', w + 'ING', w + 'ER', w + 'ERS', w + 'EST', w + 'LY'}
+    if w.endswith('E'):
+        out |= {w + 'D', w + 'R', w + 'RS', w + 'ST', w[:-1] + 'ING'}
+    if len(w) > 2 and w.endswith('Y') and w[-2] not in VOWELS:
+        out |= {w[:-1] + s for s in ('IES', 'IED', 'IER', 'IEST', 'ILY')}
+    if len(w) >= 3 and w[-1] not in VOWELS and w[-1] not in 'WXY' and w[-2] in VOWELS and w[-3] not in VOWELS:
+        out |= {w + w[-1] + s for s in ('ED', 'ING', 'ER', 'EST')}
+    # the answer may itself be an inflected form: its base counts as a give-away too
+    for suffix, repl in (('IES', 'Y'), ('IED', 'Y'), ('ES', ''), ('S', ''), ('ED', ''), ('ED', 'E'),
+                         ('ING', ''), ('ING', 'E'), ('ER', ''), ('EST', '')):
+        if w.endswith(suffix) and len(w) - len(suffix) >= 3:
+            base = w[:len(w) - len(suffix)] + repl
+            out.add(base)
+            if len(base) >= 4 and base[-1] == base[-2] and not repl:
+                out.add(base[:-1])
+    out |= set(irregular)
+    return out
+
+
+def spelling_variants(a, b):
+    """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis')."""
+    a, b = a.lower(), b.lower()
+    head = len(os.path.commonprefix([a, b]))
+    tail = len(os.path.commonprefix([a[::-1], b[::-1]]))
+    return head >= 3 and tail >= 2 and head + tail >= min(len(a), len(b)) - 2
+
+
+_TOKENS = {}   # clue text -> its words: (start, end, upper-case letters, joined to the next by ' ' or '-')
+
+
+def _tokens(clue):
+    toks = _TOKENS.get(clue)
+    if toks is None:
+        found = [(m.start(), m.end(), m.group().upper()) for m in _TOKEN.finditer(clue)]
+        toks = _TOKENS[clue] = [(a, b, t, i + 1 < len(found) and clue[b:found[i + 1][0]] in (' ', '-'))
+                                for i, (a, b, t) in enumerate(found)]
+    return toks
+
+
+class GiveAway:
+    """Finds a clue's give-aways for one answer: the answer, an inflection of it, or (for a phrase)
+    any of its parts of three or more letters, also when written as several words ('ice cream',
+    'ice-cream' for ICECREAM, 'razor fish' for the part RAZORFISH of PEARLY RAZORFISH).
+
+    A strict search also catches derived words: a clue word that starts with the answer ('amendments'
+    for AMEND) or a long piece of the answer ('opportune' for INOPPORTUNE)."""
+
+    def __init__(self, key, parts, irregular=lambda w: ()):
+        self.key = key
+        self.whole = inflections(key, irregular(key))
+        self.single = set(self.whole)
+        self.stems = sorted(f for f in self.whole if 4 <= len(f) <= len(key))   # the answer and its bases
+        for p in parts:
+            if len(p) >= 3:
+                self.single |= inflections(p, irregular(p))
+                if len(p) >= 4:
+                    self.stems.append(p)
+        self.heads = {s[:3] for s in self.stems} | {key[:3]}
+        self.longest = max(len(f) for f in self.single)
+
+    def _derived(self, t):
+        if len(t) < 4 or t[:3] not in self.heads and t[:-1] not in self.key:
+            return False      # shares no beginning with the answer and is no piece of it
+        if any(t.startswith(s) for s in self.stems):
+            return True
+        stem = t[:-1] if t.endswith('S') and len(t) > 4 else t
+        if len(stem) >= 4 and 2 * len(stem) >= len(self.key) and (self.key.startswith(stem) or self.key.endswith(stem)):
+            return True       # CLOUD(S) in a clue for CLOUDLESS
+        shared = len(os.path.commonprefix([t, self.key]))
+        if shared >= 5 and shared >= len(self.key) - 3 and shared >= len(t) - 3:
+            return True       # IRREVOCABLE in a clue for IRREVOCABLY
+        if spelling_variants(t, self.key):
+            return True       # another spelling: SYMBOLATRY for SYMBOLOLATRY
+        return len(t) >= 5 and 2 * len(t) >= len(self.key) and t in self.key
+
+    def first(self, clue, strict=False):
+        """Character position where the first give-away starts, or None."""
+        toks = _tokens(clue)
+        for i, (a, _, t, joined) in enumerate(toks):
+            if t in self.single or strict and self._derived(t):
+                return a
+            acc = t
+            j = i
+            while joined and j < i + 4:
+                j += 1
+                acc += toks[j][2]
+                if len(acc) > self.longest:
+                    break
+                if acc in self.single:
+                    return a
+                joined = toks[j][3]
+        return None

@@ -1,0 +1,660 @@
+#!/usr/bin/env python3
+# Builds the built-in English dictionary (words.tsv, CLUESRES, CATEGRES, report.json) from WordNet and SCOWL.
+"""Dictionary generator.
+
+    python3 tools/dictgen/dictgen.py --out DIR
+
+Reads the Debian packages wordnet-base (/usr/share/wordnet) and scowl (/usr/share/dict/scowl) and the
+team's curated lists beside this script, and writes into DIR:
+
+  words.tsv   TEXT, Rarity, WordType, WordBreaks, CategPattern, ClueIndex (TAB-separated, one word a line)
+  CLUESRES    the clue lines, Windows-1252, CR LF after every line, line 0 empty
+  CATEGRES    41 little-endian int64 values, entry k = 2**k
+  report.json the figures of the run
+
+The output is the same byte for byte on every run: every walk over a set is sorted, the sample uses a
+fixed seed, and the script re-runs itself with a fixed string-hash seed in case one is not.
+"""
+import argparse
+import json
+import math
+import os
+import random
+import re
+import struct
+import sys
+import time
+
+if os.environ.get('PYTHONHASHSEED') != '0':
+    os.environ['PYTHONHASHSEED'] = '0'
+    os.execv(sys.executable, [sys.executable] + sys.argv)
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import categories                           # noqa: E402
+import clues                                # noqa: E402
+from curated import Curated, CuratedError, WORD_TYPES, key_of   # noqa: E402
+from plurals import COUNT_HEADS, Plurals    # noqa: E402
+from scowl import Scowl, ABSENT             # noqa: E402
+from wordnet import WordNet, sid            # noqa: E402
+
+MIN_LEN, MAX_LEN = 3, 20
+MAX_PER_LENGTH = 9150          # the program's dictionary holds at most this many words of one length
+MAX_CLUE_LINES = 65535         # ClueIndex is 16-bit; line 0 is the empty line
+MAX_PARTS = 5                  # a word-break code has room for five groups
+RARITY_BANDS = 20
+PLURAL_LEVEL = 35              # plurals are made only of nouns whose plural SCOWL puts at this level or commoner
+
+# WordType bits
+OTHER, NOUN, PROPER, ABBREV = 1, 2, 4, 8
+
+OFFENSIVE_DOMAINS = {sid('n', 7124340), sid('n', 6718862), sid('n', 6717170)}  # obscenity, ethnic_slur, disparagement
+ARCHAISM = sid('n', 7073447)
+TAXONOMIC_GROUP = sid('n', 7992450)
+# Definitions of offensive terms, and definitions of indelicate matters (kept only for whitelisted words).
+OFFENSIVE_GLOSS = re.compile(
+    r'\((?:vulgar|obscene|offensive|ethnic slur)\b[^)]*\)|'
+    r'\b(?:offensive|obscene|vulgar|derogatory|disparaging|contemptuous)\s+(?:slang\s+)?(?:term|name|word|expression|slang)\b|'
+    r'\bethnic slur\b|^(?:obscene|vulgar)\b', re.I)
+INDELICATE_GLOSS = re.compile(
+    r'\bsex(?:ual(?:ly)?)? (?:intercourse|act|activity|arousal|desire|partner)|\bsexual(?:ly)? (?:excit|stimulat|attract)|'
+    r'\berotic|\bcoitus|\bcopulat|\borgasm|\bgenitals?\b|\bgenitalia|\bmasturbat|\bfellatio|\bcunnilingus|'
+    r'\bprostitut|\bwhores?\b|\bbrothel|\bpornograph|\bexcrement|\bfa?eces\b|\bdefecat|\bpenis\b|\bvagina\b|'
+    r'\bclitoris|\bvulva|\bscrotum|\btesticles?\b', re.I)
+ARCHAIC_GLOSS = re.compile(r'\b(?:archaic|obsolete|archaism)\b', re.I)
+TAXON_GLOSS = re.compile(r'^(?:a |any )?(?:small |large |widely distributed )?(?:genus|family|order|class|suborder|'
+                         r'subfamily|phylum|subphylum|subclass|superfamily|superorder|division|subdivision|tribe|'
+                         r'subgenus|kingdom|subkingdom) of ', re.I)
+SEPARATOR = re.compile('[ -]')
+PHRASE = re.compile(r'[A-Za-z]+(?:[ -][A-Za-z]+)*')
+
+# Score of a spelling by its SCOWL level: commoner lists score higher.
+LEVEL_SCORE = {10: 100, 20: 92, 35: 84, 40: 78, 50: 70, 55: 64, 60: 58, 70: 48, 80: 34, 95: 18, ABSENT: 0}
+
+
+class Sense:
+    """One meaning of a candidate word: a lemma of a synset."""
+    __slots__ = ('synset', 'lemma', 'display', 'count', 'rank')
+
+    def __init__(self, synset, lemma, display, count, rank):
+        self.synset, self.lemma, self.display, self.count, self.rank = synset, lemma, display, count, rank
+
+
+class Entry:
+    """A word on its way into the dictionary."""
+    __slots__ = ('key', 'senses', 'score', 'display', 'clue', 'sense', 'category', 'wordtype', 'rarity',
+                 'source', 'forced', 'fixed_clue', 'ranked')
+
+    def __init__(self, key, source):
+        self.key, self.source = key, source
+        self.senses = []
+        self.score = 0.0
+        self.display = None
+        self.clue = None          # the clue text
+        self.sense = None         # the Sense that supplied the clue
+        self.category = 0
+        self.wordtype = 0
+        self.rarity = 0
+        self.forced = None        # curated category assignment: (category bit, gloss words)
+        self.ranked = None        # [(preference, Sense)] best first, once the senses are final
+        self.fixed_clue = None    # team-written clue
+
+
+def word_breaks(display):
+    """The packed enumeration of a display text: a single word is its length; a phrase packs each part
+    as 5 bits of letter count and a separator bit (1 = followed by a hyphen), lowest group first."""
+    parts = re.split(r'([ -])', display)
+    if len(parts) == 1:
+        return len(display)
+    code = 0
+    for g, i in enumerate(range(0, len(parts), 2)):
+        hyphen = i + 1 < len(parts) and parts[i + 1] == '-'
+        code |= (len(parts[i]) | (32 if hyphen else 0)) << (6 * g)
+    return code
+
+
+class Generator:
+    def __init__(self):
+        self.t0 = time.time()
+        self.wn = WordNet()
+        self.scowl = Scowl()
+        self.curated = Curated()
+        self.stats = {'dropped': {}}
+        self.dropped = []   # (KEY, reason) of every candidate left out
+        self.british_cache = {}
+        self.clue_cache = {}
+        self.touchy = set()  # words with an offensive meaning: no plural is made of them
+        self.irregular = {}
+        for (pos, form), bases in sorted(self.wn.exceptions.items()):
+            for b in bases:
+                f, b = key_of(form), key_of(b)
+                self.irregular.setdefault(b, set()).add(f)
+                self.irregular.setdefault(f, set()).add(b)
+
+    def drop(self, reason, key):
+        self.stats['dropped'][reason] = self.stats['dropped'].get(reason, 0) + 1
+        self.dropped.append((key, reason))
+
+    # -------------------------------------------------------------- meanings to leave out or play down
+
+    def mark_synsets(self):
+        wn = self.wn
+        self.offensive = {}       # synset id -> set of lemma positions (0 = the whole synset)
+        self.archaic = set()
+        self.indelicate = set()
+        for s in wn.synsets.values():
+            for sym, target, src, _ in s.pointers:
+                if sym == ';u' and target in OFFENSIVE_DOMAINS:
+                    self.offensive.setdefault(s.id, set()).add(src)
+                if sym == ';u' and target == ARCHAISM:
+                    self.archaic.add(s.id)
+            if OFFENSIVE_GLOSS.search(s.definition()):
+                self.offensive.setdefault(s.id, set()).add(0)
+            if ARCHAIC_GLOSS.search(s.definition()):
+                self.archaic.add(s.id)
+            if INDELICATE_GLOSS.search(s.definition()):
+                self.indelicate.add(s.id)
+        self.taxa = wn.closure([TAXONOMIC_GROUP], ('~', '~i'))
+        for s in wn.synsets.values():
+            if s.lexname in ('noun.animal', 'noun.plant', 'noun.group') and TAXON_GLOSS.match(s.gloss):
+                self.taxa.add(s.id)
+        self.genus_names = set()
+        for t in self.taxa:
+            for lemma in wn.synsets[t].lemmas:
+                words = lemma.lower().split('_')
+                if len(words) == 1 or len(words) == 2 and words[0] in ('genus', 'family', 'order', 'class'):
+                    self.genus_names.add(words[-1])
+
+    def is_offensive(self, synset, lemma_pos):
+        marks = self.offensive.get(synset, ())
+        return 0 in marks or lemma_pos + 1 in marks
+
+    def is_latin(self, sense):
+        """A scientific name given as a synonym of an organism ('Canis familiaris')."""
+        parts = re.split('[ -]', sense.display)
+        return (len(parts) >= 2 and sense.synset.lexname in ('noun.animal', 'noun.plant')
+                and parts[0][:1].isupper() and parts[0].lower() in self.genus_names)
+
+    def is_blocked(self, display):
+        parts = [key_of(p) for p in SEPARATOR.split(display)]
+        return any(p in self.curated.blocked and p not in self.curated.allowed for p in parts + [key_of(display)])
+
+    # -------------------------------------------------------------- candidates
+
+    def collect(self):
+        wn, sc = self.wn, self.scowl
+        found = {}
+        for synset_id in sorted(wn.synsets):
+            s = wn.synsets[synset_id]
+            for i, lemma in enumerate(s.lemmas):
+                display = lemma.replace('_', ' ')
+                if not PHRASE.fullmatch(display):
+                    continue
+                key = key_of(display)
+                if not MIN_LEN <= len(key) <= MAX_LEN or len(re.split('[ -]', display)) > MAX_PARTS:
+                    continue
+                senses = wn.index.get((lemma.lower(), s.pos), [])
+                rank = senses.index(synset_id) if synset_id in senses else 99
+                count = wn.sense_count.get((lemma.lower(), synset_id), 0)
+                e = found.get(key)
+                if e is None:
+                    e = found[key] = Entry(key, 'wordnet')
+                e.senses.append(Sense(s, i, display, count, rank))
+        self.stats['wordnet_candidates'] = len(found)
+        entries = {}
+        for key, e in found.items():
+            if any(self.is_blocked(d) for d in sorted({x.display for x in e.senses})):
+                self.drop('curated blocklist', key)
+                continue
+            kept = [x for x in e.senses if x.synset.id not in self.taxa and not self.is_latin(x)]
+            if not kept:
+                self.drop('taxonomic name', key)
+                continue
+            e.senses = kept
+            offensive = [self.is_offensive(x.synset.id, x.lemma) for x in kept]
+            if any(offensive):
+                self.touchy.add(key)
+            if key in self.curated.allowed:
+                hint = self.curated.allowed[key]
+                kept = [x for x in kept if hint in x.synset.gloss.lower()]
+                if not kept:
+                    raise CuratedError('whitelist.tsv: no meaning of %s has %r in its gloss' % (key, hint))
+            else:
+                main = min(kept, key=self.sense_preference(e))
+                if self.is_offensive(main.synset.id, main.lemma):
+                    self.drop('main meaning offensive (WordNet usage marker or gloss)', key)
+                    continue
+                kept = [x for x, off in zip(kept, offensive) if not off and x.synset.id not in self.indelicate]
+            if not kept:
+                self.drop('offensive or indelicate meanings only', key)
+                continue
+            e.senses = kept
+            if not self.attested(e):
+                self.drop('unattested (no SCOWL spelling)', key)
+                continue
+            if sc.is_us_only(key) and self.has_british_synonym(e):
+                self.drop('American spelling of a British word', key)
+                continue
+            entries[key] = e
+        self.entries = entries
+
+    def attested(self, e):
+        """A single word must be a SCOWL spelling; every part of three or more letters of a phrase too."""
+        sc = self.scowl
+        for display in sorted({x.display for x in e.senses}):
+            parts = re.split('[ -]', display)
+            if len(parts) == 1:
+                if sc.attested(e.key):
+                    return True
+            elif all(len(p) < 3 or sc.attested(p.upper()) for p in parts):
+                return True
+        return False
+
+    def has_british_synonym(self, e):
+        for x in e.senses:
+            for lemma in x.synset.lemmas:
+                k = key_of(lemma.replace('_', ' '))
+                if k != e.key and not self.scowl.is_us_only(k) and k in self.scowl.level:
+                    return True
+        return False
+
+    # -------------------------------------------------------------- team-written entries
+
+    def add_curated(self):
+        cur = self.curated
+        for key, (display, kind, clue) in sorted(cur.clues.items()):
+            if not self.scowl.attested(key):
+                raise CuratedError('clues.tsv: %s is not a SCOWL spelling' % display)
+            e = Entry(key, 'curated clue')
+            e.display, e.fixed_clue = display, clue
+            if key in self.entries:
+                e.senses = self.entries[key].senses   # WordNet's meanings still place it in a category
+            e.wordtype = 1 << WORD_TYPES.index(kind)
+            self.entries[key] = e
+        for display, bit, clue in cur.additions:
+            key = key_of(display)
+            e = Entry(key, 'curated addition')
+            e.display, e.fixed_clue, e.category = display, clue, bit
+            e.wordtype = PROPER if display[0].isupper() else NOUN
+            e.forced = (bit, None)
+            self.entries[key] = e
+        errors = []
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.fixed_clue:
+                parts = [key_of(p) for p in re.split('[ -]', e.display)] if re.search('[ -]', e.display) else []
+                check = clues.GiveAway(key, parts, lambda w: self.irregular.get(w, ()))
+                if check.first(e.fixed_clue) is not None or not e.fixed_clue[:1].isupper():
+                    errors.append('%s: the clue of %s gives it away or lacks a capital: %r'
+                                  % (e.source, e.display, e.fixed_clue))
+        for display, bit, hint, line in cur.assign:
+            e = self.entries.get(key_of(display))
+            if e is None or not e.senses:
+                errors.append('assign.tsv:%d: %s is not a WordNet entry of the dictionary' % (line, display))
+            elif not any(hint.lower() in x.synset.gloss.lower() for x in e.senses):
+                errors.append('assign.tsv:%d: no meaning of %s has %r in its gloss' % (line, display, hint))
+            else:
+                e.forced = (bit, hint.lower())
+        if errors:
+            raise CuratedError('\n'.join(errors))
+
+    def add_plurals(self):
+        """Plurals of common nouns, each with its singular's definition made plural (see plurals.py)."""
+        maker = Plurals(self.wn, self.scowl)
+        irregular = lambda w: self.irregular.get(w, ())
+        added = {}
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.source != 'wordnet' or key in self.touchy:
+                continue
+            x = self.ranked_senses(e)[0][1]    # a noun in its main meaning
+            if x.synset.pos != 'n' or not x.display.isalpha() or not x.display.islower() or not self.synset_clues(x.synset):
+                continue
+            plural = maker.plural(x.display)
+            if plural is None:
+                continue
+            pkey = plural.upper()
+            if (pkey in self.entries or pkey in added or len(pkey) > MAX_LEN or self.scowl.of(pkey) > PLURAL_LEVEL
+                    or self.is_blocked(plural)):
+                continue
+            genus = set(COUNT_HEADS)
+            for h in self.wn.closure(x.synset.targets('@', '@i'), ()) | {
+                    g for t in x.synset.targets('@', '@i') for g in self.wn.synsets[t].targets('@', '@i')}:
+                genus.update(l.lower().split('_')[-1] for l in self.wn.synsets[h].lemmas)
+            text = maker.clue(x.synset.definition(), self.synset_clues(x.synset)[0], genus)
+            if text is None or clues.GiveAway(pkey, [], irregular).first(text, strict=True) is not None:
+                continue
+            p = added[pkey] = Entry(pkey, 'plural')
+            p.display, p.fixed_clue, p.wordtype = plural, text, NOUN
+            p.category = self.category_of.get(x.synset.id, 0)
+            p.score = 0.7 * self.level_score(pkey) + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 3
+        self.entries.update(added)
+
+    # -------------------------------------------------------------- commonness
+
+    def level_score(self, key):
+        sc = self.scowl
+        if key in sc.level:
+            return LEVEL_SCORE[sc.level[key]]
+        if key in sc.variant_level:
+            return LEVEL_SCORE[sc.variant_level[key]] - 20
+        if key in sc.us_level:
+            return 0
+        return 0
+
+    def inflects_another_lemma(self, key):
+        """Whether the word is also an inflection of another WordNet word (STOPS of STOP, DRIED of DRY)."""
+        bases = set(self.irregular.get(key, ()))
+        for suffix, repl in (('S', ''), ('ES', ''), ('IES', 'Y'), ('ED', ''), ('ED', 'E'), ('IED', 'Y'),
+                             ('ING', ''), ('ING', 'E'), ('ER', ''), ('EST', '')):
+            base = key[:len(key) - len(suffix)] + repl
+            if key.endswith(suffix) and len(base) >= 3:
+                bases.add(base)
+                if len(base) > 2 and base[-1] == base[-2]:
+                    bases.add(base[:-1])       # STOPPED, STOPPING
+        return any((b.lower(), pos) in self.wn.index for b in bases if b != key for pos in 'nvar')
+
+    def score(self, e):
+        displays = sorted({x.display for x in e.senses}) or [e.display]
+        solid = [d for d in displays if not re.search('[ -]', d) and self.scowl.attested(e.key)]
+        tag = sum(x.count for x in e.senses)
+        tag_score = min(100.0, 25 * math.log10(1 + tag))
+        spread = 1.5 * math.log2(1 + len(e.senses))
+        if solid or len(displays) == 1 and not re.search('[ -]', displays[0]):
+            level = self.level_score(e.key)
+            if tag < 5 and self.inflects_another_lemma(e.key):
+                level = min(level, LEVEL_SCORE[60])   # SCOWL ranks STOPS as the verb form, not the card game
+            if all(x.display[:1].isupper() for x in e.senses):
+                level = min(level, LEVEL_SCORE[60])   # a name's level counts every bearer of the name
+            s = 0.7 * level + 0.2 * tag_score + spread
+        else:
+            parts = [p.upper() for p in re.split('[ -]', displays[0]) if len(p) >= 3] or [e.key]
+            levels = [self.level_score(p) for p in parts]
+            # a phrase is far rarer than its parts: only SemCor tags of the phrase itself lift it
+            s = 0.45 * min(levels) + 0.15 * sum(levels) / len(levels) + 0.4 * tag_score + spread - 15 \
+                - 5 * max(0, len(parts) - 2)
+        if e.senses and all(x.synset.id in self.archaic for x in e.senses):
+            s -= 15
+        if self.scowl.is_us_only(e.key):
+            s = min(s, 1.0)          # American-only spelling with no British twin: rarest band
+        if e.source == 'curated clue':
+            s += 5                   # function words: the commonest words of all
+        return s
+
+    # -------------------------------------------------------------- clues
+
+    def giveaway(self, e):
+        """The give-away finder of one answer (see clues.GiveAway); the parts of every way of writing
+        it count ('sick bag' as well as 'sickbag')."""
+        parts = sorted({key_of(p) for x in e.senses for p in re.split('[ -]', x.display) if re.search('[ -]', x.display)})
+        return clues.GiveAway(e.key, parts, lambda w: self.irregular.get(w, ()))
+
+    def synset_clues(self, s):
+        cache = self.clue_cache.get(s.id)
+        if cache is None:
+            d = s.definition()
+            texts = []
+            t = clues.definition_clue(d, drop_article=s.pos == 'n', respell=self.scowl.british)
+            if t:
+                texts.append(t)
+            cache = self.clue_cache[s.id] = texts
+        return cache
+
+    def clue_for(self, e, sense, check):
+        """The best clue for a word from one of its meanings that gives nothing away, with its quality
+        (lower is better), or (None, None):
+          0  the definition
+          1  the definition cut short before a give-away
+          2  the meaning's other words ('Vie, contend' for COMPETE)
+          3, 4  the definition, whole or cut, with a derived word of the answer in it
+          5  the opposite ('Opposite of lesser' for GREATER)
+          6  the name of the wider class ('Farm' for DAIRY)
+        check is the word's give-away finder."""
+        s = sense.synset
+        cut = None
+        for text in self.synset_clues(s):
+            at = check.first(text, strict=True)
+            if at is None:
+                return text, 0
+            shorter = clues.cut_before(text, at) if at > 0 else None
+            if shorter and check.first(shorter, strict=True) is None:
+                cut = cut or shorter
+        if cut:
+            return cut, 1
+        if not sense.display[:1].isupper():
+            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas) if i != sense.lemma]
+            chosen = []
+            for o in others:
+                if (PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()
+                        and key_of(o) not in e.key and not any(clues.spelling_variants(o, c) for c in chosen)):
+                    chosen.append(o)
+            others = chosen[:3]
+            if others:
+                return clues.capitalise(', '.join(others)), 2
+        for text in self.synset_clues(s):
+            at = check.first(text)
+            if at is None:
+                return text, 3
+            shorter = clues.cut_before(text, at) if at > 0 else None
+            if shorter and check.first(shorter) is None:
+                cut = cut or shorter
+        if cut:
+            return cut, 4
+        for sym, target, src, tgt in s.pointers:
+            if sym == '!' and src == sense.lemma + 1 and tgt:
+                opposite = clues.to_single_byte(self.wn.synsets[target].lemmas[tgt - 1].replace('_', ' '))
+                text = 'Opposite of ' + opposite
+                if check.first(text, strict=True) is None:
+                    return text, 5
+        if ' ' in sense.display or '-' in sense.display:
+            return None, None
+        for h in s.targets('@', '@i'):
+            lemma = self.wn.synsets[h].lemmas[0].replace('_', ' ')
+            text = clues.capitalise(clues.to_single_byte(lemma))
+            if len(text) >= 5 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
+                return text, 6
+        return None, None
+
+    def british_lemmas(self, s):
+        """Keys of the synset's single-word lemmas that only the British lists hold."""
+        found = self.british_cache.get(s.id)
+        if found is None:
+            found = self.british_cache[s.id] = [k for k in (key_of(l) for l in s.lemmas if '_' not in l)
+                                                if k in self.scowl.british_only]
+        return found
+
+    def ranked_senses(self, e):
+        """The word's final senses with their preference keys, best first."""
+        if e.ranked is None:
+            pref = self.sense_preference(e)
+            e.ranked = sorted(((pref(x), x) for x in e.senses), key=lambda px: px[0])
+        return e.ranked
+
+    def sense_preference(self, e):
+        """Sort key of a word's senses, best first: a meaning spelt the British way (TIRE is to weary,
+        the wheel's hoop being a 'tyre'); tagged use in the corpus (a single tag is noise); the part of
+        speech the word is used in most, or has most meanings in; a meaning the word heads (it is the
+        synset's first lemma) before one it merely belongs to; a plain meaning before an archaic one or
+        a name (BARBER the hairdresser before Samuel Barber); a meaning with kinds of its own (the hand
+        tool HAMMER, not the part of a gunlock) before one without; a meaning with more names and links
+        (CAIRO in Egypt, not in Illinois); then WordNet's own sense order."""
+        sc = self.scowl
+        common = e.key in sc.lower
+        pos_use, pos_senses = {}, {}
+        for x in e.senses:
+            pos_use[x.synset.pos] = pos_use.get(x.synset.pos, 0) + x.count
+            pos_senses[x.synset.pos] = pos_senses.get(x.synset.pos, 0) + 1
+
+        def american(x):
+            """The meaning has a British-only spelling of its own (TIRE the wheel's hoop: 'tyre')."""
+            return e.key not in sc.british_only and any(k != e.key for k in self.british_lemmas(x.synset))
+
+        def pref(x):
+            proper = x.display[:1].isupper() and common
+            kinds = min(3, len(x.synset.targets('~', '~i')))
+            links = min(12, len(x.synset.lemmas) + len(x.synset.pointers))
+            return (american(x), -int(math.log2(1 + x.count / 2)), -pos_use[x.synset.pos], -pos_senses[x.synset.pos],
+                    x.lemma != 0, 'nvar'.index(x.synset.pos), x.synset.id in self.archaic, proper, -kinds, -links, x.rank,
+                    x.synset.id)
+        return pref
+
+    def clue_options(self, e, everything=False):
+        """A word's possible clues as (text, sense), best first. Meanings are taken in order of
+        preference, the clue's quality counting right after the meaning's corpus use; unless
+        everything is asked for, the search stops at the first group of equally used meanings that
+        has a clue."""
+        if e.fixed_clue:
+            return [(e.fixed_clue, None)]
+        check = self.giveaway(e)
+        senses = [(p, x) for p, x in self.ranked_senses(e) if not e.forced or e.forced[1] in x.synset.gloss.lower()]
+        ranked = []
+        for i, (p, x) in enumerate(senses):
+            if ranked and not everything and p[:2] != senses[i - 1][0][:2]:
+                break
+            text, quality = self.clue_for(e, x, check)
+            if text:
+                ranked.append((p[:2] + (quality,) + p[2:], text, x))
+        return [(text, x) for _, text, x in sorted(ranked, key=lambda r: r[0])]
+
+    def assign_clues(self, chosen):
+        """Gives every word a clue line, most common words first, while lines last."""
+        lines, index = [''], {'': 0}
+        accepted = []
+        counts = {}
+        for e in chosen:
+            if counts.get(len(e.key), 0) >= MAX_PER_LENGTH:
+                self.drop('over the per-length cap', e.key)
+                continue
+            options = self.clue_options(e)
+            if not options:
+                self.drop('no clue without a give-away', e.key)
+                continue
+            text, sense = options[0]
+            if text not in index and len(lines) >= MAX_CLUE_LINES:
+                shared = [o for o in self.clue_options(e, everything=True) if o[0] in index]
+                if not shared:
+                    self.drop('clue lines used up', e.key)
+                    continue
+                text, sense = shared[0]
+            if text not in index:
+                index[text] = len(lines)
+                lines.append(text)
+            e.clue, e.sense = text, sense
+            accepted.append(e)
+            counts[len(e.key)] = counts.get(len(e.key), 0) + 1
+        self.lines, self.line_of = lines, index
+        return accepted
+
+    # -------------------------------------------------------------- the rest of a word's record
+
+    def finish(self, e):
+        if e.sense is not None:
+            x = e.sense
+            same = [y for y in e.senses if y.synset.id == x.synset.id]
+            solid = [y for y in same if not re.search('[ -]', y.display) and self.scowl.attested(e.key)]
+            e.display = (solid or sorted(same, key=lambda y: (-y.count, y.lemma)))[0].display
+            e.wordtype = 0
+            for y in e.senses:
+                e.wordtype |= self.type_bit(y)
+            e.category = self.category_of.get(x.synset.id, 0)
+        if e.forced:
+            e.category = e.forced[0]
+
+    def type_bit(self, x):
+        if x.synset.pos != 'n':
+            return OTHER
+        letters = re.sub('[^A-Za-z]', '', x.display)
+        if len(letters) >= 2 and letters.isupper():
+            return ABBREV
+        for other in x.synset.lemmas:
+            words = [w for w in re.split('[_ -]', other) if w]
+            if len(words) >= 2 and ''.join(w[0] for w in words).upper() == letters.upper():
+                return ABBREV
+        words = [w for w in re.split('[ -]', x.display) if len(w) >= 3] or [x.display]
+        return PROPER if x.display[:1].isupper() and words[-1][:1].isupper() else NOUN
+
+    # -------------------------------------------------------------- the whole run
+
+    def run(self):
+        self.mark_synsets()
+        qualifying = categories.build(self.wn)
+        self.category_of = categories.assign(qualifying)
+        self.collect()
+        self.add_curated()
+        for e in self.entries.values():
+            e.score = self.score(e)
+        self.add_plurals()
+        ranked = sorted(self.entries.values(), key=lambda e: (e.forced is None, -e.score, e.key))
+        words = self.assign_clues(ranked)
+        for e in words:
+            self.finish(e)
+        by_score = sorted(words, key=lambda e: (e.score, e.key))
+        for i, e in enumerate(by_score):
+            e.rarity = 1 + RARITY_BANDS * i // len(by_score)
+        self.words = sorted(words, key=lambda e: (len(e.key), e.key))
+        return self
+
+    # -------------------------------------------------------------- output
+
+    def write(self, out):
+        os.makedirs(out, exist_ok=True)
+        with open(os.path.join(out, 'words.tsv'), 'w', encoding='ascii', newline='\n') as f:
+            for e in self.words:
+                f.write('%s\t%d\t%d\t%d\t%d\t%d\n' % (e.key, e.rarity, e.wordtype, word_breaks(e.display),
+                                                       e.category, self.line_of[e.clue]))
+        with open(os.path.join(out, 'CLUESRES'), 'wb') as f:
+            f.write(b''.join(line.encode('cp1252') + b'\r\n' for line in self.lines))
+        with open(os.path.join(out, 'CATEGRES'), 'wb') as f:
+            f.write(b''.join(struct.pack('<q', 1 << k) for k in range(41)))
+        with open(os.path.join(out, 'dropped.tsv'), 'w', encoding='ascii', newline='\n') as f:
+            for key, reason in sorted(self.dropped):
+                f.write('%s\t%s\n' % (key, reason))
+        self.write_report(out)
+
+    def write_report(self, out):
+        words = self.words
+        per_len = {L: sum(1 for e in words if len(e.key) == L) for L in range(MIN_LEN, MAX_LEN + 1)}
+        per_cat = {'0 (none)': sum(1 for e in words if e.category == 0)}
+        for name in categories.NAMES:
+            bit = categories.BIT[name]
+            per_cat['%d %s' % (bit, name)] = sum(1 for e in words if e.category == bit)
+        rng = random.Random(20240901)
+        sample = []
+        for e in sorted(rng.sample(words, 20), key=lambda e: (len(e.key), e.key)):
+            sample.append('%s (%s) r%d t%d c%d: %s' % (e.display, e.key, e.rarity, e.wordtype, e.category, e.clue))
+        report = {
+            'words_total': len(words),
+            'words_per_length': per_len,
+            'clue_lines': len(self.lines),
+            'words_per_category': per_cat,
+            'rarity_bands': {r: sum(1 for e in words if e.rarity == r) for r in range(1, RARITY_BANDS + 1)},
+            'word_types': {name: sum(1 for e in words if e.wordtype & bit)
+                           for name, bit in (('other', OTHER), ('noun', NOUN), ('proper', PROPER), ('abbrev', ABBREV))},
+            'phrases': sum(1 for e in words if re.search('[ -]', e.display)),
+            'sources': {s: sum(1 for e in words if e.source == s)
+                        for s in ('wordnet', 'curated clue', 'curated addition', 'plural')},
+            'dropped': dict(sorted(self.stats['dropped'].items())),
+            'wordnet_candidates': self.stats['wordnet_candidates'],
+            'sample': sample,
+            'seconds': round(time.time() - self.t0, 1),
+        }
+        with open(os.path.join(out, 'report.json'), 'w', encoding='ascii', newline='\n') as f:
+            json.dump(report, f, indent=1)
+            f.write('\n')
+        self.report = report
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    ap.add_argument('--out', required=True, help='output directory')
+    args = ap.parse_args()
+    try:
+        g = Generator().run()
+    except CuratedError as err:
+        sys.exit('dictgen: %s' % err)
+    g.write(args.out)
+    r = g.report
+    print('dictgen: %d words, %d clue lines, %.1f s' % (r['words_total'], r['clue_lines'], time.time() - g.t0))
+
+
+if __name__ == '__main__':
+    main()
