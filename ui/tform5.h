@@ -129,6 +129,10 @@ public:
     void AllOtherCheckClick();
     void SwitchAllBtnClick();
     void NumbersBtnClick();
+    /// Lists the nouns of the category selected in CategoryListBox, by length.
+    void ShowCategoryWords();
+    /// WordsListBoxClick of the category page: the clue of the clicked word.
+    void WordsListBoxClick();
 
     // Clues page (tform5_clues.cpp)
     void TabSheetCluesEnter();

@@ -1,7 +1,10 @@
 // TForm5, subject categories: the right-hand category page with the category check list and its words.
 #include "ui/tform5.h"
 
+#include "core/clues/clue_store.h"
+#include "core/util/text.h"
 #include "core/words/categories.h"
+#include "core/words/category_browse.h"
 #include "core/words/selection.h"
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
@@ -90,6 +93,8 @@ QWidget* TForm5::BuildCategoryPage()
     connect(AllOtherCheck, &QCheckBox::clicked, this, [this] { AllOtherCheckClick(); });
     connect(SwitchAllBtn, &QPushButton::clicked, this, [this] { SwitchAllBtnClick(); });
     connect(NumbersBtn, &QPushButton::clicked, this, [this] { NumbersBtnClick(); });
+    connect(WordsListBox, &QListWidget::itemClicked, this, [this] { WordsListBoxClick(); });
+    connect(WordsListBox, &QListWidget::currentRowChanged, this, [this] { WordsListBoxClick(); });
     return page;
 }
 
@@ -97,7 +102,43 @@ void TForm5::WordCategBtnClick() { PageControlRight->setCurrentWidget(_TabWordSe
 
 void TForm5::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(_TabGrid); }
 
-void TForm5::CategoryListBoxClick() { BuildSelectionMasks(); }
+void TForm5::CategoryListBoxClick()
+{
+    BuildSelectionMasks();
+    ShowCategoryWords();
+}
+
+void TForm5::ShowCategoryWords()
+{
+    BuildSelectionMasks();
+    const int row = CategoryListBox->currentRow();
+    if (row < 0) {
+        WordsListBox->clear();
+        CategStatusBar->setPanelText(0, {});
+    } else {
+        int count = 0;
+        QStringList lines;
+        for (const std::string& line : CategoryWordLines(state_.Dict, state_.BitPatterns, row + 1, count)) lines << ToQ(line);
+        SetLines(WordsListBox, lines);
+        CategStatusBar->setPanelText(0, QString("%1/%2. %3: %4 words")
+                                            .arg(row + 1)
+                                            .arg(CategoryListBox->count())
+                                            .arg(CategoryListBox->item(row)->text())
+                                            .arg(count));
+    }
+    CategStatusBar->setPanelText(2, "Click on a word to display current clue");
+    CategoryClueMemo->clear();
+}
+
+void TForm5::WordsListBoxClick()
+{
+    const QListWidgetItem* item = WordsListBox->currentItem();
+    const int clue = item ? ParseIntOr(FromQ(item->text().left(5)), 0) : 0;
+    if (clue > 0 && static_cast<std::size_t>(clue) < state_.Clues.size())
+        CategoryClueMemo->setPlainText(ToQ(state_.Clues[static_cast<std::size_t>(clue)]));
+    else
+        CategoryClueMemo->clear();
+}
 
 void TForm5::CategoryListBoxClickCheck(int row)
 {
@@ -108,6 +149,7 @@ void TForm5::CategoryListBoxClickCheck(int row)
     const QSignalBlocker block(CategoryListBox);
     if (item->checkState() == Qt::Checked) CategoryListBox->setCurrentRow(row);
     else item->setSelected(false);
+    ShowCategoryWords();
 }
 
 void TForm5::AllOtherCheckClick()

@@ -1,5 +1,6 @@
 // The dictionary options and the subject categories: the table of words per length with its bars, the
 // Default button, the category switches and the counts per category.
+#include "core/clues/clue_store.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/colour.h"
@@ -8,6 +9,7 @@
 #include "ui/tform5.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -40,15 +42,17 @@ private:
 private slots:
     void init()
     {
-        // Three 3-letter words, two 5-letter words (one rarer, one a proper noun), one 7-letter word.
+        // Three 3-letter words (EMU an animal), two 5-letter words (one rarer, one a proper noun), one
+        // 7-letter word.
         test::WriteFile(dir_.File("WORD.LST"),
-                        test::DictionaryBytes({test::Word("CAT"), test::Word("DOG"), test::Word("EMU"),
+                        test::DictionaryBytes({test::Word("CAT"), test::Word("DOG"), test::Word("EMU", 10, 2, 3, 2, 1),
                                                test::Word("APPLE", 3), test::Word("PARIS", 10, 4), test::Word("GIRAFFE")}));
         StartupOptions options;
         options.DataDirs = {QString::fromStdString(dir_.Path().string())};
         log_ = {};
         w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
         for (int k = 0; k <= CategoryCount; ++k) w_->State().BitPatterns[static_cast<std::size_t>(k)] = std::int64_t{1} << k;
+        w_->State().Clues = LoadClueList("\r\nLarge flightless bird\r\n");
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         w_->SymmetricBitBtnClick();
@@ -93,8 +97,8 @@ private slots:
         QCOMPARE(Counts(), QStringList({"3", "0", "1"}));
 
         Find<QCheckBox>("AllOtherCheck")->click();
-        QCOMPARE(Counts(), QStringList({"0", "0", "0"}));
-        QCOMPARE(Table()->Cell(2, 1), QString("0"));
+        QCOMPARE(Counts(), QStringList({"1", "0", "0"}));  // only EMU has a subject category
+        QCOMPARE(Table()->Cell(2, 3), QString("0"));
         Find<QCheckBox>("AllOtherCheck")->click();
 
         defaults->click();
@@ -131,8 +135,22 @@ private slots:
         auto* words = Find<QListWidget>("WordsListBox");
         QCOMPARE(words->count(), 38);
         QCOMPARE(words->item(0)->text(), QString("Cat   Words"));
-        QCOMPARE(words->item(1)->text(), QString("0   6"));
+        QCOMPARE(words->item(1)->text(), QString("0   5"));
+        QCOMPARE(words->item(3)->text(), QString("2   1"));
         QCOMPARE(words->item(37)->text(), QString("36   0"));
+
+        // A category's words, by length, with the clue of the word clicked.
+        categories->setCurrentRow(1);
+        QCOMPARE(words->count(), 19);
+        QCOMPARE(words->item(0)->text(), QString("*Words of Length 3:"));
+        QCOMPARE(words->item(1)->text(), QString("    1EMU").leftJustified(35));
+        QCOMPARE(Find<PanelStatusBar>("CategStatusBar")->panelText(0), QString("2/40. Animals: 1 words"));
+        QCOMPARE(Find<PanelStatusBar>("CategStatusBar")->panelText(2), QString("Click on a word to display current clue"));
+        auto* memo = Find<QPlainTextEdit>("CategoryClueMemo");
+        words->setCurrentRow(1);
+        QCOMPARE(memo->toPlainText(), QString("Large flightless bird"));
+        words->setCurrentRow(0);
+        QCOMPARE(memo->toPlainText(), QString());
 
         Find<QPushButton>("SubjectCloseBtn")->click();
         QCOMPARE(Find<QStackedWidget>("PageControlRight")->currentWidget()->objectName(), QString("_TabGrid"));
