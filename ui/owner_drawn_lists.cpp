@@ -134,6 +134,8 @@ void MakeOwnerDrawn(QListWidget* list, LinePainter painter, int rowHeight)
     list->setItemDelegate(new LineDelegate(std::move(painter), rowHeight, list));
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Only part of a line is painted, so the width of the whole line means nothing.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void SetLines(QListWidget* list, const QStringList& lines)

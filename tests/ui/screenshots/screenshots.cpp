@@ -125,8 +125,10 @@ int main(int argc, char** argv)
     Save(&w, "04-generate-dictionary-options");
     Find<QPushButton>("WordCategBtn")->click();
     ClickItem(Find<QListWidget>("CategoryListBox"), 1);
-    Find<QPushButton>("NumbersBtn")->click();
+    ClickItem(Find<QListWidget>("WordsListBox"), 2);
     Save(&w, "05-subject-categories");
+    Find<QPushButton>("NumbersBtn")->click();
+    Save(&w, "05b-numbers-per-category");
     symmGen->setCurrentWidget(Find("TabSheetSymmOptions"));
     Save(&w, "06-generate-fill-options");
     symmGen->setCurrentWidget(Find("TabSheetSymmMain"));
