@@ -489,7 +489,16 @@ void TForm5::StartSymmetricRun()
     settings.Fill.ShowProgress = SymmProgressCheck->isChecked();
 
     RunCallbacks callbacks;
-    callbacks.ClearMemo = [this] { ProgressMemo->clear(); };
+    // The run has passed its checks: the fills shown so far make way for the new ones.
+    callbacks.ClearMemo = [this] {
+        ResetFillDisplay();
+        SymmFillsListBox->clear();
+        state_.ClueEdits.Clear();
+        SymmFillStatusPnl->setText("Click on any row to select a fill");
+        ProgressBarSymmQuick->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
+        ProgressBarSymmQuick->setValue(0);
+        ProgressMemo->clear();
+    };
     callbacks.Fill.AddMemoLine = [this](const std::string& line) { ProgressMemo->appendPlainText(ToQ(line)); };
     callbacks.Fill.SetProgress = [this](int slot) {
         ProgressBarSymmQuick->setValue(slot);
@@ -509,13 +518,7 @@ void TForm5::StartSymmetricRun()
     callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
 
     OverrideCursor busy(Qt::BusyCursor);
-    ResetFillDisplay();
-    SymmFillsListBox->clear();
-    state_.ClueEdits.Clear();
     SetRunControls(true);
-    SymmFillStatusPnl->setText("Click on any row to select a fill");
-    ProgressBarSymmQuick->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
-    ProgressBarSymmQuick->setValue(0);
     std::optional<StartedRun> run;
     {
         // Unless each step is to be seen, the grid keeps showing what it showed until a fill is chosen.

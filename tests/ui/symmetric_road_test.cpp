@@ -320,6 +320,24 @@ private slots:
         QVERIFY(Letters()[0][0] != ' ');
     }
 
+    void aBadIterationLimitIsRefusedAndTheListedFillsStay()
+    {
+        StartOnFirstSevenBySeven();
+        Run(2);
+        auto* iterations = Find<QLineEdit>("IterationsEdit");
+        for (const char* bad : {"abc", "0"}) {
+            iterations->setText(bad);
+            log_.Messages.clear();
+            Run(3);
+            QCOMPARE(log_.Messages.size(), 1);
+            QVERIFY(log_.Messages[0].startsWith("error: "));
+            QCOMPARE(ListLines("SymmFillsListBox").size(), 2);
+            QCOMPARE(w_->State().Fills.CurrentFill, 1);
+            QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        }
+        QCOMPARE(log_.Messages[0], QString("error: The number of iterations must be at least 1 (it is 0)"));
+    }
+
     void stopEndsTheRunAfterTheCurrentAttempt()
     {
         StartOnFirstSevenBySeven();
