@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "ui/user_dialogs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -11,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -234,6 +237,8 @@ private:
     int shownStockSizeRow_ = -1;
     /// The window was asked to close during a run: it closes when the run has stopped.
     bool closeAfterRun_ = false;
+    /// The controls disabled for a run, with their state before it.
+    std::vector<std::pair<QPointer<QWidget>, bool>> pausedDuringRun_;
 
     // Secondary windows
     HelpWindow* Help = nullptr;

@@ -2,6 +2,8 @@
 // its list; the freeform generator's tabs.
 #include "ui/tform5.h"
 
+#include "core/grid/stock_grids.h"
+#include "core/symmetric/analysis.h"
 #include "core/symmetric/symmetric_run.h"
 #include "core/words/selection.h"
 #include "ui/count_table.h"
@@ -517,6 +519,9 @@ void TForm5::StartSymmetricRun()
     };
     callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
 
+    // The stock grid's pattern, should the grid have been cleared since it was chosen.
+    if (state_.Stock.SelectedStockGrid > 0) Guard([this] { LoadStockGrid(state_.Stock, state_.Stock.SelectedStockGrid, state_.Xw.Squares); });
+
     OverrideCursor busy(Qt::BusyCursor);
     SetRunControls(true);
     std::optional<StartedRun> run;
@@ -554,13 +559,20 @@ void TForm5::SetRunControls(bool running)
     SymmStopBtn->setEnabled(running);
     SymmStartBtn->repaint();
     SymmStopBtn->repaint();
-    for (QWidget* w : std::initializer_list<QWidget*>{SymmetricBitBtn, FreeformBitBtn, LoadFileBitBtn, StockGridListBox, PreviewImg,
-                                                      FreeformDimensionListBox, IterationsEdit, SymmRepeatsEdit})
-        w->setEnabled(!running);
+    // What would change the grid, the word stores or the fill source under the run waits for its end.
     if (running) {
-        ClearGridBtn->setEnabled(false);
-        ReplaceWordBtn->setEnabled(false);
+        pausedDuringRun_.clear();
+        for (QWidget* w : std::initializer_list<QWidget*>{SymmetricBitBtn, FreeformBitBtn, LoadFileBitBtn, StockGridListBox, PreviewImg,
+                                                          FreeformDimensionListBox, IterationsEdit, SymmRepeatsEdit, DictionaryRadio,
+                                                          ImportedWordRadio, ImportedWordCheck, ClearGridBtn, ReplaceWordBtn}) {
+            pausedDuringRun_.push_back({w, w->isEnabled()});
+            w->setEnabled(false);
+        }
         WordsDlg->close();
+    } else {
+        for (const auto& [w, enabled] : pausedDuringRun_)
+            if (w) w->setEnabled(enabled);
+        pausedDuringRun_.clear();
     }
     // A fill shown during a run can be read but not edited: the run still works in the crossword.
     AcrossClueMemo->setReadOnly(running);
@@ -590,6 +602,8 @@ void TForm5::FillsListBoxClick()
 
 void TForm5::DisplayShownFill(const ShownFill& shown)
 {
+    // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared.
+    if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
     state_.ClueEdits.Apply(shown.Fill, state_.Xw);
     ShowSlotLists();
     ShowFillStatus(shown.Words, shown.Letters, shown.Interlocks);

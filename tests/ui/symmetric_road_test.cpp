@@ -318,6 +318,13 @@ private slots:
         QCOMPARE(w_->State().Fills.CurrentFill, 3);
         QCOMPARE(Letters()[0][5], '#');
         QVERIFY(Letters()[0][0] != ' ');
+        QCOMPARE(w_->State().Xw.Squares(1, 1).CellNumber, 1);
+
+        // A run after clearing works on the stock grid again.
+        Find<QPushButton>("ClearGridBtn")->click();
+        Run(1);
+        QCOMPARE(ListLines("SymmFillsListBox").value(0).mid(15, 5), QString("   37"));
+        QCOMPARE(w_->State().Xw.Squares(1, 1).CellNumber, 1);
     }
 
     void aBadIterationLimitIsRefusedAndTheListedFillsStay()
