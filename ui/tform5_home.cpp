@@ -106,6 +106,8 @@ void TForm5::FreeformBitBtnClick()
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
 
+    // Next waits for the word list the freeform crossword is made from.
+    NextBtn1->setEnabled(false);
     PageControlSetup->setCurrentWidget(TabSheetFreeForm);
     PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
     PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);

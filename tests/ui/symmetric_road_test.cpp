@@ -154,6 +154,15 @@ private slots:
         QCOMPARE(Find<PanelStatusBar>("MainStatusBar")->panelText(1), QString("letters 37"));
         QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
         QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        ChooseSize("9 x 9");
+        QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new size wants a new grid");
+        ChooseSize("7 x 7");
+        ClickThumbnail(1);
+        QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
+        w_->FreeformBitBtnClick();
+        QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a freeform crossword wants a word list first");
+        w_->SymmetricBitBtnClick();
+        QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new crossword wants a grid chosen");
         QCOMPARE(w_->findChild<TForm4*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
         QVERIFY(w_->findChild<TForm4*>()->Lines().contains("FILLING SEQUENCE:"));
     }
