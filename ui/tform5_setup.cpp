@@ -4,6 +4,7 @@
 
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
+#include "core/words/import.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
@@ -242,6 +243,8 @@ void TForm5::PreviewImgMouseUp(int x, int y)
 {
     if (state_.RunActive || previewLayout_.Size == 0) return;
     const int k = HitStockGrid(state_.Stock, previewLayout_, x, y);
+    // The imported words are indexed afresh for the grid a hybrid crossword is made on.
+    if (state_.FillSource == FillSourceKind::Hybrid) BuildThemeIndex(state_.Imported);
     if (k == 0 || !MayDiscardSymmFills("stock grid")) return;
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
