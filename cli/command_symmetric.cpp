@@ -1,5 +1,6 @@
 // quillmere-cli grids / analyse / fill: the stock grids, a grid's filling order, and runs of symmetrical fills.
 #include "cli/cli.h"
+#include "cli/freeform_options.h"
 
 #include "core/grid/stock_grids.h"
 #include "core/output/clipboard_text.h"
@@ -8,6 +9,7 @@
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
 #include "core/util/text.h"
+#include "core/words/import.h"
 #include "resources/builtin_resources.h"
 
 #include <limits>
@@ -103,8 +105,19 @@ int RunFill(Context& ctx)
     settings.Repeats = ctx.IntOption("--fills", 1, MaxRepeats).value_or(10);
     settings.Fill.MaxIterations = ctx.IntOption("--iterations", 1, std::numeric_limits<std::int32_t>::max()).value_or(DefaultMaxIterations);
     const auto show = ctx.IntOption("--show", 1, MaxRepeats);
+    const auto listFile = ctx.Option("--list");
+    const auto sourceText = ctx.Option("--source");
     const SelectionOptions options = SelectionFromArguments(ctx);
     const auto args = ctx.Positionals(2, 2);
+    // An imported list backs the dictionary up unless it is to be used alone, as after an import.
+    FillSourceKind source = listFile ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
+    if (sourceText) {
+        if (!listFile) throw UsageError("--source needs --list FILE");
+        if (*sourceText == "list")
+            source = FillSourceKind::ImportedOnly;
+        else if (*sourceText != "both")
+            throw UsageError("--source is list or both");
+    }
 
     LoadGrids(ctx, file);
     const int k = GridOf(ctx, args[0], args[1]);
@@ -114,8 +127,12 @@ int RunFill(Context& ctx)
     ctx.LoadBuiltInClues();
     ctx.LoadDictionary();
     QuillmereState& state = ctx.state;
-    state.FillSource = FillSourceKind::Dictionary;
     ChooseStockGrid(state.Stock, k, state.Xw);
+    if (listFile) {
+        const ImportOutcome imported = ImportWordListFile(state.Imported, *listFile, source, state.Xw.GridSize);
+        if (imported.Message) ctx.err << *imported.Message << "\n";
+    }
+    state.FillSource = source;
     BuildSelectionMasks(state.Selection, options, state.DictSelectionDirty);
     if (state.DictSelectionDirty) ApplySelection(state.Dict, state.BitPatterns, state.Selection, state.DictSelectionDirty);
 
@@ -130,8 +147,8 @@ int RunFill(Context& ctx)
             throw Failure("There is no fill " + std::to_string(*show) + " in the list");
         ShowFill(state, state.SymmFillsList.Lines[static_cast<std::size_t>(at)]);
     }
-    ctx.out << GridText(state.Xw.Squares);
-    ctx.out << ClueListText(state.Xw, ClueListCount(state.Fills, state.Xw));
+    ctx.out << WithNewlines(GridText(state.Xw.Squares));
+    ctx.out << WithNewlines(ClueListText(state.Xw, ClueListCount(state.Fills, state.Xw)));
     return 0;
 }
 
@@ -141,9 +158,10 @@ const Registration analyse{{"analyse", "SIZE K [--file GRIDSRES]",
                             &RunAnalyse}};
 const Registration fill{{"fill",
                          "SIZE K [--fills N] [--iterations M] [--rarity R] [--types MASK] [--categories all|none|LIST] "
-                         "[--no-uncategorised] [--show F] [--file GRIDSRES]",
-                         "run N fills (default 10) of the K-th stock grid of SIZE from the dictionary; print the progress, "
-                         "the fills list, and the grid and clues of fill F (default the first listed)",
+                         "[--no-uncategorised] [--show F] [--list FILE [--source list|both]] [--file GRIDSRES]",
+                         "run N fills (default 10) of the K-th stock grid of SIZE from the dictionary, or from an imported "
+                         "word list alone or backed up by the dictionary; print the progress, the fills list, and the grid "
+                         "and clues of fill F (default the first listed)",
                          &RunFill}};
 
 }  // namespace

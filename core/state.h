@@ -9,6 +9,7 @@
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/fill_list.h"
 #include "core/symmetric/fill_store.h"
+#include "core/symmetric/word_index.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
 #include "core/words/categories.h"
@@ -43,10 +44,11 @@ struct QuillmereState {
     EditedClues ClueEdits;           ///< clues the user edited in the generated fills
     Crossword Xw;
     FillStore Fills;
+    FreeformState Freeform;
     StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
     FillList SymmFillsList;          ///< lines of the symmetrical fills list
-    FreeformState Freeform;
+    WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
 };
 
 }  // namespace qm

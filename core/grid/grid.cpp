@@ -20,11 +20,7 @@ void Grid::Resize(int size)
     }
 }
 
-std::size_t Grid::Index(int col, int row) const
-{
-    if (col < 0 || row < 0 || col > size_ + 1 || row > size_ + 1) throw Failure(RangeError);
-    return static_cast<std::size_t>(col) * static_cast<std::size_t>(size_ + 2) + static_cast<std::size_t>(row);
-}
+void Grid::OutOfRange() { throw Failure(RangeError); }
 
 WordSlot& Crossword::Slot(int i)
 {

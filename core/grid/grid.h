@@ -47,7 +47,13 @@ public:
     bool Inside(int col, int row) const { return col >= 1 && row >= 1 && col <= size_ && row <= size_; }
 
 private:
-    std::size_t Index(int col, int row) const;
+    /// Checked position of square (col, row); inline because the generators call it in their inner loops.
+    std::size_t Index(int col, int row) const
+    {
+        if (col < 0 || row < 0 || col > size_ + 1 || row > size_ + 1) OutOfRange();
+        return static_cast<std::size_t>(col) * static_cast<std::size_t>(size_ + 2) + static_cast<std::size_t>(row);
+    }
+    [[noreturn]] static void OutOfRange();
 
     int size_ = 0;
     std::vector<GridCell> cells_;

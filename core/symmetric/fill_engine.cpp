@@ -24,7 +24,8 @@ std::int32_t PickDict(QuillmereState& state, std::string_view pattern, int lengt
 {
     const std::int32_t lo = first == 0 ? 1 : first;
     const std::int32_t hi = first == 0 ? state.Dict.Count(length) : last;
-    Tell(diagnostic, "Candidates " + std::to_string(lo) + " to " + std::to_string(hi) + " of length " + std::to_string(length));
+    if (diagnostic)
+        Tell(diagnostic, "Candidates " + std::to_string(lo) + " to " + std::to_string(hi) + " of length " + std::to_string(length));
     const std::int32_t n = hi - lo + 1;
     const std::int32_t start = lo + state.Random.Random(n);
     std::int32_t found = 0;
@@ -32,14 +33,15 @@ std::int32_t PickDict(QuillmereState& state, std::string_view pattern, int lengt
         found = index ? index->FindDictWord(state.Dict, length, pattern, lo, hi, start)
                       : ScanDictWord(state.Dict, length, pattern, lo, hi, start);
     if (found == 0) {
-        Tell(diagnostic, "Failed to select");
+        if (diagnostic) Tell(diagnostic, "Failed to select");
         return 0;
     }
     if (index)
         index->SetDictInUse(state.Dict, length, found, true);
     else
         state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(found)].InUse = true;
-    Tell(diagnostic, "selected " + state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(found)].Text);
+    if (diagnostic)
+        Tell(diagnostic, "selected " + state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(found)].Text);
     return found;
 }
 
@@ -90,6 +92,20 @@ int LettersOfGrid(const QuillmereState& state)
 }
 
 }  // namespace
+
+std::vector<std::string> MainWordArrayLines(const Crossword& xw)
+{
+    std::vector<std::string> lines{"WRef,Seq,Clue,Dir,(Col,Row),'RCTxt',NumLett,DepNum,SepSrcIsland,Pattern,WordTxt,StartRef,MaxRef,NumTries"};
+    for (int i = 1; i <= xw.WordSlotCount; ++i) {
+        const WordSlot& s = xw.Slot(i);
+        lines.push_back(Format("%2d: %2d  %2d%1s (%2d,%2d) '%-6s' %2d %2d SepSrc=%2d %-12.12s %-12.12s %5d %5d %3d", i, s.Seq,
+                               s.Clue, s.Dir ? "A" : "D", s.Col, s.Row, s.RCTxt.str().c_str(), s.NumLett, s.DepNum,
+                               s.SepSrcIsland, s.Pattern.str().c_str(), s.WordTxt.str().c_str(), s.StartRef, s.MaxRef,
+                               s.NumTries));
+    }
+    lines.emplace_back(30, '-');
+    return lines;
+}
 
 int ProgressStepFor(int maxIterations)
 {
@@ -159,10 +175,12 @@ int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, co
     const Diagnostic* diagnostic = callbacks.Diagnostic ? &callbacks.Diagnostic : nullptr;
     std::vector<std::string> stepLog;
 
-    if (index)
+    if (index) {
         index->ClearDictInUse(state.Dict);
-    else
+    } else {
         ClearDictInUse(state.Dict);
+        state.SymmetricIndex.MarkUntracked();  // this attempt's flags bypass the kept index
+    }
     if (useImported) {
         if (index) {
             index->ClearImportedUsed(state.Imported);
@@ -179,6 +197,8 @@ int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, co
     if (settings.ShowProgress && callbacks.Repaint) callbacks.Repaint();
 
     const int count = xw.WordSlotCount;
+    std::string pattern;
+    pattern.reserve(32);
     bool success = false;
     int iterations = 0;
     int slotNo = 0;
@@ -195,7 +215,7 @@ int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, co
             // "Zero words of length L": the attempt ends at once.
             break;
         }
-        std::string pattern(static_cast<std::size_t>(L), '?');
+        pattern.assign(static_cast<std::size_t>(L), '?');
         for (int d = 0; d < s.DepNum; ++d) {
             const SlotDep& dep = s.Deps[static_cast<std::size_t>(d)];
             const WordSlot& other = xw.Slot(dep.DepSlot);
@@ -204,7 +224,7 @@ int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, co
         }
         s.Pattern = pattern;
         if (s.DepNum == 0) s.StartRef = state.Random.Random(s.MaxRef);
-        Tell(diagnostic, "Pattern " + pattern);
+        if (diagnostic) Tell(diagnostic, "Pattern " + pattern);
         s.WordTxt.clear();
         if (useImported) {
             const std::int32_t pos = PickImportedWord(state, pattern, L, index);

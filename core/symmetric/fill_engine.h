@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qm {
 
@@ -65,6 +66,11 @@ void BlankSlot(Grid& grid, int col, int row, int length, bool across);
 void BlankAllSlots(Crossword& xw);
 /// Clears the InUse flag of every dictionary word.
 void ClearDictInUse(Dictionary& dict);
+
+/// The engine's working fields of every slot, for the diagnostics window: the header
+/// "WRef,Seq,Clue,Dir,(Col,Row),'RCTxt',NumLett,DepNum,SepSrcIsland,Pattern,WordTxt,StartRef,MaxRef,NumTries",
+/// one line per slot, then 30 "-".
+std::vector<std::string> MainWordArrayLines(const Crossword& xw);
 
 /// The iterations between progress memo lines: 100 up to 1000 iterations, 500 up to 5000, else 1000.
 int ProgressStepFor(int maxIterations);

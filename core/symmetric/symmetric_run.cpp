@@ -69,10 +69,10 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
     state.Running = true;
     const int letters = OpenSquareCount(state.Xw.Squares);
 
-    std::unique_ptr<WordIndex> index;
+    WordIndex* index = nullptr;
     if (settings.Method == PickMethod::Indexed) {
-        index = std::make_unique<WordIndex>();
-        index->Build(state.Dict, state.Imported);
+        state.SymmetricIndex.Prepare(state.Dict, state.Imported);
+        index = &state.SymmetricIndex;
     }
 
     RunResult result;
@@ -82,7 +82,7 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
         // A fill shown between attempts leaves the slots sorted by position; the engine needs them
         // in filling order with their dependencies.
         SortSlotsBySeq(state.Xw);
-        const int iterations = FillGrid(state, i, settings.Fill, callbacks.Fill, index.get());
+        const int iterations = FillGrid(state, i, settings.Fill, callbacks.Fill, index);
         result.Attempts = i;
         if (iterations > 0) {
             SaveFillWords(state.Fills, state.Xw, state.FillSource, true, 0);
@@ -134,45 +134,36 @@ StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_
 ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine)
 {
     const int n = FillNumberOfLine(selectedLine, 1);
+    const FillSourceKind source = state.FillSource;
+    if (!UsesDictionary(source) && !UsesImportedInSymmetric(source)) return ShowFreeformFill(state, n);
     const FillStore& store = state.Fills;
     if (n < 1 || n > MaxFillRecords || store.Record(n).WrdCount < 1 || store.LastWordOf(n) < store.FirstWordOf(n) ||
         store.LastWordOf(n) > store.StoredWordCount)
         throw Failure("There is no fill " + std::to_string(n) + " in the list");
-    const FillSourceKind source = state.FillSource;
-    const bool symmetric = UsesDictionary(source) || UsesImportedInSymmetric(source);
 
     // Built on a copy: a failing lookup leaves the crossword on display as it was.
     auto work = std::make_unique<Crossword>(state.Xw);
     Crossword& xw = *work;
     ResetCellColours(xw.Squares);
-    if (symmetric) {
-        SortSlotsBySeq(xw);
-        xw.ShowCellNumbers = true;
-        ClearGrid(xw.Squares, false);
-        LoadStockGrid(state.Stock, state.Stock.SelectedStockGrid, xw.Squares);
-    } else {
-        xw.ShowCellNumbers = false;
-        ClearGrid(xw.Squares, true);
-        ResetWordSlots(xw);
-    }
+    SortSlotsBySeq(xw);
+    xw.ShowCellNumbers = true;
+    ClearGrid(xw.Squares, false);
+    LoadStockGrid(state.Stock, state.Stock.SelectedStockGrid, xw.Squares);
     RestoreFill(store, n, xw, [&](WordSlot& s) { LookUpSlotWord(s, source, state.Dict, state.Imported, state.Clues); });
     SortSlotsByPosition(xw);
     NumberSlots(xw);
     WriteFillToGrid(xw, source);
-    if (!symmetric) {
-        BlockEmptySquares(xw.Squares);
-        NumberLetterSquares(xw);
-    }
     state.Xw = xw;
     state.Fills.CurrentFill = n;
 
     const FillRecord& r = store.Record(n);
     ShownFill shown;
     shown.Fill = n;
+    shown.SelectedLine = FindFillLine(state.SymmFillsList, n);
     shown.Lists = ListSlots(state.Xw);
-    shown.Words = r.WrdCount;
-    shown.Letters = r.LttCount;
-    shown.Interlocks = r.ILockCount;
+    shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
+    shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, state.Xw.GridSize, state.ImportedFillShown,
+                                  state.Imported.ThemeWordCount);
     return shown;
 }
 

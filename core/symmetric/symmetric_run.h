@@ -2,6 +2,7 @@
 // showing a stored fill (symmetrical or freeform) in the grid with its clues.
 #pragma once
 
+#include "core/freeform/freeform_run.h"
 #include "core/grid/grid.h"
 #include "core/state.h"
 #include "core/symmetric/fill_engine.h"
@@ -34,15 +35,6 @@ struct RunCallbacks {
     std::function<void(int attempt, int repeats)> AttemptStarted;  ///< the run's progress bar and "i/Repeats"
     std::function<void(const std::string& line, int position)> FillListed;  ///< a line added to the list
     std::function<void()> ProcessMessages;  ///< between attempts: where Stop (state.Running = false) arrives
-};
-
-/// What the window shows for a displayed fill.
-struct ShownFill {
-    int Fill = 0;        ///< CurrentFill
-    SlotLists Lists;     ///< the Across and Down list lines
-    int Words = 0;       ///< the fill record's WrdCount
-    int Letters = 0;     ///< LttCount
-    int Interlocks = 0;  ///< ILockCount
 };
 
 struct RunResult {
@@ -79,11 +71,12 @@ struct StartedRun {
 StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_view repeatsText, RunSettings settings,
                              const RunCallbacks& callbacks);
 
-/// Shows the fill of a list line (its number in characters 11-14, 1 when they are not a number):
-/// symmetrical sources rebuild the stock grid and keep its clue numbers; freeform rebuilds the grid
-/// from the words, blocks the rest and numbers the squares. The slots get their words and clues
-/// (LookUpSlotWord), are sorted by position and numbered; in the hybrid source imported words are
-/// light yellow. Fails with a clear message, the crossword unchanged, when the line names no stored fill.
+/// Shows the fill of a list line (its number in characters 11-14, 1 when they are not a number). In
+/// the symmetrical sources the stock grid is rebuilt and keeps its clue numbers, the slots get their
+/// words and clues (LookUpSlotWord), are sorted by position and numbered, and in the hybrid source the
+/// imported words are light yellow; SelectedLine is the fill's line of SymmFillsList. A freeform fill
+/// is shown by ShowFreeformFill. Fails with a clear message, the crossword unchanged, when the line
+/// names no stored fill.
 ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine);
 
 /// The list line of a stored symmetrical fill.

@@ -14,27 +14,43 @@ bool IsIndexedLetter(char c) { return c >= 'A' && c <= 'Z'; }
 void LengthIndex::Build(int length, std::size_t bits)
 {
     length_ = length;
-    letters_.assign(static_cast<std::size_t>(length) * 26, WordBitset{});
-    for (auto& set : letters_) set.Resize(bits);
+    words_ = (bits + 63) / 64;
+    letters_.assign(static_cast<std::size_t>(length) * 26 * words_, 0);
     eligible_.Resize(bits);
     inUse_.Resize(bits);
+    available_.Resize(bits);
+}
+
+void LengthIndex::SetInUse(std::size_t index, bool inUse)
+{
+    inUse_.Assign(index, inUse);
+    available_.Assign(index, !inUse && eligible_.Test(index));
+}
+
+void LengthIndex::ClearInUse()
+{
+    inUse_.Clear();
+    available_ = eligible_;
 }
 
 void LengthIndex::AddWord(std::size_t index, std::string_view text, bool eligible, bool inUse)
 {
-    if (eligible && text.size() >= static_cast<std::size_t>(length_)) eligible_.Set(index);
+    const bool candidate = eligible && text.size() >= static_cast<std::size_t>(length_);
+    if (candidate) eligible_.Set(index);
     if (inUse) inUse_.Set(index);
-    for (int p = 0; p < length_ && static_cast<std::size_t>(p) < text.size(); ++p)
-        if (IsIndexedLetter(text[static_cast<std::size_t>(p)]))
-            letters_[static_cast<std::size_t>(p * 26 + (text[static_cast<std::size_t>(p)] - 'A'))].Set(index);
+    if (candidate && !inUse) available_.Set(index);
+    const std::uint64_t bit = std::uint64_t{1} << (index & 63);
+    const std::size_t word = index >> 6;
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(length_));
+    for (std::size_t p = 0; p < n; ++p)
+        if (IsIndexedLetter(text[p])) letters_[(p * 26 + static_cast<std::size_t>(text[p] - 'A')) * words_ + word] |= bit;
 }
 
 long LengthIndex::FirstIn(const SetList& sets, std::size_t count, std::size_t from, std::size_t to) const
 {
-    const std::uint64_t* used = inUse_.Data();
     for (std::size_t w = from >> 6; w <= (to >> 6); ++w) {
-        std::uint64_t m = ~used[w];
-        for (std::size_t s = 0; s < count && m != 0; ++s) m &= sets[s][w];
+        std::uint64_t m = sets[0][w];
+        for (std::size_t s = 1; s < count && m != 0; ++s) m &= sets[s][w];
         if (w == (from >> 6)) m &= ~std::uint64_t{0} << (from & 63);
         if (w == (to >> 6) && (to & 63) != 63) m &= (std::uint64_t{1} << ((to & 63) + 1)) - 1;
         if (m != 0) return static_cast<long>(w * 64 + static_cast<std::size_t>(std::countr_zero(m)));
@@ -47,21 +63,37 @@ long LengthIndex::Find(std::string_view pattern, std::size_t lo, std::size_t hi,
     if (pattern.size() != static_cast<std::size_t>(length_)) return -2;
     if (lo > hi || eligible_.WordCount() == 0 || hi >= eligible_.WordCount() * 64) return -1;
     if (pattern.size() >= MaxIndexedLength) return -2;
-    SetList sets{};
+    // The sparse letter sets first, so that a block without candidates is left after a load or two.
+    SetList sets;  // only the first `count` are read
     std::size_t count = 0;
-    sets[count++] = eligible_.Data();
     for (std::size_t p = 0; p < pattern.size(); ++p) {
         const char c = pattern[p];
         if (c == '?') continue;
         if (!IsIndexedLetter(c)) return -2;
-        sets[count++] = letters_[p * 26 + static_cast<std::size_t>(c - 'A')].Data();
+        sets[count++] = LetterSet(p, c - 'A');
     }
+    sets[count++] = available_.Data();
     long found = FirstIn(sets, count, start, hi);
     if (found < 0 && start > lo) found = FirstIn(sets, count, lo, start - 1);
     return found;
 }
 
 void WordIndex::Build(const Dictionary& dict, const ImportedList& imported)
+{
+    BuildDictionary(dict);
+    BuildImported(imported);
+}
+
+void WordIndex::Prepare(const Dictionary& dict, const ImportedList& imported)
+{
+    if (dict.Version == 0 || dict.Version != dictVersion_ || dict_.empty())
+        BuildDictionary(dict);
+    else if (!tracked_)
+        ReadDictInUse(dict);
+    BuildImported(imported);
+}
+
+void WordIndex::BuildDictionary(const Dictionary& dict)
 {
     dict_.assign(MaxWordLength + 1, LengthIndex{});
     dictFlagged_.clear();
@@ -75,6 +107,28 @@ void WordIndex::Build(const Dictionary& dict, const ImportedList& imported)
             if (words[i].InUse) dictFlagged_.emplace_back(L, static_cast<std::int32_t>(i));
         }
     }
+    dictVersion_ = dict.Version;
+    tracked_ = true;
+}
+
+void WordIndex::ReadDictInUse(const Dictionary& dict)
+{
+    dictFlagged_.clear();
+    for (int L = MinWordLength; L <= MaxWordLength; ++L) {
+        const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        LengthIndex& index = dict_[static_cast<std::size_t>(L)];
+        index.ClearInUse();
+        for (std::size_t i = 0; i < words.size(); ++i)
+            if (words[i].InUse) {
+                index.SetInUse(i, true);
+                dictFlagged_.emplace_back(L, static_cast<std::int32_t>(i));
+            }
+    }
+    tracked_ = true;
+}
+
+void WordIndex::BuildImported(const ImportedList& imported)
+{
     imported_.assign(imported.ThemeIndex.size(), LengthIndex{});
     for (std::size_t L = 0; L < imported.ThemeIndex.size(); ++L) {
         const auto& entries = imported.ThemeIndex[L];
@@ -112,29 +166,22 @@ void WordIndex::SetDictInUse(Dictionary& dict, int length, std::int32_t i, bool 
 {
     dict.MainWordArray.at(static_cast<std::size_t>(length)).at(static_cast<std::size_t>(i)).InUse = inUse;
     LengthIndex& index = dict_.at(static_cast<std::size_t>(length));
-    if (inUse) {
-        index.InUse().Set(static_cast<std::size_t>(i));
-        dictFlagged_.emplace_back(length, i);
-    } else {
-        index.InUse().Reset(static_cast<std::size_t>(i));
-    }
+    index.SetInUse(static_cast<std::size_t>(i), inUse);
+    if (inUse) dictFlagged_.emplace_back(length, i);
 }
 
 void WordIndex::SetImportedUsed(ImportedList& imported, int length, std::int32_t pos, bool used)
 {
     imported.ThemeIndex.at(static_cast<std::size_t>(length)).at(static_cast<std::size_t>(pos)).Used = used;
     LengthIndex& index = imported_.at(static_cast<std::size_t>(length));
-    if (used)
-        index.InUse().Set(static_cast<std::size_t>(pos));
-    else
-        index.InUse().Reset(static_cast<std::size_t>(pos));
+    index.SetInUse(static_cast<std::size_t>(pos), used);
 }
 
 void WordIndex::ClearDictInUse(Dictionary& dict)
 {
     for (const auto& [L, i] : dictFlagged_) {
         dict.MainWordArray[static_cast<std::size_t>(L)][static_cast<std::size_t>(i)].InUse = false;
-        dict_[static_cast<std::size_t>(L)].InUse().Reset(static_cast<std::size_t>(i));
+        dict_[static_cast<std::size_t>(L)].SetInUse(static_cast<std::size_t>(i), false);
     }
     dictFlagged_.clear();
 }
@@ -146,7 +193,7 @@ void WordIndex::ClearImportedUsed(ImportedList& imported)
             e.Used = false;
             e.Available = true;
         }
-    for (LengthIndex& index : imported_) index.InUse().Clear();
+    for (LengthIndex& index : imported_) index.ClearInUse();
 }
 
 std::int32_t ScanDictWord(const Dictionary& dict, int length, std::string_view pattern, std::int32_t lo, std::int32_t hi,

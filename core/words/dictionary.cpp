@@ -4,6 +4,7 @@
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
 
+#include <atomic>
 #include <cstring>
 
 namespace qm {
@@ -102,7 +103,14 @@ void LoadDictionary(Dictionary& dict, std::string_view bytes)
         loaded.WordCounts[L].SelectedCount = dict.WordCounts[L].SelectedCount;
         if (L < MinWordLength || L > MaxWordLength) loaded.WordCounts[L].ImportedCount = dict.WordCounts[L].ImportedCount;
     }
+    loaded.Version = NewDictionaryVersion();
     dict = std::move(loaded);
+}
+
+std::uint64_t NewDictionaryVersion()
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return ++counter;
 }
 
 void LoadDictionaryFile(Dictionary& dict, const std::string& path)

@@ -47,10 +47,16 @@ struct Dictionary {
     std::array<std::vector<DictWord>, MaxWordLength + 1> MainWordArray;
     std::array<std::array<LetterRange, 26>, MaxWordLength + 1> LetterStarts{};
     std::array<WordCount, 31> WordCounts{};
+    /// A value never used before whenever the words or their Selected flags change (loading, applying
+    /// a selection), so that tables derived from them know when they are out of date; 0 = unknown.
+    std::uint64_t Version = 0;
 
     /// Words of length L (0 outside 3..20).
     std::int32_t Count(int length) const;
 };
+
+/// A new Dictionary::Version value.
+std::uint64_t NewDictionaryVersion();
 
 /// Reads a whole WORD.LST image into dict. Throws Failure with "word number (N) exceeds array
 /// dimensions for wlen=L", "Assertion failure" (a word not starting with A..Z), "Read beyond end of

@@ -51,6 +51,7 @@ void ApplySelection(Dictionary& dict, const WordBitPatterns& patterns, const Dic
         auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
         for (std::size_t i = 1; i < words.size(); ++i) words[i].Selected = PassesSelection(words[i], patterns, selection);
     }
+    dict.Version = NewDictionaryVersion();
     dirty = false;
 }
 

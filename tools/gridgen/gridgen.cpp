@@ -284,8 +284,7 @@ Pattern Candidate(int n, qm::Lcg& rng)
         const int c = w->Across ? w->Col + k : w->Col;
         Pattern trial = p;
         trial.SetPair(r, c, true);
-        const bool ok = Sound(trial);
-        if (ok) p = trial;
+        if (Sound(trial)) p = trial;  // else another square is tried on the next step
     }
     return p;
 }
@@ -355,7 +354,12 @@ int main(int argc, char** argv)
     try {
         auto state = std::make_unique<qm::QuillmereState>();
         const std::filesystem::path dir(data);
-        qm::LoadDictionaryFile(state->Dict, (dir / "WORD.LST").string());
+        const std::string dictionaryBytes = ReadFileOrFail((dir / "WORD.LST").string());
+        qm::LoadDictionary(state->Dict, dictionaryBytes);
+        std::uint32_t checksum = 2166136261u;  // FNV-1a, to tell which dictionary the report was made with
+        for (char c : dictionaryBytes) checksum = (checksum ^ static_cast<unsigned char>(c)) * 16777619u;
+        std::int64_t dictionaryWords = 0;
+        for (int L = qm::MinWordLength; L <= qm::MaxWordLength; ++L) dictionaryWords += state->Dict.Count(L);
         qm::LoadWordBitPatterns(state->BitPatterns, ReadFileOrFail((dir / "CATEGRES").string()));
         state->Clues = qm::LoadClueList(ReadFileOrFail((dir / "CLUESRES").string()));
         state->FillSource = qm::FillSourceKind::Dictionary;
@@ -371,6 +375,8 @@ int main(int argc, char** argv)
         std::vector<qm::StockGrid> grids;
         std::string table = "| Grid | Size | Slots | White | Fills of 20 | Success | Median iterations |\n"
                             "|---:|---:|---:|---:|---:|---:|---:|\n";
+        std::string summary = "| Size | Grids | Slots | Lowest success | Median of the medians | Highest median |\n"
+                              "|---:|---:|---:|---:|---:|---:|\n";
         int tried = 0;
         int rejectedShape = 0;
         int rejectedFill = 0;
@@ -382,6 +388,9 @@ int main(int argc, char** argv)
             if (group.Size == 7) fixed.push_back(first7);
             if (group.Size == 9) fixed.push_back(first9);
             int kept = 0;
+            std::vector<int> slots;
+            std::vector<int> medians;
+            int lowestFills = Attempts;
             while (kept < group.Count) {
                 const bool isFixed = static_cast<std::size_t>(kept) < fixed.size();
                 const Pattern p = isFixed ? fixed[static_cast<std::size_t>(kept)] : Candidate(group.Size, rng);
@@ -406,22 +415,33 @@ int main(int argc, char** argv)
                 }
                 ++kept;
                 grids.push_back(ToStockGrid(p));
+                slots.push_back(fill.Slots);
+                medians.push_back(fill.MedianIterations);
+                lowestFills = std::min(lowestFills, fill.Fills);
                 table += Format("| %d x %d no. %d | %d | %d | %d | %d | %d%% | %d |\n", group.Size, group.Size, kept, group.Size,
                                 fill.Slots, p.WhiteCount(), fill.Fills, fill.Fills * 100 / Attempts, fill.MedianIterations);
             }
             std::cerr << group.Size << " x " << group.Size << ": " << kept << " grids\n";
+            if (kept > 0) {
+                std::sort(medians.begin(), medians.end());
+                summary += Format("| %d x %d | %d | %d-%d | %d%% | %d | %d |\n", group.Size, group.Size, kept,
+                                  *std::min_element(slots.begin(), slots.end()), *std::max_element(slots.begin(), slots.end()),
+                                  lowestFills * 100 / Attempts, medians[medians.size() / 2], medians.back());
+            }
         }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         qm::WriteFileSafely(out, qm::WriteStockGrids(grids));
         std::string text = "# Stock grids\n\nMade by `quillmere-gridgen --seed " + std::to_string(seed) +
-                           "` with the built-in dictionary (default selection: every word type and category, rarity 0).\n"
+                           "` with the built-in dictionary (" + std::to_string(dictionaryWords) + " words; WORD.LST of " +
+                           std::to_string(dictionaryBytes.size()) + Format(" bytes, FNV-1a %08x", checksum) +
+                           ") and its default selection (every word type and category, rarity 0).\n"
                            "Each grid was filled " + std::to_string(Attempts) + " times at " + std::to_string(Iterations) +
                            " iterations, the run `quillmere-cli --seed " + std::to_string(seed) +
                            " fill SIZE K --fills 20`; a grid is kept when at least " + std::to_string(RequiredFills) +
                            " attempts succeed. Median iterations are over the successful attempts.\n\n" +
                            Format("Candidates tried: %d; rejected for their shape: %d; rejected by the fill test: %d; %.0f s.\n\n",
                                   tried, rejectedShape, rejectedFill, seconds) +
-                           table;
+                           "## By size\n\n" + summary + "\n## Every grid\n\n" + table;
         qm::WriteFileSafely(report, text);
         std::cerr << grids.size() << " grids written to " << out << "\n";
     } catch (const std::exception& e) {

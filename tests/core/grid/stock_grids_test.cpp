@@ -47,6 +47,8 @@ TEST(StockGrids, TheQuotedRecordsLoadToTheirSquares)
     EXPECT_EQ(test::GridRows(g9), (std::vector<std::string>{"      # #", "## ##    ", "      # #", "# # # # #", "         ",
                                                             "# # # # #", "# #      ", "    ## ##", "# #      "}));
     EXPECT_EQ(lib.StockGrids[2].WhiteCount, 55);
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) EXPECT_EQ(StockSquareBlocked(lib.StockGrids[2], c, r), g9(c, r).Letter == '#') << c << "," << r;
 
     EXPECT_THROW(LoadStockGrid(lib, 1, g9), Failure);  // wrong size
     EXPECT_THROW(LoadStockGrid(lib, 3, g9), Failure);  // no such grid

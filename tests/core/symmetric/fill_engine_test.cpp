@@ -186,12 +186,28 @@ TEST(FillEngine, ProgressIsReportedEveryProgressStep)
     EXPECT_EQ(positions, 250);
 }
 
+TEST(FillEngine, TheWorkingFieldsDumpShowsEachSlotsPatternWordAndCounters)
+{
+    auto state = Analysed({"...", ".##", ".##"}, {test::Word("CAT"), test::Word("COW")});
+    ASSERT_GT(FillGrid(*state, 1, FillSettings{}, {}), 0);
+    state->Xw.Slot(2).RCTxt = MakeRCTxt(1, 1);
+    const auto lines = MainWordArrayLines(state->Xw);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "WRef,Seq,Clue,Dir,(Col,Row),'RCTxt',NumLett,DepNum,SepSrcIsland,Pattern,WordTxt,StartRef,MaxRef,NumTries");
+    const WordSlot& s = state->Xw.Slot(2);
+    // Pattern and word left-aligned in 12 characters; StartRef is the placed word's index (1 or 2).
+    EXPECT_EQ(lines[2], " 2:  2   1D ( 1, 1) '  1  1'  3  1 SepSrc= 0 C??          " + s.WordTxt.str() + "          " +
+                            std::string(4, ' ') + std::to_string(s.StartRef) + "     2   1");
+    EXPECT_EQ(lines[3], std::string(30, '-'));
+}
+
 TEST(FillEngine, ACompleteFillFlagsEveryWordItPlacedInItsOwnStore)
 {
     // Imported words for every length the grid uses, each available once.
     const auto words = test::SmallAlphabetWords(3, 60, 7, 5);
+    for (const bool indexed : {false, true})
     for (FillSourceKind source : {FillSourceKind::Dictionary, FillSourceKind::Hybrid, FillSourceKind::ImportedOnly}) {
-        SCOPED_TRACE(static_cast<int>(source));
+        SCOPED_TRACE(std::to_string(static_cast<int>(source)) + (indexed ? " indexed" : " scanned"));
         auto state = Analysed({".....#.", ".#.#...", ".....#.", ".##.##.", ".#.....", "...#.#.", ".#....."}, words);
         state->FillSource = source;
         ImportedList& imp = state->Imported;
@@ -206,7 +222,12 @@ TEST(FillEngine, ACompleteFillFlagsEveryWordItPlacedInItsOwnStore)
         }
         imp.MaxLen = 7;
         int filled = 0;
-        for (int attempt = 1; attempt <= 5 && filled == 0; ++attempt) filled = FillGrid(*state, attempt, FillSettings{}, {});
+        WordIndex* index = nullptr;
+        if (indexed) {
+            state->SymmetricIndex.Prepare(state->Dict, state->Imported);
+            index = &state->SymmetricIndex;
+        }
+        for (int attempt = 1; attempt <= 5 && filled == 0; ++attempt) filled = FillGrid(*state, attempt, FillSettings{}, {}, index);
         ASSERT_GT(filled, 0);
         const Crossword& xw = state->Xw;
         std::set<std::pair<bool, int>> placed;
@@ -232,6 +253,13 @@ TEST(FillEngine, ACompleteFillFlagsEveryWordItPlacedInItsOwnStore)
         } else {
             EXPECT_GT(imported, 0);
         }
+        // No other word is left flagged: the flags are exactly the placed words (a pick dropped at its
+        // 30th try, or the words standing when the first slot starts over, would stay flagged as
+        // well; these easy fills never get that far).
+        int flagged = 0;
+        for (int L = MinWordLength; L <= MaxWordLength; ++L)
+            for (const DictWord& w : state->Dict.MainWordArray[static_cast<std::size_t>(L)]) flagged += w.InUse;
+        EXPECT_EQ(flagged, xw.WordSlotCount - imported);
     }
 }
 

@@ -135,8 +135,11 @@ TEST(SymmetricRun, AShownFillIsTheAttemptThatMadeItAndShowingItMidRunChangesNoth
         const ShownFill shown = ShowFill(*plain, list.Lines[static_cast<std::size_t>(FindFillLine(list, fill))]);
         EXPECT_EQ(shown.Fill, fill);
         EXPECT_EQ(test::GridRows(plain->Xw.Squares), made[static_cast<std::size_t>(fill - 1)]) << "fill " << fill;
-        EXPECT_EQ(shown.Words, 13);
-        EXPECT_EQ(shown.Letters, 37);
+        EXPECT_EQ(shown.Counts.Words, 13);
+        EXPECT_EQ(shown.Counts.Letters, 37);
+        EXPECT_EQ(shown.SelectedLine, fill - 1);  // dictionary fills are listed in fill-number order
+        EXPECT_EQ(shown.Status.Words, "words 13");
+        EXPECT_EQ(shown.Status.Letters, "letters 37");
         EXPECT_EQ(shown.Lists.Across.size() + shown.Lists.Down.size(), 13u);
         EXPECT_EQ(plain->Xw.Slot(1).Clue, 1);
     }
@@ -181,8 +184,10 @@ TEST(SymmetricRun, StopEndsTheRunAfterTheCurrentAttempt)
 TEST(SymmetricRun, ARunWhereEveryAttemptFailsLeavesNothingListed)
 {
     auto state = ReadyToRun(7, 1);
-    for (int L = MinWordLength; L <= MaxWordLength; ++L)
-        for (DictWord& w : state->Dict.MainWordArray[static_cast<std::size_t>(L)]) w.Selected = false;
+    SelectionOptions noNouns;
+    noNouns.POSNounCommon = false;  // every word of the fixture is a common noun
+    BuildSelectionMasks(state->Selection, noNouns, state->DictSelectionDirty);
+    ApplySelection(state->Dict, state->BitPatterns, state->Selection, state->DictSelectionDirty);
     FillList list;
     list.Add("stale line");
     RunSettings settings;
@@ -195,6 +200,37 @@ TEST(SymmetricRun, ARunWhereEveryAttemptFailsLeavesNothingListed)
     EXPECT_EQ(state->Fills.GridsMax, 0);
     EXPECT_EQ(state->Fills.StoredWordCount, 0);
     EXPECT_THROW(ShowFill(*state, "   9999     0   1"), Failure);
+}
+
+TEST(SymmetricRun, TheIndexKeptBetweenRunsFollowsTheSelectionTheDictionaryAndScanningAttempts)
+{
+    auto state = ReadyToRun(7, 1);
+    const auto analysed = std::make_unique<Crossword>(state->Xw);
+    const RunRecord first = RunFills(*state, PickMethod::Indexed, 10);
+    ASSERT_FALSE(first.Lines.empty());
+
+    // A scanning run in between leaves its words in use behind the index's back.
+    state->Xw = *analysed;
+    state->Random.SetClock(SimulatedSeedClock(3));
+    const RunRecord scanned = RunFills(*state, PickMethod::Scan, 10);
+    state->Xw = *analysed;
+    state->Random.SetClock(SimulatedSeedClock(3));
+    EXPECT_EQ(RunFills(*state, PickMethod::Indexed, 10), scanned);
+
+    // A selection that leaves no word.
+    SelectionOptions rarest;
+    rarest.RarityThreshold = 20;
+    BuildSelectionMasks(state->Selection, rarest, state->DictSelectionDirty);
+    ApplySelection(state->Dict, state->BitPatterns, state->Selection, state->DictSelectionDirty);
+    EXPECT_TRUE(RunFills(*state, PickMethod::Indexed, 5).Lines.empty());
+
+    // Another dictionary: only its words are placed.
+    LoadDictionary(state->Dict, test::DictionaryBytes(test::SmallAlphabetWords(2, 40, 9, 4)));
+    BuildSelectionMasks(state->Selection, SelectionOptions{}, state->DictSelectionDirty);
+    ApplySelection(state->Dict, state->BitPatterns, state->Selection, state->DictSelectionDirty);
+    ASSERT_FALSE(RunFills(*state, PickMethod::Indexed, 5).Lines.empty());
+    const auto rows = test::GridRows(state->Xw.Squares);
+    for (char c : rows[0]) EXPECT_TRUE(c == '#' || c == 'A' || c == 'B') << c;
 }
 
 TEST(SymmetricRun, BadRunsAreRefusedBeforeAnythingChanges)

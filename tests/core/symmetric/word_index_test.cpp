@@ -74,6 +74,26 @@ TEST(WordIndex, DictionaryPicksEqualTheScan)
                   ScanDictWord(dict, L, std::string(static_cast<std::size_t>(L), '?'), 1, dict.Count(L), 1));
 }
 
+TEST(WordIndex, AKeptIndexReadsTheFlagsAgainAfterAttemptsWithoutIt)
+{
+    Dictionary dict = test::MakeDictionary({test::Word("CAT"), test::Word("COW"), test::Word("DOG")});
+    for (DictWord& w : dict.MainWordArray[3]) w.Selected = true;
+    WordIndex index;
+    index.Prepare(dict, ImportedList{});
+    index.SetDictInUse(dict, 3, 1, true);
+
+    // An attempt by the plain scan clears every flag and sets its own.
+    for (DictWord& w : dict.MainWordArray[3]) w.InUse = false;
+    dict.MainWordArray[3][3].InUse = true;
+    index.MarkUntracked();
+
+    index.Prepare(dict, ImportedList{});
+    EXPECT_EQ(index.FindDictWord(dict, 3, "???", 1, 3, 1), 1);  // CAT is free again
+    EXPECT_EQ(index.FindDictWord(dict, 3, "D??", 3, 3, 3), 0);  // DOG is in use
+    index.ClearDictInUse(dict);
+    for (const DictWord& w : dict.MainWordArray[3]) EXPECT_FALSE(w.InUse);
+}
+
 TEST(WordIndex, ImportedPicksEqualTheScan)
 {
     Lcg rng;
