@@ -606,7 +606,7 @@ void TForm5::DisplayShownFill(const ShownFill& shown)
     if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
     state_.ClueEdits.Apply(shown.Fill, state_.Xw);
     ShowSlotLists();
-    ShowFillStatus(shown.Words, shown.Letters, shown.Interlocks);
+    ShowFillStatus(shown.Counts.Words, shown.Counts.Letters, shown.Counts.Interlocks);
     RepaintGrid();
     if (CluesPageShowing()) TabSheetCluesEnter();
 }
