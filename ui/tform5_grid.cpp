@@ -82,7 +82,7 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     ClearGridBtn->setEnabled(!state_.RunActive);
     if (state_.PrinterAvailable) PrintGroupBox->setEnabled(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
-    NextBtn2->setEnabled(state_.Fills.CurrentFill > 0 || state_.Xw.WordSlotCount > 0);
+    NextBtn2->setEnabled(AcrossListBox->count() + DownListBox->count() > 0);
     unsetCursor();
 }
 

@@ -154,6 +154,7 @@ private slots:
         QCOMPARE(Find<PanelStatusBar>("MainStatusBar")->panelText(1), QString("letters 37"));
         QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
         QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        QVERIFY2(!Find<QPushButton>("NextBtn2")->isEnabled(), "no fill to see on the Clues page yet");
         ChooseSize("9 x 9");
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new size wants a new grid");
         ChooseSize("7 x 7");
