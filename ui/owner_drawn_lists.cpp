@@ -117,8 +117,13 @@ LinePainter CategoryWordsPainter()
             p.setPen(ToQColor(ColourWindowText, palette));
             DrawAt(p, rect, 2, Part(line, 2));
         } else {
+            // A word line starts with its clue index in five characters, which is not shown; the
+            // lines of the per-category counts are shown whole.
+            bool isNumber = false;
+            Part(line, 1, 5).trimmed().toInt(&isNumber);
+            const bool wordLine = isNumber && line.size() > 5 && line.at(4).isDigit();
             p.setPen(FillRowBackground(p, rect, selected, palette));
-            DrawAt(p, rect, 6, Part(line, 6));
+            DrawAt(p, rect, wordLine ? 6 : 2, wordLine ? Part(line, 6) : line);
         }
         if (selected) DrawRowFocus(p, rect);
     };
@@ -129,6 +134,8 @@ void MakeOwnerDrawn(QListWidget* list, LinePainter painter, int rowHeight)
     list->setItemDelegate(new LineDelegate(std::move(painter), rowHeight, list));
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Only part of a line is painted, so the width of the whole line means nothing.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void SetLines(QListWidget* list, const QStringList& lines)

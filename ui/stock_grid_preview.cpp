@@ -2,6 +2,7 @@
 #include "ui/stock_grid_preview.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 namespace qm::ui {
@@ -25,10 +26,8 @@ void DrawThumbnail(QPainter& p, const StockThumbnail& t, int captionHeight)
     p.setBrush(Qt::white);
     p.drawRect(t.Left, t.Top, side, side);
 
-    p.drawText(QRect(t.Left, t.Top + side + 1, side, captionHeight), Qt::AlignLeft | Qt::AlignTop,
-               QString::number(t.Ordinal) + ".");
-    p.drawText(QRect(t.Left, t.Top + side + 1, side, captionHeight), Qt::AlignRight | Qt::AlignTop,
-               QString("  %1 letters").arg(t.WhiteCount));
+    p.drawText(QRect(t.Left, t.Top + side + 1, side, captionHeight), Qt::AlignLeft | Qt::AlignTop, t.Ordinal);
+    p.drawText(QRect(t.Left, t.Top + side + 1, side, captionHeight), Qt::AlignRight | Qt::AlignTop, t.Letters);
 
     for (int i = 1; i < n; ++i) {
         p.drawLine(t.Left, t.Top + px * i, t.Left + side, t.Top + px * i);
@@ -71,6 +70,19 @@ void StockGridPreview::mouseReleaseEvent(QMouseEvent* event)
 {
     emit mouseUp(event->position().toPoint(), event->button());
     QWidget::mouseReleaseEvent(event);
+}
+
+void StockGridPreview::wheelEvent(QWheelEvent* event)
+{
+    const int steps = -event->angleDelta().y() / 120;
+    if (steps != 0) emit wheelSteps(steps);
+    event->accept();
+}
+
+void StockGridPreview::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
 }
 
 }  // namespace qm::ui

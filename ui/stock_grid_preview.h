@@ -1,6 +1,9 @@
 // StockGridPreview: the PreviewImg of the Setup page, the stock grids of one size as grey thumbnails.
 #pragma once
 
+#include "core/grid/stock_grids.h"
+
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -15,14 +18,11 @@ struct StockThumbnail {
     int Left = 0;                            ///< PreviewLeft
     int Top = 0;                             ///< PreviewTop (already scrolled)
     int Size = 0;                            ///< N
-    std::array<std::int32_t, 15> RowMasks{};  ///< rows 1..(N+1) div 2
-    int Ordinal = 0;                         ///< position among the grids of its size, from 1
-    int WhiteCount = 0;                      ///< open squares, shown as "  n letters"
+    std::array<std::int32_t, MaxStockGridRows> RowMasks{};  ///< rows 1..(N+1) div 2
+    QString Ordinal;                         ///< "k.": position among the grids of its size
+    QString Letters;                         ///< "  n letters", right-aligned under the thumbnail
     bool Selected = false;                   ///< drawn in black instead of grey
 };
-
-/// Pixels per square of a thumbnail.
-constexpr int ThumbPixelsPerSquare = 6;
 
 /// Paints the thumbnails it is given on white; a released mouse button is reported with its position,
 /// so that the window can hit-test it against the stock grids.
@@ -39,10 +39,15 @@ public:
 
 signals:
     void mouseUp(QPoint position, Qt::MouseButton button);
+    /// The wheel turned over the preview: steps to scroll (positive = down).
+    void wheelSteps(int steps);
+    void resized();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::vector<StockThumbnail> thumbnails_;

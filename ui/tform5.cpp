@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QUrl>
@@ -140,6 +141,10 @@ void TForm5::FormCreate()
     state_.CrosswordDate = Today();
     state_.DictSelectionDirty = true;
 
+    BuildSelectionMasks();
+    Guard([this] {
+        if (const auto bytes = ReadBuiltInResource("GRIDSRES")) LoadStockGrids(state_.Stock, *bytes);
+    });
     Guard([this] {
         if (const auto bytes = ReadBuiltInResource("CATEGRES")) LoadWordBitPatterns(state_.BitPatterns, *bytes);
     });
@@ -148,19 +153,25 @@ void TForm5::FormCreate()
         for (const QString& d : options_.DataDirs) dirs.push_back(d.toStdString());
         LoadDictionaryFromDirs(state_.Dict, dirs);
     });
+    Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
     InitDictionaryGrid();
 
-    for (QListWidget* sizes : {FreeformDimensionListBox}) {
+    for (int n : StockGridSizes(state_.Stock)) StockGridListBox->addItem(QString("%1 x %2").arg(n).arg(n));
+    for (QListWidget* sizes : {StockGridListBox, FreeformDimensionListBox}) {
+        const QSignalBlocker block(sizes);
         int i = 0;
         while (i < sizes->count() - 1 && !sizes->item(i)->text().startsWith("15")) ++i;
         if (sizes->count() > 0) sizes->setCurrentRow(i);
     }
-
     state_.Xw.GridSize = 15;
+    InitGrid(state_.Xw);
+    ShowStockGridsOfSize();
+
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
+    CountSelection();
 
     Guard([this] {
         if (const auto bytes = ReadBuiltInResource("CLUESRES")) state_.Clues = LoadClueList(*bytes);
@@ -193,6 +204,13 @@ void TForm5::FormShow() { unsetCursor(); }
 
 void TForm5::closeEvent(QCloseEvent* event)
 {
+    if (state_.RunActive) {
+        // The run is stopped first; the window closes as soon as it has ended.
+        state_.Running = false;
+        closeAfterRun_ = true;
+        event->ignore();
+        return;
+    }
     if (Help) Help->close();
     if (Form4) Form4->close();
     if (WordsDlg) WordsDlg->close();

@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "ui/user_dialogs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -11,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -29,6 +32,11 @@ class QStackedWidget;
 class QTabWidget;
 class QTableWidget;
 
+
+namespace qm {
+struct ShownFill;
+struct SelectionOptions;
+}  // namespace qm
 
 namespace qm::ui {
 
@@ -90,11 +98,44 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     // Setup page (tform5_setup.cpp)
+    void StockGridListBoxClick();
+    /// Shows the stock grids of the size selected in StockGridListBox as thumbnails, with a blank grid.
+    void ShowStockGridsOfSize();
+    void PreviewScrollBarScroll(int scrollPos);
+    /// A click on the thumbnails: chooses the stock grid under the mouse and analyses it.
+    void PreviewImgMouseUp(int x, int y);
     void FreeformDimensionListBoxClick();
+
+    // Generate page: dictionary options and the run of symmetrical fills (tform5_generate.cpp)
+    void DictionaryRadioClick();
+    void ImportedWordRadioClick();
+    void POSCheckClick();
+    void TrackBarRareChange();
+    void DefaultDictionaryBtnClick();
+    void SetDictionaryControls(bool enabled);
+    /// Rebuilds the selection masks from the controls (and the Default button's state).
+    void BuildSelectionMasks();
+    /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
+    void CountSelection();
+    void SymmStartBtnClick();
+    void SymmRepeatsEditKeyPress();
+    void SymmStopBtnClick();
+    void StartSymmetricRun();
+    /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
+    void FillsListBoxClick();
 
     // Subject categories (tform5_categories.cpp)
     void WordCategBtnClick();
     void SubjectCloseBtnClick();
+    void CategoryListBoxClick();
+    void CategoryListBoxClickCheck(int row);
+    void AllOtherCheckClick();
+    void SwitchAllBtnClick();
+    void NumbersBtnClick();
+    /// Lists the nouns of the category selected in CategoryListBox, by length.
+    void ShowCategoryWords();
+    /// WordsListBoxClick of the category page: the clue of the clicked word.
+    void WordsListBoxClick();
 
     // Clues page (tform5_clues.cpp)
     void TabSheetCluesEnter();
@@ -170,6 +211,16 @@ private:
     void ListBoxMouseUp(bool across, Qt::MouseButton button);
     void ClueMemoExit(bool across);
     void DeleteSelectedAnswer();
+    qm::SelectionOptions ReadSelectionOptions() const;
+    void RedrawStockGridPreviews();
+    /// Empties the symmetrical fills list with the stores behind it.
+    void EmptySymmFills();
+    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
+    bool MayDiscardSymmFills(const QString& what);
+    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
+    void DisplayShownFill(const qm::ShownFill& shown);
+    /// Enables or disables what must not act while a run of fills is going on.
+    void SetRunControls(bool running);
 
     StartupOptions options_;
     std::unique_ptr<UserDialogs> dialogs_;
@@ -180,6 +231,14 @@ private:
     int downMemoSlot_ = 0;
     /// The checked state the next "Switch All Subjects" click gives every category.
     bool SwitchAllTarget = false;
+    /// The thumbnails of the size on show, as laid out for PreviewImg.
+    PreviewLayout previewLayout_;
+    /// The row of StockGridListBox whose grids are on show.
+    int shownStockSizeRow_ = -1;
+    /// The window was asked to close during a run: it closes when the run has stopped.
+    bool closeAfterRun_ = false;
+    /// The controls disabled for a run, with their state before it.
+    std::vector<std::pair<QPointer<QWidget>, bool>> pausedDuringRun_;
 
     // Secondary windows
     HelpWindow* Help = nullptr;

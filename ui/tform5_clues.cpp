@@ -158,6 +158,8 @@ void TForm5::DownListBoxClick() { SelectClueWord(false); }
 
 void TForm5::SelectClueWord(bool across)
 {
+    // During a run the crossword is the run's working copy: the lists can be read, not followed.
+    if (state_.RunActive) return;
     CommitClueEdits();
     QListWidget* list = ClueList(across);
     ClueLineRef ref;
@@ -208,7 +210,7 @@ void TForm5::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, 
 
 void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
 {
-    if (!CluesPageShowing() || !state_.Xw.Squares.Inside(col, row)) return;
+    if (!CluesPageShowing() || state_.RunActive || !state_.Xw.Squares.Inside(col, row)) return;
     const int ref = state_.Xw.Squares(col, row).SlotRef;
     if (ref == 0) return;
     const bool across = ref > 0;

@@ -2,12 +2,19 @@
 // its list; the freeform generator's tabs.
 #include "ui/tform5.h"
 
+#include "core/grid/stock_grids.h"
+#include "core/symmetric/analysis.h"
+#include "core/symmetric/symmetric_run.h"
+#include "core/words/selection.h"
 #include "ui/count_table.h"
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
+#include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
+#include "ui/stock_grid_preview.h"
+#include "ui/twords_dlg.h"
 
-#include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -180,6 +188,13 @@ QWidget* TForm5::BuildSymmDictionaryOptions()
     col->addStretch(1);
 
     connect(WordCategBtn, &QPushButton::clicked, this, [this] { WordCategBtnClick(); });
+    connect(DictionaryRadio, &QRadioButton::clicked, this, [this] { DictionaryRadioClick(); });
+    connect(ImportedWordRadio, &QRadioButton::clicked, this, [this] { ImportedWordRadioClick(); });
+    for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck, ImportedWordCheck})
+        connect(c, &QCheckBox::clicked, this, [this] { POSCheckClick(); });
+    connect(TrackBarRare, &QSlider::valueChanged, this, [this] { TrackBarRareChange(); });
+    connect(DefaultDictionaryBtn, &QPushButton::clicked, this, [this] { DefaultDictionaryBtnClick(); });
+    connect(DictionaryStringGrid, &CountTable::lastColumnResized, this, [this] { CountSelection(); });
     return page;
 }
 
@@ -300,6 +315,12 @@ QWidget* TForm5::BuildSymmMain()
     SymmFillsStatusBar = new PanelStatusBar({150, 90, 0}, MultiSymmMainPnl);
     SymmFillsStatusBar->setObjectName("SymmFillsStatusBar");
     col->addWidget(SymmFillsStatusBar);
+
+    connect(SymmStartBtn, &QPushButton::clicked, this, [this] { SymmStartBtnClick(); });
+    connect(SymmStopBtn, &QPushButton::clicked, this, [this] { SymmStopBtnClick(); });
+    connect(SymmRepeatsEdit, &QLineEdit::returnPressed, this, [this] { SymmRepeatsEditKeyPress(); });
+    connect(SymmFillsListBox, &QListWidget::itemClicked, this, [this] { FillsListBoxClick(); });
+    connect(SymmFillsListBox, &QListWidget::currentRowChanged, this, [this] { FillsListBoxClick(); });
     return page;
 }
 
@@ -332,6 +353,262 @@ QWidget* TForm5::BuildFreeformGenerate()
     PageControlFreeGen->addTab(TabSheetUsage, "Word Usage");
     col->addWidget(PageControlFreeGen);
     return page;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dictionary options
+
+SelectionOptions TForm5::ReadSelectionOptions() const
+{
+    SelectionOptions o;
+    o.POSOther = POSOtherCheck->isChecked();
+    o.POSNounCommon = POSNounCommonCheck->isChecked();
+    o.POSNounProper = POSNounProperCheck->isChecked();
+    o.POSInitials = POSInitialsCheck->isChecked();
+    o.AllOther = AllOtherCheck->isChecked();
+    for (int i = 0; i < CategoryCount && i < CategoryListBox->count(); ++i)
+        o.Categories[static_cast<std::size_t>(i)] = CategoryListBox->item(i)->checkState() == Qt::Checked;
+    o.RarityThreshold = TrackBarRare->value();
+    return o;
+}
+
+void TForm5::BuildSelectionMasks()
+{
+    Guard([this] {
+        DefaultDictionaryBtn->setEnabled(qm::BuildSelectionMasks(state_.Selection, ReadSelectionOptions(), state_.DictSelectionDirty));
+    });
+}
+
+void TForm5::CountSelection()
+{
+    Guard([this] {
+        const SelectionCounts counts = qm::CountSelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.FillSource,
+                                                          state_.Imported, DictionaryStringGrid->columnWidth(2));
+        DictionaryStringGrid->SetCell(0, 0, "Length");
+        DictionaryStringGrid->SetCell(1, 0, "Words");
+        DictionaryStringGrid->SetCell(2, 0, "");
+        for (const SelectionRow& r : counts.Rows) {
+            const int row = r.Length - 2;
+            if (row < 1 || row >= DictionaryStringGrid->rowCount()) continue;
+            DictionaryStringGrid->SetCell(0, row, ToQ(r.LengthText));
+            DictionaryStringGrid->SetCell(1, row, ToQ(r.CountText));
+            DictionaryStringGrid->SetCell(2, row, ToQ(r.BarText));
+        }
+        DictionaryStringGrid->viewport()->update();
+        DictionaryStatsStatusBar->setPanelText(0, ToQ(counts.WordsText));
+        SymmFillsStatusBar->setPanelText(0, ToQ(counts.DictionaryText));
+    });
+}
+
+void TForm5::SetDictionaryControls(bool enabled)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{WordTypeLab, POSNounCommonCheck, POSNounProperCheck, POSOtherCheck,
+                                                      POSInitialsCheck, ImportedWordCheck, WordCategBtn, FreqLab, TrackBarRare,
+                                                      DefaultDictionaryBtn})
+        w->setEnabled(enabled);
+    for (QLabel* l : TrackBarLabels) l->setEnabled(enabled);
+    DictionaryStringGrid->setVisible(enabled);
+}
+
+void TForm5::DictionaryRadioClick()
+{
+    state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
+    SetDictionaryControls(true);
+    BuildSelectionMasks();
+    CountSelection();
+}
+
+void TForm5::ImportedWordRadioClick()
+{
+    state_.FillSource = FillSourceKind::ImportedOnly;
+    SetDictionaryControls(false);
+    CountSelection();
+}
+
+void TForm5::POSCheckClick()
+{
+    state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
+    BuildSelectionMasks();
+    CountSelection();
+}
+
+void TForm5::TrackBarRareChange()
+{
+    BuildSelectionMasks();
+    CountSelection();
+    state_.DictSelectionDirty = true;
+}
+
+void TForm5::DefaultDictionaryBtnClick()
+{
+    for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck}) {
+        const QSignalBlocker block(c);
+        c->setChecked(true);
+    }
+    TrackBarRare->setValue(0);
+    BuildSelectionMasks();
+    CountSelection();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The run of symmetrical fills
+
+void TForm5::SymmStartBtnClick()
+{
+    if (state_.RunActive || !SymmStartBtn->isEnabled()) return;
+    if (state_.DictSelectionDirty) {
+        SymmFillsStatusBar->setPanelText(1, "Reading dictionary...");
+        SymmFillsStatusBar->repaint();
+        ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty);
+    }
+    StartSymmetricRun();
+}
+
+void TForm5::SymmRepeatsEditKeyPress()
+{
+    // Enter starts the run as the Start button does (with a fresh selection, and not during a run).
+    SymmStartBtnClick();
+}
+
+void TForm5::SymmStopBtnClick()
+{
+    state_.Running = false;
+    SymmStopBtn->setEnabled(false);
+}
+
+void TForm5::StartSymmetricRun()
+{
+    if (state_.RunActive) return;
+    bool isNumber = false;
+    const int iterations = IterationsEdit->text().trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        dialogs_->Error(this, "'" + IterationsEdit->text() + "' is not a valid integer value");
+        return;
+    }
+    CommitClueEdits();
+    RunSettings settings;
+    settings.Fill.MaxIterations = iterations;
+    settings.Fill.ShowProgress = SymmProgressCheck->isChecked();
+
+    RunCallbacks callbacks;
+    // The run has passed its checks: the fills shown so far make way for the new ones.
+    callbacks.ClearMemo = [this] {
+        ResetFillDisplay();
+        SymmFillsListBox->clear();
+        state_.ClueEdits.Clear();
+        SymmFillStatusPnl->setText("Click on any row to select a fill");
+        ProgressBarSymmQuick->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
+        ProgressBarSymmQuick->setValue(0);
+        ProgressMemo->clear();
+    };
+    callbacks.Fill.AddMemoLine = [this](const std::string& line) { ProgressMemo->appendPlainText(ToQ(line)); };
+    callbacks.Fill.SetProgress = [this](int slot) {
+        ProgressBarSymmQuick->setValue(slot);
+        ProgressBarSymmQuick->repaint();
+    };
+    callbacks.Fill.Repaint = [this] { MainStringGridView->repaint(); };
+    callbacks.Fill.ShowFillStatus = [this](int words, int letters, int interlocks) { ShowFillStatus(words, letters, interlocks); };
+    callbacks.AttemptStarted = [this](int attempt, int repeats) {
+        ProgressBarSymmMult->setMaximum(repeats);
+        ProgressBarSymmMult->setValue(attempt);
+        SymmFillsStatusBar->setPanelText(1, QString("%1/%2").arg(attempt).arg(repeats));
+    };
+    callbacks.FillListed = [this](const std::string& line, int position) {
+        const QSignalBlocker block(SymmFillsListBox);
+        SymmFillsListBox->insertItem(position, ToQ(line));
+    };
+    callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
+
+    // The stock grid's pattern, should the grid have been cleared since it was chosen.
+    if (state_.Stock.SelectedStockGrid > 0) Guard([this] { LoadStockGrid(state_.Stock, state_.Stock.SelectedStockGrid, state_.Xw.Squares); });
+
+    OverrideCursor busy(Qt::BusyCursor);
+    SetRunControls(true);
+    std::optional<StartedRun> run;
+    {
+        // Unless each step is to be seen, the grid keeps showing what it showed until a fill is chosen.
+        std::optional<PaintFreeze> freeze;
+        if (!settings.Fill.ShowProgress) freeze.emplace(MainStringGridView);
+        Guard([&] { run = qm::StartSymmetricRun(state_, state_.SymmFillsList, FromQ(SymmRepeatsEdit->text()), settings, callbacks); });
+    }
+    state_.RunActive = false;
+    SetRunControls(false);
+    SymmFillsStatusBar->setPanelText(1, {});
+    if (run) {
+        SymmRepeatsEdit->setText(ToQ(run->RepeatsText));
+        SymmFillsStatusBar->setPanelText(2, ToQ(run->TimeText));
+        if (run->Result.Shown) {
+            {
+                const QSignalBlocker block(SymmFillsListBox);
+                SymmFillsListBox->setCurrentRow(0);
+            }
+            ResetFillDisplay();
+            DisplayShownFill(*run->Result.Shown);
+            if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenSymmetric &&
+                PageControlSymmGen->currentWidget() == TabSheetSymmMain)
+                SymmFillsListBox->setFocus();
+        }
+    }
+    RepaintGrid();
+    if (closeAfterRun_) close();
+}
+
+void TForm5::SetRunControls(bool running)
+{
+    SymmStartBtn->setEnabled(!running);
+    SymmStopBtn->setEnabled(running);
+    SymmStartBtn->repaint();
+    SymmStopBtn->repaint();
+    // What would change the grid, the word stores or the fill source under the run waits for its end.
+    if (running) {
+        pausedDuringRun_.clear();
+        for (QWidget* w : std::initializer_list<QWidget*>{SymmetricBitBtn, FreeformBitBtn, LoadFileBitBtn, StockGridListBox, PreviewImg,
+                                                          FreeformDimensionListBox, IterationsEdit, SymmRepeatsEdit, DictionaryRadio,
+                                                          ImportedWordRadio, ImportedWordCheck, ClearGridBtn, ReplaceWordBtn}) {
+            pausedDuringRun_.push_back({w, w->isEnabled()});
+            w->setEnabled(false);
+        }
+        WordsDlg->close();
+    } else {
+        for (const auto& [w, enabled] : pausedDuringRun_)
+            if (w) w->setEnabled(enabled);
+        pausedDuringRun_.clear();
+    }
+    // A fill shown during a run can be read but not edited: the run still works in the crossword.
+    AcrossClueMemo->setReadOnly(running);
+    DownClueMemo->setReadOnly(running);
+}
+
+void TForm5::FillsListBoxClick()
+{
+    const QListWidgetItem* item = SymmFillsListBox->currentItem();
+    if (!item) return;
+    CommitClueEdits();
+    const std::string line = FromQ(item->text());
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        ResetFillDisplay();
+        const ShownFill shown = qm::ShowFill(state_, line);
+        DisplayShownFill(shown);
+    });
+    SymmFillStatusPnl->setText("Click on any row to select another fill");
+    if (!MainStringGridView->updatesEnabled()) {
+        // The grid is frozen during a run; the chosen fill is painted once.
+        MainStringGridView->setUpdatesEnabled(true);
+        MainStringGridView->repaint();
+        MainStringGridView->setUpdatesEnabled(false);
+    }
+}
+
+void TForm5::DisplayShownFill(const ShownFill& shown)
+{
+    // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared.
+    if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
+    state_.ClueEdits.Apply(shown.Fill, state_.Xw);
+    ShowSlotLists();
+    ShowFillStatus(shown.Counts.Words, shown.Counts.Letters, shown.Counts.Interlocks);
+    RepaintGrid();
+    if (CluesPageShowing()) TabSheetCluesEnter();
 }
 
 }  // namespace qm::ui

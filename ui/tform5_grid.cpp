@@ -9,6 +9,7 @@
 #include "ui/twords_dlg.h"
 
 #include <QHBoxLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -79,8 +80,9 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunActive);
     else MirrorBtn->setEnabled(true);
     ClearGridBtn->setEnabled(!state_.RunActive);
+    if (state_.PrinterAvailable) PrintGroupBox->setEnabled(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
-    NextBtn2->setEnabled(state_.Fills.CurrentFill > 0 || state_.Xw.WordSlotCount > 0);
+    NextBtn2->setEnabled(AcrossListBox->count() + DownListBox->count() > 0);
     unsetCursor();
 }
 
@@ -97,6 +99,7 @@ void TForm5::ResetFillDisplay()
     if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(false);
     else MirrorBtn->setEnabled(false);
     ClearGridBtn->setEnabled(false);
+    PrintGroupBox->setEnabled(false);
     NextBtn2->setEnabled(false);
     WordsDlg->close();
     for (QProgressBar* bar : {ProgressBarSymmMult})

@@ -2,6 +2,7 @@
 #include "ui/tform5.h"
 
 #include "ui/form_building.h"
+#include "ui/panel_status_bar.h"
 #include "ui/url_label.h"
 
 #include <QHBoxLayout>
@@ -67,14 +68,15 @@ QWidget* TForm5::BuildHomePage()
 void TForm5::SymmetricBitBtnClick()
 {
     state_.FillSource = FillSourceKind::Dictionary;
+    CountSelection();
     ShowWorkflowTabs(true);
 
-    SymmFillsListBox->clear();
-    ClearListOfGrids(state_.Fills);
-    state_.ClueEdits.Clear();
+    // The stock grid is chosen afresh: the slots of an earlier choice do not belong to the blank grid.
+    EmptySymmFills();
     SymmFillStatusPnl->clear();
-    ResetFillDisplay();
     ProgressMemo->clear();
+    ShowStockGridsOfSize();
+    NextBtn1->setEnabled(false);
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
     SymmRepeatsEdit->setText("10");
@@ -88,6 +90,7 @@ void TForm5::SymmetricBitBtnClick()
     ClueLabA2->setText("To replace, right-click (or use the button below)");
     ClueLabD2->setText("To replace, right-click (or use the button below)");
 
+    SymmFillsStatusBar->setPanelText(0, "Dictionary: " + DictionaryStatsStatusBar->panelText(0));
     state_.CurrentFileName = "untitled";
     SetCaption();
 }
@@ -103,6 +106,8 @@ void TForm5::FreeformBitBtnClick()
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
 
+    // Next waits for the word list the freeform crossword is made from.
+    NextBtn1->setEnabled(false);
     PageControlSetup->setCurrentWidget(TabSheetFreeForm);
     PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
     PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);

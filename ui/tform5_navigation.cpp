@@ -2,6 +2,7 @@
 #include "ui/tform5.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -10,6 +11,21 @@
 #include <QTabWidget>
 
 namespace qm::ui {
+
+namespace {
+
+/// The themes that Ctrl+F12 offers in a freeform crossword, each with the name of its resource.
+struct NamedTheme {
+    const char* Name;
+    const char* Resource;
+};
+constexpr NamedTheme ShortcutThemes[] = {
+    {"Animals", "ANIMALRES"},      {"Archaeology", "ARCHRES"},  {"Fruits & Vegetables", "FRUITRES"},
+    {"Genealogy", "FHISTRES"},     {"Movie Stars", "MOVIESRES"}, {"Rock Music", "MUSICRES"},
+    {"Common Words", "COMMONRES"},
+};
+
+}  // namespace
 
 void TForm5::ConnectNavigation()
 {
@@ -80,6 +96,14 @@ bool TForm5::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_F1) HelpBtnClick();
     if (key == Qt::Key_F5 && ctrl) {
         PageControlLeft->setCurrentWidget(TabSheetHidden);
+        return true;
+    }
+    if (key == Qt::Key_F12 && ctrl && state_.FillSource == FillSourceKind::Freeform) {
+        // The theme list of the freeform set-up page, when the page has one.
+        if (auto* themes = findChild<QComboBox*>("ThemeCombo")) {
+            themes->clear();
+            for (const NamedTheme& t : ShortcutThemes) themes->addItem(t.Name, QString(t.Resource));
+        }
         return true;
     }
     if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && CluesPageShowing()) {

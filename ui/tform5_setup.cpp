@@ -2,17 +2,22 @@
 // list sources, and the Next/Back buttons.
 #include "ui/tform5.h"
 
+#include "core/grid/stock_grids.h"
+#include "core/symmetric/analysis.h"
+#include "core/words/import.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/stock_grid_preview.h"
+#include "ui/tform4.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -95,6 +100,25 @@ QWidget* TForm5::BuildSymmetricSetup()
     PageControlSymmetric->addTab(TabSheetExternalList, "  External Word List  ");
     PageControlSymmetric->addTab(TabSheetTestStuff, "  Test Stuff  ");
     PageControlSymmetric->setTabVisible(PageControlSymmetric->indexOf(TabSheetTestStuff), false);
+
+    connect(StockGridListBox, &QListWidget::itemClicked, this, [this] { StockGridListBoxClick(); });
+    connect(PreviewScrollBar, &QScrollBar::valueChanged, this, [this](int pos) { PreviewScrollBarScroll(pos); });
+    connect(PreviewImg, &StockGridPreview::mouseUp, this, [this](QPoint at, Qt::MouseButton) { PreviewImgMouseUp(at.x(), at.y()); });
+    connect(PreviewImg, &StockGridPreview::wheelSteps, this, [this](int steps) {
+        if (PreviewScrollBar->isEnabled()) PreviewScrollBar->setValue(PreviewScrollBar->value() + steps * PreviewScrollBar->singleStep());
+    });
+    // The thumbnails are laid out for the preview's width, known once the page has its size.
+    connect(PreviewImg, &StockGridPreview::resized, this, [this] {
+        if (previewLayout_.Size == 0) return;
+        const int scroll = PreviewScrollBar->value();
+        previewLayout_ = LayOutStockGridPreview(state_.Stock, previewLayout_.Size, PreviewImg->width(), PreviewImg->height());
+        const QSignalBlocker block(PreviewScrollBar);
+        PreviewScrollBar->setRange(0, previewLayout_.ScrollEnabled ? previewLayout_.ScrollMax : 0);
+        PreviewScrollBar->setPageStep(previewLayout_.ScrollLargeChange);
+        PreviewScrollBar->setEnabled(previewLayout_.ScrollEnabled);
+        PreviewScrollBar->setValue(std::min(scroll, PreviewScrollBar->maximum()));
+        RedrawStockGridPreviews();
+    });
     return page;
 }
 
@@ -123,6 +147,126 @@ QWidget* TForm5::BuildFreeformSetup()
 
     connect(FreeformDimensionListBox, &QListWidget::itemClicked, this, [this] { FreeformDimensionListBoxClick(); });
     return page;
+}
+
+void TForm5::EmptySymmFills()
+{
+    SymmFillsListBox->clear();
+    state_.SymmFillsList.Clear();
+    ClearListOfGrids(state_.Fills);
+    state_.ClueEdits.Clear();
+    ResetFillDisplay();
+}
+
+bool TForm5::MayDiscardSymmFills(const QString& what)
+{
+    if (SymmFillsListBox->count() == 0) return true;
+    const QString question = QString("You've created %1 grid fills.\nIf you select a new %2 these will be lost.\nOK?")
+                                 .arg(SymmFillsListBox->count())
+                                 .arg(what);
+    if (!dialogs_->AskYesNo(this, question, true)) return false;
+    EmptySymmFills();
+    return true;
+}
+
+void TForm5::StockGridListBoxClick()
+{
+    if (state_.RunActive) return;
+    const int row = StockGridListBox->currentRow();
+    if (row == shownStockSizeRow_) return;
+    if (!MayDiscardSymmFills("stock grid size")) {
+        // The fills stay, and so does the size they were made for.
+        const QSignalBlocker block(StockGridListBox);
+        StockGridListBox->setCurrentRow(shownStockSizeRow_);
+        return;
+    }
+    PageControlSymmetric->setCurrentWidget(TabSheetGrids);
+    ShowStockGridsOfSize();
+    NextBtn1->setEnabled(false);
+}
+
+void TForm5::ShowStockGridsOfSize()
+{
+    const QListWidgetItem* item = StockGridListBox->currentItem();
+    if (!item || !item->text().contains('x')) return;
+    const int n = item->text().left(2).trimmed().toInt();
+    shownStockSizeRow_ = StockGridListBox->currentRow();
+    state_.Xw.GridSize = n;
+    InitGrid(state_.Xw);
+    ResetCellColours(state_.Xw.Squares);
+    state_.Xw.WordSlotCount = 0;
+    state_.Xw.ShowCellNumbers = false;
+    LayOutMainGrid();
+    RepaintGrid();
+
+    previewLayout_ = LayOutStockGridPreview(state_.Stock, n, PreviewImg->width(), PreviewImg->height());
+    const int count = previewLayout_.Last - previewLayout_.First + 1;
+    StockGridStatusBar->setPanelText(0, ToQ(StockGridDimensionsText(n)));
+    StockGridStatusBar->setPanelText(1, ToQ(StockGridCountText(std::max(count, 0))));
+    {
+        const QSignalBlocker block(PreviewScrollBar);
+        PreviewScrollBar->setRange(0, previewLayout_.ScrollEnabled ? previewLayout_.ScrollMax : 0);
+        PreviewScrollBar->setPageStep(previewLayout_.ScrollLargeChange);
+        PreviewScrollBar->setSingleStep(std::max(8, previewLayout_.RowPitch / 4));
+        PreviewScrollBar->setValue(0);
+        PreviewScrollBar->setEnabled(previewLayout_.ScrollEnabled);
+    }
+    state_.Stock.SelectedStockGrid = 0;
+    RedrawStockGridPreviews();
+    SymmStartBtn->setEnabled(false);
+}
+
+void TForm5::RedrawStockGridPreviews()
+{
+    std::vector<StockThumbnail> thumbnails;
+    const auto placements = PlaceStockGridPreviews(state_.Stock, previewLayout_, PreviewScrollBar->value(),
+                                                   PreviewImg->height(), PreviewImg->CaptionHeight());
+    for (const ThumbnailPlacement& p : placements) {
+        if (!p.Visible) continue;
+        const StockGrid& g = StockGridAt(state_.Stock, p.Grid);
+        StockThumbnail t;
+        t.Left = p.Left;
+        t.Top = p.Top;
+        t.Size = g.Size;
+        t.RowMasks = g.RowMasks;
+        t.Ordinal = ToQ(p.Ordinal);
+        t.Letters = ToQ(p.Letters);
+        t.Selected = p.Selected;
+        thumbnails.push_back(t);
+    }
+    PreviewImg->SetThumbnails(std::move(thumbnails));
+}
+
+void TForm5::PreviewScrollBarScroll(int) { RedrawStockGridPreviews(); }
+
+void TForm5::PreviewImgMouseUp(int x, int y)
+{
+    if (state_.RunActive || previewLayout_.Size == 0) return;
+    const int k = HitStockGrid(state_.Stock, previewLayout_, x, y);
+    // The imported words are indexed afresh for the grid a hybrid crossword is made on.
+    if (state_.FillSource == FillSourceKind::Hybrid) BuildThemeIndex(state_.Imported);
+    if (k == 0 || !MayDiscardSymmFills("stock grid")) return;
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        ResetFillDisplay();
+        state_.Xw.GridSize = StockGridAt(state_.Stock, k).Size;
+        InitGrid(state_.Xw);
+        LoadStockGrid(state_.Stock, k, state_.Xw.Squares);
+        state_.Stock.SelectedStockGrid = k;
+        const SlotTableDump dump = AnalyseStockGrid(state_.Xw);
+        QStringList memo{"ORIGINAL SEQUENCE:"};
+        for (const std::string& line : dump.OriginalSequence) memo << ToQ(line);
+        memo << "FILLING SEQUENCE:";
+        for (const std::string& line : dump.FillingSequence) memo << ToQ(line);
+        Form4->SetLines(memo);
+        ShowFillStatus(state_.Xw.WordSlotCount, OpenSquareCount(state_.Xw.Squares), 0);
+        NextBtn1->setEnabled(true);
+        SymmStartBtn->setEnabled(true);
+    });
+    RedrawStockGridPreviews();
+    RepaintGrid();
+    if (state_.Stock.SelectedStockGrid > 0)
+        StockGridStatusBar->setPanelText(1, ToQ(StockGridPositionText(state_.Stock, state_.Stock.SelectedStockGrid)));
 }
 
 void TForm5::FreeformDimensionListBoxClick()

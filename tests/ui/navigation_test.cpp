@@ -5,6 +5,7 @@
 #include "ui/help_window.h"
 #include "ui/tform5.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -180,6 +181,27 @@ private slots:
         Left()->setCurrentWidget(Find<QWidget>("TabSheetSetup"));
         QTest::keyClick(w_.get(), Qt::Key_F5);
         QCOMPARE(LeftPage(), QString("TabSheetSetup"));  // F5 alone does nothing
+    }
+
+    void ctrlF12OffersTheShortcutThemesOnlyForFreeformCrosswords()
+    {
+        // The freeform set-up page's theme list, as the word list page puts it there.
+        auto* themes = new QComboBox(Find<QWidget>("TabSheetBuiltIn"));
+        themes->setObjectName("ThemeCombo");
+        themes->addItems({"Animals", "Archaeology", "Food", "Gardening"});
+        w_->SymmetricBitBtnClick();
+        QTest::keyClick(w_.get(), Qt::Key_F12, Qt::ControlModifier);
+        QCOMPARE(themes->count(), 4);
+
+        w_->FreeformBitBtnClick();
+        QTest::keyClick(w_.get(), Qt::Key_F12, Qt::ControlModifier);
+        QStringList names, resources;
+        for (int i = 0; i < themes->count(); ++i) {
+            names << themes->itemText(i);
+            resources << themes->itemData(i).toString();
+        }
+        QCOMPARE(names, QStringList({"Animals", "Archaeology", "Fruits & Vegetables", "Genealogy", "Movie Stars", "Rock Music", "Common Words"}));
+        QCOMPARE(resources, QStringList({"ANIMALRES", "ARCHRES", "FRUITRES", "FHISTRES", "MOVIESRES", "MUSICRES", "COMMONRES"}));
     }
 
     void f1OpensTheHelpAtItsContents()

@@ -1,11 +1,20 @@
-// quillmere-screenshots: starts the main window on a small dictionary, drives it into a few states and
-// writes a PNG of each, so that a person can look at the pages (scripts/screenshots runs it).
+// quillmere-screenshots: starts the main window, drives it into a few states and writes a PNG of each,
+// so that a person can look at the pages (scripts/screenshots runs it).
+//   quillmere-screenshots FOLDER [--data FOLDER-WITH-WORD.LST]
+// With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
+// made for the first 7 x 7 stock grid is used.
 #include "tests/support/fixtures.h"
+#include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
+#include "ui/main_string_grid.h"
+#include "ui/stock_grid_preview.h"
 #include "ui/tform5.h"
+#include "ui/twords_dlg.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -17,10 +26,14 @@ using namespace qm::ui;
 
 namespace {
 
-template <typename T>
-T* Find(QWidget* w, const char* name)
+QWidget* window_ = nullptr;
+QDir out_;
+bool ok_ = true;
+
+template <typename T = QWidget>
+T* Find(const char* name)
 {
-    T* found = w->findChild<T*>(name);
+    T* found = window_->findChild<T*>(name);
     if (!found) {
         std::fprintf(stderr, "no control %s\n", name);
         std::exit(2);
@@ -28,30 +41,41 @@ T* Find(QWidget* w, const char* name)
     return found;
 }
 
-void Settle() { QTest::qWait(50); }
-
-bool Save(QWidget* w, const QDir& dir, const QString& name)
+void Save(QWidget* w, const QString& name)
 {
-    Settle();
-    const QString path = dir.filePath(name + ".png");
+    QTest::qWait(60);
+    const QString path = out_.filePath(name + ".png");
     if (!w->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
+        ok_ = false;
+        return;
     }
     std::printf("%s\n", qPrintable(path));
-    return true;
 }
 
-/// The dictionary the window reads: WORD.LST from the folder given, else a small built-in word list.
-QString DictionaryFolder(const QStringList& args, test::TempDir& scratch)
+void ShowLeft(const char* page) { Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find(page)); }
+
+void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
 {
-    const auto i = args.indexOf("--data");
-    if (i >= 0 && i + 1 < args.size()) return args[i + 1];
-    std::vector<DictWord> words;
-    for (const char* w : {"CAT", "COT", "DOG", "EEL", "TOE", "TIE", "DYE", "APE", "OAK", "ASH", "ELM", "YEW", "OWL", "EMU"})
-        words.push_back(test::Word(w));
-    test::WriteFile(scratch.File("WORD.LST"), test::DictionaryBytes(words));
-    return QString::fromStdString(scratch.Path().string());
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+}
+
+void ClickThumbnail(int ordinal)
+{
+    auto* preview = Find<StockGridPreview>("PreviewImg");
+    for (const StockThumbnail& t : preview->Thumbnails())
+        if (t.Ordinal == QString("%1.").arg(ordinal)) {
+            const int half = t.Size * ThumbPixelsPerSquare / 2;
+            QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + half, t.Top + half));
+        }
+}
+
+void ChooseSize(const QString& size)
+{
+    auto* sizes = Find<QListWidget>("StockGridListBox");
+    const auto found = sizes->findItems(size, Qt::MatchExactly);
+    if (!found.isEmpty()) ClickItem(sizes, sizes->row(found.first()));
 }
 
 }  // namespace
@@ -64,46 +88,77 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: quillmere-screenshots FOLDER [--data FOLDER-WITH-WORD.LST]\n");
         return 2;
     }
-    QDir out(args[1]);
-    if (!out.mkpath(".")) {
+    out_ = QDir(args[1]);
+    if (!out_.mkpath(".")) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(args[1]));
         return 1;
     }
+    const auto dataAt = args.indexOf("--data");
+    const bool realDictionary = dataAt >= 0 && dataAt + 1 < args.size();
     test::TempDir scratch;
+    const uitest::GridDictionary small = uitest::MakeGridDictionary();
     StartupOptions options;
-    options.DataDirs = {DictionaryFolder(args, scratch)};
+    if (realDictionary) {
+        options.DataDirs = {args[dataAt + 1]};
+    } else {
+        test::WriteFile(scratch.File("WORD.LST"), test::DictionaryBytes(small.Words));
+        options.DataDirs = {QString::fromStdString(scratch.Path().string())};
+    }
     options.SimulatedSeed = 12345;
     uitest::RecordingDialogs::Log log;
     TForm5 w(options, std::make_unique<uitest::RecordingDialogs>(log));
+    window_ = &w;
+    if (!realDictionary) uitest::UseWithWindow(small, w);
     w.show();
-    bool ok = Save(&w, out, "01-home");
+    Save(&w, "01-home");
 
-    w.SymmetricBitBtnClick();
-    ok &= Save(&w, out, "02-setup-stock-grids");
+    QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+    ClickThumbnail(3);
+    Save(&w, "02-setup-stock-grids-15");
+    ChooseSize(realDictionary ? "15 x 15" : "7 x 7");
+    ClickThumbnail(1);
+    Save(&w, "03-setup-grid-chosen");
 
-    auto* left = Find<QTabWidget>(&w, "PageControlLeft");
-    auto* symmGen = Find<QTabWidget>(&w, "PageControlSymmGen");
-    left->setCurrentWidget(Find<QWidget>(&w, "TabSheetGenerate"));
-    symmGen->setCurrentWidget(Find<QWidget>(&w, "TabSheetSymmDictionary"));
-    ok &= Save(&w, out, "03-generate-dictionary-options");
-    Find<QPushButton>(&w, "WordCategBtn")->click();
-    ok &= Save(&w, out, "04-subject-categories");
-    symmGen->setCurrentWidget(Find<QWidget>(&w, "TabSheetSymmOptions"));
-    ok &= Save(&w, out, "05-generate-fill-options");
-    symmGen->setCurrentWidget(Find<QWidget>(&w, "TabSheetSymmMain"));
-    ok &= Save(&w, out, "06-generate-main");
+    Find<QPushButton>("NextBtn1")->click();
+    auto* symmGen = Find<QTabWidget>("PageControlSymmGen");
+    symmGen->setCurrentWidget(Find("TabSheetSymmDictionary"));
+    Save(&w, "04-generate-dictionary-options");
+    Find<QPushButton>("WordCategBtn")->click();
+    ClickItem(Find<QListWidget>("CategoryListBox"), 1);
+    ClickItem(Find<QListWidget>("WordsListBox"), 2);
+    Save(&w, "05-subject-categories");
+    Find<QPushButton>("NumbersBtn")->click();
+    Save(&w, "05b-numbers-per-category");
+    symmGen->setCurrentWidget(Find("TabSheetSymmOptions"));
+    Save(&w, "06-generate-fill-options");
+    symmGen->setCurrentWidget(Find("TabSheetSymmMain"));
+    auto* repeats = Find<QLineEdit>("SymmRepeatsEdit");
+    repeats->setText("8");
+    Find<QPushButton>("SymmStartBtn")->click();
+    ClickItem(Find<QListWidget>("SymmFillsListBox"), 1);
+    Save(&w, "07-generate-after-run");
 
-    left->setCurrentWidget(Find<QWidget>(&w, "TabSheetClues"));
-    ok &= Save(&w, out, "07-clues");
+    ShowLeft("TabSheetClues");
+    Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("DownTabSheet"));
+    ClickItem(Find<QListWidget>("DownListBox"), 1);
+    Save(&w, "08-clues-down-word-highlighted");
+    Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("AcrossTabSheet"));
+    auto* grid = Find<MainStringGrid>("MainStringGrid");
+    QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareRect(2, 1).center());
+    Save(&w, "09-clues-across-word-replace");
+    if (auto* dlg = w.findChild<TWordsDlg*>(); dlg && dlg->isVisible()) {
+        Save(dlg, "10-replace-word-dialog");
+        dlg->close();
+    }
 
     w.FreeformBitBtnClick();
-    ok &= Save(&w, out, "08-setup-freeform");
-    left->setCurrentWidget(Find<QWidget>(&w, "TabSheetGenerate"));
-    ok &= Save(&w, out, "09-generate-freeform");
-    w.FormKeyDown(Qt::Key_F5, Qt::ControlModifier);
-    ok &= Save(&w, out, "10-statistics");
-    left->setCurrentWidget(Find<QWidget>(&w, "TabSheetPrint"));
-    ok &= Save(&w, out, "11-output");
+    Save(&w, "11-setup-freeform");
+    ShowLeft("TabSheetGenerate");
+    Save(&w, "12-generate-freeform");
+    QTest::keyClick(&w, Qt::Key_F5, Qt::ControlModifier);
+    Save(&w, "13-statistics");
+    ShowLeft("TabSheetPrint");
+    Save(&w, "14-output");
     for (const QString& m : log.Messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
-    return ok ? 0 : 1;
+    return ok_ ? 0 : 1;
 }
