@@ -16,6 +16,7 @@
 #include "ui/tform5.h"
 #include "ui/twords_dlg.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -335,6 +336,19 @@ private slots:
         Run(1);
         QCOMPARE(ListLines("SymmFillsListBox").value(0).mid(15, 5), QString("   37"));
         QCOMPARE(w_->State().Xw.Squares(1, 1).CellNumber, 1);
+    }
+
+    void theFillsBarFollowsEachAttemptWhenProgressIsShown()
+    {
+        StartOnFirstSevenBySeven();
+        auto* bar = Find<QProgressBar>("ProgressBarSymmQuick");
+        Run(1);
+        QCOMPARE(bar->value(), 0);
+        Find<QCheckBox>("SymmProgressCheck")->setChecked(true);
+        Run(1);
+        QCOMPARE(bar->maximum(), w_->State().Xw.WordSlotCount);
+        QCOMPARE(bar->value(), w_->State().Xw.WordSlotCount);  // the last slot of the complete fill
+        QCOMPARE(ListLines("SymmFillsListBox").size(), 1);
     }
 
     void aBadIterationLimitIsRefusedAndTheListedFillsStay()
