@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -167,6 +168,31 @@ private slots:
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new crossword wants a grid chosen");
         QCOMPARE(w_->findChild<TForm4*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
         QVERIFY(w_->findChild<TForm4*>()->Lines().contains("FILLING SEQUENCE:"));
+    }
+
+    void theThumbnailsScrollAndAScrolledThumbnailIsHit()
+    {
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        auto* preview = Find<StockGridPreview>("PreviewImg");
+        auto* scroll = Find<QScrollBar>("PreviewScrollBar");
+        const StockGridSpan fifteens = StockGridsOfSize(w_->State().Stock, 15);
+        const int rows = (fifteens.Count() + 1) / 2;
+        QVERIFY(scroll->isEnabled());
+        QCOMPARE(scroll->maximum(), rows * (15 * 6 + 24) + 12 - preview->height());
+        QCOMPARE(scroll->pageStep(), preview->height());
+
+        const int before = preview->Thumbnails().front().Top;
+        scroll->setValue(3 * (15 * 6 + 24));  // three rows of thumbnails up
+        const auto& shown = preview->Thumbnails();
+        const auto seventh = std::find_if(shown.begin(), shown.end(), [](const StockThumbnail& t) { return t.Ordinal == "7."; });
+        QVERIFY(seventh != shown.end());
+        QCOMPARE(seventh->Top, before);  // the fourth row stands where the first stood
+        ClickThumbnail(8);
+        QCOMPARE(Find<PanelStatusBar>("StockGridStatusBar")->panelText(1), QString("Grid 8 of %1").arg(fifteens.Count()));
+        QCOMPARE(w_->State().Stock.SelectedStockGrid, fifteens.First + 7);
+
+        ChooseSize("7 x 7");
+        QVERIFY2(!scroll->isEnabled(), "three small grids need no scrolling");
     }
 
     void aRunListsItsFillsAndShowsTheFirst()
