@@ -9,6 +9,7 @@
 #include "ui/panel_status_bar.h"
 #include "ui/tform4.h"
 #include "ui/twords_dlg.h"
+#include "ui/workflow_tabs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,7 +88,7 @@ void TForm5::BuildPages()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
-    PageControlLeft = Named<QTabWidget>("PageControlLeft", this);
+    PageControlLeft = Named<WorkflowTabs>("PageControlLeft", this);
     PageControlLeft->setFixedWidth(LeftWidth);
     PageControlLeft->setDocumentMode(false);
     TabsheetHome = BuildHomePage();
