@@ -1,6 +1,7 @@
 // The dictionary options and the subject categories: the table of words per length with its bars, the
 // Default button, the category switches and the counts per category.
 #include "core/clues/clue_store.h"
+#include "core/words/import.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/colour.h"
@@ -11,7 +12,9 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -106,6 +109,42 @@ private slots:
         QVERIFY(Find<QCheckBox>("POSNounProperCheck")->isChecked());
         QCOMPARE(Find<QSlider>("TrackBarRare")->value(), 0);
         QVERIFY(!defaults->isEnabled());
+    }
+
+    void anImportedListJoinsOrReplacesTheDictionary()
+    {
+        // A word list as an import leaves it: indexed, with its source controls enabled and checked.
+        ImportedList& list = w_->State().Imported;
+        for (const char* line : {"owl", "hen", "robin"}) ParseImportLine(list, line);
+        BuildThemeIndex(list);
+        auto* also = Find<QCheckBox>("ImportedWordCheck");
+        auto* only = Find<QRadioButton>("ImportedWordRadio");
+        auto* dictionary = Find<QRadioButton>("DictionaryRadio");
+        also->setEnabled(true);
+        only->setEnabled(true);
+
+        also->click();
+        QCOMPARE(w_->State().FillSource, FillSourceKind::Hybrid);
+        QCOMPARE(Counts(), QStringList({"5", "3", "1"}));
+        QCOMPARE(Find<PanelStatusBar>("DictionaryStatsStatusBar")->panelText(0), QString(" 9 words"));
+
+        only->click();
+        QCOMPARE(w_->State().FillSource, FillSourceKind::ImportedOnly);
+        QVERIFY(Table()->isHidden());
+        QVERIFY(!Find<QCheckBox>("POSOtherCheck")->isEnabled());
+        QVERIFY(!Find<QSlider>("TrackBarRare")->isEnabled());
+        QCOMPARE(Find<PanelStatusBar>("DictionaryStatsStatusBar")->panelText(0), QString(" 3 words"));
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmMain"));
+        QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(), QString("Create random fills from the imported word list."));
+
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
+        dictionary->click();
+        QCOMPARE(w_->State().FillSource, FillSourceKind::Hybrid);
+        QVERIFY(!Table()->isHidden());
+        QVERIFY(Find<QCheckBox>("POSOtherCheck")->isEnabled());
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmMain"));
+        QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(),
+                 QString("Create random fills from the imported word list, backed up by the internal dictionary."));
     }
 
     void theSubjectCategoriesSwitchAllAndCountPerCategory()
