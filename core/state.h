@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/clues/clue_store.h"
+#include "core/clues/edited_clues.h"
 #include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
@@ -41,6 +42,7 @@ struct QuillmereState {
     WordBitPatterns BitPatterns{};
     ImportedList Imported;
     ClueList Clues = ClueList(1);
+    EditedClues ClueEdits;           ///< clues the user edited in the generated fills
     Crossword Xw;
     FillStore Fills;
     FreeformState Freeform;

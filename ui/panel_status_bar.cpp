@@ -16,9 +16,11 @@ PanelStatusBar::PanelStatusBar(const QList<int>& widths, QWidget* parent) : QFra
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
+        // A fixed panel keeps its width; the last panel of width 0 takes what is left.
         if (w > 0)
             panel->setFixedWidth(w);
-        panel->setMinimumWidth(0);
+        else
+            panel->setMinimumWidth(0);
         panel->setContentsMargins(2, 0, 2, 0);
         row->addWidget(panel, w > 0 ? 0 : 1);
         panels_.push_back(panel);

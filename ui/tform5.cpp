@@ -1,12 +1,15 @@
-// TForm5: construction of the window, the start-up sequence, the Home page and the shell handlers.
+// TForm5: construction of the window and its pages, the start-up sequence and the shell handlers.
 #include "ui/tform5.h"
 
 #include "core/util/failure.h"
 #include "resources/builtin_resources.h"
+#include "ui/form_building.h"
 #include "ui/help_window.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/url_label.h"
+#include "ui/tform4.h"
+#include "ui/twords_dlg.h"
+#include "ui/workflow_tabs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,13 +17,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace qm::ui {
 
@@ -30,43 +35,31 @@ namespace {
 
 constexpr int ClientWidth = 982;
 constexpr int ClientHeight = 681;
-constexpr int LeftWidth = ClientWidth - 597;
-
-template <typename T, typename... Args>
-T* Named(const char* name, Args&&... args)
-{
-    T* w = new T(std::forward<Args>(args)...);
-    w->setObjectName(name);
-    return w;
-}
-
-void SetPanelColour(QWidget* w, Colour colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, IsSystemColour(colour) ? p.color(QPalette::Button)
-                                                        : QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
-    w->setPalette(p);
-}
+constexpr int RightWidth = 597;
+constexpr int LeftWidth = ClientWidth - RightWidth;
 
 }  // namespace
 
-QStringList DefaultDataDirs()
-{
-    return {QDir::currentPath(), QCoreApplication::applicationDirPath()};
-}
+QStringList DefaultDataDirs() { return {QDir::currentPath(), QCoreApplication::applicationDirPath()}; }
 
 TForm5::TForm5(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
-    : QWidget(parent), options_(std::move(options)), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardDialogs>())
+    : QWidget(parent),
+      options_(std::move(options)),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardDialogs>())
 {
     setObjectName("Form5");
     if (options_.DataDirs.isEmpty()) options_.DataDirs = DefaultDataDirs();
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
+    Form4 = new TForm4(this);
+    WordsDlg = new TWordsDlg(this);
+    connect(WordsDlg, &TWordsDlg::wordChosen, this, [this](const QString& line) { WordsDlgWordsListBoxClick(line); });
     FormCreate();
+    // The window sees every key first (key preview).
+    qApp->installEventFilter(this);
 }
 
-TForm5::~TForm5() = default;
+TForm5::~TForm5() { qApp->removeEventFilter(this); }
 
 void TForm5::Report(const std::exception& e) { dialogs_->Error(this, QString::fromLocal8Bit(e.what())); }
 
@@ -75,7 +68,6 @@ void TForm5::Guard(const std::function<void()>& operation)
     try {
         operation();
     } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
         Report(e);
     }
 }
@@ -96,15 +88,16 @@ void TForm5::BuildPages()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
-    PageControlLeft = Named<QTabWidget>("PageControlLeft", this);
+    PageControlLeft = Named<WorkflowTabs>("PageControlLeft", this);
     PageControlLeft->setFixedWidth(LeftWidth);
+    PageControlLeft->setDocumentMode(false);
     TabsheetHome = BuildHomePage();
-    TabSheetSetup = Named<QWidget>("TabSheetSetup");
-    TabSheetGenerate = Named<QWidget>("TabSheetGenerate");
+    TabSheetSetup = BuildSetupPage();
+    TabSheetGenerate = BuildGeneratePage();
     TabSheetClues = BuildCluesPage();
-    TabSheetHidden = Named<QWidget>("TabSheetHidden");
-    TabSheetFile = Named<QWidget>("TabSheetFile");
-    TabSheetPrint = Named<QWidget>("TabSheetPrint");
+    TabSheetHidden = BuildStatisticsPage();
+    TabSheetFile = BuildFilePage();
+    TabSheetPrint = BuildOutputPage();
     PageControlLeft->addTab(TabsheetHome, "Home");
     PageControlLeft->addTab(TabSheetSetup, "Setup");
     PageControlLeft->addTab(TabSheetGenerate, "Generate");
@@ -114,118 +107,28 @@ void TForm5::BuildPages()
     PageControlLeft->addTab(TabSheetPrint, "Output");
     row->addWidget(PageControlLeft);
 
+    // The right-hand side is switched by the program only, so it has no tabs.
     PageControlRight = Named<QStackedWidget>("PageControlRight", this);
+    PageControlRight->setFixedWidth(RightWidth);
     _TabGrid = BuildGridPage();
-    _TabPrint = Named<QWidget>("_TabPrint");
-    _TabWordSel = Named<QWidget>("_TabWordSel");
+    _TabPrint = BuildPreviewPage();
+    _TabWordSel = BuildCategoryPage();
     PageControlRight->addWidget(_TabGrid);
     PageControlRight->addWidget(_TabPrint);
     PageControlRight->addWidget(_TabWordSel);
-    row->addWidget(PageControlRight, 1);
+    row->addWidget(PageControlRight);
+
+    ConnectNavigation();
 }
 
-QWidget* TForm5::BuildHomePage()
+void TForm5::SetPanelColours()
 {
-    auto* page = Named<QWidget>("TabsheetHome");
-    auto* outer = new QVBoxLayout(page);
-    HomePanel = Named<QFrame>("HomePanel", page);
-    SetPanelColour(HomePanel, ColourPanelGrey);
-    outer->addWidget(HomePanel);
-
-    auto* col = new QVBoxLayout(HomePanel);
-    col->setContentsMargins(24, 24, 24, 16);
-    col->setSpacing(14);
-    auto* title = new QLabel("Quillmere", HomePanel);
-    QFont big = title->font();
-    big.setPixelSize(28);
-    big.setBold(true);
-    title->setFont(big);
-    col->addWidget(title);
-    col->addWidget(new QLabel("Crossword construction", HomePanel));
-    col->addSpacing(18);
-
-    SymmetricBitBtn = Named<QPushButton>("SymmetricBitBtn", "New Symmetrical Crossword", HomePanel);
-    FreeformBitBtn = Named<QPushButton>("FreeformBitBtn", "New Freeform Crossword", HomePanel);
-    LoadFileBitBtn = Named<QPushButton>("LoadFileBitBtn", "Load from Disk", HomePanel);
-    for (QPushButton* b : {SymmetricBitBtn, FreeformBitBtn, LoadFileBitBtn}) {
-        b->setMinimumHeight(44);
-        col->addWidget(b);
-    }
-    col->addStretch(1);
-
-    auto* buttons = new QHBoxLayout;
-    HelpBtn = Named<QPushButton>("HelpBtn", "&Help", HomePanel);
-    ExitBtn = Named<QPushButton>("ExitBtn", "&E&xit", HomePanel);
-    buttons->addWidget(HelpBtn);
-    buttons->addStretch(1);
-    buttons->addWidget(ExitBtn);
-    col->addLayout(buttons);
-    URLLabel = new UrlLabel(MakerWebPage, HomePanel);
-    col->addWidget(URLLabel, 0, Qt::AlignHCenter);
-
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
-    connect(ExitBtn, &QPushButton::clicked, this, [this] { ExitBtnClick(); });
-    connect(URLLabel, &UrlLabel::clicked, this, [this] { URLLabelClick(); });
-    return page;
-}
-
-QWidget* TForm5::BuildGridPage()
-{
-    auto* page = Named<QWidget>("_TabGrid");
-    auto* col = new QVBoxLayout(page);
-    col->setContentsMargins(2, 2, 2, 0);
-    col->setSpacing(2);
-    HeaderPnl = Named<QLabel>("HeaderPnl", page);
-    HeaderPnl->setAlignment(Qt::AlignCenter);
-    HeaderPnl->setFixedHeight(24);
-    SetPanelColour(HeaderPnl, ColourPanelGrey);
-    col->addWidget(HeaderPnl);
-
-    GridPanel = Named<QFrame>("GridPanel", page);
-    SetPanelColour(GridPanel, ColourPanelGrey);
-    GridPanel->setFixedSize(GridPanelWidth, GridPanelWidth);
-    MainStringGridView = new MainStringGrid(state_.Xw, GridPanel);
-    MainStringGridView->setGeometry(0, 0, GridPanelWidth, GridPanelWidth);
-    col->addWidget(GridPanel, 0, Qt::AlignHCenter);
-
-    auto* buttons = new QHBoxLayout;
-    ClearGridBtn = Named<QPushButton>("ClearGridBtn", "&Clear Grid", page);
-    MirrorBtn = Named<QPushButton>("MirrorBtn", "Flip Across/Down", page);
-    buttons->addStretch(1);
-    buttons->addWidget(ClearGridBtn);
-    buttons->addWidget(MirrorBtn);
-    col->addLayout(buttons);
-    col->addStretch(1);
-
-    MainStatusBar = new PanelStatusBar({160, 100, 110, 100, 100}, page);
-    MainStatusBar->setObjectName("MainStatusBar");
-    col->addWidget(MainStatusBar);
-
-    connect(ClearGridBtn, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
-    connect(MirrorBtn, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
-    return page;
-}
-
-QWidget* TForm5::BuildCluesPage()
-{
-    auto* page = Named<QWidget>("TabSheetClues");
-    auto* col = new QVBoxLayout(page);
-    CluePageControl = Named<QTabWidget>("CluePageControl", page);
-    AcrossTabSheet = Named<QWidget>("AcrossTabSheet");
-    DownTabSheet = Named<QWidget>("DownTabSheet");
-    AcrossListBox = Named<QListWidget>("AcrossListBox", AcrossTabSheet);
-    DownListBox = Named<QListWidget>("DownListBox", DownTabSheet);
-    for (auto [tab, list] : {std::pair{AcrossTabSheet, AcrossListBox}, std::pair{DownTabSheet, DownListBox}}) {
-        auto* l = new QVBoxLayout(tab);
-        l->addWidget(list);
-    }
-    CluePageControl->addTab(AcrossTabSheet, "Across");
-    CluePageControl->addTab(DownTabSheet, "Down");
-    col->addWidget(CluePageControl, 1);
-    ClueStatusBar = new PanelStatusBar({120, 0}, page);
-    ClueStatusBar->setObjectName("ClueStatusBar");
-    col->addWidget(ClueStatusBar);
-    return page;
+    for (QWidget* w : std::initializer_list<QWidget*>{GridPanel, HeaderPnl, HomePanel, AcrossPanel, DownPanel, AcrossCluePnl,
+                                                      DownCluePnl, OutputPagePnl, SubjectTopPnl, SubjectMainPnl, SubjectBottPnl})
+        SetPanelColour(w, ColourPanelGrey);
+    for (QWidget* w : std::initializer_list<QWidget*>{GenerateHeaderPanel, MultFillsPanel, MultiSymmDictPnl, MultiSymmMainPnl,
+                                                      CluesHeaderPanel, OutputHeaderPanel, FilePanel, OutputStylePnl})
+        SetPanelColour(w, ColourButtonFace);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -233,12 +136,16 @@ QWidget* TForm5::BuildCluesPage()
 
 void TForm5::FormCreate()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    OverrideCursor hourglass(Qt::WaitCursor);
     state_.FillSource = FillSourceKind::None;
     state_.ImportedFillShown = 0;
     state_.CrosswordDate = Today();
     state_.DictSelectionDirty = true;
 
+    BuildSelectionMasks();
+    Guard([this] {
+        if (const auto bytes = ReadBuiltInResource("GRIDSRES")) LoadStockGrids(state_.Stock, *bytes);
+    });
     Guard([this] {
         if (const auto bytes = ReadBuiltInResource("CATEGRES")) LoadWordBitPatterns(state_.BitPatterns, *bytes);
     });
@@ -247,12 +154,25 @@ void TForm5::FormCreate()
         for (const QString& d : options_.DataDirs) dirs.push_back(d.toStdString());
         LoadDictionaryFromDirs(state_.Dict, dirs);
     });
+    Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
+    InitDictionaryGrid();
 
+    for (int n : StockGridSizes(state_.Stock)) StockGridListBox->addItem(QString("%1 x %2").arg(n).arg(n));
+    for (QListWidget* sizes : {StockGridListBox, FreeformDimensionListBox}) {
+        const QSignalBlocker block(sizes);
+        int i = 0;
+        while (i < sizes->count() - 1 && !sizes->item(i)->text().startsWith("15")) ++i;
+        if (sizes->count() > 0) sizes->setCurrentRow(i);
+    }
     state_.Xw.GridSize = 15;
+    InitGrid(state_.Xw);
+    ShowStockGridsOfSize();
+
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
+    CountSelection();
 
     Guard([this] {
         if (const auto bytes = ReadBuiltInResource("CLUESRES")) state_.Clues = LoadClueList(*bytes);
@@ -263,12 +183,16 @@ void TForm5::FormCreate()
     state_.CurrentFileName = "untitled";
     setWindowTitle("Quillmere");
     PageControlLeft->setCurrentWidget(TabsheetHome);
+    previousLeftPage_ = TabsheetHome;
+    PageControlThemed->setCurrentWidget(TabSheetBuiltIn);
+    PageControlSymmGen->setCurrentWidget(TabSheetSymmMain);
+    PageControlSymmetric->setCurrentWidget(TabSheetGrids);
     PageControlRight->setCurrentWidget(_TabGrid);
-    state_.PrinterAvailable = true;
+
     state_.RunActive = false;
     ShowWorkflowTabs(false);
     PageControlLeft->setTabVisible(PageControlLeft->indexOf(TabSheetHidden), false);
-    QApplication::restoreOverrideCursor();
+    SetPanelColours();
 }
 
 void TForm5::showEvent(QShowEvent* event)
@@ -277,12 +201,39 @@ void TForm5::showEvent(QShowEvent* event)
     FormShow();
 }
 
-void TForm5::FormShow() { QApplication::restoreOverrideCursor(); }
+void TForm5::FormShow() { unsetCursor(); }
 
 void TForm5::closeEvent(QCloseEvent* event)
 {
+    if (state_.RunActive) {
+        // The run is stopped first; the window closes as soon as it has ended.
+        state_.Running = false;
+        closeAfterRun_ = true;
+        event->ignore();
+        return;
+    }
     if (Help) Help->close();
+    if (Form4) Form4->close();
+    if (WordsDlg) WordsDlg->close();
     QWidget::closeEvent(event);
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // The window looks at every key before the control it is meant for. A key that the window
+        // uses is used up here; any other key goes on to the control (and its parents) untouched.
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (target && target->window() == this) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (FormKeyDown(key->key(), key->modifiers())) return true;
+        }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == AcrossClueMemo) AcrossClueMemoExit();
+        else if (watched == DownClueMemo) DownClueMemoExit();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm5::HelpBtnClick()
@@ -294,11 +245,5 @@ void TForm5::HelpBtnClick()
 void TForm5::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
 
 void TForm5::ExitBtnClick() { close(); }
-
-void TForm5::ShowWorkflowTabs(bool visible)
-{
-    for (QWidget* page : {TabSheetSetup, TabSheetGenerate, TabSheetClues, TabSheetPrint})
-        PageControlLeft->setTabVisible(PageControlLeft->indexOf(page), visible);
-}
 
 }  // namespace qm::ui

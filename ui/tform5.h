@@ -4,25 +4,50 @@
 #include "core/state.h"
 #include "ui/user_dialogs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QSlider;
 class QStackedWidget;
 class QTabWidget;
-class QFrame;
+class QTableWidget;
+
+
+namespace qm {
+struct ShownFill;
+struct SelectionOptions;
+}  // namespace qm
 
 namespace qm::ui {
 
+class ColumnHeader;
+class CountTable;
 class HelpWindow;
 class MainStringGrid;
 class PanelStatusBar;
+class StockGridPreview;
+class TForm4;
+class TWordsDlg;
 class UrlLabel;
 
 /// How the window starts: where WORD.LST is looked for, and the random generator's clock.
@@ -34,6 +59,11 @@ struct StartupOptions {
 /// The folders searched for WORD.LST by default: the working directory, then the program's folder.
 QStringList DefaultDataDirs();
 
+/// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
+/// the subject categories on the right (PageControlRight). Its implementation is split by page:
+/// tform5.cpp (construction, start-up, shell), tform5_home.cpp, tform5_navigation.cpp,
+/// tform5_setup.cpp, tform5_generate.cpp, tform5_categories.cpp, tform5_clues.cpp, tform5_grid.cpp,
+/// tform5_file.cpp, tform5_output.cpp and tform5_statistics.cpp.
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
@@ -44,14 +74,91 @@ public:
     QuillmereState& State() { return state_; }
     UserDialogs& Dialogs() { return *dialogs_; }
 
-    // Application shell
+    // Application shell (tform5.cpp)
     void FormShow();
     void HelpBtnClick();
     void URLLabelClick();
     void ExitBtnClick();
-    void ShowWorkflowTabs(bool visible);
 
-    // Grid display
+    // Home page (tform5_home.cpp)
+    void SymmetricBitBtnClick();
+    void FreeformBitBtnClick();
+    void LoadFileBitBtnClick();
+
+    // Navigation (tform5_navigation.cpp)
+    void ShowWorkflowTabs(bool visible);
+    void NextBtn1Click();
+    void BackBtn1Click();
+    void NextBtn2Click();
+    void BackBtn2Click();
+    void PageControlLeftChange();
+    void PageControlSymmGenChange();
+    void ShowSymmGenDescription();
+    /// The window's keyboard shortcuts; true when the key was used up.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+
+    // Setup page (tform5_setup.cpp)
+    void StockGridListBoxClick();
+    /// Shows the stock grids of the size selected in StockGridListBox as thumbnails, with a blank grid.
+    void ShowStockGridsOfSize();
+    void PreviewScrollBarScroll(int scrollPos);
+    /// A click on the thumbnails: chooses the stock grid under the mouse and analyses it.
+    void PreviewImgMouseUp(int x, int y);
+    void FreeformDimensionListBoxClick();
+
+    // Generate page: dictionary options and the run of symmetrical fills (tform5_generate.cpp)
+    void DictionaryRadioClick();
+    void ImportedWordRadioClick();
+    void POSCheckClick();
+    void TrackBarRareChange();
+    void DefaultDictionaryBtnClick();
+    void SetDictionaryControls(bool enabled);
+    /// Rebuilds the selection masks from the controls (and the Default button's state).
+    void BuildSelectionMasks();
+    /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
+    void CountSelection();
+    void SymmStartBtnClick();
+    void SymmRepeatsEditKeyPress();
+    void SymmStopBtnClick();
+    void StartSymmetricRun();
+    /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
+    void FillsListBoxClick();
+
+    // Subject categories (tform5_categories.cpp)
+    void WordCategBtnClick();
+    void SubjectCloseBtnClick();
+    void CategoryListBoxClick();
+    void CategoryListBoxClickCheck(int row);
+    void AllOtherCheckClick();
+    void SwitchAllBtnClick();
+    void NumbersBtnClick();
+    /// Lists the nouns of the category selected in CategoryListBox, by length.
+    void ShowCategoryWords();
+    /// WordsListBoxClick of the category page: the clue of the clicked word.
+    void WordsListBoxClick();
+
+    // Clues page (tform5_clues.cpp)
+    void TabSheetCluesEnter();
+    void TabSheetCluesExit();
+    void CluePageControlChange();
+    void AcrossListBoxClick();
+    void DownListBoxClick();
+    void AcrossListBoxMouseUp(Qt::MouseButton button);
+    void DownListBoxMouseUp(Qt::MouseButton button);
+    void AcrossClueMemoExit();
+    void DownClueMemoExit();
+    void MainStringGridMouseUp(int col, int row, Qt::MouseButton button);
+    void ReplaceWordBtnClick();
+    /// SelectClueWord: highlights the word selected in the list of one direction and shows its clue.
+    void SelectClueWord(bool across);
+    /// Opens the "Replace Word" dialog for slot k.
+    void FindAlternatives(int slot);
+    /// WordsListBoxClick of the "Replace Word" dialog: puts the chosen word into the crossword.
+    void WordsDlgWordsListBoxClick(const QString& line);
+    /// Keeps what was typed into the clue memos in the slots they show.
+    void CommitClueEdits();
+
+    // Grid page (tform5_grid.cpp)
     void LayOutMainGrid();
     void ShowFillStatus(int words, int letters, int interlocks);
     void ResetFillDisplay();
@@ -67,21 +174,76 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
     void BuildPages();
     QWidget* BuildHomePage();
-    QWidget* BuildGridPage();
+    QWidget* BuildSetupPage();
+    QWidget* BuildSymmetricSetup();
+    QWidget* BuildFreeformSetup();
+    QWidget* BuildGeneratePage();
+    QWidget* BuildSymmDictionaryOptions();
+    QWidget* BuildSymmFillOptions();
+    QWidget* BuildSymmMain();
+    QWidget* BuildFreeformGenerate();
     QWidget* BuildCluesPage();
+    QWidget* BuildClueTab(bool across);
+    QWidget* BuildStatisticsPage();
+    QWidget* BuildFilePage();
+    QWidget* BuildOutputPage();
+    QWidget* BuildGridPage();
+    QWidget* BuildPreviewPage();
+    QWidget* BuildCategoryPage();
+    void ConnectNavigation();
+    void SetPanelColours();
+    void InitDictionaryGrid();
+
     /// Runs an operation; a Failure or any other exception ends it with a message box.
     void Guard(const std::function<void()>& operation);
     void Report(const std::exception& e);
     void SetCaption();
+    QListWidget* ClueList(bool across) const;
+    QPlainTextEdit* ClueMemo(bool across) const;
+    QLabel* CluePanel(bool across) const;
+    bool CluesPageShowing() const;
+    void ListBoxMouseUp(bool across, Qt::MouseButton button);
+    void ClueMemoExit(bool across);
+    void DeleteSelectedAnswer();
+    qm::SelectionOptions ReadSelectionOptions() const;
+    void RedrawStockGridPreviews();
+    /// Empties the symmetrical fills list with the stores behind it.
+    void EmptySymmFills();
+    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
+    bool MayDiscardSymmFills(const QString& what);
+    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
+    void DisplayShownFill(const qm::ShownFill& shown);
+    /// Enables or disables what must not act while a run of fills is going on.
+    void SetRunControls(bool running);
 
     StartupOptions options_;
     std::unique_ptr<UserDialogs> dialogs_;
     QuillmereState state_;
+    QWidget* previousLeftPage_ = nullptr;
+    /// The slot whose clue each memo shows (0 none): edits are kept there.
+    int acrossMemoSlot_ = 0;
+    int downMemoSlot_ = 0;
+    /// The checked state the next "Switch All Subjects" click gives every category.
+    bool SwitchAllTarget = false;
+    /// The thumbnails of the size on show, as laid out for PreviewImg.
+    PreviewLayout previewLayout_;
+    /// The row of StockGridListBox whose grids are on show.
+    int shownStockSizeRow_ = -1;
+    /// The window was asked to close during a run: it closes when the run has stopped.
+    bool closeAfterRun_ = false;
+    /// The controls disabled for a run, with their state before it.
+    std::vector<std::pair<QPointer<QWidget>, bool>> pausedDuringRun_;
+
+    // Secondary windows
+    HelpWindow* Help = nullptr;
+    TForm4* Form4 = nullptr;
+    TWordsDlg* WordsDlg = nullptr;
 
     // Left: the workflow pages
     QTabWidget* PageControlLeft = nullptr;
@@ -101,7 +263,103 @@ private:
     QPushButton* HelpBtn = nullptr;
     QPushButton* ExitBtn = nullptr;
     UrlLabel* URLLabel = nullptr;
-    HelpWindow* Help = nullptr;
+
+    // Setup page
+    QStackedWidget* PageControlSetup = nullptr;
+    QWidget* TabSheetSymmetric = nullptr;
+    QWidget* TabSheetFreeForm = nullptr;
+    QTabWidget* PageControlSymmetric = nullptr;
+    QWidget* TabSheetGrids = nullptr;
+    QWidget* TabSheetExternalList = nullptr;
+    QWidget* TabSheetTestStuff = nullptr;
+    QListWidget* StockGridListBox = nullptr;
+    StockGridPreview* PreviewImg = nullptr;
+    QScrollBar* PreviewScrollBar = nullptr;
+    PanelStatusBar* StockGridStatusBar = nullptr;
+    QTabWidget* PageControlThemed = nullptr;
+    QWidget* TabSheetBuiltIn = nullptr;
+    QListWidget* FreeformDimensionListBox = nullptr;
+    QPushButton* NextBtn1 = nullptr;
+    QPushButton* BackBtn1 = nullptr;
+
+    // Generate page
+    QLabel* GenerateHeaderPanel = nullptr;
+    QStackedWidget* PageControlGenerate = nullptr;
+    QWidget* TabSheetGenSymmetric = nullptr;
+    QWidget* TabSheetGenFreeForm = nullptr;
+    QTabWidget* PageControlSymmGen = nullptr;
+    QWidget* TabSheetSymmDictionary = nullptr;
+    QWidget* TabSheetSymmOptions = nullptr;
+    QWidget* TabSheetSymmMain = nullptr;
+    // " Dictionary Options "
+    QFrame* MultiSymmDictPnl = nullptr;
+    QRadioButton* DictionaryRadio = nullptr;
+    QRadioButton* ImportedWordRadio = nullptr;
+    QCheckBox* ImportedWordCheck = nullptr;
+    QLabel* WordTypeLab = nullptr;
+    QCheckBox* POSNounCommonCheck = nullptr;
+    QCheckBox* POSNounProperCheck = nullptr;
+    QCheckBox* POSOtherCheck = nullptr;
+    QCheckBox* POSInitialsCheck = nullptr;
+    QLabel* FreqLab = nullptr;
+    QSlider* TrackBarRare = nullptr;
+    QList<QLabel*> TrackBarLabels;
+    QPushButton* DefaultDictionaryBtn = nullptr;
+    QPushButton* WordCategBtn = nullptr;
+    CountTable* DictionaryStringGrid = nullptr;
+    PanelStatusBar* DictionaryStatsStatusBar = nullptr;
+    // " Fill Options "
+    QLineEdit* IterationsEdit = nullptr;
+    QCheckBox* SymmProgressCheck = nullptr;
+    // " Main "
+    QFrame* MultiSymmMainPnl = nullptr;
+    QLabel* MultipleFillsLab = nullptr;
+    QLineEdit* SymmRepeatsEdit = nullptr;
+    QPushButton* SymmStartBtn = nullptr;
+    QPushButton* SymmStopBtn = nullptr;
+    QProgressBar* ProgressBarSymmMult = nullptr;
+    QProgressBar* ProgressBarSymmQuick = nullptr;
+    QFrame* MultFillsPanel = nullptr;
+    ColumnHeader* SymmFillsHeaderPnl = nullptr;
+    QListWidget* SymmFillsListBox = nullptr;
+    QLabel* SymmFillStatusPnl = nullptr;
+    QPlainTextEdit* ProgressMemo = nullptr;
+    PanelStatusBar* SymmFillsStatusBar = nullptr;
+    // Freeform
+    QTabWidget* PageControlFreeGen = nullptr;
+    QWidget* TabSheetFreeOptions = nullptr;
+    QWidget* TabSheetFreeMain = nullptr;
+    QWidget* TabSheetUsage = nullptr;
+    QFrame* TabsheetFreeOptionsPnl = nullptr;
+    QFrame* TabsheetFreeMainPnl = nullptr;
+    QFrame* QuickFillPanel = nullptr;
+    QFrame* WordUsagePanel = nullptr;
+    QPushButton* NextBtn2 = nullptr;
+    QPushButton* BackBtn2 = nullptr;
+
+    // Clues page
+    QLabel* CluesHeaderPanel = nullptr;
+    QTabWidget* CluePageControl = nullptr;
+    QWidget* AcrossTabSheet = nullptr;
+    QWidget* DownTabSheet = nullptr;
+    QFrame* AcrossPanel = nullptr;
+    QFrame* DownPanel = nullptr;
+    QListWidget* AcrossListBox = nullptr;
+    QListWidget* DownListBox = nullptr;
+    QLabel* ClueLabA2 = nullptr;
+    QLabel* ClueLabD2 = nullptr;
+    QLabel* AcrossCluePnl = nullptr;
+    QLabel* DownCluePnl = nullptr;
+    QPlainTextEdit* AcrossClueMemo = nullptr;
+    QPlainTextEdit* DownClueMemo = nullptr;
+    PanelStatusBar* ClueStatusBar = nullptr;
+    QPushButton* ReplaceWordBtn = nullptr;
+
+    // File, Output and Statistics pages
+    QFrame* FilePanel = nullptr;
+    QLabel* OutputHeaderPanel = nullptr;
+    QGroupBox* PrintGroupBox = nullptr;
+    QFrame* OutputStylePnl = nullptr;
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* PageControlRight = nullptr;
@@ -114,14 +372,18 @@ private:
     PanelStatusBar* MainStatusBar = nullptr;
     QPushButton* ClearGridBtn = nullptr;
     QPushButton* MirrorBtn = nullptr;
-
-    // Clues page
-    QTabWidget* CluePageControl = nullptr;
-    QWidget* AcrossTabSheet = nullptr;
-    QWidget* DownTabSheet = nullptr;
-    QListWidget* AcrossListBox = nullptr;
-    QListWidget* DownListBox = nullptr;
-    PanelStatusBar* ClueStatusBar = nullptr;
+    QFrame* OutputPagePnl = nullptr;
+    QFrame* SubjectTopPnl = nullptr;
+    QFrame* SubjectMainPnl = nullptr;
+    QFrame* SubjectBottPnl = nullptr;
+    QListWidget* CategoryListBox = nullptr;
+    QListWidget* WordsListBox = nullptr;
+    QPlainTextEdit* CategoryClueMemo = nullptr;
+    PanelStatusBar* CategStatusBar = nullptr;
+    QCheckBox* AllOtherCheck = nullptr;
+    QPushButton* SwitchAllBtn = nullptr;
+    QPushButton* NumbersBtn = nullptr;
+    QPushButton* SubjectCloseBtn = nullptr;
 
     friend class TForm5Test;
 };

@@ -3,16 +3,62 @@
 
 #include "core/grid/display.h"
 #include "core/grid/mirror.h"
+#include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
+#include "ui/twords_dlg.h"
 
-#include <QApplication>
+#include <QHBoxLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace qm::ui {
+
+QWidget* TForm5::BuildGridPage()
+{
+    auto* page = Named<QWidget>("_TabGrid");
+    auto* col = new QVBoxLayout(page);
+    col->setContentsMargins(2, 2, 2, 0);
+    col->setSpacing(2);
+    HeaderPnl = Named<QLabel>("HeaderPnl", page);
+    HeaderPnl->setAlignment(Qt::AlignCenter);
+    HeaderPnl->setFixedHeight(24);
+    col->addWidget(HeaderPnl);
+
+    GridPanel = Named<QFrame>("GridPanel", page);
+    GridPanel->setFixedSize(GridPanelWidth, GridPanelWidth);
+    MainStringGridView = new MainStringGrid(state_.Xw, GridPanel);
+    MainStringGridView->setGeometry(0, 0, GridPanelWidth, GridPanelWidth);
+    col->addWidget(GridPanel, 0, Qt::AlignHCenter);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(4, 0, 4, 0);
+    ClearGridBtn = Named<QPushButton>("ClearGridBtn", "&Clear Grid", page);
+    MirrorBtn = Named<QPushButton>("MirrorBtn", "Flip Across/Down", page);
+    MirrorBtn->setEnabled(false);
+    buttons->addStretch(1);
+    buttons->addWidget(ClearGridBtn);
+    buttons->addWidget(MirrorBtn);
+    col->addLayout(buttons);
+    col->addStretch(1);
+
+    MainStatusBar = new PanelStatusBar({160, 100, 110, 100, 100}, page);
+    MainStatusBar->setObjectName("MainStatusBar");
+    col->addWidget(MainStatusBar);
+
+    connect(ClearGridBtn, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
+    connect(MirrorBtn, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
+    connect(MainStringGridView, &MainStringGrid::squareMouseUp, this,
+            [this](int c, int r, Qt::MouseButton button) { MainStringGridMouseUp(c, r, button); });
+    return page;
+}
 
 void TForm5::LayOutMainGrid()
 {
@@ -31,19 +77,33 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     MainStatusBar->setPanelText(1, QString::fromStdString(texts.Letters));
     MainStatusBar->setPanelText(2, QString::fromStdString(texts.Density));
     if (texts.Interlocks) MainStatusBar->setPanelText(3, QString::fromStdString(*texts.Interlocks));
-    if (!UsesDictionary(state_.FillSource)) MirrorBtn->setEnabled(true);
-    ClearGridBtn->setEnabled(true);
-    QApplication::restoreOverrideCursor();
+    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunActive);
+    else MirrorBtn->setEnabled(true);
+    ClearGridBtn->setEnabled(!state_.RunActive);
+    if (state_.PrinterAvailable) PrintGroupBox->setEnabled(true);
+    // The clues of a shown fill can be reached with Next as well as with the tab.
+    NextBtn2->setEnabled(AcrossListBox->count() + DownListBox->count() > 0);
+    unsetCursor();
 }
 
 void TForm5::ResetFillDisplay()
 {
     CluePageControl->setCurrentWidget(AcrossTabSheet);
     state_.Xw.ShowCellNumbers = false;
-    AcrossListBox->clear();
-    DownListBox->clear();
-    if (!UsesDictionary(state_.FillSource)) MirrorBtn->setEnabled(false);
+    acrossMemoSlot_ = downMemoSlot_ = 0;
+    for (bool across : {true, false}) {
+        ClueList(across)->clear();
+        ClueMemo(across)->clear();
+        CluePanel(across)->setText("Clue:");
+    }
+    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(false);
+    else MirrorBtn->setEnabled(false);
     ClearGridBtn->setEnabled(false);
+    PrintGroupBox->setEnabled(false);
+    NextBtn2->setEnabled(false);
+    WordsDlg->close();
+    for (QProgressBar* bar : {ProgressBarSymmMult})
+        bar->setValue(0);
     MainStatusBar->clearPanels();
     MainStatusBar->repaint();
 }
@@ -51,45 +111,64 @@ void TForm5::ResetFillDisplay()
 void TForm5::ShowSlotLists()
 {
     const SlotLists lists = ListSlots(state_.Xw);
-    AcrossListBox->clear();
-    DownListBox->clear();
-    for (const auto& line : lists.Across) AcrossListBox->addItem(QString::fromStdString(line));
-    for (const auto& line : lists.Down) DownListBox->addItem(QString::fromStdString(line));
+    acrossMemoSlot_ = downMemoSlot_ = 0;
+    for (bool across : {true, false}) {
+        QListWidget* list = ClueList(across);
+        const QSignalBlocker block(list);
+        list->clear();
+        ClueMemo(across)->clear();
+        CluePanel(across)->setText("Clue:");
+        for (const auto& line : across ? lists.Across : lists.Down) list->addItem(QString::fromStdString(line));
+        if (list->count() > 0) list->setCurrentRow(0);
+    }
     ClueStatusBar->setPanelText(0, QString("Across: %1").arg(lists.Across.size()));
     ClueStatusBar->setPanelText(1, QString("Down: %1").arg(lists.Down.size()));
-    if (AcrossListBox->count() > 0) AcrossListBox->setCurrentRow(0);
-    if (DownListBox->count() > 0) DownListBox->setCurrentRow(0);
 }
 
 void TForm5::ClearGridBtnClick()
 {
+    if (state_.RunActive) return;
+    CommitClueEdits();
     ResetFillDisplay();
     state_.Xw.ShowCellNumbers = false;
     state_.Fills.CurrentFill = 0;
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
     RepaintGrid();
+    ProgressBarSymmQuick->setValue(0);
+    SymmFillsStatusBar->setPanelText(0, {});
+    SymmFillsStatusBar->setPanelText(1, {});
+    SymmFillsListBox->clearSelection();
+    SymmFillStatusPnl->setText("Click on any row to select a fill");
 }
 
 void TForm5::MirrorBtnClick()
 {
     Guard([this] {
+        CommitClueEdits();
         QListWidget* shown = CluePageControl->currentWidget() == DownTabSheet ? DownListBox : AcrossListBox;
         QString remembered;
         if (shown->currentItem()) remembered = shown->currentItem()->text().mid(16, 30);
         FlipAcrossDown(state_.Xw, state_.FillSource);
-        CluePageControl->setUpdatesEnabled(false);
-        CluePageControl->setCurrentWidget(shown == AcrossListBox ? DownTabSheet : AcrossTabSheet);
+        PaintFreeze freeze(CluePageControl);
+        const bool nowAcross = shown != AcrossListBox;
+        {
+            const QSignalBlocker block(CluePageControl);
+            CluePageControl->setCurrentWidget(nowAcross ? AcrossTabSheet : DownTabSheet);
+        }
         ShowSlotLists();
-        QListWidget* now = shown == AcrossListBox ? DownListBox : AcrossListBox;
+        QListWidget* now = ClueList(nowAcross);
         int select = now->count() - 1;
         for (int i = 0; i + 1 < now->count(); ++i)
             if (now->item(i)->text().mid(16, 30) == remembered) {
                 select = i;
                 break;
             }
-        if (select >= 0) now->setCurrentRow(select);
-        CluePageControl->setUpdatesEnabled(true);
+        if (select >= 0) {
+            const QSignalBlocker block(now);
+            now->setCurrentRow(select);
+        }
+        if (CluesPageShowing()) SelectClueWord(nowAcross);
         const FillRecord& r = state_.Fills.Record(state_.Fills.CurrentFill);
         ShowFillStatus(r.WrdCount, r.LttCount, r.ILockCount);
         RepaintGrid();

@@ -1,0 +1,57 @@
+// Small helpers the window's page builders share: named widgets, panel colours, the override cursor.
+#pragma once
+
+#include "core/grid/colours.h"
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace qm::ui {
+
+/// A new widget with its objectName, so that every control can be found by the name the program uses.
+template <typename T, typename... Args>
+T* Named(const char* name, Args&&... args)
+{
+    T* w = new T(std::forward<Args>(args)...);
+    w->setObjectName(name);
+    return w;
+}
+
+/// Gives a panel its own background colour ($00BBGGRR, or ColourButtonFace for the button face).
+void SetPanelColour(QWidget* w, Colour colour);
+
+/// Sets the font of a widget to Calibri of the given point size (bold when asked).
+void SetCalibri(QWidget* w, int pointSize, bool bold = false);
+
+inline QString ToQ(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<int>(text.size())); }
+inline std::string FromQ(const QString& text) { return text.toLatin1().toStdString(); }
+
+/// Shows a cursor shape for as long as it lives (the hourglass of long operations, the busy arrow of
+/// runs); restores the previous one when it goes, also when the operation ends with an exception.
+class OverrideCursor {
+public:
+    explicit OverrideCursor(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
+};
+
+/// Freezes the painting of a widget for as long as it lives.
+class PaintFreeze {
+public:
+    explicit PaintFreeze(QWidget* w) : w_(w), was_(w->updatesEnabled()) { w_->setUpdatesEnabled(false); }
+    ~PaintFreeze() { w_->setUpdatesEnabled(was_); }
+    PaintFreeze(const PaintFreeze&) = delete;
+    PaintFreeze& operator=(const PaintFreeze&) = delete;
+
+private:
+    QWidget* w_;
+    bool was_;
+};
+
+}  // namespace qm::ui

@@ -1,0 +1,288 @@
+// TForm5, Clues page: the Across and Down lists, the selected word in the grid, clue editing, word
+// replacement through the "Replace Word" dialog and the removal of an answer.
+#include "ui/tform5.h"
+
+#include "core/clues/clue_editing.h"
+#include "ui/form_building.h"
+#include "ui/main_string_grid.h"
+#include "ui/owner_drawn_lists.h"
+#include "ui/panel_status_bar.h"
+#include "ui/twords_dlg.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextDocument>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qm::ui {
+
+namespace {
+
+constexpr int ClueListRowHeight = 18;
+
+/// Selects a row without running the list's click handler (as setting a selection in code does not).
+void SelectRow(QListWidget* list, int row)
+{
+    const QSignalBlocker block(list);
+    list->setCurrentRow(row);
+}
+
+std::vector<std::string> LineTexts(const QListWidget* list)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < list->count(); ++i) lines.push_back(FromQ(list->item(i)->text()));
+    return lines;
+}
+
+/// Watches a list's mouse buttons (for the right click) and reports the released button.
+class MouseUpWatcher : public QObject {
+public:
+    MouseUpWatcher(QObject* parent, std::function<void(Qt::MouseButton)> onUp) : QObject(parent), onUp_(std::move(onUp)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) onUp_(static_cast<QMouseEvent*>(event)->button());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(Qt::MouseButton)> onUp_;
+};
+
+}  // namespace
+
+QWidget* TForm5::BuildCluesPage()
+{
+    auto* page = Named<QWidget>("TabSheetClues");
+    auto* col = new QVBoxLayout(page);
+    col->setContentsMargins(4, 4, 4, 4);
+    col->setSpacing(6);
+
+    CluesHeaderPanel = Named<QLabel>("CluesHeaderPanel", "Click a word in a list or in the grid to read and edit its clue.", page);
+    CluesHeaderPanel->setWordWrap(true);
+    CluesHeaderPanel->setFrameShape(QFrame::StyledPanel);
+    CluesHeaderPanel->setContentsMargins(6, 4, 6, 4);
+    col->addWidget(CluesHeaderPanel);
+
+    CluePageControl = Named<QTabWidget>("CluePageControl", page);
+    AcrossTabSheet = BuildClueTab(true);
+    DownTabSheet = BuildClueTab(false);
+    CluePageControl->addTab(AcrossTabSheet, "Across");
+    CluePageControl->addTab(DownTabSheet, "Down");
+    col->addWidget(CluePageControl, 1);
+
+    auto* buttons = new QHBoxLayout;
+    ReplaceWordBtn = Named<QPushButton>("ReplaceWordBtn", "Replace Word...", page);
+    ReplaceWordBtn->setEnabled(false);
+    buttons->addStretch(1);
+    buttons->addWidget(ReplaceWordBtn);
+    col->addLayout(buttons);
+
+    ClueStatusBar = new PanelStatusBar({120, 0}, page);
+    ClueStatusBar->setObjectName("ClueStatusBar");
+    col->addWidget(ClueStatusBar);
+
+    connect(CluePageControl, &QTabWidget::currentChanged, this, [this] { CluePageControlChange(); });
+    connect(ReplaceWordBtn, &QPushButton::clicked, this, [this] { ReplaceWordBtnClick(); });
+    return page;
+}
+
+QWidget* TForm5::BuildClueTab(bool across)
+{
+    auto* tab = Named<QWidget>(across ? "AcrossTabSheet" : "DownTabSheet");
+    auto* outer = new QVBoxLayout(tab);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* panel = Named<QFrame>(across ? "AcrossPanel" : "DownPanel", tab);
+    outer->addWidget(panel);
+    auto* col = new QVBoxLayout(panel);
+    col->setContentsMargins(6, 6, 6, 6);
+    col->setSpacing(4);
+
+    auto* list = Named<QListWidget>(across ? "AcrossListBox" : "DownListBox", panel);
+    MakeOwnerDrawn(list, ClueListPainter(), ClueListRowHeight);
+    col->addWidget(list, 1);
+    auto* hint = Named<QLabel>(across ? "ClueLabA2" : "ClueLabD2", panel);
+    QFont small = hint->font();
+    small.setPixelSize(13);
+    hint->setFont(small);
+    col->addWidget(hint);
+    auto* caption = Named<QLabel>(across ? "AcrossCluePnl" : "DownCluePnl", "Clue:", panel);
+    caption->setFrameShape(QFrame::StyledPanel);
+    caption->setContentsMargins(4, 2, 4, 2);
+    col->addWidget(caption);
+    auto* memo = Named<QPlainTextEdit>(across ? "AcrossClueMemo" : "DownClueMemo", panel);
+    memo->setFixedHeight(86);
+    col->addWidget(memo);
+
+    (across ? AcrossPanel : DownPanel) = panel;
+    (across ? AcrossListBox : DownListBox) = list;
+    (across ? ClueLabA2 : ClueLabD2) = hint;
+    (across ? AcrossCluePnl : DownCluePnl) = caption;
+    (across ? AcrossClueMemo : DownClueMemo) = memo;
+
+    auto select = [this, across] { across ? AcrossListBoxClick() : DownListBoxClick(); };
+    connect(list, &QListWidget::currentRowChanged, this, select);
+    connect(list, &QListWidget::itemClicked, this, select);
+    list->viewport()->installEventFilter(new MouseUpWatcher(list, [this, across](Qt::MouseButton b) {
+        across ? AcrossListBoxMouseUp(b) : DownListBoxMouseUp(b);
+    }));
+    return tab;
+}
+
+QListWidget* TForm5::ClueList(bool across) const { return across ? AcrossListBox : DownListBox; }
+QPlainTextEdit* TForm5::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
+QLabel* TForm5::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
+bool TForm5::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
+
+void TForm5::TabSheetCluesEnter() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+
+void TForm5::TabSheetCluesExit()
+{
+    CommitClueEdits();
+    ResetClueColours(state_.Xw, state_.FillSource);
+    RepaintGrid();
+}
+
+void TForm5::CluePageControlChange() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+
+void TForm5::AcrossListBoxClick() { SelectClueWord(true); }
+void TForm5::DownListBoxClick() { SelectClueWord(false); }
+
+void TForm5::SelectClueWord(bool across)
+{
+    // During a run the crossword is the run's working copy: the lists can be read, not followed.
+    if (state_.RunActive) return;
+    CommitClueEdits();
+    QListWidget* list = ClueList(across);
+    ClueLineRef ref;
+    const QListWidgetItem* item = list->currentItem();
+    if (!item || !ParseClueLine(FromQ(item->text()), ref) || ref.Slot < 1 || ref.Slot > state_.Xw.WordSlotCount) {
+        ResetClueColours(state_.Xw, state_.FillSource);
+        RepaintGrid();
+        return;
+    }
+    HighlightClueWord(state_.Xw, state_.FillSource, ref.Slot);
+    CluePanel(across)->setText(ToQ(CluePanelCaption(FromQ(item->text()))));
+    ClueMemo(across)->setPlainText(ToQ(state_.Xw.Slot(ref.Slot).ClueTxt.view()));
+    ClueMemo(across)->document()->setModified(false);
+    (across ? acrossMemoSlot_ : downMemoSlot_) = ref.Slot;
+    RepaintGrid();
+}
+
+void TForm5::CommitClueEdits()
+{
+    ClueMemoExit(true);
+    ClueMemoExit(false);
+}
+
+void TForm5::ClueMemoExit(bool across)
+{
+    // Only what the user typed is kept: a memo that was not edited leaves the clue alone.
+    QPlainTextEdit* memo = ClueMemo(across);
+    const int slot = across ? acrossMemoSlot_ : downMemoSlot_;
+    if (slot >= 1 && slot <= state_.Xw.WordSlotCount && memo->document()->isModified() &&
+        StoreEditedClue(state_.Xw.Slot(slot), FromQ(memo->toPlainText())) && !state_.LoadedFromFile)
+        state_.ClueEdits.Keep(state_.Fills.CurrentFill, state_.Xw.Slot(slot));
+    memo->document()->setModified(false);
+}
+
+void TForm5::AcrossClueMemoExit() { ClueMemoExit(true); }
+void TForm5::DownClueMemoExit() { ClueMemoExit(false); }
+
+void TForm5::ListBoxMouseUp(bool across, Qt::MouseButton button)
+{
+    if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunActive) return;
+    ClueLineRef ref;
+    const QListWidgetItem* item = ClueList(across)->currentItem();
+    if (item && ParseClueLine(FromQ(item->text()), ref)) FindAlternatives(ref.Slot);
+}
+
+void TForm5::AcrossListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(true, button); }
+void TForm5::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, button); }
+
+void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
+{
+    if (!CluesPageShowing() || state_.RunActive || !state_.Xw.Squares.Inside(col, row)) return;
+    const int ref = state_.Xw.Squares(col, row).SlotRef;
+    if (ref == 0) return;
+    const bool across = ref > 0;
+    const int slot = across ? ref : -ref;
+    {
+        const QSignalBlocker block(CluePageControl);
+        CluePageControl->setCurrentWidget(across ? AcrossTabSheet : DownTabSheet);
+    }
+    QListWidget* list = ClueList(across);
+    SelectRow(list, FindSlotLine(LineTexts(list), slot));
+    SelectClueWord(across);
+    if (button == Qt::RightButton && UsesDictionary(state_.FillSource) && !state_.RunActive) {
+        FindAlternatives(slot);
+        SelectClueWord(across);
+    }
+}
+
+void TForm5::ReplaceWordBtnClick()
+{
+    ListBoxMouseUp(CluePageControl->currentWidget() == AcrossTabSheet, Qt::RightButton);
+}
+
+void TForm5::FindAlternatives(int slot)
+{
+    Guard([&] {
+        const Alternatives alt = qm::FindAlternatives(state_.Xw, slot, state_.Dict);
+        QStringList lines;
+        for (const std::string& l : alt.Lines) lines << ToQ(l);
+        WordsDlg->ShowAlternatives(lines, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
+    });
+}
+
+void TForm5::WordsDlgWordsListBoxClick(const QString& line)
+{
+    ReplacementChoice choice;
+    if (!ParseReplacementLine(FromQ(line), choice) || state_.RunActive) return;
+    Guard([&] {
+        // The dialog may be older than the crossword on display: only a word that still fits is taken.
+        if (choice.Slot < 1 || choice.Slot > state_.Xw.WordSlotCount) return;
+        const Alternatives alt = qm::FindAlternatives(state_.Xw, choice.Slot, state_.Dict);
+        if (std::find(alt.Lines.begin(), alt.Lines.end(), FromQ(line)) == alt.Lines.end()) return;
+        CommitClueEdits();
+        const bool across = state_.Xw.Slot(choice.Slot).Dir;
+        QListWidget* list = ClueList(across);
+        const int remembered = list->currentRow();
+        ReplaceSlotWord(state_, choice);
+        ShowSlotLists();
+        if (remembered >= 0 && remembered < list->count()) SelectRow(list, remembered);
+        SelectClueWord(across);
+        RepaintGrid();
+    });
+    WordsDlg->close();
+}
+
+void TForm5::DeleteSelectedAnswer()
+{
+    const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
+    QListWidget* list = ClueList(across);
+    const QListWidgetItem* item = list->currentItem();
+    ClueLineRef ref;
+    if (!item || !ParseClueLine(FromQ(item->text()), ref)) return;
+    if (!dialogs_->AskYesCancel(this, "Delete " + ToQ(ClueLineAnswer(FromQ(item->text()))) + "?")) return;
+    const int position = list->currentRow();
+    Guard([&] {
+        CommitClueEdits();
+        RemoveSlot(state_.Xw, ref.Slot, state_.FillSource);
+        ShowSlotLists();
+        if (list->count() > 0) SelectRow(list, std::min(position, list->count() - 1));
+        SelectClueWord(across);
+        ShowFillStatus(state_.Xw.WordSlotCount, CountLetterSquares(state_.Xw.Squares), 0);
+        RepaintGrid();
+    });
+}
+
+}  // namespace qm::ui

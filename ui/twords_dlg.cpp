@@ -1,0 +1,68 @@
+// The "Replace Word" dialog: the list of fitting words, its footer and the close button.
+#include "ui/twords_dlg.h"
+
+#include "ui/form_building.h"
+#include "ui/owner_drawn_lists.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace qm::ui {
+
+TWordsDlg::TWordsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
+{
+    setObjectName("WordsDlg");
+    setWindowTitle("Replace Word");
+    setModal(false);
+    setFixedSize(230, 400);
+
+    auto* col = new QVBoxLayout(this);
+    col->setContentsMargins(6, 6, 6, 6);
+    col->setSpacing(4);
+    WordsListBox = Named<QListWidget>("WordsListBox", this);
+    MakeOwnerDrawn(WordsListBox, ReplacementListPainter(), 18);
+    col->addWidget(WordsListBox, 1);
+
+    FooterPnlA = Named<QLabel>("FooterPnlA", this);
+    FooterPnlB = Named<QLabel>("FooterPnlB", this);
+    for (QLabel* l : {FooterPnlA, FooterPnlB}) {
+        l->setAlignment(Qt::AlignCenter);
+        col->addWidget(l);
+    }
+    auto* buttons = new QHBoxLayout;
+    CloseBtn = Named<QPushButton>("CloseBtn", "&Close", this);
+    buttons->addStretch(1);
+    buttons->addWidget(CloseBtn);
+    buttons->addStretch(1);
+    col->addLayout(buttons);
+
+    connect(WordsListBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit wordChosen(item->text()); });
+    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+}
+
+void TWordsDlg::ShowAlternatives(const QStringList& lines, const QString& footerA, const QString& footerB, QWidget* beside)
+{
+    SetLines(WordsListBox, lines);
+    FooterPnlA->setText(footerA);
+    FooterPnlB->setText(footerB);
+    if (beside) {
+        const QRect frame = beside->frameGeometry();
+        QPoint at(frame.right() + 8, frame.top() + 60);
+        if (const QScreen* screen = beside->screen()) {
+            const QRect avail = screen->availableGeometry();
+            if (at.x() + width() > avail.right()) at.setX(frame.right() - width() - 20);
+            at.setY(std::min(at.y(), avail.bottom() - height()));
+        }
+        move(at);
+    }
+    show();
+    raise();
+}
+
+void TWordsDlg::CloseBtnClick() { close(); }
+
+}  // namespace qm::ui
