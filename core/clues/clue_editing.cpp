@@ -185,10 +185,7 @@ void RemoveSlot(Crossword& xw, int k, FillSourceKind source)
     xw.Slot(xw.WordSlotCount) = WordSlot{};
     --xw.WordSlotCount;
     NumberSlots(xw);
-    ClearGrid(xw.Squares, true);
-    WriteFillToGrid(xw, source);
-    BlockEmptySquares(xw.Squares);
-    NumberLetterSquares(xw);
+    RebuildSquaresFromWords(xw, source);
 }
 
 }  // namespace qm

@@ -16,17 +16,6 @@ namespace qm {
 
 namespace {
 
-void WriteSlotWords(Crossword& xw)
-{
-    for (int k = 1; k <= xw.WordSlotCount; ++k) {
-        const WordSlot& s = xw.Slot(k);
-        if (s.Dir)
-            WriteFreeAcross(xw.Squares, s.Col, s.Row, s.WordTxt);
-        else
-            WriteFreeDown(xw.Squares, s.Col, s.Row, s.WordTxt);
-    }
-}
-
 void ClearAllSlots(Crossword& xw)
 {
     for (auto& s : xw.WordSlots) s = WordSlot{};
@@ -212,7 +201,7 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
         if (request.Seed == SeedWordChoice::GridWords) {
             std::copy(gridWords.begin(), gridWords.end(), xw.WordSlots.begin() + 1);
             xw.WordSlotCount = static_cast<std::int32_t>(gridWords.size());
-            WriteSlotWords(xw);
+            WriteFreeSlots(xw);
             MarkSlotWords(xw, list, options.AllowDuplicates);
         } else if (quick) {
             SeedFreeformFill(ctx, SeedKind::PlainWord);
@@ -285,12 +274,9 @@ ShownFill ShowFreeformFill(QuillmereState& state, std::int32_t n)
     });
     for (int k = xw.WordSlotCount + 1; k <= MaxWordSlots; ++k) xw.Slot(k) = WordSlot{};
     xw.ShowCellNumbers = false;
-    ClearGrid(xw.Squares, true);
     SortSlotsByPosition(xw);
     NumberSlots(xw);
-    WriteFillToGrid(xw, FillSourceKind::Freeform);
-    BlockEmptySquares(xw.Squares);
-    NumberLetterSquares(xw);
+    RebuildSquaresFromWords(xw, FillSourceKind::Freeform);
     store.CurrentFill = n;
 
     const FillRecord& r = store.Record(n);

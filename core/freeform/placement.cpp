@@ -594,6 +594,17 @@ void WriteFreeDown(Grid& grid, int col, int row, std::string_view text)
     if (row >= 2) grid(col, row - 1).Letter = '#';
 }
 
+void WriteFreeSlots(Crossword& xw)
+{
+    for (int k = 1; k <= xw.WordSlotCount; ++k) {
+        const WordSlot& s = xw.Slot(k);
+        if (s.Dir)
+            WriteFreeAcross(xw.Squares, s.Col, s.Row, s.WordTxt);
+        else
+            WriteFreeDown(xw.Squares, s.Col, s.Row, s.WordTxt);
+    }
+}
+
 LetterExtents FindLetterExtents(const Grid& grid)
 {
     LetterExtents ext;

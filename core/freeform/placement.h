@@ -132,6 +132,8 @@ float CandidateWeight(int K, int L, int positionWeight, float selectWeight, int 
 /// the squares just before and after it where they lie inside the grid.
 void WriteFreeAcross(Grid& grid, int col, int row, std::string_view text);
 void WriteFreeDown(Grid& grid, int col, int row, std::string_view text);
+/// Writes every slot's word with WriteFreeAcross or WriteFreeDown.
+void WriteFreeSlots(Crossword& xw);
 
 LetterExtents FindLetterExtents(const Grid& grid);
 

@@ -186,13 +186,7 @@ void KnockOutSingleInterlockWords(Crossword& xw, ImportedList& list, bool allowD
         const bool removed = kept != xw.WordSlotCount;
         xw.WordSlotCount = kept;
         ClearGrid(xw.Squares, true);
-        for (int k = 1; k <= xw.WordSlotCount; ++k) {
-            const WordSlot& s = xw.Slot(k);
-            if (s.Dir)
-                WriteFreeAcross(xw.Squares, s.Col, s.Row, s.WordTxt);
-            else
-                WriteFreeDown(xw.Squares, s.Col, s.Row, s.WordTxt);
-        }
+        WriteFreeSlots(xw);
         CountInterlocks(xw);
         if (!removed) break;
     }

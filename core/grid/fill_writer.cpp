@@ -44,4 +44,12 @@ void WriteFillToGrid(Crossword& xw, FillSourceKind source)
     if (source == FillSourceKind::Hybrid) HighlightImportedWords(xw);
 }
 
+void RebuildSquaresFromWords(Crossword& xw, FillSourceKind source)
+{
+    ClearGrid(xw.Squares, true);
+    WriteFillToGrid(xw, source);
+    BlockEmptySquares(xw.Squares);
+    NumberLetterSquares(xw);
+}
+
 }  // namespace qm

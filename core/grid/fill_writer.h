@@ -12,4 +12,8 @@ namespace qm {
 /// squares are coloured (imported words light yellow in the hybrid source).
 void WriteFillToGrid(Crossword& xw, FillSourceKind source);
 
+/// Rebuilds the squares of a crossword without a stock pattern from its words alone: clears the
+/// grid, writes the words, blocks every square no word uses and numbers the start squares.
+void RebuildSquaresFromWords(Crossword& xw, FillSourceKind source);
+
 }  // namespace qm

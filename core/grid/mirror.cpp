@@ -17,10 +17,7 @@ void FlipAcrossDown(Crossword& xw, FillSourceKind source)
     }
     SortSlotsByPosition(xw);
     NumberSlots(xw);
-    ClearGrid(xw.Squares, true);
-    WriteFillToGrid(xw, source);
-    BlockEmptySquares(xw.Squares);
-    NumberLetterSquares(xw);
+    RebuildSquaresFromWords(xw, source);
 }
 
 }  // namespace qm

@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "tests/ui/support/find_control.h"
+
 using namespace qm;
 using namespace qm::ui;
 
@@ -30,9 +32,7 @@ private:
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return uitest::FindControl<T>(w_.get(), name);
     }
     MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
     TWordsDlg* WordsDlg() { return w_->findChild<TWordsDlg*>(); }

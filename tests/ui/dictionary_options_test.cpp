@@ -20,6 +20,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "tests/ui/support/find_control.h"
+
 using namespace qm;
 using namespace qm::ui;
 
@@ -34,9 +36,7 @@ private:
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return uitest::FindControl<T>(w_.get(), name);
     }
     CountTable* Table() { return Find<CountTable>("DictionaryStringGrid"); }
     /// Column 1 of the rows for lengths 3, 5 and 7.

@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "tests/ui/support/find_control.h"
+
 using namespace qm;
 using namespace qm::ui;
 
@@ -28,9 +30,7 @@ private:
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return uitest::FindControl<T>(w_.get(), name);
     }
     QTabWidget* Left() { return Find<QTabWidget>("PageControlLeft"); }
     QString LeftPage() { return Left()->currentWidget()->objectName(); }

@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "tests/ui/support/find_control.h"
+
 
 using namespace qm;
 using namespace qm::ui;
@@ -44,9 +46,7 @@ private:
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = w_->findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return uitest::FindControl<T>(w_.get(), name);
     }
     QString LeftPage() { return Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(); }
     MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
