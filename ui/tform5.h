@@ -334,6 +334,8 @@ private:
     QFrame* TabsheetFreeMainPnl = nullptr;
     QFrame* QuickFillPanel = nullptr;
     QFrame* WordUsagePanel = nullptr;
+    /// The freeform fills, best first (built with the freeform Main tab).
+    QListWidget* FreeFillsListBox = nullptr;
     QPushButton* NextBtn2 = nullptr;
     QPushButton* BackBtn2 = nullptr;
 
