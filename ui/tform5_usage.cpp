@@ -115,6 +115,8 @@ void TForm5::GridsListBoxClick(const QString& line)
     const int row = fields[0].trimmed().toInt();
     const int col = fields[1].trimmed().toInt();
     const int length = fields[2].trimmed().toInt();
+    // The lines name freeform fills; they wait while a run rewrites the stores.
+    if (state_.FillSource != FillSourceKind::Freeform || state_.RunActive) return;
     if (fill < 1 || fill > state_.Fills.GridsMax || length < 1) return;
     CommitClueEdits();
     Guard([&] {
@@ -127,12 +129,19 @@ void TForm5::GridsListBoxClick(const QString& line)
             FreeFillsListBox->setCurrentRow(shown.SelectedLine);
         }
         DisplayShownFill(shown);
-        // The word's squares: a down word is stored with its row and column negated.
+        // The word's squares (a down word is stored with its row and column negated), when the fill
+        // still holds a word there: lines listed before a later run may name another fill's words.
         const bool across = row > 0 && col > 0;
         const int r0 = std::abs(row);
         const int c0 = std::abs(col);
+        const Crossword& xw = state_.Xw;
+        bool holdsWord = false;
+        for (int k = 1; k <= xw.WordSlotCount; ++k) {
+            const WordSlot& s = xw.Slot(k);
+            if (s.Row == r0 && s.Col == c0 && s.Dir == across && static_cast<int>(s.WordTxt.size()) == length) holdsWord = true;
+        }
         Grid& squares = state_.Xw.Squares;
-        for (int i = 0; i < length; ++i) {
+        for (int i = 0; holdsWord && i < length; ++i) {
             const int c = across ? c0 + i : c0;
             const int r = across ? r0 : r0 + i;
             if (squares.Inside(c, r)) squares(c, r).CellColour = ColourSelectedWord;

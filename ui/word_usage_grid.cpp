@@ -149,6 +149,12 @@ void WordUsageGrid::Clear()
     model_.SetTable({});
 }
 
+void WordUsageGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    SetColumnWidths(model_.Table().Kind);
+}
+
 void WordUsageGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);

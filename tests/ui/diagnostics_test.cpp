@@ -239,6 +239,7 @@ private slots:
         Find<QCheckBox>("WrdCntCheckBox")->click();
 
         // The knock-out lists the crossings, then leaves only words crossed at least twice.
+        const int before = s.Xw.WordSlotCount;
         Crossword expected = s.Xw;
         ImportedList list = s.Imported;
         const QStringList crossings = ToLines(CrossingsListing(expected));
@@ -247,6 +248,7 @@ private slots:
         QCOMPARE(MemoLines("Memo1"), crossings);
         QCOMPARE(Find<QLabel>("Label54")->text(), QString("start"));
         QCOMPARE(s.Xw.WordSlotCount, expected.WordSlotCount);
+        QVERIFY2(expected.WordSlotCount < before, "the fill has weakly crossed words to knock out");
         QCOMPARE(test::GridRows(s.Xw.Squares), test::GridRows(expected.Squares));
         for (int k = 1; k <= s.Xw.WordSlotCount; ++k) QVERIFY(s.Xw.Slot(k).Crossings >= 2);
         QCOMPARE(Find<QListWidget>("AcrossListBox")->count() + Find<QListWidget>("DownListBox")->count(), s.Xw.WordSlotCount);

@@ -126,6 +126,7 @@ private slots:
         ShowUsageTab();
         QCOMPARE(Usage()->RowCount(), 32);
         QCOMPARE(Usage()->Table().MaxUsage, 0);
+        QCOMPARE(QList<int>({Usage()->columnWidth(0), Usage()->columnWidth(1), Usage()->columnWidth(3)}), QList<int>({120, 30, 0}));
         for (int row = 0; row < Usage()->RowCount(); ++row) QCOMPARE(Usage()->Cell(1, row), QString("   0"));
 
         RunFreeformFills(6);
@@ -234,6 +235,11 @@ private slots:
         const QImage image = grid->grab().toImage();
         const QPoint first = across ? QPoint(col, row) : QPoint(-col, -row);
         QCOMPARE(image.pixelColor(grid->SquareRect(first.x(), first.y()).bottomRight() - QPoint(1, 1)), ToQColor(ColourSelectedWord));
+
+        // A line naming a fill the list no longer has changes nothing.
+        w_->GridsListBoxClick(QString::fromStdString(Format("%4d%3d%3d%2d", s.Fills.GridsMax + 1, row, col, static_cast<int>(word.size()))));
+        QCOMPARE(s.Fills.CurrentFill, fills.back());
+        QCOMPARE(s.Xw.Squares(first.x(), first.y()).CellColour, ColourSelectedWord);
 
         GridsDlg()->CloseBtn->click();
         QVERIFY(!GridsDlg()->isVisible());
