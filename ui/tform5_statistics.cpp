@@ -74,10 +74,10 @@ QWidget* TForm5::BuildStatisticsPage()
     free->addWidget(RawDataCheckBox, 0, 0);
     free->addWidget(InterlockCheckBox, 1, 0);
     free->addWidget(WrdCntCheckBox, 2, 0);
-    free->addWidget(Button9, 0, 1);
+    free->addWidget(ListOfGridsBtn, 0, 1);
     free->addWidget(Label54, 1, 1);
-    free->addWidget(ListOfGridsBtn, 2, 1);
-    free->addWidget(Button8, 3, 0, 1, 2);
+    free->addWidget(Button9, 3, 0, 1, 2);
+    free->addWidget(Button8, 4, 0, 1, 2);
     col->addWidget(freeform);
 
     Memo1 = Named<QPlainTextEdit>("Memo1", page);

@@ -79,6 +79,7 @@ void WordUsageDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, c
         p->setPen(chosen ? ToQColor(ColourHighlightText, option.palette) : ToQColor(ColourWindowText, option.palette));
         p->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, " " + text);
     } else if (col == 2 && !model_.Cell(1, row).isEmpty()) {
+        p->setClipRect(r);  // the summary's total outgrows the largest length
         p->fillRect(r, ToQColor(ColourWindow, option.palette));
         const int maxUsage = model_.Table().MaxUsage;
         const int count = model_.Cell(1, row).trimmed().toInt();  // 0 when not a number
@@ -121,12 +122,11 @@ WordUsageGrid::WordUsageGrid(QWidget* parent) : QTableView(parent), model_(this)
 void WordUsageGrid::SetColumnWidths(UsageTableKind kind)
 {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int w = width();
     QList<int> widths;
     if (kind == UsageTableKind::Summary)
-        widths = {64, 40, std::max(0, w - 64 - 40 - 44 - 1), 44};
+        widths = {64, 40, std::max(0, viewport()->width() - 64 - 40 - 44 - 1), 44};
     else
-        widths = {120, 30, std::max(0, w - 150 - scrollBar - 7), 0};
+        widths = {120, 30, std::max(0, width() - 150 - scrollBar - 7), 0};
     for (int c = 0; c < UsageColumns; ++c) setColumnWidth(c, widths[c]);
 }
 
