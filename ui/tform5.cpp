@@ -8,6 +8,7 @@
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
 #include "ui/tform4.h"
+#include "ui/tgrids_dlg.h"
 #include "ui/twords_dlg.h"
 #include "ui/workflow_tabs.h"
 
@@ -51,6 +52,9 @@ TForm5::TForm5(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWi
     if (options_.DataDirs.isEmpty()) options_.DataDirs = DefaultDataDirs();
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
+    GridsDlg = new TGridsDlg(this);
+    connect(GridsDlg, &TGridsDlg::gridChosen, this, [this](const QString& line) { GridsListBoxClick(line); });
+    connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { Label54->setText("not defined"); });
     Form4 = new TForm4(this);
     WordsDlg = new TWordsDlg(this);
     connect(WordsDlg, &TWordsDlg::wordChosen, this, [this](const QString& line) { WordsDlgWordsListBoxClick(line); });
@@ -213,6 +217,7 @@ void TForm5::closeEvent(QCloseEvent* event)
         return;
     }
     if (Help) Help->close();
+    if (GridsDlg) GridsDlg->close();
     if (Form4) Form4->close();
     if (WordsDlg) WordsDlg->close();
     QWidget::closeEvent(event);

@@ -36,6 +36,7 @@ class QTableWidget;
 namespace qm {
 struct ShownFill;
 struct SelectionOptions;
+enum class UsageTableKind : std::uint8_t;
 }  // namespace qm
 
 namespace qm::ui {
@@ -47,7 +48,10 @@ class MainStringGrid;
 class PanelStatusBar;
 class StockGridPreview;
 class TForm4;
+class TGridsDlg;
 class TWordsDlg;
+class WordUsageGrid;
+enum class GridPainter;
 class UrlLabel;
 
 /// How the window starts: where WORD.LST is looked for, and the random generator's clock.
@@ -386,6 +390,62 @@ private:
     QPushButton* SwitchAllBtn = nullptr;
     QPushButton* NumbersBtn = nullptr;
     QPushButton* SubjectCloseBtn = nullptr;
+
+    // Word usage and diagnostics (tform5_usage.cpp, tform5_statistics.cpp)
+public:
+    /// The freeform Generate page's tabs: the Word Usage tab builds the table of its checked radio button.
+    void PageControlFreeGenChange();
+    void AlphaRadioClick();
+    void RankedRadioClick();
+    void GroupedRadioClick();
+    void SummarisedRadioClick();
+    /// Builds one word usage table from the fill word store into WordUsageStringGrid.
+    void ShowWordUsage(qm::UsageTableKind kind);
+    /// A click on the word usage table (viewport point): a word opens "Grid Nos." with its fills.
+    void WordUsageStringGridMouseUp(QPoint at);
+    /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
+    void GridsListBoxClick(const QString& line);
+    void Button8Click();
+    void Button9Click();
+    void InterlockAreaBoxClick();
+    void WrdCntCheckBoxClick();
+    void RawDataCheckBoxClick();
+    void FillSeqBtnClick();
+    void WordArrBtnClick();
+    void MainWordArrayBtnClick();
+    void ListOfGridsBtnClick();
+
+private:
+    void BuildWordUsagePanel();
+    /// The table of the checked radio button (alphabetical, ranked, grouped, otherwise the summary).
+    qm::UsageTableKind CheckedUsageTable() const;
+    /// Rebuilds the usage table when its tab is the one on show.
+    void RefreshWordUsageIfShown();
+    /// The grid's painter after a diagnostic check box changed: the view of the last box checked.
+    void SetDiagnosticPainter(bool checked, GridPainter painter);
+    void ShowInterlockSquares();
+
+    TGridsDlg* GridsDlg = nullptr;
+    // Word Usage tab
+    QRadioButton* AlphaRadio = nullptr;
+    QRadioButton* RankedRadio = nullptr;
+    QRadioButton* GroupedRadio = nullptr;
+    QRadioButton* SummarisedRadio = nullptr;
+    WordUsageGrid* WordUsageStringGrid = nullptr;
+    // Statistics page
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Label54 = nullptr;
+    QPushButton* Button8 = nullptr;
+    QPushButton* Button9 = nullptr;
+    QCheckBox* RawDataCheckBox = nullptr;
+    QCheckBox* InterlockCheckBox = nullptr;
+    QCheckBox* WrdCntCheckBox = nullptr;
+    QPushButton* FillSeqBtn = nullptr;
+    QPushButton* WordArrBtn = nullptr;
+    QPushButton* MainWordArrayBtn = nullptr;
+    QPushButton* ListOfGridsBtn = nullptr;
+    QCheckBox* LogFileCheck = nullptr;
+    QCheckBox* DlgCheck = nullptr;
 
     friend class TForm5Test;
 };

@@ -348,6 +348,7 @@ QWidget* TForm5::BuildFreeformGenerate()
     mainCol->addWidget(QuickFillPanel);
     mainCol->addStretch(1);
     TabSheetUsage = tab("TabSheetUsage", "WordUsagePanel", WordUsagePanel);
+    BuildWordUsagePanel();
     PageControlFreeGen->addTab(TabSheetFreeOptions, "Fill Options");
     PageControlFreeGen->addTab(TabSheetFreeMain, "Main");
     PageControlFreeGen->addTab(TabSheetUsage, "Word Usage");
@@ -416,6 +417,7 @@ void TForm5::DictionaryRadioClick()
     SetDictionaryControls(true);
     BuildSelectionMasks();
     CountSelection();
+    ShowSymmGenDescription();
 }
 
 void TForm5::ImportedWordRadioClick()
@@ -423,6 +425,7 @@ void TForm5::ImportedWordRadioClick()
     state_.FillSource = FillSourceKind::ImportedOnly;
     SetDictionaryControls(false);
     CountSelection();
+    ShowSymmGenDescription();
 }
 
 void TForm5::POSCheckClick()
@@ -430,6 +433,7 @@ void TForm5::POSCheckClick()
     state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     BuildSelectionMasks();
     CountSelection();
+    ShowSymmGenDescription();
 }
 
 void TForm5::TrackBarRareChange()
@@ -489,6 +493,7 @@ void TForm5::StartSymmetricRun()
     RunSettings settings;
     settings.Fill.MaxIterations = iterations;
     settings.Fill.ShowProgress = SymmProgressCheck->isChecked();
+    settings.Fill.KeepStepLog = LogFileCheck->isChecked();
 
     RunCallbacks callbacks;
     // The run has passed its checks: the fills shown so far make way for the new ones.
@@ -518,6 +523,13 @@ void TForm5::StartSymmetricRun()
         SymmFillsListBox->insertItem(position, ToQ(line));
     };
     callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
+    if (DlgCheck->isChecked())
+        callbacks.Fill.Diagnostic = [this](const std::string& text) {
+            MainStringGridView->repaint();
+            dialogs_->Information(this, ToQ(text));
+        };
+    // Every attempt is painted by the normal painter, whatever diagnostic view was on.
+    MainStringGridView->SetPainter(GridPainter::Normal);
 
     // The stock grid's pattern, should the grid have been cleared since it was chosen.
     if (state_.Stock.SelectedStockGrid > 0) Guard([this] { LoadStockGrid(state_.Stock, state_.Stock.SelectedStockGrid, state_.Xw.Squares); });

@@ -214,6 +214,7 @@ void TForm5::ShowStockGridsOfSize()
     state_.Stock.SelectedStockGrid = 0;
     RedrawStockGridPreviews();
     SymmStartBtn->setEnabled(false);
+    FillSeqBtn->setEnabled(false);
 }
 
 void TForm5::RedrawStockGridPreviews()
@@ -262,6 +263,7 @@ void TForm5::PreviewImgMouseUp(int x, int y)
         ShowFillStatus(state_.Xw.WordSlotCount, OpenSquareCount(state_.Xw.Squares), 0);
         NextBtn1->setEnabled(true);
         SymmStartBtn->setEnabled(true);
+        FillSeqBtn->setEnabled(true);
     });
     RedrawStockGridPreviews();
     RepaintGrid();

@@ -1,25 +1,181 @@
-// TForm5, the hidden Statistics page (reached with Ctrl+F5): the developer's diagnostics.
+// TForm5, the hidden Statistics page (reached with Ctrl+F5): the developer's diagnostics, and the
+// diagnostics window TForm4 they write into.
 #include "ui/tform5.h"
 
+#include "core/freeform/freeform_run.h"
+#include "core/freeform/scoring.h"
+#include "core/symmetric/fill_engine.h"
+#include "core/words/import.h"
 #include "ui/form_building.h"
+#include "ui/main_string_grid.h"
+#include "ui/panel_status_bar.h"
+#include "ui/tform4.h"
 
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace qm::ui {
+
+namespace {
+
+QStringList ToLines(const std::vector<std::string>& lines)
+{
+    QStringList out;
+    for (const std::string& l : lines) out << ToQ(l);
+    return out;
+}
+
+}  // namespace
 
 QWidget* TForm5::BuildStatisticsPage()
 {
     auto* page = Named<QWidget>("TabSheetHidden");
     auto* col = new QVBoxLayout(page);
     col->setContentsMargins(8, 8, 8, 8);
+    col->setSpacing(6);
     auto* title = new QLabel("Statistics and diagnostics", page);
     QFont f = title->font();
     f.setBold(true);
     title->setFont(f);
     col->addWidget(title);
-    col->addStretch(1);
+
+    auto* symmetric = new QGroupBox("Symmetrical fills", page);
+    auto* symm = new QGridLayout(symmetric);
+    FillSeqBtn = Named<QPushButton>("FillSeqBtn", "Fill Sequence Forward", symmetric);
+    FillSeqBtn->setEnabled(false);
+    WordArrBtn = Named<QPushButton>("WordArrBtn", "Display Word Array", symmetric);
+    MainWordArrayBtn = Named<QPushButton>("MainWordArrayBtn", "MainWordArray", symmetric);
+    LogFileCheck = Named<QCheckBox>("LogFileCheck", "Write progress.log", symmetric);
+    DlgCheck = Named<QCheckBox>("DlgCheck", "Show each pick", symmetric);
+    symm->addWidget(FillSeqBtn, 0, 0);
+    symm->addWidget(WordArrBtn, 0, 1);
+    symm->addWidget(MainWordArrayBtn, 1, 0);
+    symm->addWidget(LogFileCheck, 2, 0);
+    symm->addWidget(DlgCheck, 2, 1);
+    col->addWidget(symmetric);
+
+    auto* freeform = new QGroupBox("Freeform fills", page);
+    auto* free = new QGridLayout(freeform);
+    RawDataCheckBox = Named<QCheckBox>("RawDataCheckBox", "Display Raw Data", freeform);
+    InterlockCheckBox = Named<QCheckBox>("InterlockCheckBox", "Display Interlock Area", freeform);
+    WrdCntCheckBox = Named<QCheckBox>("WrdCntCheckBox", "Display WrdCnt", freeform);
+    Button9 = Named<QPushButton>("Button9", "Knock out single interlock words", freeform);
+    Label54 = Named<QLabel>("Label54", freeform);
+    Button8 = Named<QPushButton>("Button8", "Populate Tight Interlock List (&& display below)", freeform);
+    ListOfGridsBtn = Named<QPushButton>("ListOfGridsBtn", "ListOfGrids", freeform);
+    free->addWidget(RawDataCheckBox, 0, 0);
+    free->addWidget(InterlockCheckBox, 1, 0);
+    free->addWidget(WrdCntCheckBox, 2, 0);
+    free->addWidget(ListOfGridsBtn, 0, 1);
+    free->addWidget(Label54, 1, 1);
+    free->addWidget(Button9, 3, 0, 1, 2);
+    free->addWidget(Button8, 4, 0, 1, 2);
+    col->addWidget(freeform);
+
+    Memo1 = Named<QPlainTextEdit>("Memo1", page);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    col->addWidget(Memo1, 1);
+
+    connect(FillSeqBtn, &QPushButton::clicked, this, [this] { FillSeqBtnClick(); });
+    connect(WordArrBtn, &QPushButton::clicked, this, [this] { WordArrBtnClick(); });
+    connect(MainWordArrayBtn, &QPushButton::clicked, this, [this] { MainWordArrayBtnClick(); });
+    connect(RawDataCheckBox, &QCheckBox::clicked, this, [this] { RawDataCheckBoxClick(); });
+    connect(InterlockCheckBox, &QCheckBox::clicked, this, [this] { InterlockAreaBoxClick(); });
+    connect(WrdCntCheckBox, &QCheckBox::clicked, this, [this] { WrdCntCheckBoxClick(); });
+    connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
+    connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
+    connect(ListOfGridsBtn, &QPushButton::clicked, this, [this] { ListOfGridsBtnClick(); });
     return page;
+}
+
+void TForm5::SetDiagnosticPainter(bool checked, GridPainter painter)
+{
+    MainStringGridView->SetPainter(checked ? painter : GridPainter::Normal);
+    RepaintGrid();
+}
+
+void TForm5::RawDataCheckBoxClick() { SetDiagnosticPainter(RawDataCheckBox->isChecked(), GridPainter::RawData); }
+
+void TForm5::InterlockAreaBoxClick()
+{
+    if (InterlockCheckBox->isChecked()) {
+        const std::int32_t area = InterlockArea(state_.Xw.Squares);
+        InterlockCheckBox->setText(QString("Display Interlocks (%1)").arg(area));
+    } else {
+        InterlockCheckBox->setText("Display Interlocks");
+    }
+    SetDiagnosticPainter(InterlockCheckBox->isChecked(), GridPainter::InterlockArea);
+}
+
+void TForm5::WrdCntCheckBoxClick()
+{
+    SetDiagnosticPainter(WrdCntCheckBox->isChecked(), GridPainter::InterlockFlagging);
+    ShowInterlockSquares();
+}
+
+void TForm5::ShowInterlockSquares()
+{
+    MainStatusBar->setPanelText(4, QString("%1 interlock squares").arg(CountInterlockSquares(state_.Xw.Squares)));
+}
+
+void TForm5::Button9Click()
+{
+    // Knocking out words rewrites a freeform grid; a stock grid's blocks would be lost.
+    if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunActive) {
+        dialogs_->Information(this, "Words are knocked out of a freeform crossword on display.");
+        return;
+    }
+    CommitClueEdits();
+    for (const std::string& line : CrossingsListing(state_.Xw)) Memo1->appendPlainText(ToQ(line));
+    Label54->setText("start");
+    Guard([this] {
+        KnockOutSingleInterlockWords(state_.Xw, state_.Imported, state_.Freeform.Options.AllowDuplicates);
+        ShowSlotLists();
+    });
+    RepaintGrid();
+}
+
+void TForm5::Button8Click()
+{
+    const std::vector<std::string> listing = BuildTightInterlocks(state_.Imported, true);
+    Memo1->setPlainText(ToLines(listing).join('\n'));
+    PageControlLeft->setCurrentWidget(TabSheetHidden);
+}
+
+void TForm5::FillSeqBtnClick()
+{
+    MainStringGridView->SetPainter(GridPainter::FillSequenceFwrd);
+    RepaintGrid();
+}
+
+void TForm5::WordArrBtnClick()
+{
+    if (Form4->isVisible())
+        Form4->hide();
+    else
+        Form4->show();
+}
+
+void TForm5::MainWordArrayBtnClick()
+{
+    Form4->SetLines(ToLines(MainWordArrayLines(state_.Xw)));
+    Form4->show();
+}
+
+void TForm5::ListOfGridsBtnClick()
+{
+    Form4->SetLines(ToLines(ListOfGridsListing(state_.Fills, SymmFillsListBox->count())));
+    Form4->show();
 }
 
 }  // namespace qm::ui

@@ -1,0 +1,196 @@
+// Symmetrical fills from an imported word list: backed up by the dictionary (imported words light
+// yellow in the grid, also while clues are selected) or from the imported list alone.
+#include "core/words/import.h"
+#include "tests/support/fixtures.h"
+#include "tests/ui/support/grid_dictionary.h"
+#include "tests/ui/support/recording_dialogs.h"
+#include "ui/colour.h"
+#include "ui/main_string_grid.h"
+#include "ui/stock_grid_preview.h"
+#include "ui/tform5.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <set>
+
+#include "tests/ui/support/find_control.h"
+
+using namespace qm;
+using namespace qm::ui;
+
+class HybridSourcesTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::TempDir dir_;
+    uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
+    uitest::RecordingDialogs::Log log_;
+    std::unique_ptr<TForm5> w_;
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        return uitest::FindControl<T>(w_.get(), name);
+    }
+    MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
+    void ClickItem(QListWidget* list, int row)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    /// A window whose dictionary holds the given words.
+    void Open(const std::vector<DictWord>& words)
+    {
+        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(words));
+        StartupOptions options;
+        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
+        options.SimulatedSeed = 20261210;
+        log_ = {};
+        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
+        uitest::UseWithWindow(dict_, *w_);
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+    }
+    /// Imports a word list for the symmetrical crossword and makes its source options available, as
+    /// an import does: both enabled, "Also Use Imported Words" checked.
+    void Import(const std::string& text)
+    {
+        QuillmereState& s = w_->State();
+        const ImportOutcome outcome = ImportWordListBytes(s.Imported, text, "list.txt", s.FillSource, s.Xw.GridSize);
+        QVERIFY(outcome.SettingsReset);
+        Find<QRadioButton>("ImportedWordRadio")->setEnabled(true);
+        Find<QCheckBox>("ImportedWordCheck")->setEnabled(true);
+        Find<QCheckBox>("ImportedWordCheck")->click();
+    }
+    void RunOnFirstSevenBySeven(int repeats)
+    {
+        auto* sizes = Find<QListWidget>("StockGridListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
+        auto* preview = Find<StockGridPreview>("PreviewImg");
+        const StockThumbnail t = preview->Thumbnails().front();
+        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
+        Find<QLineEdit>("SymmRepeatsEdit")->setText(QString::number(repeats));
+        Find<QPushButton>("SymmStartBtn")->click();
+        QCOMPARE(Find<QListWidget>("SymmFillsListBox")->count(), repeats);
+    }
+    /// The squares of every imported word of the crossword on display.
+    std::set<std::pair<int, int>> ImportedSquares()
+    {
+        const Crossword& xw = w_->State().Xw;
+        std::set<std::pair<int, int>> squares;
+        for (int k = 1; k <= xw.WordSlotCount; ++k)
+            if (!xw.Slot(k).FromDict)
+                for (int i = 0; i < xw.Slot(k).NumLett; ++i)
+                    squares.insert(xw.Slot(k).Dir ? std::pair{xw.Slot(k).Col + i, xw.Slot(k).Row} : std::pair{xw.Slot(k).Col, xw.Slot(k).Row + i});
+        return squares;
+    }
+    /// Checks each letter square's colour: light yellow on imported words, else the given colour where
+    /// picked, else the window colour; on screen too.
+    void ExpectColours(const std::set<std::pair<int, int>>& yellow, const std::set<std::pair<int, int>>& selected = {})
+    {
+        const Crossword& xw = w_->State().Xw;
+        const QImage image = Grid()->grab().toImage();
+        for (int r = 1; r <= xw.GridSize; ++r)
+            for (int c = 1; c <= xw.GridSize; ++c) {
+                if (xw.Squares(c, r).Letter == '#') continue;
+                const Colour want = selected.count({c, r}) ? ColourSelectedWord : yellow.count({c, r}) ? ColourImportedWord : ColourWindow;
+                QCOMPARE(xw.Squares(c, r).CellColour, want);
+                QCOMPARE(image.pixelColor(Grid()->SquareRect(c, r).bottomRight() - QPoint(1, 1)), ToQColor(want, Grid()->palette()));
+            }
+    }
+
+private slots:
+    void cleanup() { w_.reset(); }
+
+    void importedWordsFillFirstAndShowLightYellow()
+    {
+        // The dictionary lacks the top left across word and its variant; the imported list has both.
+        std::vector<DictWord> words;
+        for (const DictWord& d : dict_.Words)
+            if (d.Text != dict_.VariantOf && d.Text != dict_.Variant) words.push_back(d);
+        Open(words);
+        Import(dict_.VariantOf + "\tAn imported clue\r\n" + dict_.Variant + "\tAnother imported clue\r\n");
+        QCOMPARE(w_->State().FillSource, FillSourceKind::Hybrid);
+        RunOnFirstSevenBySeven(3);
+        QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(),
+                 QString("Create random fills from the imported word list, backed up by the internal dictionary."));
+
+        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        for (int row = 0; row < fills->count(); ++row) {
+            QCOMPARE(fills->item(row)->text().mid(35, 7), QString("      1"));  // one imported word in each fill
+            ClickItem(fills, row);
+            const Crossword& xw = w_->State().Xw;
+            int imported = 0;
+            for (int k = 1; k <= xw.WordSlotCount; ++k) {
+                const WordSlot& s = xw.Slot(k);
+                const bool topLeft = s.Dir && s.Row == 1 && s.Col == 1;
+                QCOMPARE(s.FromDict, !topLeft);
+                if (topLeft) {
+                    ++imported;
+                    QVERIFY(s.WordTxt.str() == dict_.VariantOf || s.WordTxt.str() == dict_.Variant);
+                    QVERIFY(s.ClueTxt.str() == "An imported clue" || s.ClueTxt.str() == "Another imported clue");
+                } else {
+                    QCOMPARE(s.ClueTxt.str(), "Clue for " + s.WordTxt.str());
+                }
+            }
+            QCOMPARE(imported, 1);
+            ExpectColours(ImportedSquares());
+        }
+
+        // On the Clues page the selected word is marked and the imported word stays light yellow.
+        const std::set<std::pair<int, int>> yellow = ImportedSquares();
+        QCOMPARE(yellow.size(), std::size_t{5});
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        Find<QTabWidget>("CluePageControl")->setCurrentIndex(1);
+        auto* down = Find<QListWidget>("DownListBox");
+        ClickItem(down, 0);
+        const Crossword& xw = w_->State().Xw;
+        const WordSlot& first = xw.Slot(down->item(0)->text().left(3).trimmed().toInt());
+        QCOMPARE(first.Col, 1);
+        QCOMPARE(first.Row, 1);
+        std::set<std::pair<int, int>> picked;
+        for (int i = 0; i < first.NumLett; ++i) picked.insert({1, 1 + i});
+        ExpectColours(yellow, picked);
+        // Leaving the page clears the selection but not the imported words' colour.
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ExpectColours(yellow);
+    }
+
+    void theImportedListAloneFillsTheGrid()
+    {
+        Open(dict_.Words);
+        std::string list;
+        for (const DictWord& d : dict_.Words)
+            if (d.Text != dict_.Variant) list += d.Text + "\tImported clue for " + d.Text + "\r\n";
+        Import(list);
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
+        Find<QRadioButton>("ImportedWordRadio")->click();
+        QCOMPARE(w_->State().FillSource, FillSourceKind::ImportedOnly);
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmMain"));
+        RunOnFirstSevenBySeven(2);
+        QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(), QString("Create random fills from the imported word list."));
+
+        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        for (int row = 0; row < fills->count(); ++row) {
+            ClickItem(fills, row);
+            const Crossword& xw = w_->State().Xw;
+            QCOMPARE(fills->item(row)->text().mid(35, 7).trimmed().toInt(), xw.WordSlotCount);
+            for (int k = 1; k <= xw.WordSlotCount; ++k) {
+                QVERIFY(!xw.Slot(k).FromDict);
+                QCOMPARE(xw.Slot(k).ClueTxt.str(), "Imported clue for " + xw.Slot(k).WordTxt.str());
+            }
+            // Light yellow tells imported words from dictionary words; here there are none to tell apart.
+            ExpectColours({});
+        }
+    }
+};
+
+QTEST_MAIN(HybridSourcesTest)
+#include "hybrid_sources_test.moc"

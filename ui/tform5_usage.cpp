@@ -1,0 +1,153 @@
+// TForm5, the Word Usage tab of the freeform Generate page: how often each imported word was used in the
+// stored fills, and the "Grid Nos." window that shows the fills using a word.
+#include "ui/tform5.h"
+
+#include "core/freeform/freeform_run.h"
+#include "core/stats/word_usage.h"
+#include "ui/form_building.h"
+#include "ui/main_string_grid.h"
+#include "ui/tgrids_dlg.h"
+#include "ui/word_usage_grid.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qm::ui {
+
+void TForm5::BuildWordUsagePanel()
+{
+    auto* col = new QVBoxLayout(WordUsagePanel);
+    col->setContentsMargins(6, 6, 6, 6);
+    col->setSpacing(4);
+    auto* radios = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    AlphaRadio = Named<QRadioButton>("AlphaRadio", "  List - alphabetical", WordUsagePanel);
+    RankedRadio = Named<QRadioButton>("RankedRadio", "  List - ranked", WordUsagePanel);
+    GroupedRadio = Named<QRadioButton>("GroupedRadio", "  List - grouped by word length", WordUsagePanel);
+    SummarisedRadio = Named<QRadioButton>("SummarisedRadio", "  Word length summary", WordUsagePanel);
+    AlphaRadio->setChecked(true);
+    left->addWidget(AlphaRadio);
+    left->addWidget(RankedRadio);
+    right->addWidget(GroupedRadio);
+    right->addWidget(SummarisedRadio);
+    radios->addLayout(left);
+    radios->addLayout(right);
+    radios->addStretch(1);
+    col->addLayout(radios);
+
+    WordUsageStringGrid = Named<WordUsageGrid>("WordUsageStringGrid", WordUsagePanel);
+    SetCalibri(WordUsageStringGrid, 9);
+    WordUsageStringGrid->verticalHeader()->setDefaultSectionSize(WordUsageStringGrid->fontMetrics().height() + 4);
+    col->addWidget(WordUsageStringGrid, 1);
+
+    connect(PageControlFreeGen, &QTabWidget::currentChanged, this, [this] { PageControlFreeGenChange(); });
+    // Coming back to the Generate page with the Word Usage tab on top shows the stores as they are now.
+    connect(PageControlLeft, &QTabWidget::currentChanged, this, [this] { RefreshWordUsageIfShown(); });
+    connect(AlphaRadio, &QRadioButton::clicked, this, [this] { AlphaRadioClick(); });
+    connect(RankedRadio, &QRadioButton::clicked, this, [this] { RankedRadioClick(); });
+    connect(GroupedRadio, &QRadioButton::clicked, this, [this] { GroupedRadioClick(); });
+    connect(SummarisedRadio, &QRadioButton::clicked, this, [this] { SummarisedRadioClick(); });
+    connect(WordUsageStringGrid, &WordUsageGrid::mouseUp, this, [this](QPoint at) { WordUsageStringGridMouseUp(at); });
+}
+
+UsageTableKind TForm5::CheckedUsageTable() const
+{
+    if (AlphaRadio->isChecked()) return UsageTableKind::Alphabetical;
+    if (RankedRadio->isChecked()) return UsageTableKind::Ranked;
+    if (GroupedRadio->isChecked()) return UsageTableKind::Grouped;
+    return UsageTableKind::Summary;
+}
+
+void TForm5::PageControlFreeGenChange()
+{
+    if (PageControlFreeGen->currentWidget() == TabSheetUsage) ShowWordUsage(CheckedUsageTable());
+}
+
+void TForm5::RefreshWordUsageIfShown()
+{
+    if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
+        PageControlFreeGen->currentWidget() == TabSheetUsage)
+        ShowWordUsage(CheckedUsageTable());
+}
+
+void TForm5::AlphaRadioClick() { ShowWordUsage(UsageTableKind::Alphabetical); }
+void TForm5::RankedRadioClick() { ShowWordUsage(UsageTableKind::Ranked); }
+void TForm5::GroupedRadioClick() { ShowWordUsage(UsageTableKind::Grouped); }
+void TForm5::SummarisedRadioClick() { ShowWordUsage(UsageTableKind::Summary); }
+
+void TForm5::ShowWordUsage(UsageTableKind kind)
+{
+    Guard([&] { WordUsageStringGrid->SetTable(BuildUsageTable(kind, state_.Imported, state_.Fills)); });
+}
+
+void TForm5::WordUsageStringGridMouseUp(QPoint at)
+{
+    if (WordUsageStringGrid->Table().Kind == UsageTableKind::Summary) return;
+    const QModelIndex cell = WordUsageStringGrid->indexAt(at);
+    if (!cell.isValid() || cell.column() != 0) return;
+    const QString word = WordUsageStringGrid->Cell(0, cell.row()).trimmed();
+    if (word.isEmpty() || word.startsWith(QChar(UsageGroupHeaderMark))) return;
+
+    QStringList lines;
+    Guard([&] {
+        for (const std::string& line : GridNumberLines(FromQ(word), state_.Imported, state_.Fills)) lines << ToQ(line);
+    });
+    GridsDlg->SetGridLines(lines);
+    const QPoint grid = WordUsageStringGrid->mapTo(this, QPoint(0, 0));
+    GridsDlg->move(frameGeometry().left() + WordUsageStringGrid->columnWidth(0), frameGeometry().top() + grid.y());
+    if (!lines.isEmpty()) {
+        GridsDlg->show();
+        GridsDlg->raise();
+    }
+}
+
+void TForm5::GridsListBoxClick(const QString& line)
+{
+    const int fill = GridLineFill(line);
+    const QStringList fields{line.mid(4, 3), line.mid(7, 3), line.mid(10, 2)};
+    const int row = fields[0].trimmed().toInt();
+    const int col = fields[1].trimmed().toInt();
+    const int length = fields[2].trimmed().toInt();
+    // The lines name freeform fills; they wait while a run rewrites the stores.
+    if (state_.FillSource != FillSourceKind::Freeform || state_.RunActive) return;
+    if (fill < 1 || fill > state_.Fills.GridsMax || length < 1) return;
+    CommitClueEdits();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        ResetFillDisplay();
+        const ShownFill shown = ShowFreeformFill(state_, fill);
+        // The fills list, where there is one, shows which fill this is.
+        if (FreeFillsListBox && shown.SelectedLine >= 0 && shown.SelectedLine < FreeFillsListBox->count()) {
+            const QSignalBlocker block(FreeFillsListBox);
+            FreeFillsListBox->setCurrentRow(shown.SelectedLine);
+        }
+        DisplayShownFill(shown);
+        // The word's squares (a down word is stored with its row and column negated), when the fill
+        // still holds a word there: lines listed before a later run may name another fill's words.
+        const bool across = row > 0 && col > 0;
+        const int r0 = std::abs(row);
+        const int c0 = std::abs(col);
+        const Crossword& xw = state_.Xw;
+        bool holdsWord = false;
+        for (int k = 1; k <= xw.WordSlotCount; ++k) {
+            const WordSlot& s = xw.Slot(k);
+            if (s.Row == r0 && s.Col == c0 && s.Dir == across && static_cast<int>(s.WordTxt.size()) == length) holdsWord = true;
+        }
+        Grid& squares = state_.Xw.Squares;
+        for (int i = 0; holdsWord && i < length; ++i) {
+            const int c = across ? c0 + i : c0;
+            const int r = across ? r0 : r0 + i;
+            if (squares.Inside(c, r)) squares(c, r).CellColour = ColourSelectedWord;
+        }
+    });
+    RepaintGrid();
+}
+
+}  // namespace qm::ui
