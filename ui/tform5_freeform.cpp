@@ -282,8 +282,8 @@ void TForm5::FreeQuickFillBtnClick()
         ResetFillDisplay();
     }
     if (outcome) {
-        ProgressBarFreeQuick->setValue(ProgressBarFreeQuick->maximum());
         if (outcome->Shown) DisplayFreeformFill(*outcome->Shown);
+        ProgressBarFreeQuick->setValue(ProgressBarFreeQuick->maximum());
         FreeImproveBtn->setEnabled(outcome->Shown.has_value());
         for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
     }

@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
@@ -188,7 +189,9 @@ QWidget* TForm5::BuildSeedAndLengthOptions(QWidget* parent)
     connect(SeedListBox, &QListWidget::itemClicked, this, [this] { SeedListBoxClick(); });
     connect(SeedListBox, &QListWidget::currentRowChanged, this, [this] { SeedListBoxClick(); });
     connect(OptLengthSpinEdit, &QSpinBox::valueChanged, this, [this] { OptLengthSpinEditChange(); });
-    connect(DeviationSpinEdit, &QSpinBox::textChanged, this, [this] { DeviationSpinEditChange(); });
+    // Every edit of the text counts, also one that leaves no number (the spin box itself waits for one).
+    connect(DeviationSpinEdit, &QSpinBox::valueChanged, this, [this] { DeviationSpinEditChange(); });
+    connect(DeviationSpinEdit->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, [this] { DeviationSpinEditChange(); });
     return box;
 }
 
