@@ -263,6 +263,50 @@ private slots:
         QVERIFY(Find<QPushButton>("FreeStartBtn")->isEnabled());
     }
 
+    void aListForASymmetricalCrosswordJoinsTheDictionary()
+    {
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find<QWidget>("TabSheetExternalList"));
+        auto* also = Find<QCheckBox>("ImportedWordCheck");
+        QVERIFY(!also->isEnabled());
+        QVERIFY(!Find<QRadioButton>("ImportedWordRadio")->isEnabled());
+        Import(WordListFile(), "ExternalWordListFileBtnB");
+
+        auto* grid = Find<ThemeWordGrid>("SymmetricThemeDrawGrid");
+        QCOMPARE(grid->RowCount(), WordListCount);
+        QCOMPARE(grid->Cell(1, 40), QString("A vegetable"));
+        QCOMPARE(Find<PanelStatusBar>("WordListStatusBar")->panelText(0), QString(" %1 words").arg(WordListCount));
+        QCOMPARE(Find<PanelStatusBar>("WordListStatusBar")->panelText(1), QString(" word lengths: 3 to 8"));
+        // The freeform settings start again from the grid's size: 60% of 15 and the variation 400.
+        QCOMPARE(Find<QSpinBox>("OptLengthSpinEdit")->value(), 9);
+        QCOMPARE(Find<QSpinBox>("DeviationSpinEdit")->value(), 400);
+        QCOMPARE(S().Imported.OptimalWordLength, 9);
+        QCOMPARE(S().Imported.LengthVariation, 400);
+        QVERIFY(also->isEnabled() && also->isChecked());
+        QVERIFY(Find<QRadioButton>("ImportedWordRadio")->isEnabled());
+        QCOMPARE(S().FillSource, FillSourceKind::Hybrid);
+        QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a symmetrical crossword still wants its stock grid");
+    }
+
+    void theSeedListIsGreyedUntilASelectedWordIsAsked()
+    {
+        QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
+        Import(WordListFile());
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        Find<QTabWidget>("PageControlFreeGen")->setCurrentWidget(Find<QWidget>("TabSheetFreeOptions"));
+        auto* seeds = Find<QListWidget>("SeedListBox");
+        seeds->setCurrentRow(0);
+        const auto rowBackground = [&] {
+            const QRect r = seeds->visualItemRect(seeds->item(0));
+            return seeds->viewport()->grab().toImage().pixelColor(r.right() - 2, r.center().y());
+        };
+        QCOMPARE(rowBackground(), seeds->palette().color(QPalette::Base));
+        Find<QRadioButton>("SeedWordRadio")->click();
+        QCOMPARE(rowBackground(), QColor(0x50, 0x87, 0xB0));  // $B08750
+        Find<QRadioButton>("RandomWordsRadio")->click();
+        QCOMPARE(rowBackground(), seeds->palette().color(QPalette::Base));
+    }
+
     void aFileThatIsNoWordListIsRefusedAndTheListStays()
     {
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
@@ -352,7 +396,7 @@ private slots:
         struct During {
             int listed = -1;
             bool startEnabled = true, stopEnabled = false, quickEnabled = true, openEnabled = true;
-            QString count;
+            QString count, reuse;
         } during;
         QTimer::singleShot(0, this, [&] {
             during.listed = Find<QListWidget>("FreeFillsListBox")->count();
@@ -361,10 +405,12 @@ private slots:
             during.quickEnabled = Find<QPushButton>("FreeQuickFillBtn")->isEnabled();
             during.openEnabled = Find<QPushButton>("LoadWordListBtn")->isEnabled();
             during.count = Find<PanelStatusBar>("FreeFillsStatusBar")->panelText(1);
+            during.reuse = Find<PanelStatusBar>("FreeFillsStatusBar")->panelText(3);
         });
         Run(5);
         QCOMPARE(during.listed, 1);
         QCOMPARE(during.count, QString("1/5"));
+        QCOMPARE(during.reuse, QString("0.0000"));  // the first fills are fresh
         QVERIFY(!during.startEnabled && !during.quickEnabled && !during.openEnabled);
         QVERIFY(during.stopEnabled);
         QVERIFY(Find<QPushButton>("FreeStartBtn")->isEnabled());
