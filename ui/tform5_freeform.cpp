@@ -102,7 +102,7 @@ void TForm5::BuildFreeformGenerateTabs()
     mainCol->setSpacing(4);
     auto* run = new QHBoxLayout;
     run->setSpacing(6);
-    auto* repeatsLab = new QLabel("Number of fills:", TabsheetFreeMainPnl);
+    auto* repeatsLab = new QLabel("Fills:", TabsheetFreeMainPnl);
     FreeRepeatsEdit = Named<QLineEdit>("FreeRepeatsEdit", "100", TabsheetFreeMainPnl);
     FreeRepeatsEdit->setMaxLength(4);
     FreeRepeatsEdit->setFixedWidth(48);
@@ -212,10 +212,7 @@ void TForm5::SelectFillLine(int n)
 
 void TForm5::DisplayFreeformFill(const ShownFill& shown)
 {
-    {
-        const QSignalBlocker block(FreeFillsListBox);
-        FreeFillsListBox->setCurrentRow(shown.SelectedLine);
-    }
+    SelectFillLine(shown.Fill);
     ResetFillDisplay();
     DisplayShownFill(shown);
 }

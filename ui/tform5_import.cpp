@@ -59,7 +59,9 @@ QWidget* GridCaptions(QLabel*& clueLabel, const char* clueName, QWidget* parent)
     word->move(2, 0);
     clueLabel = Named<QLabel>(clueName, "Clue", row);
     clueLabel->move(ClueCaptionLeft, 0);
-    row->setFixedHeight(word->sizeHint().height());
+    word->adjustSize();
+    clueLabel->adjustSize();
+    row->setFixedHeight(word->height());
     return row;
 }
 
