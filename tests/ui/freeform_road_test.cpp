@@ -515,6 +515,49 @@ private slots:
         QVERIFY(Find<QLabel>("FreeFillStatusPnl")->text() != "Searching for higher score...");
     }
 
+    void theNumberOfFillsIsReadAsTheRunTakesIt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("taken");
+        QTest::newRow("no number") << "abc" << "1";
+        QTest::newRow("zero") << "0" << "1";
+        QTest::newRow("empty") << "" << "1";
+        QTest::newRow("two") << "2" << "2";
+    }
+
+    void theNumberOfFillsIsReadAsTheRunTakesIt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, taken);
+        StartWithWordList();
+        auto* edit = Find<QLineEdit>("FreeRepeatsEdit");
+        edit->setText(typed);
+        QTest::keyClick(edit, Qt::Key_Return);  // Enter in the box starts the run
+        QCOMPARE(edit->text(), taken);
+        QCOMPARE(ListLines("FreeFillsListBox").size(), taken.toInt());
+    }
+
+    void aFullListOfGridsTakesNoMoreFills()
+    {
+        StartWithWordList();
+        QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
+        S().Fills.GridsMax = MaxFillRecords;
+        QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
+        QCOMPARE(log_.Messages, QStringList({"info: No more attempts available"}));
+        QVERIFY(!Find<QPushButton>("FreeImproveBtn")->isEnabled());
+        QCOMPARE(ListLines("FreeFillsListBox").size(), 1);
+
+        Find<QPushButton>("NextBtn2")->click();
+        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_Delete);
+        const int stored = S().Fills.StoredWordCount;
+        Find<QPushButton>("AddToListOfGridsBtn")->click();
+        QCOMPARE(log_.Messages.last(), QString("info: No more grids available"));
+        QVERIFY(!Find<QPushButton>("AddToListOfGridsBtn")->isEnabled());
+        QCOMPARE(S().Fills.StoredWordCount, stored);
+        QCOMPARE(ListLines("FreeFillsListBox").size(), 1);
+        QCOMPARE(LeftPage(), QString("TabSheetGenerate"));
+    }
+
     void closingDuringARunStopsItFirst()
     {
         StartWithWordList();
