@@ -567,6 +567,21 @@ private slots:
         QVERIFY(!w_->isVisible());
     }
 
+    void closingDuringImproveStopsItFirst()
+    {
+        StartWithWordList();
+        QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
+        bool hiddenAtOnce = true;
+        QTimer::singleShot(0, this, [&] {
+            w_->close();
+            hiddenAtOnce = !w_->isVisible();
+        });
+        QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
+        QVERIFY2(!hiddenAtOnce, "the window waits for Improve to stop");
+        QVERIFY(!w_->isVisible());
+        QVERIFY(!S().RunActive);
+    }
+
     void aDeletedAnswerAndAnEditedClueGoIntoTheAddedGrid()
     {
         StartWithWordList();
