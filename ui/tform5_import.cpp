@@ -55,13 +55,14 @@ LinePainter ThemeItemPainter(std::function<bool()> active)
 QWidget* GridCaptions(QLabel*& clueLabel, const char* clueName, QWidget* parent)
 {
     auto* row = new QWidget(parent);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(2, 0, 0, 0);
+    line->setSpacing(0);
     auto* word = new QLabel("Word", row);
-    word->move(2, 0);
+    word->setFixedWidth(ClueCaptionLeft - 2);
     clueLabel = Named<QLabel>(clueName, "Clue", row);
-    clueLabel->move(ClueCaptionLeft, 0);
-    word->adjustSize();
-    clueLabel->adjustSize();
-    row->setFixedHeight(word->height());
+    line->addWidget(word);
+    line->addWidget(clueLabel, 1);
     return row;
 }
 
