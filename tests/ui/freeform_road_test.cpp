@@ -365,6 +365,14 @@ private slots:
         emit themes->activated(3);
         QCOMPARE(log_.Messages.last(), QString("info: The theme \"Genealogy\" is not available; the word list is unchanged."));
         QCOMPARE(grid->Cell(0, 0), QString("EMU"));
+        Find<QPushButton>("ClipboardBtn")->click();  // nothing on the clipboard: the list stays
+        QApplication::clipboard()->setText("owl\r\nhen");
+        Find<QPushButton>("ClipboardBtn")->click();
+        QCOMPARE(grid->RowCount(), 2);
+        themes->setCurrentIndex(0);  // the shortcut's "Animals" is the program's own theme
+        emit themes->activated(0);
+        QCOMPARE(grid->RowCount(), 3);
+        QCOMPARE(grid->Cell(0, 2), QString("ZEBRA"));
         Find<QPushButton>("ClearWordListBtn")->click();
         QCOMPARE(grid->RowCount(), 0);
         QCOMPARE(S().Imported.ThemeWordCount, 0);
