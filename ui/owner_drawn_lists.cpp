@@ -159,7 +159,8 @@ ColumnHeader::ColumnHeader(QVector<LineColumn> columns, QWidget* parent) : QWidg
 QString ColumnHeader::text() const
 {
     QStringList captions;
-    for (const LineColumn& c : columns_) captions << c.Caption;
+    for (const LineColumn& c : columns_)
+        if (!c.Caption.isEmpty()) captions << c.Caption;
     return captions.join(' ');
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QKeyEvent;
@@ -28,13 +29,17 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QSlider;
+class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
 class QTableWidget;
 
 
 namespace qm {
+struct FreeformRunCallbacks;
+struct ImportOutcome;
 struct ShownFill;
+enum class SeedWordChoice : std::uint8_t;
 struct SelectionOptions;
 enum class UsageTableKind : std::uint8_t;
 }  // namespace qm
@@ -49,6 +54,7 @@ class PanelStatusBar;
 class StockGridPreview;
 class TForm4;
 class TGridsDlg;
+class ThemeWordGrid;
 class TWordsDlg;
 class WordUsageGrid;
 enum class GridPainter;
@@ -171,6 +177,33 @@ public:
     /// Fills the Across and Down lists from the slots (ListSlots) and the clue status bar.
     void ShowSlotLists();
     void RepaintGrid();
+
+    // Imported word list (tform5_import.cpp)
+    void ThemeComboChange();
+    void ClipboardBtnClick();
+    /// Imports a text file chosen in the open dialog (LoadWordListBtn and ExternalWordListFileBtnB).
+    void LoadWordlistBtnClick();
+    void ClearWordListBtn1Click();
+    void SeedWordRadioClick();
+    void RandomWordsRadioClick();
+    void SeedListBoxClick();
+    void OptLengthSpinEditChange();
+    void DeviationSpinEditChange();
+    /// Shows the imported list in the theme-word grids, the seed list and the status bars.
+    void ShowFreeformList();
+
+    // Freeform Generate page (tform5_freeform.cpp)
+    void FreeQuickFillBtnClick();
+    void FreeStartBtnClick();
+    void FreeRepeatsEditKeyPress();
+    void FreeStopBtnClick();
+    void FreeImproveBtnClick();
+    void FreeFillsListBoxMouseUp(Qt::MouseButton button);
+    /// FillsListBoxClick of the freeform fills list: shows the fill of the selected line.
+    void FreeFillsListBoxClick();
+    void AddToListOfGridsBtnClick();
+    /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
+    void SelectFillLine(int n);
 
     /// The web page the Home page's label opens.
     static const char* const MakerWebPage;
@@ -340,6 +373,69 @@ private:
     QFrame* WordUsagePanel = nullptr;
     /// The freeform fills, best first (built with the freeform Main tab).
     QListWidget* FreeFillsListBox = nullptr;
+
+    // Imported word list and freeform Generate page (tform5_import.cpp, tform5_freeform.cpp)
+    /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
+    void BuildImportedListControls();
+    /// The seed word group and the optimal length and variation settings (on the Fill Options tab).
+    QWidget* BuildSeedAndLengthOptions(QWidget* parent);
+    /// Fills the "Fill Options" and "Main" tabs of the freeform Generate page.
+    void BuildFreeformGenerateTabs();
+    /// Shows what an import did: its message, its status texts and the list in the grids.
+    void ShowImportOutcome(const qm::ImportOutcome& outcome);
+    /// The seed kind the seed radio buttons choose.
+    qm::SeedWordChoice SeedChoice() const;
+    /// Reads the fill options (duplicates, probability and, when asked, the ranking) into the freeform state.
+    void ReadFreeformOptions(bool ranking);
+    /// What the freeform run, Quick Fill and Improve report to the window.
+    qm::FreeformRunCallbacks FreeformCallbacks();
+    /// FreeFillsListBox made to show the lines of the freeform fill list.
+    void ShowFreeFillsLines();
+    /// Shows a freeform fill that the core put into the crossword, with its line selected.
+    void DisplayFreeformFill(const qm::ShownFill& shown);
+    /// Enables or disables what must not act while freeform fills are made or improved.
+    void SetFreeRunControls(bool running);
+    /// Improve is working on the fill on display: other fills are not shown until it ends.
+    bool improving_ = false;
+    // Word list sources (freeform setup page)
+    QComboBox* ThemeCombo = nullptr;
+    QPushButton* ClipboardBtn = nullptr;
+    QPushButton* LoadWordListBtn = nullptr;
+    QPushButton* ClearWordListBtn = nullptr;
+    QLabel* FreeClueLab = nullptr;
+    ThemeWordGrid* FreeformThemeDrawGrid = nullptr;
+    PanelStatusBar* ThemeListStatusBar = nullptr;
+    // "  External Word List  " (symmetrical setup page)
+    QPushButton* ExternalWordListFileBtnB = nullptr;
+    QLabel* HybClueLab = nullptr;
+    ThemeWordGrid* SymmetricThemeDrawGrid = nullptr;
+    PanelStatusBar* WordListStatusBar = nullptr;
+    // Fill Options: seed word, word lengths, duplicates, ranking
+    QRadioButton* RandomWordsRadio = nullptr;
+    QRadioButton* SeedWordRadio = nullptr;
+    QRadioButton* GridRadio = nullptr;
+    QListWidget* SeedListBox = nullptr;
+    QSpinBox* OptLengthSpinEdit = nullptr;
+    QSpinBox* DeviationSpinEdit = nullptr;
+    QCheckBox* DupCheckBox = nullptr;
+    QCheckBox* AlterProbCheckBox = nullptr;
+    QRadioButton* MaxScoreRadio = nullptr;
+    QRadioButton* MaxLettersRadio = nullptr;
+    QRadioButton* MaxWordsRadio = nullptr;
+    QRadioButton* MaxILocksRadio = nullptr;
+    // Main: Quick Fill and Multiple Fills
+    QPushButton* FreeQuickFillBtn = nullptr;
+    QProgressBar* ProgressBarFreeQuick = nullptr;
+    QLineEdit* FreeRepeatsEdit = nullptr;
+    QPushButton* FreeStartBtn = nullptr;
+    QPushButton* FreeStopBtn = nullptr;
+    QPushButton* FreeImproveBtn = nullptr;
+    QProgressBar* ProgressBarFreeMult = nullptr;
+    ColumnHeader* FreeFillsHeaderPnl = nullptr;
+    QLabel* FreeFillStatusPnl = nullptr;
+    PanelStatusBar* FreeFillsStatusBar = nullptr;
+    // Clues page
+    QPushButton* AddToListOfGridsBtn = nullptr;
     QPushButton* NextBtn2 = nullptr;
     QPushButton* BackBtn2 = nullptr;
 

@@ -82,8 +82,12 @@ QWidget* TForm5::BuildCluesPage()
     auto* buttons = new QHBoxLayout;
     ReplaceWordBtn = Named<QPushButton>("ReplaceWordBtn", "Replace Word...", page);
     ReplaceWordBtn->setEnabled(false);
+    AddToListOfGridsBtn = Named<QPushButton>("AddToListOfGridsBtn", "Add This Grid", page);
+    AddToListOfGridsBtn->setEnabled(false);
+    AddToListOfGridsBtn->hide();
     buttons->addStretch(1);
     buttons->addWidget(ReplaceWordBtn);
+    buttons->addWidget(AddToListOfGridsBtn);
     col->addLayout(buttons);
 
     ClueStatusBar = new PanelStatusBar({120, 0}, page);
@@ -92,6 +96,7 @@ QWidget* TForm5::BuildCluesPage()
 
     connect(CluePageControl, &QTabWidget::currentChanged, this, [this] { CluePageControlChange(); });
     connect(ReplaceWordBtn, &QPushButton::clicked, this, [this] { ReplaceWordBtnClick(); });
+    connect(AddToListOfGridsBtn, &QPushButton::clicked, this, [this] { AddToListOfGridsBtnClick(); });
     return page;
 }
 
@@ -267,6 +272,7 @@ void TForm5::WordsDlgWordsListBoxClick(const QString& line)
 
 void TForm5::DeleteSelectedAnswer()
 {
+    if (state_.RunActive) return;
     const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
     QListWidget* list = ClueList(across);
     const QListWidgetItem* item = list->currentItem();
@@ -282,6 +288,7 @@ void TForm5::DeleteSelectedAnswer()
         SelectClueWord(across);
         ShowFillStatus(state_.Xw.WordSlotCount, CountLetterSquares(state_.Xw.Squares), 0);
         RepaintGrid();
+        AddToListOfGridsBtn->setEnabled(true);
     });
 }
 

@@ -90,6 +90,7 @@ QWidget* TForm5::BuildGeneratePage()
     PageControlSymmGen->addTab(TabSheetSymmMain, " Main ");
     symm->addWidget(PageControlSymmGen);
     TabSheetGenFreeForm = BuildFreeformGenerate();
+    BuildFreeformGenerateTabs();
     PageControlGenerate->addWidget(TabSheetGenSymmetric);
     PageControlGenerate->addWidget(TabSheetGenFreeForm);
     col->addWidget(PageControlGenerate, 1);

@@ -97,12 +97,15 @@ void TForm5::ResetFillDisplay()
         CluePanel(across)->setText("Clue:");
     }
     if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(false);
-    else MirrorBtn->setEnabled(false);
+    else {
+        MirrorBtn->setEnabled(false);
+        AddToListOfGridsBtn->setEnabled(false);
+    }
     ClearGridBtn->setEnabled(false);
     PrintGroupBox->setEnabled(false);
     NextBtn2->setEnabled(false);
     WordsDlg->close();
-    for (QProgressBar* bar : {ProgressBarSymmMult})
+    for (QProgressBar* bar : {ProgressBarSymmMult, ProgressBarFreeQuick, ProgressBarFreeMult})
         bar->setValue(0);
     MainStatusBar->clearPanels();
     MainStatusBar->repaint();
@@ -140,10 +143,18 @@ void TForm5::ClearGridBtnClick()
     SymmFillsStatusBar->setPanelText(1, {});
     SymmFillsListBox->clearSelection();
     SymmFillStatusPnl->setText("Click on any row to select a fill");
+    for (int panel = 0; panel < 4; ++panel) FreeFillsStatusBar->setPanelText(panel, {});
+    {
+        const QSignalBlocker block(FreeFillsListBox);
+        FreeFillsListBox->setCurrentRow(-1);
+    }
+    FreeImproveBtn->setEnabled(false);
+    FreeFillStatusPnl->setText("Click on any row to select a fill");
 }
 
 void TForm5::MirrorBtnClick()
 {
+    if (state_.RunActive) return;
     Guard([this] {
         CommitClueEdits();
         QListWidget* shown = CluePageControl->currentWidget() == DownTabSheet ? DownListBox : AcrossListBox;

@@ -87,6 +87,7 @@ void TForm5::SymmetricBitBtnClick()
     PageControlLeft->setCurrentWidget(TabSheetSetup);
 
     ReplaceWordBtn->show();
+    AddToListOfGridsBtn->hide();
     ClueLabA2->setText("To replace, right-click (or use the button below)");
     ClueLabD2->setText("To replace, right-click (or use the button below)");
 
@@ -102,18 +103,23 @@ void TForm5::FreeformBitBtnClick()
 
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
+    state_.Freeform.FreeFillsList.Clear();
+    FreeFillsListBox->clear();
+    FreeFillStatusPnl->clear();
+    FreeImproveBtn->setEnabled(false);
     ResetFillDisplay();
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
 
-    // Next waits for the word list the freeform crossword is made from.
-    NextBtn1->setEnabled(false);
+    // Next waits for the word list the freeform crossword is made from (one imported before will do).
+    NextBtn1->setEnabled(!state_.Imported.Empty());
     PageControlSetup->setCurrentWidget(TabSheetFreeForm);
     PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
     PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
     PageControlLeft->setCurrentWidget(TabSheetSetup);
 
     ReplaceWordBtn->hide();
+    AddToListOfGridsBtn->show();
     ClueLabA2->setText("To remove, press 'Delete' (or use the button below)");
     ClueLabD2->setText("To remove, press 'Delete' (or use the button below)");
 

@@ -99,11 +99,9 @@ bool TForm5::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         return true;
     }
     if (key == Qt::Key_F12 && ctrl && state_.FillSource == FillSourceKind::Freeform) {
-        // The theme list of the freeform set-up page, when the page has one.
-        if (auto* themes = findChild<QComboBox*>("ThemeCombo")) {
-            themes->clear();
-            for (const NamedTheme& t : ShortcutThemes) themes->addItem(t.Name, QString(t.Resource));
-        }
+        ThemeCombo->clear();
+        for (const NamedTheme& t : ShortcutThemes) ThemeCombo->addItem(t.Name, QString(t.Resource));
+        ThemeCombo->setCurrentIndex(-1);
         return true;
     }
     if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && CluesPageShowing()) {

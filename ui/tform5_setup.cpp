@@ -40,6 +40,7 @@ QWidget* TForm5::BuildSetupPage()
     PageControlSetup = Named<QStackedWidget>("PageControlSetup", page);
     TabSheetSymmetric = BuildSymmetricSetup();
     TabSheetFreeForm = BuildFreeformSetup();
+    BuildImportedListControls();
     PageControlSetup->addWidget(TabSheetSymmetric);
     PageControlSetup->addWidget(TabSheetFreeForm);
     col->addWidget(PageControlSetup, 1);
@@ -285,7 +286,12 @@ void TForm5::FreeformDimensionListBoxClick()
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
+    state_.Freeform.FreeFillsList.Clear();
+    FreeFillsListBox->clear();
+    FreeImproveBtn->setEnabled(false);
     RepaintGrid();
+    // A selected seed word may not fit the new size.
+    SeedListBoxClick();
 }
 
 }  // namespace qm::ui

@@ -1,0 +1,460 @@
+// TForm5, freeform Generate page: the fill options, Quick Fill, runs of ranked fills with their list,
+// Improve, and "Add This Grid" from the Clues page.
+#include "ui/tform5.h"
+
+#include "core/freeform/freeform_run.h"
+#include "core/symmetric/fill_list.h"
+#include "core/symmetric/fill_store.h"
+#include "ui/form_building.h"
+#include "ui/main_string_grid.h"
+#include "ui/owner_drawn_lists.h"
+#include "ui/panel_status_bar.h"
+#include "ui/stock_grid_preview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qm::ui {
+
+namespace {
+
+/// The columns of the freeform fills list ("%4d%6d%4d%1s%5d%7d%6d%5d%5d"): the fill number with its
+/// origin marker, letters, words, interlocks and score (the area only counts towards the score).
+QVector<LineColumn> FreeFillsColumns()
+{
+    return {{"Fill", 11, 14, 30}, {"", 15, 15, 8}, {"Letters", 16, 20, 48}, {"Words", 21, 27, 44},
+            {"Interlocks", 28, 33, 66}, {"Score", 39, 44, 44}};
+}
+
+/// Reports the buttons released over a list's rows (the right click that improves a fill).
+class ReleaseWatcher : public QObject {
+public:
+    ReleaseWatcher(QObject* parent, std::function<void(Qt::MouseButton)> onUp) : QObject(parent), onUp_(std::move(onUp)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) onUp_(static_cast<QMouseEvent*>(event)->button());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(Qt::MouseButton)> onUp_;
+};
+
+}  // namespace
+
+void TForm5::BuildFreeformGenerateTabs()
+{
+    // Fill Options
+    auto* options = new QVBoxLayout(TabsheetFreeOptionsPnl);
+    options->setContentsMargins(8, 8, 8, 6);
+    options->setSpacing(6);
+    options->addWidget(BuildSeedAndLengthOptions(TabsheetFreeOptionsPnl));
+    DupCheckBox = Named<QCheckBox>("DupCheckBox", " Allow duplicates", TabsheetFreeOptionsPnl);
+    AlterProbCheckBox = Named<QCheckBox>("AlterProbCheckBox", " Modify probability of selection", TabsheetFreeOptionsPnl);
+    AlterProbCheckBox->setChecked(true);
+    options->addWidget(DupCheckBox);
+    options->addWidget(AlterProbCheckBox);
+    auto* ranking = Named<QGroupBox>("RankingGroup", "Ranking method", TabsheetFreeOptionsPnl);
+    auto* rankCol = new QVBoxLayout(ranking);
+    rankCol->setSpacing(1);
+    MaxScoreRadio = Named<QRadioButton>("MaxScoreRadio", "  According to weighted average (default)", ranking);
+    MaxLettersRadio = Named<QRadioButton>("MaxLettersRadio", "  According to letter count", ranking);
+    MaxWordsRadio = Named<QRadioButton>("MaxWordsRadio", "  According to word count", ranking);
+    MaxILocksRadio = Named<QRadioButton>("MaxILocksRadio", "  According to number of interlocks", ranking);
+    MaxScoreRadio->setChecked(true);
+    for (QRadioButton* r : {MaxScoreRadio, MaxLettersRadio, MaxWordsRadio, MaxILocksRadio}) rankCol->addWidget(r);
+    options->addWidget(ranking);
+    options->addStretch(1);
+
+    // Main: Quick Fill above the run of Multiple Fills
+    auto* quick = new QHBoxLayout(QuickFillPanel);
+    quick->setContentsMargins(4, 4, 4, 4);
+    quick->setSpacing(6);
+    quick->addWidget(new QLabel("Quick Fill (one fill):", QuickFillPanel));
+    FreeQuickFillBtn = Named<QPushButton>("FreeQuickFillBtn", "&Go !", QuickFillPanel);
+    FreeQuickFillBtn->setEnabled(false);
+    quick->addWidget(FreeQuickFillBtn);
+    ProgressBarFreeQuick = Named<QProgressBar>("ProgressBarFreeQuick", QuickFillPanel);
+    quick->addWidget(ProgressBarFreeQuick, 1);
+
+    auto* mainCol = qobject_cast<QVBoxLayout*>(TabsheetFreeMainPnl->layout());
+    delete mainCol->takeAt(mainCol->count() - 1);  // the list takes the room left
+    mainCol->setContentsMargins(6, 6, 6, 4);
+    mainCol->setSpacing(4);
+    auto* run = new QHBoxLayout;
+    run->setSpacing(6);
+    auto* repeatsLab = new QLabel("Fills:", TabsheetFreeMainPnl);
+    FreeRepeatsEdit = Named<QLineEdit>("FreeRepeatsEdit", "100", TabsheetFreeMainPnl);
+    FreeRepeatsEdit->setMaxLength(4);
+    FreeRepeatsEdit->setFixedWidth(48);
+    repeatsLab->setBuddy(FreeRepeatsEdit);
+    FreeStartBtn = Named<QPushButton>("FreeStartBtn", "&Start", TabsheetFreeMainPnl);
+    FreeStopBtn = Named<QPushButton>("FreeStopBtn", "S&top", TabsheetFreeMainPnl);
+    FreeImproveBtn = Named<QPushButton>("FreeImproveBtn", "&Improve", TabsheetFreeMainPnl);
+    for (QPushButton* b : {FreeStartBtn, FreeStopBtn, FreeImproveBtn}) b->setEnabled(false);
+    run->addWidget(repeatsLab);
+    run->addWidget(FreeRepeatsEdit);
+    run->addStretch(1);
+    run->addWidget(FreeStartBtn);
+    run->addWidget(FreeStopBtn);
+    run->addWidget(FreeImproveBtn);
+    mainCol->addLayout(run);
+    ProgressBarFreeMult = Named<QProgressBar>("ProgressBarFreeMult", TabsheetFreeMainPnl);
+    for (QProgressBar* b : {ProgressBarFreeQuick, ProgressBarFreeMult}) {
+        b->setTextVisible(false);
+        b->setFixedHeight(12);
+        b->setValue(0);
+    }
+    mainCol->addWidget(ProgressBarFreeMult);
+    FreeFillsHeaderPnl = new ColumnHeader(FreeFillsColumns(), TabsheetFreeMainPnl);
+    FreeFillsHeaderPnl->setObjectName("FreeFillsHeaderPnl");
+    mainCol->addWidget(FreeFillsHeaderPnl);
+    FreeFillsListBox = Named<QListWidget>("FreeFillsListBox", TabsheetFreeMainPnl);
+    MakeOwnerDrawn(FreeFillsListBox, FillsListPainter(FreeFillsColumns()), 17);
+    mainCol->addWidget(FreeFillsListBox, 1);
+    FreeFillStatusPnl = Named<QLabel>("FreeFillStatusPnl", TabsheetFreeMainPnl);
+    FreeFillStatusPnl->setAlignment(Qt::AlignCenter);
+    FreeFillStatusPnl->setFrameShape(QFrame::StyledPanel);
+    FreeFillStatusPnl->setFixedHeight(FreeFillStatusPnl->fontMetrics().height() + 6);
+    mainCol->addWidget(FreeFillStatusPnl);
+    FreeFillsStatusBar = new PanelStatusBar({80, 70, 80, 0}, TabsheetFreeMainPnl);
+    FreeFillsStatusBar->setObjectName("FreeFillsStatusBar");
+    mainCol->addWidget(FreeFillsStatusBar);
+
+    connect(FreeQuickFillBtn, &QPushButton::clicked, this, [this] { FreeQuickFillBtnClick(); });
+    connect(FreeStartBtn, &QPushButton::clicked, this, [this] { FreeStartBtnClick(); });
+    connect(FreeStopBtn, &QPushButton::clicked, this, [this] { FreeStopBtnClick(); });
+    connect(FreeImproveBtn, &QPushButton::clicked, this, [this] { FreeImproveBtnClick(); });
+    connect(FreeRepeatsEdit, &QLineEdit::returnPressed, this, [this] { FreeRepeatsEditKeyPress(); });
+    connect(FreeFillsListBox, &QListWidget::itemClicked, this, [this] { FreeFillsListBoxClick(); });
+    connect(FreeFillsListBox, &QListWidget::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
+    FreeFillsListBox->viewport()->installEventFilter(
+        new ReleaseWatcher(FreeFillsListBox, [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); }));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Helpers
+
+SeedWordChoice TForm5::SeedChoice() const
+{
+    if (RandomWordsRadio->isChecked()) return SeedWordChoice::RandomWord;
+    if (SeedWordRadio->isChecked()) return SeedWordChoice::SelectedWord;
+    return SeedWordChoice::GridWords;
+}
+
+void TForm5::ReadFreeformOptions(bool ranking)
+{
+    FreeformOptions& o = state_.Freeform.Options;
+    o.AllowDuplicates = DupCheckBox->isChecked();
+    o.ModifyProbability = AlterProbCheckBox->isChecked();
+    if (!ranking) return;
+    o.Ranking = MaxLettersRadio->isChecked()  ? RankingMethod::Letters
+                : MaxWordsRadio->isChecked()  ? RankingMethod::Words
+                : MaxILocksRadio->isChecked() ? RankingMethod::Interlocks
+                                              : RankingMethod::Score;
+}
+
+FreeformRunCallbacks TForm5::FreeformCallbacks()
+{
+    FreeformRunCallbacks c;
+    c.Engine.QuickProgress = [this](int placed) { ProgressBarFreeQuick->setValue(placed); };
+    c.Engine.Message = [this](const std::string& m) { dialogs_->Information(this, ToQ(m)); };
+    c.FillListed = [this](const FreeformRunProgress& p) {
+        const FillList& list = state_.Freeform.FreeFillsList;
+        const int position = FindFillLine(list, p.Listed);
+        if (position >= 0) {
+            const QSignalBlocker block(FreeFillsListBox);
+            FreeFillsListBox->insertItem(position, ToQ(list.Lines[static_cast<std::size_t>(position)]));
+        }
+        ProgressBarFreeMult->setValue(p.Listed);
+        FreeFillsStatusBar->setPanelText(1, ToQ(p.CountText));
+        FreeFillsStatusBar->setPanelText(2, ToQ(p.AverageText));
+    };
+    c.AttemptDone = [this](const std::string& reuse) { FreeFillsStatusBar->setPanelText(3, ToQ(reuse)); };
+    c.ProcessMessages = [] { QCoreApplication::processEvents(); };
+    c.ImproveProgress = [this](int attempt) { ProgressBarFreeMult->setValue(attempt); };
+    return c;
+}
+
+void TForm5::ShowFreeFillsLines()
+{
+    const QSignalBlocker block(FreeFillsListBox);
+    FreeFillsListBox->clear();
+    QStringList lines;
+    for (const std::string& l : state_.Freeform.FreeFillsList.Lines) lines << ToQ(l);
+    FreeFillsListBox->addItems(lines);
+}
+
+void TForm5::SelectFillLine(int n)
+{
+    const QSignalBlocker block(FreeFillsListBox);
+    FreeFillsListBox->setCurrentRow(FindFillLine(state_.Freeform.FreeFillsList, n));
+}
+
+void TForm5::DisplayFreeformFill(const ShownFill& shown)
+{
+    SelectFillLine(shown.Fill);
+    ResetFillDisplay();
+    DisplayShownFill(shown);
+}
+
+void TForm5::SetFreeRunControls(bool running)
+{
+    if (running) {
+        pausedDuringRun_.clear();
+        std::vector<QWidget*> paused{FreeStartBtn, FreeImproveBtn, FreeQuickFillBtn, FreeRepeatsEdit, SymmetricBitBtn, FreeformBitBtn,
+                                     LoadFileBitBtn, FreeformDimensionListBox, StockGridListBox, PreviewImg, ThemeCombo, ClipboardBtn,
+                                     LoadWordListBtn, ClearWordListBtn, ExternalWordListFileBtnB, RandomWordsRadio, SeedWordRadio,
+                                     SeedListBox, OptLengthSpinEdit, DeviationSpinEdit, DupCheckBox, AlterProbCheckBox, MaxScoreRadio,
+                                     MaxLettersRadio, MaxWordsRadio, MaxILocksRadio, ClearGridBtn, MirrorBtn, AddToListOfGridsBtn,
+                                     SymmStartBtn};
+        // Improve works on the fill on display: no other fill may be shown meanwhile.
+        if (improving_) paused.push_back(FreeFillsListBox);
+        for (QWidget* w : paused) {
+            pausedDuringRun_.push_back({w, w->isEnabled()});
+            w->setEnabled(false);
+        }
+    } else {
+        for (const auto& [w, enabled] : pausedDuringRun_)
+            if (w) w->setEnabled(enabled);
+        pausedDuringRun_.clear();
+    }
+    FreeStopBtn->setEnabled(running);
+    FreeStartBtn->repaint();
+    FreeStopBtn->repaint();
+    AcrossClueMemo->setReadOnly(running);
+    DownClueMemo->setReadOnly(running);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Quick Fill, runs and Improve
+
+void TForm5::FreeQuickFillBtnClick()
+{
+    if (state_.RunActive || !FreeQuickFillBtn->isEnabled()) return;
+    CommitClueEdits();
+    ReadFreeformOptions(true);
+    OverrideCursor hourglass(Qt::WaitCursor);
+    ProgressBarFreeQuick->setRange(0, state_.Xw.GridSize * 3);
+    ProgressBarFreeQuick->setValue(0);
+    FreeFillStatusPnl->clear();
+    FreeFillsStatusBar->setPanelText(2, {});
+    ProgressBarFreeMult->setMaximum(1);
+    ProgressBarFreeMult->setValue(0);
+
+    FreeformRunCallbacks callbacks = FreeformCallbacks();
+    // One fill: listed at the end, and no messages are taken in between.
+    callbacks.FillListed = [this](const FreeformRunProgress& p) { ProgressBarFreeMult->setValue(p.Listed); };
+    callbacks.ProcessMessages = nullptr;
+    const std::vector<std::string> linesBefore = state_.Freeform.FreeFillsList.Lines;
+    const int storedBefore = state_.Fills.StoredWordCount;
+    std::optional<FreeformRunOutcome> outcome;
+    {
+        PaintFreeze freeze(MainStringGridView);
+        Guard([&] { outcome = QuickFill(state_, SeedChoice(), SeedListBox->currentRow(), callbacks); });
+    }
+    if (outcome || state_.Freeform.FreeFillsList.Lines != linesBefore || state_.Fills.StoredWordCount != storedBefore) {
+        // The fills listed before are gone (their clue edits with them).
+        state_.ClueEdits.Clear();
+        ShowFreeFillsLines();
+        ResetFillDisplay();
+    }
+    if (outcome) {
+        if (outcome->Shown) DisplayFreeformFill(*outcome->Shown);
+        ProgressBarFreeQuick->setValue(ProgressBarFreeQuick->maximum());
+        FreeImproveBtn->setEnabled(outcome->Shown.has_value());
+        for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
+    }
+    RepaintGrid();
+}
+
+void TForm5::FreeStartBtnClick()
+{
+    if (state_.RunActive || !FreeStartBtn->isEnabled()) return;
+    CommitClueEdits();
+    FreeformRunRequest request;
+    request.Fills = ParseFreeRepeats(FromQ(FreeRepeatsEdit->text()));
+    FreeRepeatsEdit->setText(QString::number(request.Fills));
+    request.Seed = SeedChoice();
+    request.SelectedSeed = SeedListBox->currentRow();
+    ReadFreeformOptions(true);
+
+    FreeformRunCallbacks callbacks = FreeformCallbacks();
+    // The fills shown so far make way once the run has passed its checks and made its first fill.
+    bool started = false;
+    auto begin = [this, &started] {
+        if (started) return;
+        started = true;
+        state_.ClueEdits.Clear();
+        ResetFillDisplay();
+        const QSignalBlocker block(FreeFillsListBox);
+        FreeFillsListBox->clear();
+    };
+    callbacks.FillListed = [begin, listed = callbacks.FillListed](const FreeformRunProgress& p) {
+        begin();
+        listed(p);
+    };
+    callbacks.AttemptDone = [begin, done = callbacks.AttemptDone](const std::string& reuse) {
+        begin();
+        done(reuse);
+    };
+
+    OverrideCursor busy(Qt::BusyCursor);
+    SetFreeRunControls(true);
+    FreeFillStatusPnl->setText("Click on any row to select a fill");
+    ProgressBarFreeMult->setMaximum(request.Fills);
+    ProgressBarFreeMult->setValue(0);
+    std::optional<FreeformRunOutcome> outcome;
+    {
+        PaintFreeze freeze(MainStringGridView);
+        Guard([&] { outcome = StartFreeformRun(state_, request, callbacks); });
+    }
+    SetFreeRunControls(false);
+    FreeFillsStatusBar->setPanelText(1, {});
+    if (started) ShowFreeFillsLines();
+    if (outcome) {
+        FreeFillsStatusBar->setPanelText(3, ToQ(outcome->ElapsedText));
+        if (outcome->Shown) {
+            DisplayFreeformFill(*outcome->Shown);
+            FreeImproveBtn->setEnabled(true);
+            if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
+                PageControlFreeGen->currentWidget() == TabSheetFreeMain)
+                FreeFillsListBox->setFocus();
+        }
+        for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
+    } else if (started) {
+        ResetFillDisplay();
+    }
+    RepaintGrid();
+    if (closeAfterRun_) close();
+}
+
+void TForm5::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
+
+void TForm5::FreeStopBtnClick()
+{
+    // The run or Improve ends after its current attempt, and then gives its buttons back.
+    state_.Running = false;
+    FreeStopBtn->setEnabled(false);
+}
+
+void TForm5::FreeImproveBtnClick()
+{
+    const int row = FreeFillsListBox->currentRow();
+    if (state_.RunActive || row < 0) return;
+    CommitClueEdits();
+    ReadFreeformOptions(false);
+    OverrideCursor busy(Qt::BusyCursor);
+    // Improve is not a run, but like one it keeps the crossword to itself until it ends.
+    state_.RunActive = true;
+    improving_ = true;
+    SetFreeRunControls(true);
+    FreeFillStatusPnl->setText("Searching for higher score...");
+    FreeFillStatusPnl->repaint();
+    ProgressBarFreeMult->setRange(0, MaxImproveAttempts);
+    ProgressBarFreeMult->setValue(0);
+    FreeformAddResult result;
+    {
+        PaintFreeze freeze(MainStringGridView);
+        Guard([&] { result = ImproveFill(state_, row, FreeformCallbacks()); });
+    }
+    improving_ = false;
+    state_.RunActive = false;
+    SetFreeRunControls(false);
+    if (result.ListFull) {
+        dialogs_->Information(this, ToQ(result.Message));
+        FreeImproveBtn->setEnabled(false);
+        FreeFillStatusPnl->clear();
+    } else {
+        FreeFillStatusPnl->setText(ToQ(result.Message));
+    }
+    if (result.Added) ShowFreeFillsLines();
+    if (result.Shown) DisplayFreeformFill(*result.Shown);
+    RepaintGrid();
+    if (closeAfterRun_) close();
+}
+
+void TForm5::FreeFillsListBoxMouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton && !state_.RunActive && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
+}
+
+void TForm5::FreeFillsListBoxClick()
+{
+    const QListWidgetItem* item = FreeFillsListBox->currentItem();
+    if (!item || improving_) return;
+    CommitClueEdits();
+    const std::string line = FromQ(item->text());
+    bool shown = false;
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        const ShownFill fill = ShowFreeformFill(state_, FillNumberOfLine(line, 1));
+        ResetFillDisplay();
+        DisplayShownFill(fill);
+        shown = true;
+    });
+    FreeFillStatusPnl->setText("Click on any row to select another fill");
+    SymmFillStatusPnl->setText("Click on any row to select another fill");
+    if (!state_.RunActive) FreeImproveBtn->setEnabled(shown);
+    if (!MainStringGridView->updatesEnabled()) {
+        // The grid is frozen during a run; the chosen fill is painted once.
+        MainStringGridView->setUpdatesEnabled(true);
+        MainStringGridView->repaint();
+        MainStringGridView->setUpdatesEnabled(false);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Add This Grid (Clues page)
+
+void TForm5::AddToListOfGridsBtnClick()
+{
+    if (state_.RunActive) return;
+    CommitClueEdits();
+    // The clues as the user left them go with the grid.
+    const Crossword& xw = state_.Xw;
+    std::vector<WordSlot> edited(xw.WordSlots.begin() + 1, xw.WordSlots.begin() + 1 + xw.WordSlotCount);
+    FreeformAddResult result;
+    Guard([&] { result = AddThisGrid(state_, FreeFillsListBox->currentRow()); });
+    if (result.ListFull) {
+        dialogs_->Information(this, ToQ(result.Message));
+        AddToListOfGridsBtn->setEnabled(false);
+    }
+    if (result.Added && result.Shown) {
+        const int n = result.Shown->Fill;
+        for (int k = 1; k <= state_.Xw.WordSlotCount; ++k) {
+            const WordSlot& now = state_.Xw.Slot(k);
+            for (const WordSlot& before : edited)
+                if (before.Row == now.Row && before.Col == now.Col && before.Dir == now.Dir && before.WordTxt.view() == now.WordTxt.view() &&
+                    before.ClueTxt.view() != now.ClueTxt.view())
+                    state_.ClueEdits.Keep(n, before);
+        }
+        ShowFreeFillsLines();
+        DisplayFreeformFill(*result.Shown);
+        FreeImproveBtn->setEnabled(true);
+        FreeFillStatusPnl->setText("Click on any row to select another fill");
+    }
+    PageControlLeft->setCurrentWidget(TabSheetGenerate);
+    PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
+}
+
+}  // namespace qm::ui
