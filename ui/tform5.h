@@ -16,6 +16,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QKeyEvent;
@@ -44,6 +45,7 @@ class ColumnHeader;
 class CountTable;
 class HelpWindow;
 class MainStringGrid;
+class PagePreview;
 class PanelStatusBar;
 class StockGridPreview;
 class TForm4;
@@ -167,6 +169,38 @@ public:
     /// Fills the Across and Down lists from the slots (ListSlots) and the clue status bar.
     void ShowSlotLists();
     void RepaintGrid();
+
+    // File page (tform5_file.cpp)
+    void SaveBtnClick();
+    void ReloadBtnClick();
+    /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
+    void LoadCrosswordFile();
+
+    // Output page (tform5_output.cpp)
+    /// The output mode of the checked "Items to Display" button (0..6).
+    int CheckedOutputMode() const;
+    /// Draws the page preview for an output mode.
+    void RenderPreview(int mode);
+    void RefreshPreview();
+    /// Entering the Output page: the size status, the track bar and the preview.
+    void TabSheetPrintEnter();
+    void PrintRadioClick(int mode);
+    void GridSizeTrackBarChange();
+    void GridDefaultBtnClick();
+    void FontNameComboChange();
+    void BlockingComboChange();
+    void TitleEditChange();
+    void TitleCheckClick();
+    void ExtrasCheckClick();
+    void PrintBtnClick();
+    void ExportClipboardBtnClick();
+    void CreateRTFbtnClick();
+    void CreateHTMbtnClick();
+    /// Enables (or disables) everything that puts a crossword out: the File page's Save and the
+    /// Output page's options, print and export buttons.
+    void EnableOutputControls(bool enabled);
+    /// Shows the output options of the state (after a load) without redrawing for each of them.
+    void ShowOutputOptions();
 
     /// The web page the Home page's label opens.
     static const char* const MakerWebPage;
@@ -362,6 +396,32 @@ private:
     QLabel* OutputHeaderPanel = nullptr;
     QGroupBox* PrintGroupBox = nullptr;
     QFrame* OutputStylePnl = nullptr;
+    // File page
+    QPushButton* SaveBtn = nullptr;
+    QPushButton* ReloadBtn = nullptr;
+    // Output page
+    QList<QRadioButton*> PrintRadios;  ///< in the order of their modes 0..6
+    QRadioButton* PrintRadioReady = nullptr;
+    QRadioButton* PrintRadioAll = nullptr;
+    QRadioButton* PrintRadioGrid = nullptr;
+    QRadioButton* PrintRadioEmpty = nullptr;
+    QRadioButton* PrintRadioClues = nullptr;
+    QRadioButton* PrintRadioAnswers = nullptr;
+    QRadioButton* PrintRadioWordList = nullptr;
+    QSlider* GridSizeTrackBar = nullptr;
+    PanelStatusBar* SizeStatusBar = nullptr;
+    QPushButton* GridDefaultBtn = nullptr;
+    QComboBox* FontNameCombo = nullptr;
+    QLabel* FontLabel = nullptr;
+    QComboBox* BlockingCombo = nullptr;
+    QLineEdit* TitleEdit = nullptr;
+    QCheckBox* TitleCheck = nullptr;
+    QCheckBox* ExtrasCheck = nullptr;
+    QPushButton* PrintBtn = nullptr;
+    QPushButton* CreateRTFbtn = nullptr;
+    QPushButton* CreateHTMbtn = nullptr;
+    QPushButton* ExportClipboardBtn = nullptr;
+    PagePreview* PageImage = nullptr;
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* PageControlRight = nullptr;

@@ -121,6 +121,10 @@ void TForm5::FreeformBitBtnClick()
     SetCaption();
 }
 
-void TForm5::LoadFileBitBtnClick() { PageControlLeft->setCurrentWidget(TabSheetFile); }
+void TForm5::LoadFileBitBtnClick()
+{
+    PageControlLeft->setCurrentWidget(TabSheetFile);
+    LoadCrosswordFile();
+}
 
 }  // namespace qm::ui

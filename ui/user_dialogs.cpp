@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace qm::ui {
 
@@ -45,6 +47,25 @@ QString StandardDialogs::ChooseSaveFile(QWidget* parent, const QString& proposed
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
+}
+
+bool StandardDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)
+{
+    // The print dialog also offers printing to a PDF file, so there is always somewhere to print to.
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(Caption);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString DialogFilter(const char* filter)
+{
+    const QString text = QString::fromLatin1(filter);
+    const qsizetype bar = text.indexOf('|');
+    if (bar < 0) return text;
+    const QString description = text.left(bar);
+    const QString pattern = text.mid(bar + 1);
+    if (description.contains("(" + pattern + ")")) return description;
+    return description + " (" + pattern + ")";
 }
 
 }  // namespace qm::ui
