@@ -108,6 +108,7 @@ void TForm5::LoadCrosswordFile()
             const QSignalBlocker block(FreeformDimensionListBox);
             FreeformDimensionListBox->setCurrentRow(state_.Xw.GridSize - 8);
         }
+        NextBtn1->setEnabled(true);  // its answers are the imported word list now
         SymmFillsListBox->clear();
         SymmFillStatusPnl->clear();
         ShowOutputOptions();

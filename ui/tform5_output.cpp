@@ -51,9 +51,6 @@ constexpr ModeButton ModeButtons[OutputModeCount] = {
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
-/// Message boxes break lines at line feeds; the program's texts break them with a carriage return.
-QString MessageText(const std::string& text) { return ToQ(text).replace('\r', '\n'); }
-
 }  // namespace
 
 QWidget* TForm5::BuildOutputPage()
@@ -305,7 +302,8 @@ void TForm5::EnableOutputControls(bool enabled)
 
 void TForm5::PrintBtnClick()
 {
-    if (!PrintBtn->isEnabled()) return;
+    // During a run the crossword is the run's working copy: it is put out once the run has ended.
+    if (state_.RunActive || !PrintBtn->isEnabled()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -325,14 +323,14 @@ void TForm5::PrintBtnClick()
 
 void TForm5::ExportClipboardBtnClick()
 {
-    if (!ExportClipboardBtn->isEnabled()) return;
+    if (state_.RunActive || !ExportClipboardBtn->isEnabled()) return;
     const ClipboardExport text = ClipboardTextForMode(CheckedOutputMode(), state_.Xw, ClueListCount(state_.Fills, state_.Xw));
     if (!text.HasText) {
-        dialogs_->Warning(this, MessageText(text.Message));
+        dialogs_->Warning(this, ToQ(text.Message));
         return;
     }
     QGuiApplication::clipboard()->setText(ToQ(text.Text));
-    dialogs_->Information(this, MessageText(text.Message));
+    dialogs_->Information(this, ToQ(text.Message));
 }
 
 namespace {
@@ -351,7 +349,7 @@ QString ChooseExportFile(UserDialogs& dialogs, QWidget* parent, const char* filt
 
 void TForm5::CreateRTFbtnClick()
 {
-    if (!CreateRTFbtn->isEnabled()) return;
+    if (state_.RunActive || !CreateRTFbtn->isEnabled()) return;
     const QString path = ChooseExportFile(*dialogs_, this, RtfFileFilter, "rtf");
     if (path.isEmpty()) return;
     const int mode = CheckedOutputMode();
@@ -363,7 +361,7 @@ void TForm5::CreateRTFbtnClick()
 
 void TForm5::CreateHTMbtnClick()
 {
-    if (!CreateHTMbtn->isEnabled()) return;
+    if (state_.RunActive || !CreateHTMbtn->isEnabled()) return;
     const QString path = ChooseExportFile(*dialogs_, this, HtmlFileFilter, "htm");
     if (path.isEmpty()) return;
     const int mode = CheckedOutputMode();

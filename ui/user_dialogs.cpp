@@ -11,11 +11,20 @@ namespace qm::ui {
 
 namespace {
 const QString Caption = QStringLiteral("Quillmere");
+
+/// The program's texts break their lines with a carriage return alone; message boxes want line feeds.
+QString Shown(const QString& text)
+{
+    QString shown = text;
+    shown.replace("\r\n", "\n").replace('\r', '\n');
+    return shown;
 }
 
-void StandardDialogs::Information(QWidget* parent, const QString& text) { QMessageBox::information(parent, Caption, text); }
-void StandardDialogs::Warning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, Caption, text); }
-void StandardDialogs::Error(QWidget* parent, const QString& text) { QMessageBox::critical(parent, Caption, text); }
+}  // namespace
+
+void StandardDialogs::Information(QWidget* parent, const QString& text) { QMessageBox::information(parent, Caption, Shown(text)); }
+void StandardDialogs::Warning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, Caption, Shown(text)); }
+void StandardDialogs::Error(QWidget* parent, const QString& text) { QMessageBox::critical(parent, Caption, Shown(text)); }
 
 bool StandardDialogs::AskYesNo(QWidget* parent, const QString& text, bool warning)
 {

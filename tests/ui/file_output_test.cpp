@@ -135,6 +135,7 @@ private:
         QCOMPARE(Find<QLabel>("FontLabel")->text(), QString::fromStdString(core.Output.FontName));
         QCOMPARE(Find<QComboBox>("BlockingCombo")->currentIndex(), core.Output.Blocking);
         QCOMPARE(Find<QSlider>("GridSizeTrackBar")->value(), core.Output.GridMM);
+        QVERIFY2(Find<QPushButton>("NextBtn1")->isEnabled(), "the answers are the imported word list");
         for (const char* tab : {"Setup", "Generate", "Clues", "Output"}) {
             auto* tabs = Find<QTabWidget>("PageControlLeft");
             bool visible = false;
@@ -361,6 +362,18 @@ private slots:
         for (const char* c : controls) QVERIFY2(!Find<QWidget>(c)->isEnabled(), c);
         LoadNine();
         for (const char* c : controls) QVERIFY2(Find<QWidget>(c)->isEnabled(), c);
+
+        // During a run the crossword is the run's working copy: nothing is saved, loaded or put out.
+        w_->State().RunActive = true;
+        const qsizetype messages = log_.Messages.size();
+        for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "ExportClipboardBtn"}) {
+            log_.Files = {File("during-run")};
+            Find<QPushButton>(button)->click();
+            QVERIFY2(log_.Files.size() == 1, button);
+        }
+        QCOMPARE(log_.Messages.size(), messages);
+        w_->State().RunActive = false;
+
         Find<QPushButton>("ClearGridBtn")->click();
         for (const char* c : controls) QVERIFY2(!Find<QWidget>(c)->isEnabled(), c);
         ShowOutputPage();
@@ -436,7 +449,7 @@ private slots:
             QGuiApplication::clipboard()->setText("kept");
             Find<QRadioButton>(radio)->click();
             Find<QPushButton>("ExportClipboardBtn")->click();
-            QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), "warning: " + QString(ClipboardModeWarning).replace('\r', '\n'));
+            QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), "warning: " + QString(ClipboardModeWarning));
             QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));
         }
     }
