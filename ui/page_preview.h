@@ -6,8 +6,8 @@
 
 namespace qm::ui {
 
-/// Shows the page as the renderer drew it for the screen; the window redraws the picture whenever
-/// an output option or the crossword changes.
+/// Shows the page as the renderer drew it for the screen, centred in its parent panel; the window
+/// redraws the picture whenever an output option changes or the Output page is entered.
 class PagePreview : public QWidget {
     Q_OBJECT
 public:
@@ -21,8 +21,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Centre();
+
     QImage picture_;
     int pictures_ = 0;
 };

@@ -210,10 +210,7 @@ int TForm5::CheckedOutputMode() const
 void TForm5::RenderPreview(int mode)
 {
     state_.Output.Mode = mode;
-    Guard([&] {
-        PageImage->SetPicture(render::RenderPreviewImage(state_, mode, PreviewWidthPixels));
-        PageImage->move((OutputPagePnl->width() - PageImage->width()) / 2, (OutputPagePnl->height() - PageImage->height()) / 2);
-    });
+    Guard([&] { PageImage->SetPicture(render::RenderPreviewImage(state_, mode, PreviewWidthPixels)); });
 }
 
 void TForm5::RefreshPreview() { RenderPreview(CheckedOutputMode()); }

@@ -287,6 +287,9 @@ private slots:
         LoadNine();
         ShowOutputPage();
         QCOMPARE(Find<QWidget>("PageImage")->size(), QSize(435, 615));
+        const QSize panel = Find<QWidget>("OutputPagePnl")->size();
+        QCOMPARE(Find<QWidget>("PageImage")->pos(), QPoint((panel.width() - 435) / 2, (panel.height() - 615) / 2));
+        QVERIFY(panel.width() >= 435 && panel.height() >= 615);
         QCOMPARE(Find<PanelStatusBar>("SizeStatusBar")->panelText(0), QString("63 x 63 mm"));
         QVERIFY(Find<QSlider>("GridSizeTrackBar")->isEnabled());
         const char* radios[] = {"PrintRadioReady", "PrintRadioAll",   "PrintRadioGrid",    "PrintRadioEmpty",
