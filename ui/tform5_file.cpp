@@ -63,6 +63,10 @@ QWidget* TForm5::BuildFilePage()
 void TForm5::SaveBtnClick()
 {
     if (state_.RunActive || !SaveBtn->isEnabled()) return;
+    if (!HasEveryAnswer(state_.Xw)) {
+        dialogs_->Information(this, NothingToSaveMessage);
+        return;
+    }
     const QString proposed = QDir(ProgramFolder()).filePath(ToQ(ProposedSaveName(state_)));
     const QString path = dialogs_->ChooseSaveFile(this, proposed, DialogFilter(CrosswordSaveFilter), CrosswordFileExtension);
     if (path.isEmpty()) return;

@@ -146,6 +146,14 @@ private:
     void RunOneSevenBySevenFill()
     {
         Find<QPushButton>("SymmetricBitBtn")->click();
+        ChooseFirstSevenBySeven();
+        auto* repeats = Find<QLineEdit>("SymmRepeatsEdit");
+        repeats->setText("1");
+        Find<QPushButton>("SymmStartBtn")->click();
+        QCOMPARE(w_->State().Fills.CurrentFill, 1);
+    }
+    void ChooseFirstSevenBySeven()
+    {
         auto* sizes = Find<QListWidget>("StockGridListBox");
         const QListWidgetItem* seven = sizes->findItems("7 x 7", Qt::MatchExactly).value(0);
         QVERIFY(seven);
@@ -154,10 +162,6 @@ private:
         const int half = first.Size * ThumbPixelsPerSquare / 2;
         QTest::mouseClick(Find<StockGridPreview>("PreviewImg"), Qt::LeftButton, {}, QPoint(first.Left + half, first.Top + half));
         QVERIFY(w_->State().Stock.SelectedStockGrid > 0);
-        auto* repeats = Find<QLineEdit>("SymmRepeatsEdit");
-        repeats->setText("1");
-        Find<QPushButton>("SymmStartBtn")->click();
-        QCOMPARE(w_->State().Fills.CurrentFill, 1);
     }
 
 private slots:
@@ -211,6 +215,18 @@ private slots:
         ClickChoosing("ReloadBtn", QString::fromStdString(again));
         CompareWithCoreLoad(again);
         QCOMPARE(test::GridRows(w_->State().Xw.Squares), generated);
+    }
+
+    void aGridWithoutAnswersIsNotSaved()
+    {
+        Find<QPushButton>("SymmetricBitBtn")->click();
+        ChooseFirstSevenBySeven();
+        QVERIFY(Find<QPushButton>("SaveBtn")->isEnabled());
+        log_.Files = {File("empty.xwd")};
+        Find<QPushButton>("SaveBtn")->click();
+        QCOMPARE(log_.Messages, QStringList{"info: " + QString(NothingToSaveMessage)});
+        QVERIFY(!std::filesystem::exists(folder_->File("empty.xwd")));
+        QCOMPARE(w_->windowTitle(), QString("Quillmere [untitled]"));
     }
 
     void overwritingAFileIsAskedFirstAndAFailedSaveKeepsTheOldFile()

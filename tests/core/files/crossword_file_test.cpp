@@ -98,6 +98,19 @@ TEST(CrosswordFile, FileHasSixHeaderLinesAndCrLfEverywhere)
     EXPECT_EQ(lines, 6u + static_cast<std::size_t>(state.Xw.WordSlotCount));
 }
 
+TEST(CrosswordFile, OnlyACrosswordWithEveryAnswerIsWorthSaving)
+{
+    const Crossword filled = CrosswordOfLetters(SymmetricRows);
+    Crossword oneBlank = filled;
+    oneBlank.Slot(3).WordTxt = "";
+    const struct {
+        const char* name;
+        Crossword xw;
+        bool worth;
+    } cases[] = {{"filled", filled, true}, {"one word without its answer", oneBlank, false}, {"no words", Crossword{}, false}};
+    for (const auto& c : cases) EXPECT_EQ(HasEveryAnswer(c.xw), c.worth) << c.name;
+}
+
 TEST(CrosswordFile, SaveLoadSaveIsByteIdentical)
 {
     test::TempDir dir;
