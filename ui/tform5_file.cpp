@@ -104,6 +104,7 @@ void TForm5::LoadCrosswordFile()
         // From here on the crossword behaves like a freeform fill.
         PageControlSetup->setCurrentWidget(TabSheetFreeForm);
         PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
+        PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
         ReplaceWordBtn->hide();
         if (auto* add = findChild<QPushButton*>("AddToListOfGridsBtn")) add->show();
         ClueLabA2->setText("To remove, press 'Delete' (or use the button below)");

@@ -92,6 +92,7 @@ void TForm5::SymmetricBitBtnClick()
 
     SymmFillsStatusBar->setPanelText(0, "Dictionary: " + DictionaryStatsStatusBar->panelText(0));
     state_.CurrentFileName = "untitled";
+    state_.LoadedFromFile = false;
     SetCaption();
 }
 
@@ -118,6 +119,7 @@ void TForm5::FreeformBitBtnClick()
     ClueLabD2->setText("To remove, press 'Delete' (or use the button below)");
 
     state_.CurrentFileName = "untitled";
+    state_.LoadedFromFile = false;
     SetCaption();
 }
 

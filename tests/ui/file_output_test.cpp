@@ -215,6 +215,15 @@ private slots:
         ClickChoosing("ReloadBtn", QString::fromStdString(again));
         CompareWithCoreLoad(again);
         QCOMPARE(test::GridRows(w_->State().Xw.Squares), generated);
+        QVERIFY(w_->State().LoadedFromFile);
+
+        // A new crossword is no longer the loaded one: its edits go back into the fill store again.
+        for (auto start : {&TForm5::SymmetricBitBtnClick, &TForm5::FreeformBitBtnClick}) {
+            ClickChoosing("ReloadBtn", QString::fromStdString(again));
+            (w_.get()->*start)();
+            QVERIFY(!w_->State().LoadedFromFile);
+            QCOMPARE(w_->windowTitle(), QString("Quillmere [untitled]"));
+        }
     }
 
     void aGridWithoutAnswersIsNotSaved()
