@@ -93,6 +93,7 @@ void TForm5::SymmetricBitBtnClick()
     SymmFillsStatusBar->setPanelText(0, "Dictionary: " + DictionaryStatsStatusBar->panelText(0));
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
+    state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before
     SetCaption();
 }
 
@@ -120,6 +121,7 @@ void TForm5::FreeformBitBtnClick()
 
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
+    state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before
     SetCaption();
 }
 

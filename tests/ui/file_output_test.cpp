@@ -34,6 +34,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <utime.h>
 
 using namespace qm;
 using namespace qm::ui;
@@ -217,11 +218,17 @@ private slots:
         QCOMPARE(test::GridRows(w_->State().Xw.Squares), generated);
         QVERIFY(w_->State().LoadedFromFile);
 
-        // A new crossword is no longer the loaded one: its edits go back into the fill store again.
+        // A new crossword is no longer the loaded one: its edits go back into the fill store again,
+        // and it is made today.
+        utimbuf old{};
+        old.actime = old.modtime = 1709812800;  // 7 Mar 2024, midday
+        QCOMPARE(utime(again.c_str(), &old), 0);
         for (auto start : {&TForm5::SymmetricBitBtnClick, &TForm5::FreeformBitBtnClick}) {
             ClickChoosing("ReloadBtn", QString::fromStdString(again));
+            QCOMPARE(w_->State().CrosswordDate, (Date{2024, 3, 7}));
             (w_.get()->*start)();
             QVERIFY(!w_->State().LoadedFromFile);
+            QCOMPARE(w_->State().CrosswordDate, Today());
             QCOMPARE(w_->windowTitle(), QString("Quillmere [untitled]"));
         }
     }
