@@ -184,7 +184,14 @@ public:
     void RefreshPreview();
     /// Entering the Output page: the size status, the track bar and the preview.
     void TabSheetPrintEnter();
-    void PrintRadioClick(int mode);
+    /// The click handlers of the "Items to Display" buttons: each draws the preview of its own mode.
+    void PrintRadioReadyClick();
+    void PrintRadioAllClick();
+    void PrintRadioGridClick();
+    void PrintRadioEmptyClick();
+    void PrintRadioCluesClick();
+    void PrintRadioAnswersClick();
+    void PrintRadioWordListClick();
     void GridSizeTrackBarChange();
     void GridDefaultBtnClick();
     void FontNameComboChange();

@@ -37,16 +37,20 @@ namespace qm::ui {
 
 namespace {
 
-/// Captions of the "Items to Display" buttons, in the order of their modes.
+/// The "Items to Display" buttons, in the order of their modes, with their click handlers.
 struct ModeButton {
     const char* Name;
     const char* Caption;
+    void (TForm5::*Click)();
 };
 constexpr ModeButton ModeButtons[OutputModeCount] = {
-    {"PrintRadioReady", " Empty Grid && Clues"},   {"PrintRadioAll", " Completed Grid && Clues"},
-    {"PrintRadioGrid", " Completed Grid only"},    {"PrintRadioEmpty", " Empty Grid only"},
-    {"PrintRadioClues", " Clue List only"},        {"PrintRadioAnswers", " Answer List only"},
-    {"PrintRadioWordList", " Answer/Clue List (alpha)"},
+    {"PrintRadioReady", " Empty Grid && Clues", &TForm5::PrintRadioReadyClick},
+    {"PrintRadioAll", " Completed Grid && Clues", &TForm5::PrintRadioAllClick},
+    {"PrintRadioGrid", " Completed Grid only", &TForm5::PrintRadioGridClick},
+    {"PrintRadioEmpty", " Empty Grid only", &TForm5::PrintRadioEmptyClick},
+    {"PrintRadioClues", " Clue List only", &TForm5::PrintRadioCluesClick},
+    {"PrintRadioAnswers", " Answer List only", &TForm5::PrintRadioAnswersClick},
+    {"PrintRadioWordList", " Answer/Clue List (alpha)", &TForm5::PrintRadioWordListClick},
 };
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
@@ -73,7 +77,7 @@ QWidget* TForm5::BuildOutputPage()
         auto* radio = Named<QRadioButton>(ModeButtons[mode].Name, ModeButtons[mode].Caption, PrintGroupBox);
         PrintRadios << radio;
         radios->addWidget(radio, mode < 4 ? mode : mode - 4, mode < 4 ? 0 : 1);
-        connect(radio, &QRadioButton::clicked, this, [this, mode] { PrintRadioClick(mode); });
+        connect(radio, &QRadioButton::clicked, this, ModeButtons[mode].Click);
     }
     PrintRadioReady = PrintRadios[0];
     PrintRadioAll = PrintRadios[1];
@@ -223,7 +227,13 @@ void TForm5::TabSheetPrintEnter()
     RefreshPreview();
 }
 
-void TForm5::PrintRadioClick(int mode) { RenderPreview(mode); }
+void TForm5::PrintRadioReadyClick() { RenderPreview(ModeEmptyGridAndClues); }
+void TForm5::PrintRadioAllClick() { RenderPreview(ModeCompletedGridAndClues); }
+void TForm5::PrintRadioGridClick() { RenderPreview(ModeCompletedGridOnly); }
+void TForm5::PrintRadioEmptyClick() { RenderPreview(ModeEmptyGridOnly); }
+void TForm5::PrintRadioCluesClick() { RenderPreview(ModeClueListOnly); }
+void TForm5::PrintRadioAnswersClick() { RenderPreview(ModeAnswerListOnly); }
+void TForm5::PrintRadioWordListClick() { RenderPreview(ModeAnswerClueListAlpha); }
 
 void TForm5::GridSizeTrackBarChange()
 {
