@@ -50,6 +50,7 @@ class ColumnHeader;
 class CountTable;
 class HelpWindow;
 class MainStringGrid;
+class PagePreview;
 class PanelStatusBar;
 class StockGridPreview;
 class TForm4;
@@ -204,6 +205,47 @@ public:
     void AddToListOfGridsBtnClick();
     /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
     void SelectFillLine(int n);
+
+    // File page (tform5_file.cpp)
+    void SaveBtnClick();
+    void ReloadBtnClick();
+    /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
+    void LoadCrosswordFile();
+
+    // Output page (tform5_output.cpp)
+    /// The output mode of the checked "Items to Display" button (0..6).
+    int CheckedOutputMode() const;
+    /// Draws the page preview for an output mode.
+    void RenderPreview(int mode);
+    void RefreshPreview();
+    /// Entering the Output page: the size status, the track bar and the preview.
+    void TabSheetPrintEnter();
+    /// The click handlers of the "Items to Display" buttons: each draws the preview of its own mode.
+    void PrintRadioReadyClick();
+    void PrintRadioAllClick();
+    void PrintRadioGridClick();
+    void PrintRadioEmptyClick();
+    void PrintRadioCluesClick();
+    void PrintRadioAnswersClick();
+    void PrintRadioWordListClick();
+    void GridSizeTrackBarChange();
+    void GridDefaultBtnClick();
+    /// Puts the track bar at 7 mm per square of a grid size without redrawing the preview.
+    void MoveGridSizeTrackBarQuietly(int gridSize);
+    void FontNameComboChange();
+    void BlockingComboChange();
+    void TitleEditChange();
+    void TitleCheckClick();
+    void ExtrasCheckClick();
+    void PrintBtnClick();
+    void ExportClipboardBtnClick();
+    void CreateRTFbtnClick();
+    void CreateHTMbtnClick();
+    /// Enables (or disables) everything that puts a crossword out: the File page's Save and the
+    /// Output page's options, print and export buttons.
+    void EnableOutputControls(bool enabled);
+    /// Shows the output options of the state (after a load) without redrawing for each of them.
+    void ShowOutputOptions();
 
     /// The web page the Home page's label opens.
     static const char* const MakerWebPage;
@@ -462,6 +504,32 @@ private:
     QLabel* OutputHeaderPanel = nullptr;
     QGroupBox* PrintGroupBox = nullptr;
     QFrame* OutputStylePnl = nullptr;
+    // File page
+    QPushButton* SaveBtn = nullptr;
+    QPushButton* ReloadBtn = nullptr;
+    // Output page
+    QList<QRadioButton*> PrintRadios;  ///< in the order of their modes 0..6
+    QRadioButton* PrintRadioReady = nullptr;
+    QRadioButton* PrintRadioAll = nullptr;
+    QRadioButton* PrintRadioGrid = nullptr;
+    QRadioButton* PrintRadioEmpty = nullptr;
+    QRadioButton* PrintRadioClues = nullptr;
+    QRadioButton* PrintRadioAnswers = nullptr;
+    QRadioButton* PrintRadioWordList = nullptr;
+    QSlider* GridSizeTrackBar = nullptr;
+    PanelStatusBar* SizeStatusBar = nullptr;
+    QPushButton* GridDefaultBtn = nullptr;
+    QComboBox* FontNameCombo = nullptr;
+    QLabel* FontLabel = nullptr;
+    QComboBox* BlockingCombo = nullptr;
+    QLineEdit* TitleEdit = nullptr;
+    QCheckBox* TitleCheck = nullptr;
+    QCheckBox* ExtrasCheck = nullptr;
+    QPushButton* PrintBtn = nullptr;
+    QPushButton* CreateRTFbtn = nullptr;
+    QPushButton* CreateHTMbtn = nullptr;
+    QPushButton* ExportClipboardBtn = nullptr;
+    PagePreview* PageImage = nullptr;
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* PageControlRight = nullptr;

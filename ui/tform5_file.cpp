@@ -1,12 +1,29 @@
-// TForm5, File page: the panel that holds saving and reloading crossword files.
+// TForm5, File page: saving the crossword on display as a .xwd file and loading one back.
 #include "ui/tform5.h"
 
+#include "core/files/crossword_file.h"
 #include "ui/form_building.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace qm::ui {
+
+namespace {
+
+/// The folder the file dialogs open in: the program's own.
+QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+}  // namespace
 
 QWidget* TForm5::BuildFilePage()
 {
@@ -14,9 +31,110 @@ QWidget* TForm5::BuildFilePage()
     auto* col = new QVBoxLayout(page);
     col->setContentsMargins(4, 4, 4, 4);
     FilePanel = Named<QFrame>("FilePanel", page);
-    new QVBoxLayout(FilePanel);
     col->addWidget(FilePanel);
+
+    auto* panel = new QVBoxLayout(FilePanel);
+    panel->setContentsMargins(24, 24, 24, 24);
+    panel->setSpacing(10);
+    auto* saveText = new QLabel("Save the crossword on screen, with its clues, title, font and blocking style, "
+                                "as a crossword file (.xwd).",
+                                FilePanel);
+    saveText->setWordWrap(true);
+    panel->addWidget(saveText);
+    SaveBtn = Named<QPushButton>("SaveBtn", "&Save...", FilePanel);
+    SaveBtn->setEnabled(false);
+    panel->addWidget(SaveBtn, 0, Qt::AlignLeft);
+    panel->addSpacing(24);
+    auto* reloadText = new QLabel("Load a crossword file. It replaces the crossword on screen and becomes the one fill "
+                                  "of a freeform crossword.",
+                                  FilePanel);
+    reloadText->setWordWrap(true);
+    panel->addWidget(reloadText);
+    ReloadBtn = Named<QPushButton>("ReloadBtn", "&Reload...", FilePanel);
+    panel->addWidget(ReloadBtn, 0, Qt::AlignLeft);
+    panel->addStretch(1);
+    for (QPushButton* b : {SaveBtn, ReloadBtn}) b->setMinimumWidth(120);
+
+    connect(SaveBtn, &QPushButton::clicked, this, [this] { SaveBtnClick(); });
+    connect(ReloadBtn, &QPushButton::clicked, this, [this] { ReloadBtnClick(); });
     return page;
+}
+
+void TForm5::SaveBtnClick()
+{
+    if (state_.RunActive || !SaveBtn->isEnabled()) return;
+    if (!HasEveryAnswer(state_.Xw)) {
+        dialogs_->Information(this, NothingToSaveMessage);
+        return;
+    }
+    const QString proposed = QDir(ProgramFolder()).filePath(ToQ(ProposedSaveName(state_)));
+    const QString path = dialogs_->ChooseSaveFile(this, proposed, DialogFilter(CrosswordSaveFilter), CrosswordFileExtension);
+    if (path.isEmpty()) return;
+    const std::string file = path.toLocal8Bit().toStdString();
+    if (SaveWouldOverwrite(file) && !dialogs_->AskYesNo(this, OverwriteQuestion, false)) return;
+    CommitClueEdits();
+    // The file name changes only once the file has been written.
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        SaveCrosswordFile(state_, file);
+        SetCaption();
+    });
+}
+
+void TForm5::ReloadBtnClick() { LoadCrosswordFile(); }
+
+void TForm5::LoadCrosswordFile()
+{
+    if (state_.RunActive) return;
+    const QString path = dialogs_->ChooseOpenFile(this, ProgramFolder(), DialogFilter(CrosswordOpenFilter));
+    if (path.isEmpty()) return;
+    CommitClueEdits();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        // The file is read and checked completely before anything on screen changes.
+        const LoadedCrosswordFile file = ReadCrosswordFile(path.toLocal8Bit().toStdString());
+        const FontLookup findFont = [this](const std::string& name) -> std::optional<std::string> {
+            const int i = FontNameCombo->findText(ToQ(name), Qt::MatchFixedString);
+            if (i < 0) return std::nullopt;
+            return FromQ(FontNameCombo->itemText(i));
+        };
+        const LoadResult loaded = ApplyCrosswordFile(state_, file, findFont);
+        state_.ClueEdits.Clear();  // the fills they were kept for are gone
+
+        // From here on the crossword behaves like a freeform fill.
+        PageControlSetup->setCurrentWidget(TabSheetFreeForm);
+        PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
+        PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
+        ReplaceWordBtn->hide();
+        AddToListOfGridsBtn->show();
+        ClueLabA2->setText("To remove, press 'Delete' (or use the button below)");
+        ClueLabD2->setText("To remove, press 'Delete' (or use the button below)");
+        {
+            const QSignalBlocker block(FreeformDimensionListBox);
+            FreeformDimensionListBox->setCurrentRow(state_.Xw.GridSize - 8);
+        }
+        NextBtn1->setEnabled(true);  // its answers are the imported word list now
+        SymmFillsListBox->clear();
+        SymmFillStatusPnl->clear();
+        ShowOutputOptions();
+        ShowFreeformList();  // the file's answers are the imported list now
+
+        LayOutMainGrid();
+        ResetFillDisplay();
+        ShowSlotLists();
+        SetCaption();
+        FreeStartBtn->setEnabled(false);
+        {
+            const QSignalBlocker block(FreeFillsListBox);
+            FreeFillsListBox->clear();
+            FreeFillsListBox->addItem(ToQ(loaded.FillListLine));
+            FreeFillsListBox->setCurrentRow(0);
+        }
+        ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
+        ShowWorkflowTabs(true);
+        RepaintGrid();
+        if (PageControlLeft->currentWidget() == TabSheetPrint) TabSheetPrintEnter();
+    });
 }
 
 }  // namespace qm::ui

@@ -80,7 +80,7 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunActive);
     else MirrorBtn->setEnabled(true);
     ClearGridBtn->setEnabled(!state_.RunActive);
-    if (state_.PrinterAvailable) PrintGroupBox->setEnabled(true);
+    EnableOutputControls(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
     NextBtn2->setEnabled(AcrossListBox->count() + DownListBox->count() > 0);
     unsetCursor();
@@ -102,7 +102,7 @@ void TForm5::ResetFillDisplay()
         AddToListOfGridsBtn->setEnabled(false);
     }
     ClearGridBtn->setEnabled(false);
-    PrintGroupBox->setEnabled(false);
+    EnableOutputControls(false);
     NextBtn2->setEnabled(false);
     WordsDlg->close();
     for (QProgressBar* bar : {ProgressBarSymmMult, ProgressBarFreeQuick, ProgressBarFreeMult})

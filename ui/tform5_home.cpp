@@ -93,6 +93,8 @@ void TForm5::SymmetricBitBtnClick()
 
     SymmFillsStatusBar->setPanelText(0, "Dictionary: " + DictionaryStatsStatusBar->panelText(0));
     state_.CurrentFileName = "untitled";
+    state_.LoadedFromFile = false;
+    state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before
     SetCaption();
 }
 
@@ -124,9 +126,15 @@ void TForm5::FreeformBitBtnClick()
     ClueLabD2->setText("To remove, press 'Delete' (or use the button below)");
 
     state_.CurrentFileName = "untitled";
+    state_.LoadedFromFile = false;
+    state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before
     SetCaption();
 }
 
-void TForm5::LoadFileBitBtnClick() { PageControlLeft->setCurrentWidget(TabSheetFile); }
+void TForm5::LoadFileBitBtnClick()
+{
+    PageControlLeft->setCurrentWidget(TabSheetFile);
+    LoadCrosswordFile();
+}
 
 }  // namespace qm::ui

@@ -62,8 +62,12 @@ void TForm5::PageControlLeftChange()
     previousLeftPage_ = page;
 
     if (page == TabSheetGenerate) ShowSymmGenDescription();
-    if (page == TabSheetPrint) PageControlRight->setCurrentWidget(_TabPrint);
-    else PageControlRight->setCurrentWidget(_TabGrid);
+    if (page == TabSheetPrint) {
+        PageControlRight->setCurrentWidget(_TabPrint);
+        TabSheetPrintEnter();
+    } else {
+        PageControlRight->setCurrentWidget(_TabGrid);
+    }
     if (page == TabSheetClues) TabSheetCluesEnter();
 }
 

@@ -1,14 +1,61 @@
-// TForm5, Output page: the output options on the left and the page preview on the right.
+// TForm5, Output page: the output options, the live page preview, printing and the three exports.
 #include "ui/tform5.h"
 
+#include "core/files/crossword_file.h"
+#include "core/output/clipboard_text.h"
+#include "core/output/export_file.h"
+#include "core/output/html_writer.h"
+#include "core/output/rtf_writer.h"
+#include "render/output_fonts.h"
+#include "render/page_devices.h"
 #include "ui/form_building.h"
+#include "ui/output_combos.h"
+#include "ui/page_preview.h"
+#include "ui/panel_status_bar.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QVBoxLayout>
 
 namespace qm::ui {
+
+namespace {
+
+/// The "Items to Display" buttons, in the order of their modes, with their click handlers.
+struct ModeButton {
+    const char* Name;
+    const char* Caption;
+    void (TForm5::*Click)();
+};
+constexpr ModeButton ModeButtons[OutputModeCount] = {
+    {"PrintRadioReady", " Empty Grid && Clues", &TForm5::PrintRadioReadyClick},
+    {"PrintRadioAll", " Completed Grid && Clues", &TForm5::PrintRadioAllClick},
+    {"PrintRadioGrid", " Completed Grid only", &TForm5::PrintRadioGridClick},
+    {"PrintRadioEmpty", " Empty Grid only", &TForm5::PrintRadioEmptyClick},
+    {"PrintRadioClues", " Clue List only", &TForm5::PrintRadioCluesClick},
+    {"PrintRadioAnswers", " Answer List only", &TForm5::PrintRadioAnswersClick},
+    {"PrintRadioWordList", " Answer/Clue List (alpha)", &TForm5::PrintRadioWordListClick},
+};
+
+QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+}  // namespace
 
 QWidget* TForm5::BuildOutputPage()
 {
@@ -20,13 +67,125 @@ QWidget* TForm5::BuildOutputPage()
     OutputHeaderPanel->setFrameShape(QFrame::StyledPanel);
     OutputHeaderPanel->setContentsMargins(6, 4, 6, 4);
     col->addWidget(OutputHeaderPanel);
+
     PrintGroupBox = Named<QGroupBox>("PrintGroupBox", "Items to Display", page);
     PrintGroupBox->setEnabled(false);
-    new QVBoxLayout(PrintGroupBox);
-    col->addWidget(PrintGroupBox, 1);
+    auto* radios = new QGridLayout(PrintGroupBox);
+    radios->setContentsMargins(8, 4, 8, 4);
+    radios->setVerticalSpacing(2);
+    for (int mode = 0; mode < OutputModeCount; ++mode) {
+        auto* radio = Named<QRadioButton>(ModeButtons[mode].Name, ModeButtons[mode].Caption, PrintGroupBox);
+        PrintRadios << radio;
+        radios->addWidget(radio, mode < 4 ? mode : mode - 4, mode < 4 ? 0 : 1);
+        connect(radio, &QRadioButton::clicked, this, ModeButtons[mode].Click);
+    }
+    PrintRadioReady = PrintRadios[0];
+    PrintRadioAll = PrintRadios[1];
+    PrintRadioGrid = PrintRadios[2];
+    PrintRadioEmpty = PrintRadios[3];
+    PrintRadioClues = PrintRadios[4];
+    PrintRadioAnswers = PrintRadios[5];
+    PrintRadioWordList = PrintRadios[6];
+    PrintRadioReady->setChecked(true);
+    col->addWidget(PrintGroupBox);
+
     OutputStylePnl = Named<QFrame>("OutputStylePnl", page);
-    new QVBoxLayout(OutputStylePnl);
+    auto* style = new QHBoxLayout(OutputStylePnl);
+    style->setContentsMargins(6, 6, 6, 6);
+    style->setSpacing(10);
+
+    // The grid's printed size: a vertical track bar, 60 mm at the top, with its status and default.
+    auto* sizeCol = new QVBoxLayout;
+    sizeCol->setSpacing(2);
+    sizeCol->addWidget(new QLabel("60 x 60 mm", OutputStylePnl), 0, Qt::AlignHCenter);
+    GridSizeTrackBar = Named<QSlider>("GridSizeTrackBar", Qt::Vertical, OutputStylePnl);
+    GridSizeTrackBar->setRange(MinGridMM, MaxGridMM);
+    GridSizeTrackBar->setSingleStep(10);
+    GridSizeTrackBar->setPageStep(10);
+    GridSizeTrackBar->setTickInterval(10);
+    GridSizeTrackBar->setTickPosition(QSlider::TicksBothSides);
+    GridSizeTrackBar->setInvertedAppearance(true);
+    GridSizeTrackBar->setInvertedControls(true);
+    GridSizeTrackBar->setValue(140);
+    GridSizeTrackBar->setEnabled(false);
+    GridSizeTrackBar->setMinimumHeight(150);
+    sizeCol->addWidget(GridSizeTrackBar, 1, Qt::AlignHCenter);
+    sizeCol->addWidget(new QLabel("180 x 180 mm", OutputStylePnl), 0, Qt::AlignHCenter);
+    SizeStatusBar = new PanelStatusBar({0}, OutputStylePnl);
+    SizeStatusBar->setObjectName("SizeStatusBar");
+    SizeStatusBar->setFixedWidth(110);
+    sizeCol->addWidget(SizeStatusBar);
+    GridDefaultBtn = Named<QPushButton>("GridDefaultBtn", "Set &Default", OutputStylePnl);
+    GridDefaultBtn->setEnabled(false);
+    sizeCol->addWidget(GridDefaultBtn);
+    style->addLayout(sizeCol);
+
+    auto* options = new QVBoxLayout;
+    options->setSpacing(4);
+    options->addWidget(new QLabel("Font:", OutputStylePnl));
+    FontNameCombo = Named<QComboBox>("FontNameCombo", OutputStylePnl);
+    FontNameCombo->setMaxVisibleItems(20);
+    MakeImageItemCombo(FontNameCombo, {2, 1}, {18, 0}, 18);
+    options->addWidget(FontNameCombo);
+    FontLabel = Named<QLabel>("FontLabel", "Arial", OutputStylePnl);
+    FontLabel->hide();
+    options->addSpacing(6);
+    options->addWidget(new QLabel("Blocked squares:", OutputStylePnl));
+    BlockingCombo = Named<QComboBox>("BlockingCombo", OutputStylePnl);
+    MakeImageItemCombo(BlockingCombo, {2, 2}, {23, 1}, 20);
+    BlockingCombo->setIconSize(QSize(16, 16));
+    for (int i = 0; i < BlockingStyleCount; ++i)
+        BlockingCombo->addItem(QIcon(QPixmap::fromImage(render::BlockingSwatch(i))), BlockingStyles[static_cast<std::size_t>(i)].ItemText);
+    BlockingCombo->setCurrentIndex(DefaultBlockingStyle);
+    options->addWidget(BlockingCombo);
+    options->addSpacing(6);
+    TitleCheck = Named<QCheckBox>("TitleCheck", " Include title", OutputStylePnl);
+    TitleCheck->setChecked(true);
+    options->addWidget(TitleCheck);
+    TitleEdit = Named<QLineEdit>("TitleEdit", "Crossword", OutputStylePnl);
+    options->addWidget(TitleEdit);
+    options->addSpacing(6);
+    ExtrasCheck = Named<QCheckBox>("ExtrasCheck", "  Extra information ", OutputStylePnl);
+    ExtrasCheck->setChecked(true);
+    options->addWidget(ExtrasCheck);
+    options->addStretch(1);
+    style->addLayout(options, 1);
     col->addWidget(OutputStylePnl, 1);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    PrintBtn = Named<QPushButton>("PrintBtn", "&Print...", page);
+    ExportClipboardBtn = Named<QPushButton>("ExportClipboardBtn", "Text to &Clipboard", page);
+    CreateRTFbtn = Named<QPushButton>("CreateRTFbtn", "&RTF File...", page);
+    CreateHTMbtn = Named<QPushButton>("CreateHTMbtn", "&HTML File...", page);
+    buttons->addWidget(PrintBtn, 0, 0);
+    buttons->addWidget(ExportClipboardBtn, 0, 1);
+    buttons->addWidget(CreateRTFbtn, 1, 0);
+    buttons->addWidget(CreateHTMbtn, 1, 1);
+    for (QPushButton* b : {PrintBtn, ExportClipboardBtn, CreateRTFbtn, CreateHTMbtn}) b->setEnabled(false);
+    col->addLayout(buttons);
+
+    // The fonts of the system, TrueType ones marked, with the default output font chosen if present.
+    const QIcon trueType(QPixmap::fromImage(TrueTypeMark()));
+    for (const std::string& name : render::InstalledFontNames()) {
+        if (render::IsTrueTypeFont(name)) FontNameCombo->addItem(trueType, ToQ(name));
+        else FontNameCombo->addItem(ToQ(name));
+    }
+    FontNameCombo->setCurrentIndex(FontNameCombo->findText(FontLabel->text(), Qt::MatchFixedString));
+
+    ShowOutputOptions();
+
+    connect(GridSizeTrackBar, &QSlider::valueChanged, this, [this] { GridSizeTrackBarChange(); });
+    connect(GridDefaultBtn, &QPushButton::clicked, this, [this] { GridDefaultBtnClick(); });
+    connect(FontNameCombo, &QComboBox::currentIndexChanged, this, [this] { FontNameComboChange(); });
+    connect(BlockingCombo, &QComboBox::currentIndexChanged, this, [this] { BlockingComboChange(); });
+    connect(TitleEdit, &QLineEdit::textChanged, this, [this] { TitleEditChange(); });
+    connect(TitleCheck, &QCheckBox::clicked, this, [this] { TitleCheckClick(); });
+    connect(ExtrasCheck, &QCheckBox::clicked, this, [this] { ExtrasCheckClick(); });
+    connect(PrintBtn, &QPushButton::clicked, this, [this] { PrintBtnClick(); });
+    connect(ExportClipboardBtn, &QPushButton::clicked, this, [this] { ExportClipboardBtnClick(); });
+    connect(CreateRTFbtn, &QPushButton::clicked, this, [this] { CreateRTFbtnClick(); });
+    connect(CreateHTMbtn, &QPushButton::clicked, this, [this] { CreateHTMbtnClick(); });
     return page;
 }
 
@@ -37,7 +196,193 @@ QWidget* TForm5::BuildPreviewPage()
     col->setContentsMargins(2, 2, 2, 2);
     OutputPagePnl = Named<QFrame>("OutputPagePnl", page);
     col->addWidget(OutputPagePnl);
+    PageImage = new PagePreview(OutputPagePnl);
+    PageImage->resize(PreviewWidthPixels, PreviewWidthPixels * A4HeightMM / A4WidthMM);
     return page;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The preview
+
+int TForm5::CheckedOutputMode() const
+{
+    for (int mode = 0; mode < OutputModeCount - 1; ++mode)
+        if (PrintRadios[mode]->isChecked()) return mode;
+    return OutputModeCount - 1;
+}
+
+void TForm5::RenderPreview(int mode)
+{
+    state_.Output.Mode = mode;
+    Guard([&] { PageImage->SetPicture(render::RenderPreviewImage(state_, mode, PreviewWidthPixels)); });
+}
+
+void TForm5::RefreshPreview() { RenderPreview(CheckedOutputMode()); }
+
+void TForm5::TabSheetPrintEnter()
+{
+    const int p = GridSizeTrackBar->value();
+    SizeStatusBar->setPanelText(0, QString("%1 x %2 mm").arg(p).arg(p));
+    GridSizeTrackBar->setEnabled(state_.Fills.CurrentFill != 0 && state_.PrinterAvailable);
+    RefreshPreview();
+}
+
+void TForm5::PrintRadioReadyClick() { RenderPreview(ModeEmptyGridAndClues); }
+void TForm5::PrintRadioAllClick() { RenderPreview(ModeCompletedGridAndClues); }
+void TForm5::PrintRadioGridClick() { RenderPreview(ModeCompletedGridOnly); }
+void TForm5::PrintRadioEmptyClick() { RenderPreview(ModeEmptyGridOnly); }
+void TForm5::PrintRadioCluesClick() { RenderPreview(ModeClueListOnly); }
+void TForm5::PrintRadioAnswersClick() { RenderPreview(ModeAnswerListOnly); }
+void TForm5::PrintRadioWordListClick() { RenderPreview(ModeAnswerClueListAlpha); }
+
+void TForm5::GridSizeTrackBarChange()
+{
+    const int p = GridSizeTrackBar->value();
+    state_.Output.GridMM = p;
+    SizeStatusBar->setPanelText(0, QString("%1 x %2 mm").arg(p).arg(p));
+    RefreshPreview();
+    GridDefaultBtn->setEnabled(true);
+}
+
+void TForm5::GridDefaultBtnClick()
+{
+    GridSizeTrackBar->setValue(DefaultGridMM(state_.Xw.GridSize));
+    GridDefaultBtn->setEnabled(false);
+}
+
+void TForm5::MoveGridSizeTrackBarQuietly(int gridSize)
+{
+    const QSignalBlocker block(GridSizeTrackBar);
+    GridSizeTrackBar->setValue(DefaultGridMM(gridSize));
+    state_.Output.GridMM = GridSizeTrackBar->value();
+}
+
+void TForm5::FontNameComboChange()
+{
+    if (FontNameCombo->currentIndex() < 0) return;
+    FontLabel->setText(FontNameCombo->currentText());
+    state_.Output.FontName = FromQ(FontLabel->text());
+    RefreshPreview();
+}
+
+void TForm5::BlockingComboChange()
+{
+    if (BlockingCombo->currentIndex() < 0) return;
+    state_.Output.Blocking = BlockingCombo->currentIndex();
+    RefreshPreview();
+}
+
+void TForm5::TitleEditChange()
+{
+    state_.Output.Title = FromQ(TitleEdit->text());
+    RefreshPreview();
+}
+
+void TForm5::TitleCheckClick()
+{
+    state_.Output.TitleChecked = TitleCheck->isChecked();
+    RefreshPreview();
+}
+
+void TForm5::ExtrasCheckClick()
+{
+    state_.Output.ExtrasChecked = ExtrasCheck->isChecked();
+    RefreshPreview();
+}
+
+void TForm5::ShowOutputOptions()
+{
+    const OutputOptions& o = state_.Output;
+    for (QWidget* w : std::initializer_list<QWidget*>{TitleEdit, FontNameCombo, BlockingCombo, GridSizeTrackBar}) w->blockSignals(true);
+    TitleEdit->setText(ToQ(o.Title));
+    const int font = FontNameCombo->findText(ToQ(o.FontName), Qt::MatchFixedString);
+    if (font >= 0) FontNameCombo->setCurrentIndex(font);
+    FontLabel->setText(ToQ(o.FontName));
+    BlockingCombo->setCurrentIndex(o.Blocking);
+    GridSizeTrackBar->setValue(o.GridMM);
+    for (QWidget* w : std::initializer_list<QWidget*>{TitleEdit, FontNameCombo, BlockingCombo, GridSizeTrackBar}) w->blockSignals(false);
+}
+
+void TForm5::EnableOutputControls(bool enabled)
+{
+    SaveBtn->setEnabled(enabled);
+    const bool output = enabled && state_.PrinterAvailable;
+    for (QWidget* w : std::initializer_list<QWidget*>{PrintGroupBox, PrintBtn, CreateRTFbtn, CreateHTMbtn, ExportClipboardBtn, GridSizeTrackBar})
+        w->setEnabled(output);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Printing and the exports
+
+void TForm5::PrintBtnClick()
+{
+    // During a run the crossword is the run's working copy: it is put out once the run has ended.
+    if (state_.RunActive || !PrintBtn->isEnabled()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(render::PrintJobTitle);
+    if (!dialogs_->ChoosePrinter(this, printer)) return;
+    const int mode = CheckedOutputMode();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            // A PDF file is written whole and then put in place, like every other file the program writes.
+            render::WritePdfFile(printer.outputFileName().toLocal8Bit().toStdString(), state_, mode);
+        } else {
+            render::PrintPage(printer, state_, mode);
+        }
+    });
+}
+
+void TForm5::ExportClipboardBtnClick()
+{
+    if (state_.RunActive || !ExportClipboardBtn->isEnabled()) return;
+    const ClipboardExport text = ClipboardTextForMode(CheckedOutputMode(), state_.Xw, ClueListCount(state_.Fills, state_.Xw));
+    if (!text.HasText) {
+        dialogs_->Warning(this, ToQ(text.Message));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(ToQ(text.Text));
+    dialogs_->Information(this, ToQ(text.Message));
+}
+
+namespace {
+
+/// Asks for the file of an export; empty when cancelled or when the user keeps an existing file.
+QString ChooseExportFile(UserDialogs& dialogs, QWidget* parent, const char* filter, const char* suffix)
+{
+    const QString proposed = QDir(ProgramFolder()).filePath(ProposedExportName);
+    const QString path = dialogs.ChooseSaveFile(parent, proposed, DialogFilter(filter), suffix);
+    if (path.isEmpty()) return {};
+    if (SaveWouldOverwrite(path.toLocal8Bit().toStdString()) && !dialogs.AskYesNo(parent, OverwriteQuestion, false)) return {};
+    return path;
+}
+
+}  // namespace
+
+void TForm5::CreateRTFbtnClick()
+{
+    if (state_.RunActive || !CreateRTFbtn->isEnabled()) return;
+    const QString path = ChooseExportFile(*dialogs_, this, RtfFileFilter, "rtf");
+    if (path.isEmpty()) return;
+    const int mode = CheckedOutputMode();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteRtfFile(path.toLocal8Bit().toStdString(), state_, mode, render::FontTableEntry(state_.Output.FontName));
+    });
+}
+
+void TForm5::CreateHTMbtnClick()
+{
+    if (state_.RunActive || !CreateHTMbtn->isEnabled()) return;
+    const QString path = ChooseExportFile(*dialogs_, this, HtmlFileFilter, "htm");
+    if (path.isEmpty()) return;
+    const int mode = CheckedOutputMode();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteHtmlFile(path.toLocal8Bit().toStdString(), state_, mode);
+    });
 }
 
 }  // namespace qm::ui

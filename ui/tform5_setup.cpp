@@ -286,6 +286,7 @@ void TForm5::FreeformDimensionListBoxClick()
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
+    MoveGridSizeTrackBarQuietly(n);
     state_.Freeform.FreeFillsList.Clear();
     FreeFillsListBox->clear();
     FreeImproveBtn->setEnabled(false);

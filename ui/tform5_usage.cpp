@@ -123,8 +123,8 @@ void TForm5::GridsListBoxClick(const QString& line)
         OverrideCursor hourglass(Qt::WaitCursor);
         ResetFillDisplay();
         const ShownFill shown = ShowFreeformFill(state_, fill);
-        // The fills list, where there is one, shows which fill this is.
-        if (FreeFillsListBox && shown.SelectedLine >= 0 && shown.SelectedLine < FreeFillsListBox->count()) {
+        // The fills list shows which fill this is.
+        if (shown.SelectedLine >= 0 && shown.SelectedLine < FreeFillsListBox->count()) {
             const QSignalBlocker block(FreeFillsListBox);
             FreeFillsListBox->setCurrentRow(shown.SelectedLine);
         }

@@ -4,16 +4,27 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace qm::ui {
 
 namespace {
 const QString Caption = QStringLiteral("Quillmere");
+
+/// The program's texts break their lines with a carriage return alone; message boxes want line feeds.
+QString Shown(const QString& text)
+{
+    QString shown = text;
+    shown.replace("\r\n", "\n").replace('\r', '\n');
+    return shown;
 }
 
-void StandardDialogs::Information(QWidget* parent, const QString& text) { QMessageBox::information(parent, Caption, text); }
-void StandardDialogs::Warning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, Caption, text); }
-void StandardDialogs::Error(QWidget* parent, const QString& text) { QMessageBox::critical(parent, Caption, text); }
+}  // namespace
+
+void StandardDialogs::Information(QWidget* parent, const QString& text) { QMessageBox::information(parent, Caption, Shown(text)); }
+void StandardDialogs::Warning(QWidget* parent, const QString& text) { QMessageBox::warning(parent, Caption, Shown(text)); }
+void StandardDialogs::Error(QWidget* parent, const QString& text) { QMessageBox::critical(parent, Caption, Shown(text)); }
 
 bool StandardDialogs::AskYesNo(QWidget* parent, const QString& text, bool warning)
 {
@@ -45,6 +56,25 @@ QString StandardDialogs::ChooseSaveFile(QWidget* parent, const QString& proposed
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
+}
+
+bool StandardDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)
+{
+    // The print dialog also offers printing to a PDF file, so there is always somewhere to print to.
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(Caption);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString DialogFilter(const char* filter)
+{
+    const QString text = QString::fromLatin1(filter);
+    const qsizetype bar = text.indexOf('|');
+    if (bar < 0) return text;
+    const QString description = text.left(bar);
+    const QString pattern = text.mid(bar + 1);
+    if (description.contains("(" + pattern + ")")) return description;
+    return description + " (" + pattern + ")";
 }
 
 }  // namespace qm::ui

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace qm::ui {
@@ -23,6 +24,9 @@ public:
     virtual QString ChooseOpenFile(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString ChooseSaveFile(QWidget* parent, const QString& proposed, const QString& filter,
                                    const QString& defaultSuffix) = 0;
+    /// Lets the user choose a printer, or a PDF file to print to, and set up the job; false when
+    /// cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 /// The real dialogs (QMessageBox, QFileDialog).
@@ -36,6 +40,11 @@ public:
     QString ChooseOpenFile(QWidget* parent, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(QWidget* parent, const QString& proposed, const QString& filter,
                            const QString& defaultSuffix) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 };
+
+/// A file dialog filter in the program's "Description|*.ext" form as the toolkit writes it,
+/// "Description (*.ext)"; a description that already names its pattern is kept as it is.
+QString DialogFilter(const char* filter);
 
 }  // namespace qm::ui

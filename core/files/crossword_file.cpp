@@ -55,6 +55,14 @@ std::string ProposedSaveName(const QuillmereState& state)
     return state.CurrentFileName == UntitledFileName ? ProposedCrosswordFileName : state.CurrentFileName;
 }
 
+bool HasEveryAnswer(const Crossword& xw)
+{
+    if (xw.WordSlotCount < 1) return false;
+    for (int i = 1; i <= xw.WordSlotCount; ++i)
+        if (xw.Slot(i).WordTxt.empty()) return false;
+    return true;
+}
+
 bool SaveWouldOverwrite(const std::string& path)
 {
     std::error_code ec;

@@ -28,6 +28,15 @@ std::string WindowCaption(const QuillmereState& state);
 /// The name the save dialog proposes: CurrentFileName, or "ZEroz01.xwd" while it is "untitled".
 std::string ProposedSaveName(const QuillmereState& state);
 
+/// The file keeps the answers, not the squares: a grid whose words have no answers yet (a stock grid
+/// chosen but not filled) would come back as nothing. Such a crossword is not saved; this is said.
+inline constexpr const char* NothingToSaveMessage =
+    "There is no filled crossword to save yet.\rEvery word of the grid needs its answer first.";
+
+/// True when the crossword has words and every one of them has its answer, so that a file saved from
+/// it loads back as the same crossword.
+bool HasEveryAnswer(const Crossword& xw);
+
 /// True when saving to path would replace a file, so the window asks OverwriteQuestion first.
 bool SaveWouldOverwrite(const std::string& path);
 

@@ -12,8 +12,9 @@ namespace qm {
 
 struct QuillmereState;
 
-/// Grid sizes a crossword file may hold (the freeform sizes).
-constexpr int MinFileGridSize = 8;
+/// Grid sizes a crossword file may hold: the freeform sizes 8..30 and the smallest stock grids, 7 x 7,
+/// so that every crossword the program saves can be loaded again.
+constexpr int MinFileGridSize = 7;
 constexpr int MaxFileGridSize = 30;
 /// Parts of an enumeration ("3,5" has two).
 constexpr int MaxEnumParts = 6;
@@ -43,14 +44,14 @@ struct XwdContents {
     std::string Title;
     std::string FontName;
     std::int32_t Blocking = 0;     ///< 0..8
-    std::int32_t Dimension = 0;    ///< grid size, 8..30
+    std::int32_t Dimension = 0;    ///< grid size, 7..30
     std::int32_t WordCount = 0;    ///< as the header says (equal to Slots.size())
     std::int32_t LetterCount = 0;  ///< as the header says
     std::vector<WordSlot> Slots;   ///< Clue, Dir, RCTxt, Row, Col, WordTxt, EnumTxt, ClueTxt, DisplayTxt, ThemeRef, NumLett
 };
 
 /// Reads and checks the text of a crossword file. Every problem throws Failure with a message
-/// naming the line: binary data, missing or misnamed header lines, a grid size outside 8..30, a
+/// naming the line: binary data, missing or misnamed header lines, a grid size outside 7..30, a
 /// blocking style outside 0..8, a short or malformed word line, a start square outside the grid, an
 /// answer that is not 1..30 letters A..Z or does not fit the grid, a bad enumeration, more than 160
 /// words, or a word count that differs from the header ("Inconsistency in File").

@@ -25,6 +25,11 @@ const std::vector<std::string> SymmetricRows = {
     "SNAKE#GEM", "ODE#TENOR", "LAIR#ROSE", "ELSE#SEAT",
 };
 
+/// The smallest stock grids are 7 x 7: a symmetrical crossword of that size must load again too.
+const std::vector<std::string> SmallestStockRows = {
+    "STAR#AT", "HERO#TO", "ARMED#N", "#DEN#E#", "O#ANGER", "NA#BEAR", "EN#EDGE",
+};
+
 /// A 10 x 10 freeform grid: words crossing one another, every other square blocked.
 const std::vector<std::string> FreeformRows = {
     "ICECREAM##", "#A####P###", "#T#DOGMA##", "#S####L###", "####HELLO#",
@@ -93,10 +98,23 @@ TEST(CrosswordFile, FileHasSixHeaderLinesAndCrLfEverywhere)
     EXPECT_EQ(lines, 6u + static_cast<std::size_t>(state.Xw.WordSlotCount));
 }
 
+TEST(CrosswordFile, OnlyACrosswordWithEveryAnswerIsWorthSaving)
+{
+    const Crossword filled = CrosswordOfLetters(SymmetricRows);
+    Crossword oneBlank = filled;
+    oneBlank.Slot(3).WordTxt = "";
+    const struct {
+        const char* name;
+        Crossword xw;
+        bool worth;
+    } cases[] = {{"filled", filled, true}, {"one word without its answer", oneBlank, false}, {"no words", Crossword{}, false}};
+    for (const auto& c : cases) EXPECT_EQ(HasEveryAnswer(c.xw), c.worth) << c.name;
+}
+
 TEST(CrosswordFile, SaveLoadSaveIsByteIdentical)
 {
     test::TempDir dir;
-    for (const auto* rows : {&SymmetricRows, &FreeformRows}) {
+    for (const auto* rows : {&SymmetricRows, &FreeformRows, &SmallestStockRows}) {
         QuillmereState state = StateShowing(*rows);
         if (rows == &FreeformRows) MakeIceCreamTwoWords(state);
         const std::string first = dir.File("first.xwd");
@@ -330,10 +348,10 @@ std::vector<BrokenFile> BrokenFiles()
         {"more than 160 words", manyWords, "at most 160 words"},
         {"enumeration not a number", Header(8, 1) + Line("  1A:  1  1:", "CAT", "2,x"), "not a list of whole numbers"},
         {"seven enumeration parts", Header(8, 1) + Line("  1A:  1  1:", "ABCDEFG", "1,1,1,1,1,1,1"), "more than 6 parts"},
-        {"dimension too large", Header(31, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 31 is outside 8..30"},
-        {"dimension too small", Header(7, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 7 is outside 8..30"},
+        {"dimension too large", Header(31, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 31 is outside 7..30"},
+        {"dimension too small", Header(6, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 6 is outside 7..30"},
         {"dimension not a number", "Title=T\r\nFont=Arial\r\nBlocking=3\r\nDimension=ten\r\nWord Count=0\r\nLetter Count=0\r\n",
-         "grid size 0 is outside 8..30"},
+         "grid size 0 is outside 7..30"},
         {"blocking style out of range", Header(8, 1, 9) + Line("  1A:  1  1:", "CAT", "3"), "blocking style 9"},
         {"binary file", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary data"},
         {"empty file", "", "ends within its six header lines"},

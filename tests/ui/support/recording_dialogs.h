@@ -3,6 +3,7 @@
 
 #include "ui/user_dialogs.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -14,7 +15,7 @@ public:
     struct Log {
         QStringList Messages;          ///< every message and question, in order, prefixed by its kind
         std::deque<bool> Answers;      ///< answers to the next questions (default: Yes)
-        std::deque<QString> Files;     ///< files to choose in the next file dialogs (default: cancel)
+        std::deque<QString> Files;     ///< files to choose in the next file or print dialogs (default: cancel)
     };
 
     explicit RecordingDialogs(Log& log) : log_(log) {}
@@ -29,6 +30,16 @@ public:
     {
         log_.Messages << "save as: " + proposed;
         return NextFile();
+    }
+    /// Prints to the next file of Files as a PDF document; cancels when there is none.
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override
+    {
+        log_.Messages << "print";
+        const QString file = NextFile();
+        if (file.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
     }
 
 private:
