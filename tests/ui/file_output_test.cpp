@@ -129,8 +129,14 @@ private:
         QCOMPARE(ListLines("AcrossListBox"), across);
         QCOMPARE(ListLines("DownListBox"), down);
         QCOMPARE(w_->windowTitle(), QString::fromStdString("Quillmere [" + FileNameOf(path) + "]"));
-        if (w_->findChild<QListWidget*>("FreeFillsListBox"))
-            QCOMPARE(ListLines("FreeFillsListBox"), QStringList{QString::fromStdString(loaded.FillListLine)});
+        QCOMPARE(ListLines("FreeFillsListBox"), QStringList{QString::fromStdString(loaded.FillListLine)});
+        // The file's answers join the imported list (after what was there), also in the seed word list.
+        QStringList listed, answers;
+        for (const std::string& word : shown.Imported.ThemeWords) listed << QString::fromStdString(word);
+        for (const std::string& word : core.Imported.ThemeWords) answers << QString::fromStdString(word);
+        QVERIFY(!answers.isEmpty());
+        QCOMPARE(ListLines("SeedListBox"), listed);
+        QCOMPARE(listed.mid(listed.size() - answers.size()), answers);
         // The options that travel in the file are on the Output page.
         QCOMPARE(Find<QLineEdit>("TitleEdit")->text(), QString::fromStdString(core.Output.Title));
         QCOMPARE(Find<QLabel>("FontLabel")->text(), QString::fromStdString(core.Output.FontName));

@@ -384,6 +384,9 @@ private slots:
         StartWithWordList();
         QCOMPARE(LeftPage(), QString("TabSheetGenerate"));
         QCOMPARE(Find<QLabel>("HeaderPnl")->text(), QString("Dimensions: 10 x 10"));
+        // The printed grid follows the size: 7 mm a square.
+        QCOMPARE(Find<QSlider>("GridSizeTrackBar")->value(), 70);
+        QCOMPARE(S().Output.GridMM, 70);
         QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
         const QStringList lines = ListLines("FreeFillsListBox");
         QCOMPARE(lines.size(), 1);
