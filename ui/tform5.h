@@ -73,8 +73,9 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// tform5.cpp (construction, start-up, shell), tform5_home.cpp, tform5_navigation.cpp,
-/// tform5_setup.cpp, tform5_generate.cpp, tform5_categories.cpp, tform5_clues.cpp, tform5_grid.cpp,
-/// tform5_file.cpp, tform5_output.cpp and tform5_statistics.cpp.
+/// tform5_setup.cpp, tform5_generate.cpp, tform5_import.cpp, tform5_freeform.cpp, tform5_usage.cpp,
+/// tform5_categories.cpp, tform5_clues.cpp, tform5_grid.cpp, tform5_file.cpp, tform5_output.cpp and
+/// tform5_statistics.cpp.
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
