@@ -16,11 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const qm::Failure&) {
         return 0;
     }
-    qm::QuillmereState state;
-    qm::ApplyCrosswordFile(state, file, nullptr);
-    const std::string saved = qm::XwdFileText(state);
-    qm::QuillmereState again;
-    qm::ApplyCrosswordFile(again, qm::CheckCrosswordFile(saved, "again.xwd", qm::Date{}), nullptr);
-    if (qm::XwdFileText(again) != saved) std::abort();
+    // One program state loads file after file, as the window's does.
+    static auto* state = new qm::QuillmereState;
+    static auto* again = new qm::QuillmereState;
+    qm::ApplyCrosswordFile(*state, file, nullptr);
+    const std::string saved = qm::XwdFileText(*state);
+    qm::ApplyCrosswordFile(*again, qm::CheckCrosswordFile(saved, "again.xwd", qm::Date{}), nullptr);
+    if (qm::XwdFileText(*again) != saved) std::abort();
     return 0;
 }
