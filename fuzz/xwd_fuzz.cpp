@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -16,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const qm::Failure&) {
         return 0;
     }
-    qm::QuillmereState state;
-    qm::ApplyCrosswordFile(state, file, nullptr);
-    const std::string saved = qm::XwdFileText(state);
-    qm::QuillmereState again;
-    qm::ApplyCrosswordFile(again, qm::CheckCrosswordFile(saved, "again.xwd", qm::Date{}), nullptr);
-    if (qm::XwdFileText(again) != saved) std::abort();
+    auto state = std::make_unique<qm::QuillmereState>();
+    auto again = std::make_unique<qm::QuillmereState>();
+    qm::ApplyCrosswordFile(*state, file, nullptr);
+    const std::string saved = qm::XwdFileText(*state);
+    qm::ApplyCrosswordFile(*again, qm::CheckCrosswordFile(saved, "again.xwd", qm::Date{}), nullptr);
+    if (qm::XwdFileText(*again) != saved) std::abort();
     return 0;
 }

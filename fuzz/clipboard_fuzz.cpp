@@ -1,0 +1,54 @@
+// Fuzz target: word lists pasted from the clipboard (UTF-8 text turned into Windows-1252, split at CR LF).
+#include "core/util/failure.h"
+#include "core/words/import.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// The list must hold only normalised words with a clue each, indexed by their letter counts.
+void CheckList(const qm::ImportedList& list)
+{
+    if (list.ThemeWords.size() != list.ThemeClues.size() ||
+        static_cast<std::size_t>(list.ThemeWordCount) != list.ThemeWords.size())
+        std::abort();
+    for (const std::string& w : list.ThemeWords) {
+        if (w.size() < 2 || w.size() > qm::MaxImportedWordChars) std::abort();
+        for (char c : w)
+            if (!((c >= 'A' && c <= 'Z') || c == ' ' || c == '-')) std::abort();
+    }
+    for (std::size_t L = 0; L < list.ThemeIndex.size(); ++L)
+        for (const qm::ThemeEntry& e : list.ThemeIndex[L])
+            if (e.Text.size() != L || e.ThemeRef < 0 || static_cast<std::size_t>(e.ThemeRef) >= list.ThemeWords.size())
+                std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    // The first byte picks how the text arrives: as the window gets it (UTF-8, converted), as raw
+    // single-byte text, or as a clipboard without text.
+    if (size == 0) return 0;
+    const std::uint8_t mode = data[0] % 3;
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::optional<std::string> text;
+    if (mode == 0) text = qm::Utf8ToWindows1252(bytes);
+    else if (mode == 1) text = std::string(bytes);
+
+    qm::ImportedList list;
+    qm::ParseImportLine(list, "keep\tme");
+    try {
+        const qm::ImportOutcome outcome = qm::ImportClipboardText(list, text);
+        if (!text && !outcome.Message) std::abort();
+    } catch (const qm::Failure&) {
+        if (list.ThemeWords.size() != 1) std::abort();
+        return 0;
+    }
+    CheckList(list);
+    return 0;
+}
