@@ -69,10 +69,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_)));
-    }
+    void init() { QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_))); }
 
     void cleanup() { CloseWindow(); }
 

@@ -49,7 +49,7 @@ struct WindowStart {
 };
 
 /// The start most window tests use: the dictionary made for the first 7 x 7 stock grid (or the given
-/// words of it), its clues and the category masks, and TestSeed.
+/// words of it), its clues and the category masks, and TestSeed; dict is read when the window opens.
 WindowStart GridDictionaryStart(const GridDictionary& dict);
 WindowStart GridDictionaryStart(const GridDictionary& dict, std::vector<DictWord> words);
 
