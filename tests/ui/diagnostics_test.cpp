@@ -54,12 +54,8 @@ private:
     {
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
         ChooseFreeformSize(10);
-        QuillmereState& s = w_->State();
-        ImportWordListBytes(s.Imported, words, "words.txt", s.FillSource, s.Xw.GridSize);
-        FreeformRunRequest request;
-        request.Fills = 3;
-        StartFreeformRun(s, request, {});
-        QVERIFY(s.Xw.WordSlotCount > 3);
+        RunFreeformFillsInCore(words, 3);
+        QVERIFY(w_->State().Xw.WordSlotCount > 3);
         w_->ShowSlotLists();
         w_->RepaintGrid();
     }

@@ -50,13 +50,8 @@ private:
     /// A freeform crossword of 10 x 10 from the word list, with fills made by a run through the core.
     void RunFreeformFills(int fills)
     {
-        QuillmereState& s = w_->State();
-        const auto result = ImportWordListBytes(s.Imported, WordList, "animals.txt", s.FillSource, s.Xw.GridSize);
-        QVERIFY(result.Status.has_value());
-        FreeformRunRequest request;
-        request.Fills = fills;
-        StartFreeformRun(s, request, {});
-        QVERIFY(s.Fills.GridsMax > 1);
+        RunFreeformFillsInCore(WordList, fills);
+        QVERIFY(w_->State().Fills.GridsMax > 1);
     }
     void ShowUsageTab()
     {

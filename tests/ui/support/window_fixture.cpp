@@ -1,7 +1,9 @@
 // The main window of a window test: its data folder, its start, and the control helpers the tests share.
 #include "tests/ui/support/window_fixture.h"
 
+#include "core/freeform/freeform_run.h"
 #include "core/grid/stock_grids.h"
+#include "core/words/import.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/stock_grid_preview.h"
@@ -98,6 +100,16 @@ void WindowFixture::RunSymmetricFills(int repeats)
 {
     Find<QLineEdit>("SymmRepeatsEdit")->setText(QString::number(repeats));
     Find<QPushButton>("SymmStartBtn")->click();
+}
+
+void WindowFixture::RunFreeformFillsInCore(const std::string& wordList, int fills)
+{
+    QuillmereState& s = w_->State();
+    const ImportOutcome imported = ImportWordListBytes(s.Imported, wordList, "words.txt", s.FillSource, s.Xw.GridSize);
+    QVERIFY(imported.Status.has_value());
+    FreeformRunRequest request;
+    request.Fills = fills;
+    StartFreeformRun(s, request, {});
 }
 
 }  // namespace qm::uitest

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -100,6 +101,9 @@ protected:
     void ChooseFreeformSize(int n);
     /// Starts a run of symmetrical fills from the Generate page.
     void RunSymmetricFills(int repeats);
+    /// Imports a word list into the freeform crossword and runs fills of it through the core, not
+    /// through the window: a quick way to the state a test is about.
+    void RunFreeformFillsInCore(const std::string& wordList, int fills);
 
     RecordingDialogs::Log log_;      ///< what the window said and asked; answers and files to give it
     std::unique_ptr<ui::TForm5> w_;  ///< the window, while open
