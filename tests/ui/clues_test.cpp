@@ -3,7 +3,7 @@
 #include "core/clues/clue_store.h"
 #include "core/grid/fill_writer.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
 #include "ui/twords_dlg.h"
@@ -16,25 +16,13 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
-class CluesTest : public QObject {
+class CluesTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
-
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
-    MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
     TWordsDlg* WordsDlg() { return w_->findChild<TWordsDlg*>(); }
 
     int IndexOf(const std::string& word)
@@ -50,11 +38,6 @@ private:
     {
         const QImage image = Grid()->grab().toImage();
         return image.pixelColor(Grid()->SquareRect(col, row).bottomRight() - QPoint(1, 1));
-    }
-
-    void ClickSquare(int col, int row, Qt::MouseButton button)
-    {
-        QTest::mouseClick(Grid(), button, {}, Grid()->SquareRect(col, row).center());
     }
 
     // A 5 x 5 crossword from the dictionary, shown as fill 1 of a run:
@@ -89,25 +72,18 @@ private:
         w_->LayOutMainGrid();
         w_->ShowSlotLists();
         w_->ShowFillStatus(xw.WordSlotCount, CountLetterSquares(xw.Squares), 0);
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        ShowLeftPage("TabSheetClues");
     }
 
 private slots:
     void init()
     {
-        test::WriteFile(dir_.File("WORD.LST"),
-                        test::DictionaryBytes({test::Word("CAT", 10, 2, 3, 0, 1), test::Word("COT"), test::Word("CUT"),
-                                               test::Word("COD"), test::Word("TOE"), test::Word("TIE"), test::Word("DYE")}));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        w_->State().Clues = LoadClueList("\r\nFeline\r\n");
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        const std::vector words = {test::Word("CAT", 10, 2, 3, 0, 1), test::Word("COT"), test::Word("CUT"),
+                                   test::Word("COD"), test::Word("TOE"), test::Word("TIE"), test::Word("DYE")};
+        QVERIFY(OpenWindow(uitest::WindowStart(words).Before([](TForm5& w) { w.State().Clues = LoadClueList("\r\nFeline\r\n"); })));
     }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void aClickedWordIsHighlightedAndItsClueShown()
     {
@@ -134,7 +110,7 @@ private slots:
         QCOMPARE(Find<QLabel>("DownCluePnl")->text(), QString("Clue for COD:"));
 
         // Leaving the page takes the highlight away.
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ShowLeftPage("TabSheetGenerate");
         QCOMPARE(Painted(1, 2), window);
     }
 

@@ -6,11 +6,9 @@
 #include "core/symmetric/fill_engine.h"
 #include "core/words/import.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/grid_dictionary.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/stock_grid_preview.h"
 #include "ui/tform4.h"
 #include "ui/tform5.h"
 
@@ -18,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,28 +25,17 @@
 
 #include <set>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
-class DiagnosticsTest : public QObject {
+class DiagnosticsTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
     QString oldCurrent_;
 
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
     TForm4* Form4() { return w_->findChild<TForm4*>(); }
-    MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
     QStringList MemoLines(const char* name) { return Find<QPlainTextEdit>(name)->toPlainText().split('\n'); }
     static QStringList ToLines(const std::vector<std::string>& lines)
     {
@@ -57,37 +43,19 @@ private:
         for (const std::string& l : lines) out << QString::fromStdString(l);
         return out;
     }
-    void ClickItem(QListWidget* list, int row)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    }
     /// New symmetrical crossword on the first 7 x 7 stock grid.
-    void ChooseFirstSevenBySeven()
+    void StartOnFirstSevenBySeven()
     {
         QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
-        auto* sizes = Find<QListWidget>("StockGridListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
-        auto* preview = Find<StockGridPreview>("PreviewImg");
-        const StockThumbnail t = preview->Thumbnails().front();
-        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
-    }
-    void RunSymmetric(int repeats)
-    {
-        Find<QLineEdit>("SymmRepeatsEdit")->setText(QString::number(repeats));
-        Find<QPushButton>("SymmStartBtn")->click();
+        ChooseFirstSevenBySeven();
     }
     /// A freeform crossword of 10 x 10 with the first of a few fills on display.
     void ShowFreeformFill(const std::string& words)
     {
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
-        auto* sizes = Find<QListWidget>("FreeformDimensionListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("10 x 10", Qt::MatchExactly).value(0)));
-        QuillmereState& s = w_->State();
-        ImportWordListBytes(s.Imported, words, "words.txt", s.FillSource, s.Xw.GridSize);
-        FreeformRunRequest request;
-        request.Fills = 3;
-        StartFreeformRun(s, request, {});
-        QVERIFY(s.Xw.WordSlotCount > 3);
+        ChooseFreeformSize(10);
+        RunFreeformFillsInCore(words, 3);
+        QVERIFY(w_->State().Xw.WordSlotCount > 3);
         w_->ShowSlotLists();
         w_->RepaintGrid();
     }
@@ -95,23 +63,16 @@ private:
 private slots:
     void init()
     {
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(dict_.Words));
         oldCurrent_ = QDir::currentPath();
-        QDir::setCurrent(QString::fromStdString(dir_.Path().string()));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        uitest::UseWithWindow(dict_, *w_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        QDir::setCurrent(QString::fromStdString(Folder().Path().string()));
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_)));
     }
 
     void cleanup()
     {
-        w_.reset();
+        w_.reset();  // before the working folder changes back: the window may still write its log there
         QDir::setCurrent(oldCurrent_);
+        CloseWindow();
     }
 
     void ctrlF5ShowsTheStatisticsPageInEveryMode()
@@ -147,7 +108,7 @@ private slots:
     {
         auto* fillSeq = Find<QPushButton>("FillSeqBtn");
         QVERIFY(!fillSeq->isEnabled());
-        ChooseFirstSevenBySeven();
+        StartOnFirstSevenBySeven();
         QVERIFY(fillSeq->isEnabled());
 
         Find<QPushButton>("MainWordArrayBtn")->click();
@@ -162,7 +123,7 @@ private slots:
         Find<QPushButton>("WordArrBtn")->click();
         QVERIFY(Form4()->isVisible());
 
-        RunSymmetric(2);
+        RunSymmetricFills(2);
         Find<QPushButton>("ListOfGridsBtn")->click();
         const QStringList grids = Form4()->Lines();
         QCOMPARE(grids, ToLines(ListOfGridsListing(w_->State().Fills, 2)));
@@ -174,18 +135,18 @@ private slots:
         // The filling order view, until the next run paints the grid normally again.
         fillSeq->click();
         QCOMPARE(Grid()->Painter(), GridPainter::FillSequenceFwrd);
-        RunSymmetric(1);
+        RunSymmetricFills(1);
         QCOMPARE(Grid()->Painter(), GridPainter::Normal);
     }
 
     void theStepLogAndThePickBoxesFollowTheirChecks()
     {
-        ChooseFirstSevenBySeven();
+        StartOnFirstSevenBySeven();
         Find<QCheckBox>("LogFileCheck")->setChecked(true);
         Find<QCheckBox>("DlgCheck")->setChecked(true);
-        RunSymmetric(1);
+        RunSymmetricFills(1);
         QCOMPARE(w_->State().Fills.GridsMax, 1);
-        QFile file(QString::fromStdString(dir_.File("progress.log")));
+        QFile file(QString::fromStdString(Folder().File("progress.log")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList log = QString::fromLatin1(file.readAll()).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
         QVERIFY(!log.isEmpty());
@@ -200,12 +161,12 @@ private slots:
         for (int k = 1; k <= xw.WordSlotCount; ++k) QVERIFY(selected.count(QString::fromStdString(xw.Slot(k).WordTxt.str())));
 
         // Without the checks a run writes no log and asks nothing.
-        QFile::remove(QString::fromStdString(dir_.File("progress.log")));
+        QFile::remove(QString::fromStdString(Folder().File("progress.log")));
         Find<QCheckBox>("LogFileCheck")->setChecked(false);
         Find<QCheckBox>("DlgCheck")->setChecked(false);
         log_.Messages.clear();
-        RunSymmetric(1);
-        QVERIFY(!QFile::exists(QString::fromStdString(dir_.File("progress.log"))));
+        RunSymmetricFills(1);
+        QVERIFY(!QFile::exists(QString::fromStdString(Folder().File("progress.log"))));
         QVERIFY(log_.Messages.isEmpty());
     }
 
@@ -256,8 +217,8 @@ private slots:
 
     void theKnockOutLeavesASymmetricalGridAlone()
     {
-        ChooseFirstSevenBySeven();
-        RunSymmetric(1);
+        StartOnFirstSevenBySeven();
+        RunSymmetricFills(1);
         const std::vector<std::string> before = test::GridRows(w_->State().Xw.Squares);
         Find<QPushButton>("Button9")->click();
         QCOMPARE(log_.Messages, QStringList({"info: Words are knocked out of a freeform crossword on display."}));

@@ -3,7 +3,7 @@
 #include "core/clues/clue_store.h"
 #include "core/words/import.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/count_table.h"
 #include "ui/panel_status_bar.h"
@@ -20,24 +20,13 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
-class DictionaryOptionsTest : public QObject {
+class DictionaryOptionsTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
-
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
     CountTable* Table() { return Find<CountTable>("DictionaryStringGrid"); }
     /// Column 1 of the rows for lengths 3, 5 and 7.
     QStringList Counts() { return {Table()->Cell(1, 1), Table()->Cell(1, 3), Table()->Cell(1, 5)}; }
@@ -47,23 +36,19 @@ private slots:
     {
         // Three 3-letter words (EMU an animal), two 5-letter words (one rarer, one a proper noun), one
         // 7-letter word.
-        test::WriteFile(dir_.File("WORD.LST"),
-                        test::DictionaryBytes({test::Word("CAT"), test::Word("DOG"), test::Word("EMU", 10, 2, 3, 2, 1),
-                                               test::Word("APPLE", 3), test::Word("PARIS", 10, 4), test::Word("GIRAFFE")}));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        for (int k = 0; k <= CategoryCount; ++k) w_->State().BitPatterns[static_cast<std::size_t>(k)] = std::int64_t{1} << k;
-        w_->State().Clues = LoadClueList("\r\nLarge flightless bird\r\n");
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        const auto giveCluesAndMasks = [](TForm5& w) {
+            uitest::GiveCategoryMasks(w);
+            w.State().Clues = LoadClueList("\r\nLarge flightless bird\r\n");
+        };
+        const std::vector words = {test::Word("CAT"), test::Word("DOG"), test::Word("EMU", 10, 2, 3, 2, 1),
+                                   test::Word("APPLE", 3), test::Word("PARIS", 10, 4), test::Word("GIRAFFE")};
+        QVERIFY(OpenWindow(uitest::WindowStart(words).Before(giveCluesAndMasks)));
         w_->SymmetricBitBtnClick();
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ShowLeftPage("TabSheetGenerate");
         Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
     }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void theTableCountsTheSelectedWordsWithBars()
     {

@@ -9,12 +9,9 @@
 #include "render/page_devices.h"
 #include "tests/support/crossword_fixture.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/find_control.h"
-#include "tests/ui/support/grid_dictionary.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/page_preview.h"
 #include "ui/panel_status_bar.h"
-#include "ui/stock_grid_preview.h"
 #include "ui/tform5.h"
 
 #include <QCheckBox>
@@ -72,28 +69,13 @@ std::string ReadBytes(const std::string& path)
 
 }  // namespace
 
-class FileOutputTest : public QObject {
+class FileOutputTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> folder_;  ///< a fresh folder for each test
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
 
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
-    QStringList ListLines(const char* name)
-    {
-        QStringList lines;
-        auto* list = Find<QListWidget>(name);
-        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-        return lines;
-    }
-    QString File(const char* name) { return QString::fromStdString(folder_->File(name)); }
+    QString File(const char* name) { return QString::fromStdString(Folder().File(name)); }
     /// Clicks a button that opens a file or print dialog, which chooses path.
     void ClickChoosing(const char* button, const QString& path)
     {
@@ -102,11 +84,11 @@ private:
         QVERIFY2(log_.Files.empty(), button);
     }
     const QImage& Picture() { return Find<PagePreview>("PageImage")->Picture(); }
-    void ShowOutputPage() { Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetPrint")); }
+    void ShowOutputPage() { ShowLeftPage("TabSheetPrint"); }
     /// Loads NineRows (Grey 50%, title "Nine") from Home's "Load from Disk".
     void LoadNine()
     {
-        WriteNineByNine(folder_->File("nine.xwd"), "Nine", "DejaVu Sans", 4);
+        WriteNineByNine(Folder().File("nine.xwd"), "Nine", "DejaVu Sans", 4);
         ClickChoosing("LoadFileBitBtn", File("nine.xwd"));
         QCOMPARE(w_->State().Xw.GridSize, 9);
     }
@@ -154,50 +136,21 @@ private:
     {
         Find<QPushButton>("SymmetricBitBtn")->click();
         ChooseFirstSevenBySeven();
-        auto* repeats = Find<QLineEdit>("SymmRepeatsEdit");
-        repeats->setText("1");
-        Find<QPushButton>("SymmStartBtn")->click();
+        RunSymmetricFills(1);
         QCOMPARE(w_->State().Fills.CurrentFill, 1);
-    }
-    void ChooseFirstSevenBySeven()
-    {
-        auto* sizes = Find<QListWidget>("StockGridListBox");
-        const QListWidgetItem* seven = sizes->findItems("7 x 7", Qt::MatchExactly).value(0);
-        QVERIFY(seven);
-        QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {}, sizes->visualItemRect(seven).center());
-        const StockThumbnail first = Find<StockGridPreview>("PreviewImg")->Thumbnails().front();
-        const int half = first.Size * ThumbPixelsPerSquare / 2;
-        QTest::mouseClick(Find<StockGridPreview>("PreviewImg"), Qt::LeftButton, {}, QPoint(first.Left + half, first.Top + half));
-        QVERIFY(w_->State().Stock.SelectedStockGrid > 0);
     }
 
 private slots:
-    void init()
-    {
-        folder_ = std::make_unique<test::TempDir>();
-        test::WriteFile(folder_->File("WORD.LST"), test::DictionaryBytes(dict_.Words));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(folder_->Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        uitest::UseWithWindow(dict_, *w_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
+    void init() { QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_))); }
 
-    void cleanup()
-    {
-        w_.reset();
-        folder_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void aGeneratedCrosswordIsSavedAndLoadedAgainFromHomeAndFromTheFilePage()
     {
         QVERIFY2(!Find<QPushButton>("SaveBtn")->isEnabled(), "nothing to save yet");
         RunOneSevenBySevenFill();
         QVERIFY(Find<QPushButton>("SaveBtn")->isEnabled());
-        const std::string saved = folder_->File("seven.xwd");
+        const std::string saved = Folder().File("seven.xwd");
         ClickChoosing("SaveBtn", QString::fromStdString(saved));
         QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), "save as: " + QDir(QCoreApplication::applicationDirPath()).filePath("ZEroz01.xwd"));
         QCOMPARE(ReadBytes(saved), XwdFileText(w_->State()));
@@ -206,7 +159,7 @@ private slots:
 
         w_->SymmetricBitBtnClick();  // something else on screen
         QCOMPARE(w_->windowTitle(), QString("Quillmere [untitled]"));
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabsheetHome"));
+        ShowLeftPage("TabsheetHome");
         ClickChoosing("LoadFileBitBtn", QString::fromStdString(saved));
         QCOMPARE(Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(), QString("TabSheetFile"));
         QCOMPARE(test::GridRows(w_->State().Xw.Squares), generated);
@@ -214,7 +167,7 @@ private slots:
         QVERIFY2(!log_.Messages.join('\n').contains("error"), qPrintable(log_.Messages.join('\n')));
 
         // Saving the loaded crossword proposes its own name and writes the same bytes.
-        const std::string again = folder_->File("again.xwd");
+        const std::string again = Folder().File("again.xwd");
         ClickChoosing("SaveBtn", QString::fromStdString(again));
         QVERIFY(log_.Messages.value(log_.Messages.size() - 1).endsWith("/seven.xwd"));
         QCOMPARE(ReadBytes(again), ReadBytes(saved));
@@ -247,14 +200,14 @@ private slots:
         log_.Files = {File("empty.xwd")};
         Find<QPushButton>("SaveBtn")->click();
         QCOMPARE(log_.Messages, QStringList{"info: " + QString(NothingToSaveMessage)});
-        QVERIFY(!std::filesystem::exists(folder_->File("empty.xwd")));
+        QVERIFY(!std::filesystem::exists(Folder().File("empty.xwd")));
         QCOMPARE(w_->windowTitle(), QString("Quillmere [untitled]"));
     }
 
     void overwritingAFileIsAskedFirstAndAFailedSaveKeepsTheOldFile()
     {
         LoadNine();
-        const std::string path = folder_->File("nine.xwd");
+        const std::string path = Folder().File("nine.xwd");
         const std::string before = ReadBytes(path);
         Find<QLineEdit>("TitleEdit")->setText("Changed");
 
@@ -277,7 +230,7 @@ private slots:
         QVERIFY2(log_.Messages.value(log_.Messages.size() - 1).startsWith("error: Could not save \"" + File("nine.xwd") + "\""), qPrintable(log_.Messages.value(log_.Messages.size() - 1)));
         QVERIFY(log_.Messages.value(log_.Messages.size() - 1).contains("The previous file, if any, is unchanged."));
         QCOMPARE(ReadBytes(path), before);
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder_->Path()), std::filesystem::directory_iterator{}), 2);
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(Folder().Path()), std::filesystem::directory_iterator{}), 2);
 
         log_.Answers = {true};
         ClickChoosing("SaveBtn", File("nine.xwd"));
@@ -305,7 +258,7 @@ private slots:
             {"huge.xwd", "Title=T\r\nFont=Arial\r\nBlocking=3\r\nDimension=40\r\nWord Count=0\r\nLetter Count=0\r\n", "grid size 40"},
         };
         for (const Case& c : cases) {
-            test::WriteFile(folder_->File(c.name), c.bytes);
+            test::WriteFile(Folder().File(c.name), c.bytes);
             ClickChoosing("ReloadBtn", File(c.name));
             const QString message = log_.Messages.value(log_.Messages.size() - 1);
             QVERIFY2(message.startsWith("error: ") && message.contains(File(c.name)) && message.contains(c.problem), qPrintable(message));
@@ -433,32 +386,32 @@ private slots:
         };
         for (const Case c : {Case{"PrintRadioAll", 1}, Case{"PrintRadioEmpty", 3}, Case{"PrintRadioAnswers", 5}, Case{"PrintRadioWordList", 6}}) {
             Find<QRadioButton>(c.radio)->click();
-            const std::string rtf = folder_->File("out" + std::to_string(c.mode) + ".rtf");
+            const std::string rtf = Folder().File("out" + std::to_string(c.mode) + ".rtf");
             ClickChoosing("CreateRTFbtn", QString::fromStdString(rtf));
             QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), proposed);
             QCOMPARE(ReadBytes(rtf), RtfDocument(w_->State(), c.mode, render::FontTableEntry(w_->State().Output.FontName)));
-            const std::string htm = folder_->File("out" + std::to_string(c.mode) + ".htm");
+            const std::string htm = Folder().File("out" + std::to_string(c.mode) + ".htm");
             ClickChoosing("CreateHTMbtn", QString::fromStdString(htm));
             QCOMPARE(ReadBytes(htm), HtmlDocument(w_->State(), c.mode));
         }
-        QVERIFY(ReadBytes(folder_->File("out1.rtf")).find("\\clbgbdiag") != std::string::npos);
-        QVERIFY(ReadBytes(folder_->File("out1.htm")).find("<h3>Nine</h3>") != std::string::npos);
+        QVERIFY(ReadBytes(Folder().File("out1.rtf")).find("\\clbgbdiag") != std::string::npos);
+        QVERIFY(ReadBytes(Folder().File("out1.htm")).find("<h3>Nine</h3>") != std::string::npos);
 
         // An existing file is replaced only when the user says so.
-        const std::string before = ReadBytes(folder_->File("out6.htm"));
+        const std::string before = ReadBytes(Folder().File("out6.htm"));
         Find<QRadioButton>("PrintRadioClues")->click();
         log_.Answers = {false};
         ClickChoosing("CreateHTMbtn", File("out6.htm"));
         QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), QString("ask: File Exists.  Overwrite?"));
-        QCOMPARE(ReadBytes(folder_->File("out6.htm")), before);
+        QCOMPARE(ReadBytes(Folder().File("out6.htm")), before);
         log_.Answers = {true};
         ClickChoosing("CreateHTMbtn", File("out6.htm"));
-        QCOMPARE(ReadBytes(folder_->File("out6.htm")), HtmlDocument(w_->State(), 4));
+        QCOMPARE(ReadBytes(Folder().File("out6.htm")), HtmlDocument(w_->State(), 4));
 
         // A folder that is not there: the message names the file, and nothing is left behind.
         ClickChoosing("CreateRTFbtn", File("gone/out.rtf"));
         QVERIFY2(log_.Messages.value(log_.Messages.size() - 1).startsWith("error: Error creating file:"), qPrintable(log_.Messages.value(log_.Messages.size() - 1)));
-        QVERIFY(!std::filesystem::exists(folder_->File("gone")));
+        QVERIFY(!std::filesystem::exists(Folder().File("gone")));
     }
 
     void theClipboardGetsTheCoreTextOfTheThreeTextModes()
@@ -500,7 +453,7 @@ private slots:
         LoadNine();
         ShowOutputPage();
         Find<QRadioButton>("PrintRadioClues")->click();
-        const std::string pdf = folder_->File("printed.pdf");
+        const std::string pdf = Folder().File("printed.pdf");
         ClickChoosing("PrintBtn", QString::fromStdString(pdf));
         QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), QString("print"));
         const std::string bytes = ReadBytes(pdf);
@@ -510,7 +463,7 @@ private slots:
 
         // Cancelled: nothing is printed.
         Find<QPushButton>("PrintBtn")->click();
-        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder_->Path()), std::filesystem::directory_iterator{}), 3);
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(Folder().Path()), std::filesystem::directory_iterator{}), 3);
     }
 };
 

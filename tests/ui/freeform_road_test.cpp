@@ -7,7 +7,7 @@
 #include "core/symmetric/fill_store.h"
 #include "core/util/text.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
@@ -36,8 +36,6 @@
 #include <map>
 #include <set>
 #include <tuple>
-
-#include "tests/ui/support/find_control.h"
 
 using namespace qm;
 using namespace qm::ui;
@@ -81,32 +79,16 @@ using SlotKey = std::tuple<int, int, bool, std::string>;
 
 }  // namespace
 
-class FreeformRoadTest : public QObject {
+class FreeformRoadTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
-
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
     QuillmereState& S() { return w_->State(); }
-    QString LeftPage() { return Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(); }
-    QStringList ListLines(const char* name) { return Lines(Find<QListWidget>(name)); }
-    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
-    }
     std::string WordListFile()
     {
         std::string text;
         for (const ListLine& l : WordListLines) text += std::string(l.Line) + "\r\n";
-        const std::string path = dir_.File("theme words.txt");
+        const std::string path = Folder().File("theme words.txt");
         test::WriteFile(path, text);
         return path;
     }
@@ -115,19 +97,12 @@ private:
         log_.Files.push_back(QString::fromStdString(path));
         QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
     }
-    void ChooseSize(int n)
-    {
-        auto* sizes = Find<QListWidget>("FreeformDimensionListBox");
-        const auto found = sizes->findItems(QString("%1 x %1").arg(n), Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        ClickItem(sizes, sizes->row(found.first()));
-    }
     /// New freeform crossword from the word list file, on a 10 x 10 grid, on the Generate page.
     void StartWithWordList()
     {
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
         Import(WordListFile());
-        ChooseSize(10);
+        ChooseFreeformSize(10);
         Find<QPushButton>("NextBtn1")->click();
     }
     void Run(int fills)
@@ -196,21 +171,16 @@ private slots:
     void init()
     {
         // A dictionary with three animals (category bit 2) for the theme import.
-        test::WriteFile(dir_.File("WORD.LST"),
-                        test::DictionaryBytes({test::Word("EMU", 10, 2, 3, 2, 1), test::Word("ZEBRA", 10, 2, 5, 2, 2),
-                                               test::Word("LLAMA", 10, 2, 5, 2, 3), test::Word("DOG")}));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        S().Clues = LoadClueList("\r\nA big bird\r\nA striped horse\r\nA woolly beast\r\n");
-        for (int k = 0; k <= CategoryCount; ++k) S().BitPatterns[static_cast<std::size_t>(k)] = std::int64_t{1} << k;
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        const auto giveCluesAndMasks = [](TForm5& w) {
+            w.State().Clues = LoadClueList("\r\nA big bird\r\nA striped horse\r\nA woolly beast\r\n");
+            uitest::GiveCategoryMasks(w);
+        };
+        const std::vector words = {test::Word("EMU", 10, 2, 3, 2, 1), test::Word("ZEBRA", 10, 2, 5, 2, 2),
+                                   test::Word("LLAMA", 10, 2, 5, 2, 3), test::Word("DOG")};
+        QVERIFY(OpenWindow(uitest::WindowStart(words).Seeded().Before(giveCluesAndMasks)));
     }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void anImportedFileIsListedWithItsCluesAndCounts()
     {
@@ -250,7 +220,7 @@ private slots:
         QCOMPARE(S().Imported.LengthVariation, 200);
 
         // A selected seed word longer than the grid stops the fills until a word that fits is chosen.
-        ChooseSize(8);
+        ChooseFreeformSize(8);
         Find<QRadioButton>("SeedWordRadio")->click();
         auto* seeds = Find<QListWidget>("SeedListBox");
         QVERIFY(seeds->isEnabled());
@@ -292,7 +262,7 @@ private slots:
     {
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
         Import(WordListFile());
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ShowLeftPage("TabSheetGenerate");
         Find<QTabWidget>("PageControlFreeGen")->setCurrentWidget(Find<QWidget>("TabSheetFreeOptions"));
         auto* seeds = Find<QListWidget>("SeedListBox");
         seeds->setCurrentRow(0);
@@ -311,13 +281,13 @@ private slots:
     {
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
         Import(WordListFile());
-        const std::string binary = dir_.File("picture.bin");
+        const std::string binary = Folder().File("picture.bin");
         test::WriteFile(binary, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         struct Bad {
             std::string Path;
             const char* Says;
         };
-        for (const Bad& bad : {Bad{binary, "picture.bin"}, Bad{dir_.File("missing.txt"), "missing.txt"}}) {
+        for (const Bad& bad : {Bad{binary, "picture.bin"}, Bad{Folder().File("missing.txt"), "missing.txt"}}) {
             log_.Messages.clear();
             Import(bad.Path);
             QCOMPARE(log_.Messages.size(), 1);
@@ -649,7 +619,7 @@ private slots:
         QCOMPARE(S().Xw.WordSlotCount, words);
         ClickItem(fills, FindFillLine(S().Freeform.FreeFillsList, 2));
         QCOMPARE(SlotSet(), edited);
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        ShowLeftPage("TabSheetClues");
         const int kept = FindSlotLineOf(keptLine);
         QVERIFY(kept >= 0);
         ClickItem(across, kept);

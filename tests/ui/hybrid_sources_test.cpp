@@ -2,16 +2,13 @@
 // yellow in the grid, also while clues are selected) or from the imported list alone.
 #include "core/words/import.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/grid_dictionary.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
-#include "ui/stock_grid_preview.h"
 #include "ui/tform5.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,42 +17,19 @@
 
 #include <set>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
-class HybridSourcesTest : public QObject {
+class HybridSourcesTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
 
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
-    MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
-    void ClickItem(QListWidget* list, int row)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    }
-    /// A window whose dictionary holds the given words.
+    /// A window whose dictionary holds the given words, on a new symmetrical crossword.
     void Open(const std::vector<DictWord>& words)
     {
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(words));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        uitest::UseWithWindow(dict_, *w_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_, words)));
         QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
     }
     /// Imports a word list for the symmetrical crossword and makes its source options available, as
@@ -71,13 +45,8 @@ private:
     }
     void RunOnFirstSevenBySeven(int repeats)
     {
-        auto* sizes = Find<QListWidget>("StockGridListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
-        auto* preview = Find<StockGridPreview>("PreviewImg");
-        const StockThumbnail t = preview->Thumbnails().front();
-        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
-        Find<QLineEdit>("SymmRepeatsEdit")->setText(QString::number(repeats));
-        Find<QPushButton>("SymmStartBtn")->click();
+        ChooseFirstSevenBySeven();
+        RunSymmetricFills(repeats);
         QCOMPARE(Find<QListWidget>("SymmFillsListBox")->count(), repeats);
     }
     /// The squares of every imported word of the crossword on display.
@@ -107,7 +76,7 @@ private:
     }
 
 private slots:
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void importedWordsFillFirstAndShowLightYellow()
     {
@@ -147,7 +116,7 @@ private slots:
         // On the Clues page the selected word is marked and the imported word stays light yellow.
         const std::set<std::pair<int, int>> yellow = ImportedSquares();
         QCOMPARE(yellow.size(), std::size_t{5});
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        ShowLeftPage("TabSheetClues");
         Find<QTabWidget>("CluePageControl")->setCurrentIndex(1);
         auto* down = Find<QListWidget>("DownListBox");
         ClickItem(down, 0);
@@ -159,7 +128,7 @@ private slots:
         for (int i = 0; i < first.NumLett; ++i) picked.insert({1, 1 + i});
         ExpectColours(yellow, picked);
         // Leaving the page clears the selection but not the imported words' colour.
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ShowLeftPage("TabSheetGenerate");
         ExpectColours(yellow);
     }
 

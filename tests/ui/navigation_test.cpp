@@ -1,7 +1,7 @@
 // The workflow pages: which tabs show when, Next and Back, the fill source description, the shortcuts.
 #include "core/grid/fill_writer.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/help_window.h"
 #include "ui/tform5.h"
 
@@ -14,26 +14,14 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
-class NavigationTest : public QObject {
+class NavigationTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
-
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
     QTabWidget* Left() { return Find<QTabWidget>("PageControlLeft"); }
-    QString LeftPage() { return Left()->currentWidget()->objectName(); }
     QString RightPage() { return Find<QStackedWidget>("PageControlRight")->currentWidget()->objectName(); }
     QStringList VisibleTabs()
     {
@@ -60,18 +48,9 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes({test::Word("CAT"), test::Word("DOG")}));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
+    void init() { QVERIFY(OpenWindow(uitest::WindowStart({test::Word("CAT"), test::Word("DOG")}))); }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void workflowTabsShowOnceACrosswordIsStarted()
     {

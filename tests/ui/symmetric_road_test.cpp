@@ -5,8 +5,7 @@
 #include "core/grid/stock_grids.h"
 #include "core/util/text.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/grid_dictionary.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
@@ -28,43 +27,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "tests/ui/support/find_control.h"
-
-
 using namespace qm;
 using namespace qm::ui;
 
-class SymmetricRoadTest : public QObject {
+class SymmetricRoadTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
 
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
-    QString LeftPage() { return Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(); }
-    MainStringGrid* Grid() { return Find<MainStringGrid>("MainStringGrid"); }
-    QStringList ListLines(const char* name)
-    {
-        QStringList lines;
-        auto* list = Find<QListWidget>(name);
-        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-        return lines;
-    }
-    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
-    }
-    void ClickSquare(int col, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(Grid(), button, {}, Grid()->SquareRect(col, row).center());
-    }
     void ClickThumbnail(int ordinal)
     {
         auto* preview = Find<StockGridPreview>("PreviewImg");
@@ -76,13 +47,7 @@ private:
             }
         QFAIL("no such thumbnail");
     }
-    void ChooseSize(const QString& size)
-    {
-        auto* sizes = Find<QListWidget>("StockGridListBox");
-        const auto found = sizes->findItems(size, Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        ClickItem(sizes, sizes->row(found.first()));
-    }
+    void ChooseSize(const QString& size) { ClickListed("StockGridListBox", size); }
     /// The across word that starts in the top left corner.
     WordSlot& FirstAcross() { return w_->State().Xw.Slot(w_->State().Xw.Squares(1, 1).SlotRef); }
     /// The letters of the grid on display, row by row.
@@ -104,20 +69,9 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(dict_.Words));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        uitest::UseWithWindow(dict_, *w_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
+    void init() { QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_))); }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void aClickedThumbnailBecomesTheNumberedGrid()
     {
@@ -282,13 +236,13 @@ private slots:
         QCOMPARE(FirstAcross().ClueTxt.view(), std::string_view("A clue of my own"));
 
         // Another fill, then this one again: the edited clue comes back with it.
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ShowLeftPage("TabSheetGenerate");
         ClickItem(fills, 0);
         QCOMPARE(w_->State().Fills.CurrentFill, 1);
         ClickItem(fills, 1);
         QCOMPARE(w_->State().Fills.CurrentFill, 2);
         QCOMPARE(FirstAcross().ClueTxt.view(), std::string_view("A clue of my own"));
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        ShowLeftPage("TabSheetClues");
         QCOMPARE(Find<QPlainTextEdit>("AcrossClueMemo")->toPlainText(), QString("A clue of my own"));
     }
 
@@ -296,7 +250,7 @@ private slots:
     {
         StartOnFirstSevenBySeven();
         Run(3);
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        ShowLeftPage("TabSheetClues");
         const std::string old = FirstAcross().WordTxt.str();
         QVERIFY(old == dict_.VariantOf || old == dict_.Variant);
         const std::string other = old == dict_.VariantOf ? dict_.Variant : dict_.VariantOf;
@@ -329,7 +283,7 @@ private slots:
     {
         StartOnFirstSevenBySeven();
         Run(3);
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        ShowLeftPage("TabSheetClues");
         const int words = w_->State().Xw.WordSlotCount;
         const QStringList across = ListLines("AcrossListBox");
         QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_Delete);
@@ -420,7 +374,7 @@ private slots:
     {
         StartOnFirstSevenBySeven();
         Run(2);
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetSetup"));
+        ShowLeftPage("TabSheetSetup");
         auto* sizes = Find<QListWidget>("StockGridListBox");
         const int sevenRow = sizes->currentRow();
 

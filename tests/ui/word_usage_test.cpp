@@ -5,8 +5,7 @@
 #include "core/util/text.h"
 #include "core/words/import.h"
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/grid_dictionary.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
 #include "ui/tform5.h"
@@ -22,8 +21,6 @@
 
 #include <map>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
@@ -36,26 +33,14 @@ const char* const WordList =
 
 }  // namespace
 
-class WordUsageTest : public QObject {
+class WordUsageTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
 
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
     WordUsageGrid* Usage() { return Find<WordUsageGrid>("WordUsageStringGrid"); }
     TGridsDlg* GridsDlg() { return w_->findChild<TGridsDlg*>(); }
-    void ClickItem(QListWidget* list, int row)
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    }
     void ClickUsageCell(int col, int row)
     {
         const QModelIndex cell = Usage()->model()->index(row, col);
@@ -65,17 +50,12 @@ private:
     /// A freeform crossword of 10 x 10 from the word list, with fills made by a run through the core.
     void RunFreeformFills(int fills)
     {
-        QuillmereState& s = w_->State();
-        const auto result = ImportWordListBytes(s.Imported, WordList, "animals.txt", s.FillSource, s.Xw.GridSize);
-        QVERIFY(result.Status.has_value());
-        FreeformRunRequest request;
-        request.Fills = fills;
-        StartFreeformRun(s, request, {});
-        QVERIFY(s.Fills.GridsMax > 1);
+        RunFreeformFillsInCore(WordList, fills);
+        QVERIFY(w_->State().Fills.GridsMax > 1);
     }
     void ShowUsageTab()
     {
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
+        ShowLeftPage("TabSheetGenerate");
         Find<QTabWidget>("PageControlFreeGen")->setCurrentWidget(Find<QWidget>("TabSheetUsage"));
     }
     /// The words of stored fill n, by the store's references into the imported list.
@@ -101,22 +81,13 @@ private:
 private slots:
     void init()
     {
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(dict_.Words));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        uitest::UseWithWindow(dict_, *w_);
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict_)));
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
-        auto* sizes = Find<QListWidget>("FreeformDimensionListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("10 x 10", Qt::MatchExactly).value(0)));
+        ChooseFreeformSize(10);
         QCOMPARE(w_->State().Xw.GridSize, 10);
     }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void theTablesCountEveryUseWithBars()
     {
@@ -170,7 +141,7 @@ private slots:
         }
         // Fills made while another page was on show are counted when the Generate page comes back.
         Find<QRadioButton>("AlphaRadio")->click();
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetSetup"));
+        ShowLeftPage("TabSheetSetup");
         FreeformRunRequest again;
         again.Fills = 3;
         StartFreeformRun(w_->State(), again, {});

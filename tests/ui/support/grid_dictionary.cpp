@@ -55,11 +55,17 @@ GridDictionary MakeGridDictionary()
     }
 }
 
+void GiveCategoryMasks(ui::TForm5& window)
+{
+    QuillmereState& s = window.State();
+    for (int k = 0; k <= CategoryCount; ++k) s.BitPatterns[static_cast<std::size_t>(k)] = std::int64_t{1} << k;
+}
+
 void UseWithWindow(const GridDictionary& dict, ui::TForm5& window)
 {
     QuillmereState& s = window.State();
     s.Clues = LoadClueList(dict.ClueText);
-    for (int k = 0; k <= CategoryCount; ++k) s.BitPatterns[static_cast<std::size_t>(k)] = std::int64_t{1} << k;
+    GiveCategoryMasks(window);
     s.DictSelectionDirty = true;
 }
 

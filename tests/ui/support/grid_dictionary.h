@@ -24,6 +24,10 @@ struct GridDictionary {
 
 GridDictionary MakeGridDictionary();
 
+/// Gives the window the category masks the program carries (bit k for category k), as its built-in
+/// data would.
+void GiveCategoryMasks(ui::TForm5& window);
+
 /// Gives the window the clues of the dictionary and the category masks the program carries (every
 /// word of it is uncategorised), as its built-in data would.
 void UseWithWindow(const GridDictionary& dict, ui::TForm5& window);
