@@ -1,21 +1,26 @@
-// quillmere-screenshots: starts the main window, drives it into a few states and writes a PNG of each,
-// so that a person can look at the pages (scripts/screenshots runs it).
+// quillmere-screenshots: starts the main window, drives it through a symmetrical crossword, the Output
+// and File pages, a fill backed by an imported list, and a freeform crossword from a word list file
+// with its usage tables and diagnostics, and writes a PNG of each state, so that a person can look at
+// the pages (scripts/screenshots runs it).
 //   quillmere-screenshots FOLDER [--data FOLDER-WITH-WORD.LST]
 // With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
-// made for the first 7 x 7 stock grid is used.
+// made for the first 7 x 7 stock grid is used (its fill backed by the kitchen word list then fails).
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/main_string_grid.h"
 #include "ui/stock_grid_preview.h"
 #include "ui/tform5.h"
+#include "ui/tgrids_dlg.h"
 #include "ui/twords_dlg.h"
+#include "ui/word_usage_grid.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -69,6 +74,46 @@ void ClickThumbnail(int ordinal)
             const int half = t.Size * ThumbPixelsPerSquare / 2;
             QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + half, t.Top + half));
         }
+}
+
+/// The Output page in each mode a person is most likely to print, with its A4 preview.
+void ShootOutputModes(const QString& prefix)
+{
+    ShowLeft("TabSheetPrint");
+    const struct {
+        const char* Radio;
+        const char* Name;
+    } modes[] = {{"PrintRadioReady", "empty-grid-and-clues"}, {"PrintRadioAll", "completed-grid-and-clues"},
+                 {"PrintRadioGrid", "completed-grid-only"},   {"PrintRadioClues", "clue-list-only"},
+                 {"PrintRadioAnswers", "answer-list-only"},   {"PrintRadioWordList", "answers-alphabetical"}};
+    char letter = 'a';
+    for (const auto& m : modes) {
+        QTest::mouseClick(Find<QRadioButton>(m.Radio), Qt::LeftButton);
+        Save(window_, QString("%1%2-output-%3").arg(prefix).arg(letter++).arg(m.Name));
+    }
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
+}
+
+/// A small themed word list with a clue after a TAB on each line, as a person would keep one.
+QString WriteWordList(const test::TempDir& dir)
+{
+    static const char* const lines[] = {
+        "kettle\tIt whistles when the water boils", "teapot\tBrewing vessel", "saucer\tIt sits under a cup",
+        "ladle\tSoup server", "whisk\tBeat eggs", "sieve\tStrainer with a mesh", "grater\tCheese shredder",
+        "oven\tBaking box", "stove\tCooker", "toaster\tIt browns bread", "spatula\tFlat turner",
+        "tongs\tGripping tool", "colander\tPasta drainer", "skillet\tFrying pan", "apron\tCook's cover-up",
+        "mixer\tBlender", "pantry\tFood store", "larder\tCool store room", "cereal\tBreakfast grains",
+        "butter\tSpread made from cream", "salt\tSeasoning", "pepper\tHot seasoning", "sugar\tSweetener",
+        "flour\tMilled wheat", "bread\tLoaf", "onion\tIt makes you cry", "garlic\tPungent bulb",
+        "tea\tA cuppa", "pan\tCooking vessel", "pot\tStew vessel", "cup\tMug", "jar\tGlass container",
+        "tin\tCan", "lid\tCover", "fork\tPronged utensil", "knife\tCutter", "spoon\tStirrer",
+        "plate\tDish", "bowl\tSoup dish", "rolling pin\tPastry flattener", "egg timer\tSand glass for boiling",
+    };
+    std::string text;
+    for (const char* l : lines) text += std::string(l) + "\r\n";
+    const std::string path = dir.File("kitchen words.txt");
+    test::WriteFile(path, text);
+    return QString::fromStdString(path);
 }
 
 void ChooseSize(const QString& size)
@@ -151,14 +196,69 @@ int main(int argc, char** argv)
         dlg->close();
     }
 
-    w.FreeformBitBtnClick();
-    Save(&w, "11-setup-freeform");
+    ShootOutputModes("11");
+    ShowLeft("TabSheetFile");
+    Save(&w, "12-file-page");
+
+    // A symmetrical fill backed by an imported list: the imported words are light yellow.
+    const QString listFile = WriteWordList(scratch);
+    QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+    ChooseSize(realDictionary ? "15 x 15" : "7 x 7");
+    ClickThumbnail(1);
+    Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find("TabSheetExternalList"));
+    log.Files.push_back(listFile);
+    QTest::mouseClick(Find<QPushButton>("ExternalWordListFileBtnB"), Qt::LeftButton);
+    Save(&w, "13-setup-external-word-list");
+    Find<QPushButton>("NextBtn1")->click();
+    symmGen->setCurrentWidget(Find("TabSheetSymmMain"));
+    repeats->setText("8");
+    Find<QPushButton>("SymmStartBtn")->click();
+    ClickItem(Find<QListWidget>("SymmFillsListBox"), 0);
+    Save(&w, "14-generate-hybrid-fill");
+
+    // The freeform road: the list imported from a file, a run, the clues, the usage tables.
+    QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
+    log.Files.push_back(listFile);
+    QTest::mouseClick(Find<QPushButton>("LoadWordListBtn"), Qt::LeftButton);
+    auto* freeSizes = Find<QListWidget>("FreeformDimensionListBox");
+    ClickItem(freeSizes, freeSizes->row(freeSizes->findItems("13 x 13", Qt::MatchExactly).value(0)));
+    Save(&w, "15-setup-freeform-imported");
+    Find<QPushButton>("NextBtn1")->click();
+    auto* freeGen = Find<QTabWidget>("PageControlFreeGen");
+    freeGen->setCurrentWidget(Find("TabSheetFreeMain"));
+    Find<QLineEdit>("FreeRepeatsEdit")->setText("12");
+    QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
+    ClickItem(Find<QListWidget>("FreeFillsListBox"), 0);
+    Save(&w, "16-generate-freeform-after-run");
+    freeGen->setCurrentWidget(Find("TabSheetFreeOptions"));
+    Save(&w, "17-generate-freeform-fill-options");
+    ShowLeft("TabSheetClues");
+    ClickItem(Find<QListWidget>("AcrossListBox"), 0);
+    Save(&w, "18-clues-freeform");
     ShowLeft("TabSheetGenerate");
-    Save(&w, "12-generate-freeform");
+    freeGen->setCurrentWidget(Find("TabSheetUsage"));
+    Find<QRadioButton>("RankedRadio")->click();
+    Save(&w, "19-word-usage-ranked");
+    Find<QRadioButton>("GroupedRadio")->click();
+    Save(&w, "20-word-usage-grouped");
+    Find<QRadioButton>("SummarisedRadio")->click();
+    Save(&w, "21-word-usage-summary");
+    Find<QRadioButton>("RankedRadio")->click();
+    auto* usage = Find<WordUsageGrid>("WordUsageStringGrid");
+    const QModelIndex top = usage->model()->index(0, 0);
+    QTest::mouseClick(usage->viewport(), Qt::LeftButton, {}, usage->visualRect(top).center());
+    if (auto* dlg = w.findChild<TGridsDlg*>(); dlg && dlg->isVisible()) {
+        if (dlg->GridsListBox->count() > 0) {
+            auto* lines = dlg->GridsListBox;
+            QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(0)).center());
+        }
+        Save(dlg, "22-grid-nos-dialog");
+        Save(&w, "22b-grid-nos-fill-shown");
+        dlg->close();
+    }
     QTest::keyClick(&w, Qt::Key_F5, Qt::ControlModifier);
-    Save(&w, "13-statistics");
-    ShowLeft("TabSheetPrint");
-    Save(&w, "14-output");
+    Save(&w, "23-statistics");
+    ShootOutputModes("24");
     for (const QString& m : log.Messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
     return ok_ ? 0 : 1;
 }
