@@ -2,6 +2,7 @@
 // its list; the freeform generator's tabs.
 #include "ui/tform5.h"
 
+#include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
 #include "core/symmetric/symmetric_run.h"
@@ -615,8 +616,10 @@ void TForm5::FillsListBoxClick()
 
 void TForm5::DisplayShownFill(const ShownFill& shown)
 {
-    // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared.
+    // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared; a
+    // freeform fill is numbered from its letters (clearing the display hid its numbers).
     if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
+    else NumberLetterSquares(state_.Xw);
     state_.ClueEdits.Apply(shown.Fill, state_.Xw);
     ShowSlotLists();
     ShowFillStatus(shown.Counts.Words, shown.Counts.Letters, shown.Counts.Interlocks);

@@ -1,0 +1,113 @@
+// What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
+// screen (Quick Fill, a click in the fills list, a loaded file).
+#include "tests/support/fixtures.h"
+#include "tests/ui/support/recording_dialogs.h"
+#include "ui/main_string_grid.h"
+#include "ui/tform5.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "tests/ui/support/find_control.h"
+
+using namespace qm;
+using namespace qm::ui;
+
+class FillDisplayTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::TempDir dir_;
+    uitest::RecordingDialogs::Log log_;
+    std::unique_ptr<TForm5> w_;
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        return uitest::FindControl<T>(w_.get(), name);
+    }
+    void ClickButtonChoosing(const char* button, const std::string& path)
+    {
+        log_.Files.push_back(QString::fromStdString(path));
+        QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+        QVERIFY2(log_.Files.empty(), button);
+    }
+    void ClickItem(QListWidget* list, int row)
+    {
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+    /// Every word's first square carries a number, and a red number is painted there.
+    void ExpectNumbersShown(const char* when)
+    {
+        const Crossword& xw = w_->State().Xw;
+        QVERIFY2(xw.ShowCellNumbers, when);
+        QVERIFY2(xw.WordSlotCount > 1, when);
+        auto* grid = Find<MainStringGrid>("MainStringGrid");
+        const QImage image = grid->grab().toImage();
+        for (int k = 1; k <= xw.WordSlotCount; ++k) {
+            const WordSlot& s = xw.Slot(k);
+            QVERIFY2(xw.Squares(s.Col, s.Row).CellNumber >= 1, when);
+            const QRect square = grid->SquareRect(s.Col, s.Row);
+            bool red = false;
+            for (int y = square.top(); y < square.center().y() && !red; ++y)
+                for (int x = square.left(); x < square.center().x() && !red; ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    red = c.red() > 180 && c.green() < 110 && c.blue() < 110;
+                }
+            QVERIFY2(red, qPrintable(QString("%1: no number painted on %2").arg(when, QString::fromStdString(s.WordTxt.str()))));
+        }
+    }
+
+private slots:
+    void init()
+    {
+        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes({test::Word("DOG")}));
+        StartupOptions options;
+        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
+        options.SimulatedSeed = 20261210;
+        log_ = {};
+        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    }
+
+    void cleanup() { w_.reset(); }
+
+    void aFreeformFillShowsItsNumbersHoweverItIsShown()
+    {
+        std::string list;
+        for (const char* word : {"stare", "tears", "rates", "aster", "crate", "trace", "react", "nectar", "canter", "trance",
+                                 "stern", "rents", "nest", "sent", "tens", "star", "rats", "care", "race", "acre", "cat",
+                                 "act", "tea", "eat", "ant", "tan", "net", "ten"})
+            list += std::string(word) + "\tA clue\r\n";
+        test::WriteFile(dir_.File("words.txt"), list);
+        QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
+        ClickButtonChoosing("LoadWordListBtn", dir_.File("words.txt"));
+        auto* sizes = Find<QListWidget>("FreeformDimensionListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("10 x 10", Qt::MatchExactly).value(0)));
+        Find<QPushButton>("NextBtn1")->click();
+
+        QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
+        ExpectNumbersShown("Quick Fill");
+
+        Find<QLineEdit>("FreeRepeatsEdit")->setText("4");
+        QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
+        ExpectNumbersShown("after a run");
+        auto* fills = Find<QListWidget>("FreeFillsListBox");
+        QCOMPARE(fills->count(), 4);
+        for (int row : {2, 0}) {
+            ClickItem(fills, row);
+            ExpectNumbersShown("a fill clicked");
+        }
+
+        ClickButtonChoosing("SaveBtn", dir_.File("fill.xwd"));
+        ClickButtonChoosing("LoadFileBitBtn", dir_.File("fill.xwd"));
+        ExpectNumbersShown("a loaded crossword");
+    }
+};
+
+QTEST_MAIN(FillDisplayTest)
+#include "fill_display_test.moc"
