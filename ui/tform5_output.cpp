@@ -295,8 +295,10 @@ void TForm5::ShowOutputOptions()
     const OutputOptions& o = state_.Output;
     for (QWidget* w : std::initializer_list<QWidget*>{TitleEdit, FontNameCombo, BlockingCombo, GridSizeTrackBar}) w->blockSignals(true);
     TitleEdit->setText(ToQ(o.Title));
-    const int font = FontNameCombo->findText(ToQ(o.FontName), Qt::MatchFixedString);
-    if (font >= 0) FontNameCombo->setCurrentIndex(font);
+    // A font that is not installed is still named (the output falls back to a similar one) rather
+    // than leaving the box empty or showing the font chosen before.
+    FontNameCombo->setPlaceholderText(ToQ(o.FontName));
+    FontNameCombo->setCurrentIndex(FontNameCombo->findText(ToQ(o.FontName), Qt::MatchFixedString));
     FontLabel->setText(ToQ(o.FontName));
     BlockingCombo->setCurrentIndex(o.Blocking);
     GridSizeTrackBar->setValue(o.GridMM);

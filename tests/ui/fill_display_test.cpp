@@ -1,10 +1,13 @@
 // What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
-// screen (Quick Fill, a click in the fills list, a loaded file).
+// screen (Quick Fill, a click in the fills list, a loaded file), and the output font box names the
+// output font also when that font is not installed.
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/main_string_grid.h"
 #include "ui/tform5.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -106,6 +109,20 @@ private slots:
         ClickButtonChoosing("SaveBtn", dir_.File("fill.xwd"));
         ClickButtonChoosing("LoadFileBitBtn", dir_.File("fill.xwd"));
         ExpectNumbersShown("a loaded crossword");
+    }
+
+    void theFontBoxNamesTheOutputFont()
+    {
+        auto* fonts = Find<QComboBox>("FontNameCombo");
+        const auto shown = [fonts] { return fonts->currentIndex() >= 0 ? fonts->currentText() : fonts->placeholderText(); };
+        // "Arial" whether or not it is installed; the box is never blank.
+        QCOMPARE(Find<QLabel>("FontLabel")->text(), QString("Arial"));
+        QCOMPARE(shown(), QString("Arial"));
+        QVERIFY(fonts->count() > 0);
+        const int other = fonts->currentIndex() == 0 ? fonts->count() - 1 : 0;
+        fonts->setCurrentIndex(other);
+        QCOMPARE(shown(), fonts->itemText(other));
+        QCOMPARE(Find<QLabel>("FontLabel")->text(), fonts->itemText(other));
     }
 };
 
