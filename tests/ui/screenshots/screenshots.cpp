@@ -17,6 +17,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -51,6 +54,24 @@ void Save(QWidget* w, const QString& name)
     QTest::qWait(60);
     const QString path = out_.filePath(name + ".png");
     if (!w->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ok_ = false;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+/// The whole screen, to show where a dialog opens beside the window (under Xvfb only: the offscreen
+/// platform has no screen to grab).
+void SaveScreen(const QString& name)
+{
+    QTest::qWait(60);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (QGuiApplication::platformName() == "offscreen" || !screen) return;
+    const QPixmap shot = screen->grabWindow(0);
+    if (shot.isNull()) return;
+    const QString path = out_.filePath(name + ".png");
+    if (!shot.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ok_ = false;
         return;
@@ -193,6 +214,7 @@ int main(int argc, char** argv)
     Save(&w, "09-clues-across-word-replace");
     if (auto* dlg = w.findChild<TWordsDlg*>(); dlg && dlg->isVisible()) {
         Save(dlg, "10-replace-word-dialog");
+        SaveScreen("10b-replace-word-dialog-on-screen");
         dlg->close();
     }
 
@@ -254,6 +276,7 @@ int main(int argc, char** argv)
         }
         Save(dlg, "22-grid-nos-dialog");
         Save(&w, "22b-grid-nos-fill-shown");
+        SaveScreen("22c-grid-nos-dialog-on-screen");
         dlg->close();
     }
     QTest::keyClick(&w, Qt::Key_F5, Qt::ControlModifier);
