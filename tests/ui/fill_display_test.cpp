@@ -1,16 +1,21 @@
 // What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
-// screen (Quick Fill, a click in the fills list, a loaded file), and the output font box names the
-// output font also when that font is not installed.
+// screen (Quick Fill, a click in the fills list, a loaded file), the "Replace Word" list opens on the
+// word now in the slot, and the output font box names the output font also when that font is not
+// installed.
 #include "tests/support/fixtures.h"
+#include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/main_string_grid.h"
+#include "ui/stock_grid_preview.h"
 #include "ui/tform5.h"
+#include "ui/twords_dlg.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "tests/ui/support/find_control.h"
@@ -37,10 +42,10 @@ private:
         QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
         QVERIFY2(log_.Files.empty(), button);
     }
-    void ClickItem(QListWidget* list, int row)
+    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
     {
         list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
     }
     /// Every word's first square carries a number, and a red number is painted there.
     void ExpectNumbersShown(const char* when)
@@ -64,10 +69,10 @@ private:
         }
     }
 
-private slots:
-    void init()
+    void Open(const std::vector<DictWord>& words)
     {
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes({test::Word("DOG")}));
+        w_.reset();
+        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(words));
         StartupOptions options;
         options.DataDirs = {QString::fromStdString(dir_.Path().string())};
         options.SimulatedSeed = 20261210;
@@ -76,6 +81,9 @@ private slots:
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
+
+private slots:
+    void init() { Open({test::Word("DOG")}); }
 
     void cleanup() { w_.reset(); }
 
@@ -109,6 +117,50 @@ private slots:
         ClickButtonChoosing("SaveBtn", dir_.File("fill.xwd"));
         ClickButtonChoosing("LoadFileBitBtn", dir_.File("fill.xwd"));
         ExpectNumbersShown("a loaded crossword");
+    }
+
+    void theReplaceWordListOpensOnTheWordInTheSlot()
+    {
+        // The top left across word has a variant for every second letter (no down word crosses it).
+        const uitest::GridDictionary dict = uitest::MakeGridDictionary();
+        std::vector<DictWord> words = dict.Words;
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            std::string variant = dict.VariantOf;
+            variant[1] = c;
+            if (variant != dict.VariantOf && variant != dict.Variant) words.push_back(test::Word(variant, 10, 2, static_cast<std::uint32_t>(variant.size())));
+        }
+        Open(words);
+        uitest::UseWithWindow(dict, *w_);
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        auto* sizes = Find<QListWidget>("StockGridListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
+        auto* preview = Find<StockGridPreview>("PreviewImg");
+        const StockThumbnail t = preview->Thumbnails().front();
+        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
+        Find<QLineEdit>("SymmRepeatsEdit")->setText("1");
+        Find<QPushButton>("SymmStartBtn")->click();
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        auto* grid = Find<MainStringGrid>("MainStringGrid");
+        const auto rightClickTopLeftWord = [&] { QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareRect(2, 1).center()); };
+
+        // Choosing the last alternative puts it in the slot; asked again, the list shows it.
+        rightClickTopLeftWord();
+        auto* dlg = w_->findChild<TWordsDlg*>();
+        QVERIFY(dlg && dlg->isVisible());
+        QListWidget* list = dlg->WordsListBox;
+        QCOMPARE(list->count(), 26);
+        const QString last = list->item(list->count() - 1)->text().mid(8).trimmed();
+        ClickItem(list, list->count() - 1);
+        QCOMPARE(QString::fromStdString(w_->State().Xw.Slot(w_->State().Xw.Squares(1, 1).SlotRef).WordTxt.str()), last);
+        // Another word's alternatives in between.
+        Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find<QWidget>("DownTabSheet"));
+        ClickItem(Find<QListWidget>("DownListBox"), 0, Qt::RightButton);
+        QVERIFY(dlg->isVisible());
+        QVERIFY(list->count() < 5);
+        rightClickTopLeftWord();
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(list->item(list->count() - 1)->text().at(7), QChar('*'));
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1))));
     }
 
     void theFontBoxNamesTheOutputFont()
