@@ -209,8 +209,7 @@ int main(int argc, char** argv)
     ClickItem(Find<QListWidget>("DownListBox"), 1);
     Save(&w, "08-clues-down-word-highlighted");
     Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("AcrossTabSheet"));
-    auto* grid = Find<MainStringGrid>("MainStringGrid");
-    QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareRect(2, 1).center());
+    ClickItem(Find<QListWidget>("AcrossListBox"), 13, Qt::RightButton);  // a right click on a clue offers other words
     Save(&w, "09-clues-across-word-replace");
     if (auto* dlg = w.findChild<TWordsDlg*>(); dlg && dlg->isVisible()) {
         Save(dlg, "10-replace-word-dialog");
