@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -49,9 +50,22 @@ T* Find(const char* name)
     return found;
 }
 
+/// Names every shown panel whose contents need more room than it has: its controls overlap or are cut.
+void ReportSqueezed(QWidget* top, const QString& shot)
+{
+    for (QWidget* c : top->findChildren<QWidget*>()) {
+        if (!c->isVisible() || !c->layout()) continue;
+        const QSize need = c->layout()->totalMinimumSize();
+        if (need.height() > c->height() || need.width() > c->width())
+            std::fprintf(stderr, "%s: %s %s needs %dx%d, has %dx%d\n", qPrintable(shot), c->metaObject()->className(),
+                         qPrintable(c->objectName()), need.width(), need.height(), c->width(), c->height());
+    }
+}
+
 void Save(QWidget* w, const QString& name)
 {
     QTest::qWait(60);
+    ReportSqueezed(w, name);
     const QString path = out_.filePath(name + ".png");
     if (!w->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -236,6 +250,12 @@ int main(int argc, char** argv)
     Find<QPushButton>("SymmStartBtn")->click();
     ClickItem(Find<QListWidget>("SymmFillsListBox"), 0);
     Save(&w, "14-generate-hybrid-fill");
+    symmGen->setCurrentWidget(Find("TabSheetSymmDictionary"));
+    Save(&w, "14b-generate-hybrid-dictionary-options");
+    ShowLeft("TabSheetClues");
+    Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("DownTabSheet"));
+    ClickItem(Find<QListWidget>("DownListBox"), 2);
+    Save(&w, "14c-clues-hybrid-word-highlighted");
 
     // The freeform road: the list imported from a file, a run, the clues, the usage tables.
     QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
