@@ -69,7 +69,8 @@ QWidget* TForm5::BuildGeneratePage()
     GenerateHeaderPanel = Named<QLabel>("GenerateHeaderPanel", page);
     GenerateHeaderPanel->setFrameShape(QFrame::StyledPanel);
     GenerateHeaderPanel->setWordWrap(true);
-    GenerateHeaderPanel->setContentsMargins(6, 4, 6, 4);
+    // The layout inside keeps the text off the frame; margins on the panel as well would double
+    // them and, with a two-line text, leave the Dictionary Options tab too little height.
     auto* header = new QVBoxLayout(GenerateHeaderPanel);
     header->setContentsMargins(6, 4, 6, 4);
     MultipleFillsLab = Named<QLabel>("MultipleFillsLab", GenerateHeaderPanel);
@@ -179,7 +180,7 @@ QWidget* TForm5::BuildSymmDictionaryOptions()
     rarity->addWidget(suppressLab);
     TrackBarLabels = {includeLab, suppressLab};
     col->addLayout(rarity);
-    col->addSpacing(4);
+    col->addSpacing(2);
 
     DictionaryStringGrid = new CountTable(DictionaryGridRows, 3, MultiSymmDictPnl);
     DictionaryStringGrid->setObjectName("DictionaryStringGrid");
