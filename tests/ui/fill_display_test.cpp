@@ -1,7 +1,7 @@
 // What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
 // screen (Quick Fill, a click in the fills list, a loaded file), the "Replace Word" list opens on the
-// word now in the slot, and the output font box names the output font also when that font is not
-// installed.
+// word now in the slot, the Dictionary Options tab fits under a two-line header, and the output font
+// box names the output font also when that font is not installed.
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
@@ -161,6 +161,31 @@ private slots:
         QVERIFY(dlg->isVisible());
         QCOMPARE(list->item(list->count() - 1)->text().at(7), QChar('*'));
         QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1))));
+    }
+
+    void theDictionaryOptionsFitUnderATwoLineHeader()
+    {
+        // A list backed by the dictionary makes the Generate header two lines long.
+        test::WriteFile(dir_.File("words.txt"), "stare\tLook hard\r\ntears\tWeeps\r\nrates\tCharges\r\n");
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        auto* sizes = Find<QListWidget>("StockGridListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
+        auto* preview = Find<StockGridPreview>("PreviewImg");
+        const StockThumbnail t = preview->Thumbnails().front();
+        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
+        Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find<QWidget>("TabSheetExternalList"));
+        ClickButtonChoosing("ExternalWordListFileBtnB", dir_.File("words.txt"));
+        Find<QPushButton>("NextBtn1")->click();
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
+        auto* header = Find<QLabel>("MultipleFillsLab");
+        QCOMPARE(header->text(), QString("Create random fills from the imported word list, backed up by the internal dictionary."));
+        QCoreApplication::processEvents();  // the layouts follow the new text
+        QVERIFY(header->height() > header->fontMetrics().lineSpacing() * 3 / 2);
+        // The word count sits below the length table, inside its panel.
+        const QRect table = Find<QWidget>("DictionaryStringGrid")->geometry();
+        const QRect count = Find<QWidget>("DictionaryStatsStatusBar")->geometry();
+        QVERIFY2(count.top() > table.bottom(), qPrintable(QString("table ends at %1, count starts at %2").arg(table.bottom()).arg(count.top())));
+        QVERIFY(count.bottom() < Find<QWidget>("MultiSymmDictPnl")->height());
     }
 
     void theFontBoxNamesTheOutputFont()
