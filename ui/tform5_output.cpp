@@ -71,7 +71,9 @@ QWidget* TForm5::BuildOutputPage()
     PrintGroupBox = Named<QGroupBox>("PrintGroupBox", "Items to Display", page);
     PrintGroupBox->setEnabled(false);
     auto* radios = new QGridLayout(PrintGroupBox);
-    radios->setContentsMargins(8, 4, 8, 4);
+    // Narrow side margins and a clear gap between the columns: the longest captions fill the page's width.
+    radios->setContentsMargins(4, 4, 2, 4);
+    radios->setHorizontalSpacing(9);
     radios->setVerticalSpacing(2);
     for (int mode = 0; mode < OutputModeCount; ++mode) {
         auto* radio = Named<QRadioButton>(ModeButtons[mode].Name, ModeButtons[mode].Caption, PrintGroupBox);

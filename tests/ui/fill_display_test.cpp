@@ -1,7 +1,7 @@
 // What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
 // screen (Quick Fill, a click in the fills list, a loaded file), the "Replace Word" list opens on the
-// word now in the slot, the Dictionary Options tab fits under a two-line header, and the output font
-// box names the output font also when that font is not installed.
+// word now in the slot, the Dictionary Options tab fits under a two-line header, the output modes'
+// captions are not cut, and the output font box names the output font also when it is not installed.
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
@@ -186,6 +186,17 @@ private slots:
         const QRect count = Find<QWidget>("DictionaryStatsStatusBar")->geometry();
         QVERIFY2(count.top() > table.bottom(), qPrintable(QString("table ends at %1, count starts at %2").arg(table.bottom()).arg(count.top())));
         QVERIFY(count.bottom() < Find<QWidget>("MultiSymmDictPnl")->height());
+    }
+
+    void theOutputModeCaptionsHaveTheirWidth()
+    {
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetPrint"));
+        QCoreApplication::processEvents();
+        for (const char* name : {"PrintRadioReady", "PrintRadioAll", "PrintRadioGrid", "PrintRadioEmpty", "PrintRadioClues",
+                                 "PrintRadioAnswers", "PrintRadioWordList"}) {
+            auto* radio = Find<QWidget>(name);
+            QVERIFY2(radio->width() >= radio->sizeHint().width(), name);
+        }
     }
 
     void theFontBoxNamesTheOutputFont()
