@@ -16,6 +16,7 @@
 #include "ui/word_usage_grid.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -271,6 +272,8 @@ int main(int argc, char** argv)
     QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
     ClickItem(Find<QListWidget>("FreeFillsListBox"), 0);
     Save(&w, "16-generate-freeform-after-run");
+    QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
+    Save(&w, "16b-generate-freeform-improved");
     freeGen->setCurrentWidget(Find("TabSheetFreeOptions"));
     Save(&w, "17-generate-freeform-fill-options");
     ShowLeft("TabSheetClues");
@@ -301,6 +304,18 @@ int main(int argc, char** argv)
     QTest::keyClick(&w, Qt::Key_F5, Qt::ControlModifier);
     Save(&w, "23-statistics");
     ShootOutputModes("24");
+    // The output style combos: a hatched blocking style on the page, and both lists open.
+    auto* blocking = Find<QComboBox>("BlockingCombo");
+    blocking->setCurrentIndex(8);
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioAll"), Qt::LeftButton);
+    Save(&w, "24g-output-crosshatch-blocking");
+    blocking->showPopup();
+    SaveScreen("24h-output-blocking-styles-open");
+    blocking->hidePopup();
+    auto* fonts = Find<QComboBox>("FontNameCombo");
+    fonts->showPopup();
+    SaveScreen("24i-output-fonts-open");
+    fonts->hidePopup();
     for (const QString& m : log.Messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
     return ok_ ? 0 : 1;
 }
