@@ -2,6 +2,7 @@
 #include "ui/tform5.h"
 
 #include "core/files/crossword_file.h"
+#include "core/grid/grid.h"
 #include "ui/form_building.h"
 
 #include <QComboBox>
@@ -121,6 +122,7 @@ void TForm5::LoadCrosswordFile()
 
         LayOutMainGrid();
         ResetFillDisplay();
+        NumberLetterSquares(state_.Xw);  // clearing the display hid the numbers
         ShowSlotLists();
         SetCaption();
         FreeStartBtn->setEnabled(false);

@@ -2,6 +2,7 @@
 // its list; the freeform generator's tabs.
 #include "ui/tform5.h"
 
+#include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
 #include "core/symmetric/symmetric_run.h"
@@ -68,7 +69,8 @@ QWidget* TForm5::BuildGeneratePage()
     GenerateHeaderPanel = Named<QLabel>("GenerateHeaderPanel", page);
     GenerateHeaderPanel->setFrameShape(QFrame::StyledPanel);
     GenerateHeaderPanel->setWordWrap(true);
-    GenerateHeaderPanel->setContentsMargins(6, 4, 6, 4);
+    // The layout inside keeps the text off the frame; margins on the panel as well would double
+    // them and, with a two-line text, leave the Dictionary Options tab too little height.
     auto* header = new QVBoxLayout(GenerateHeaderPanel);
     header->setContentsMargins(6, 4, 6, 4);
     MultipleFillsLab = Named<QLabel>("MultipleFillsLab", GenerateHeaderPanel);
@@ -178,7 +180,7 @@ QWidget* TForm5::BuildSymmDictionaryOptions()
     rarity->addWidget(suppressLab);
     TrackBarLabels = {includeLab, suppressLab};
     col->addLayout(rarity);
-    col->addSpacing(4);
+    col->addSpacing(2);
 
     DictionaryStringGrid = new CountTable(DictionaryGridRows, 3, MultiSymmDictPnl);
     DictionaryStringGrid->setObjectName("DictionaryStringGrid");
@@ -615,8 +617,10 @@ void TForm5::FillsListBoxClick()
 
 void TForm5::DisplayShownFill(const ShownFill& shown)
 {
-    // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared.
+    // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared; a
+    // freeform fill is numbered from its letters (clearing the display hid its numbers).
     if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
+    else NumberLetterSquares(state_.Xw);
     state_.ClueEdits.Apply(shown.Fill, state_.Xw);
     ShowSlotLists();
     ShowFillStatus(shown.Counts.Words, shown.Counts.Letters, shown.Counts.Interlocks);

@@ -71,7 +71,9 @@ QWidget* TForm5::BuildOutputPage()
     PrintGroupBox = Named<QGroupBox>("PrintGroupBox", "Items to Display", page);
     PrintGroupBox->setEnabled(false);
     auto* radios = new QGridLayout(PrintGroupBox);
-    radios->setContentsMargins(8, 4, 8, 4);
+    // Narrow side margins and a clear gap between the columns: the longest captions fill the page's width.
+    radios->setContentsMargins(4, 4, 2, 4);
+    radios->setHorizontalSpacing(9);
     radios->setVerticalSpacing(2);
     for (int mode = 0; mode < OutputModeCount; ++mode) {
         auto* radio = Named<QRadioButton>(ModeButtons[mode].Name, ModeButtons[mode].Caption, PrintGroupBox);
@@ -295,8 +297,10 @@ void TForm5::ShowOutputOptions()
     const OutputOptions& o = state_.Output;
     for (QWidget* w : std::initializer_list<QWidget*>{TitleEdit, FontNameCombo, BlockingCombo, GridSizeTrackBar}) w->blockSignals(true);
     TitleEdit->setText(ToQ(o.Title));
-    const int font = FontNameCombo->findText(ToQ(o.FontName), Qt::MatchFixedString);
-    if (font >= 0) FontNameCombo->setCurrentIndex(font);
+    // A font that is not installed is still named (the output falls back to a similar one) rather
+    // than leaving the box empty or showing the font chosen before.
+    FontNameCombo->setPlaceholderText(ToQ(o.FontName));
+    FontNameCombo->setCurrentIndex(FontNameCombo->findText(ToQ(o.FontName), Qt::MatchFixedString));
     FontLabel->setText(ToQ(o.FontName));
     BlockingCombo->setCurrentIndex(o.Blocking);
     GridSizeTrackBar->setValue(o.GridMM);

@@ -61,6 +61,12 @@ void TWordsDlg::ShowAlternatives(const QStringList& lines, const QString& footer
     }
     show();
     raise();
+    // The word now in the slot (marked "*" in column 8) is brought into view among its alternatives.
+    for (int i = 0; i < WordsListBox->count(); ++i)
+        if (WordsListBox->item(i)->text().mid(7, 1) == "*") {
+            WordsListBox->scrollToItem(WordsListBox->item(i), QAbstractItemView::PositionAtCenter);
+            break;
+        }
 }
 
 void TWordsDlg::CloseBtnClick() { close(); }

@@ -1,21 +1,33 @@
-// quillmere-screenshots: starts the main window, drives it into a few states and writes a PNG of each,
-// so that a person can look at the pages (scripts/screenshots runs it).
+// quillmere-screenshots: starts the main window, drives it through a symmetrical crossword, the Output
+// and File pages, a fill backed by an imported list, and a freeform crossword from a word list file
+// with its usage tables and diagnostics, and writes a PNG of each state, so that a person can look at
+// the pages (scripts/screenshots runs it).
 //   quillmere-screenshots FOLDER [--data FOLDER-WITH-WORD.LST]
 // With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
-// made for the first 7 x 7 stock grid is used.
+// made for the first 7 x 7 stock grid is used (its fill backed by the kitchen word list then fails).
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
 #include "ui/main_string_grid.h"
 #include "ui/stock_grid_preview.h"
+#include "ui/tform4.h"
 #include "ui/tform5.h"
+#include "ui/tgrids_dlg.h"
 #include "ui/twords_dlg.h"
+#include "ui/word_usage_grid.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -41,11 +53,43 @@ T* Find(const char* name)
     return found;
 }
 
+/// Names every shown panel whose contents need more room than it has: its controls overlap or are cut.
+/// A single pixel short is not reported (the status bars' sunken panels are, and show no harm).
+void ReportSqueezed(QWidget* top, const QString& shot)
+{
+    for (QWidget* c : top->findChildren<QWidget*>()) {
+        if (!c->isVisible() || !c->layout()) continue;
+        const QSize need = c->layout()->totalMinimumSize();
+        if (need.height() > c->height() + 1 || need.width() > c->width() + 1)
+            std::fprintf(stderr, "%s: %s %s needs %dx%d, has %dx%d\n", qPrintable(shot), c->metaObject()->className(),
+                         qPrintable(c->objectName()), need.width(), need.height(), c->width(), c->height());
+    }
+}
+
 void Save(QWidget* w, const QString& name)
 {
     QTest::qWait(60);
+    ReportSqueezed(w, name);
     const QString path = out_.filePath(name + ".png");
     if (!w->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ok_ = false;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+/// The whole screen, to show where a dialog opens beside the window (under Xvfb only: the offscreen
+/// platform has no screen to grab).
+void SaveScreen(const QString& name)
+{
+    QTest::qWait(60);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (QGuiApplication::platformName() == "offscreen" || !screen) return;
+    const QPixmap shot = screen->grabWindow(0);
+    if (shot.isNull()) return;
+    const QString path = out_.filePath(name + ".png");
+    if (!shot.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ok_ = false;
         return;
@@ -69,6 +113,46 @@ void ClickThumbnail(int ordinal)
             const int half = t.Size * ThumbPixelsPerSquare / 2;
             QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + half, t.Top + half));
         }
+}
+
+/// The Output page in each mode a person is most likely to print, with its A4 preview.
+void ShootOutputModes(const QString& prefix)
+{
+    ShowLeft("TabSheetPrint");
+    const struct {
+        const char* Radio;
+        const char* Name;
+    } modes[] = {{"PrintRadioReady", "empty-grid-and-clues"}, {"PrintRadioAll", "completed-grid-and-clues"},
+                 {"PrintRadioGrid", "completed-grid-only"},   {"PrintRadioClues", "clue-list-only"},
+                 {"PrintRadioAnswers", "answer-list-only"},   {"PrintRadioWordList", "answers-alphabetical"}};
+    char letter = 'a';
+    for (const auto& m : modes) {
+        QTest::mouseClick(Find<QRadioButton>(m.Radio), Qt::LeftButton);
+        Save(window_, QString("%1%2-output-%3").arg(prefix).arg(letter++).arg(m.Name));
+    }
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
+}
+
+/// A small themed word list with a clue after a TAB on each line, as a person would keep one.
+QString WriteWordList(const test::TempDir& dir)
+{
+    static const char* const lines[] = {
+        "kettle\tIt whistles when the water boils", "teapot\tBrewing vessel", "saucer\tIt sits under a cup",
+        "ladle\tSoup server", "whisk\tBeat eggs", "sieve\tStrainer with a mesh", "grater\tCheese shredder",
+        "oven\tBaking box", "stove\tCooker", "toaster\tIt browns bread", "spatula\tFlat turner",
+        "tongs\tGripping tool", "colander\tPasta drainer", "skillet\tFrying pan", "apron\tCook's cover-up",
+        "mixer\tBlender", "pantry\tFood store", "larder\tCool store room", "cereal\tBreakfast grains",
+        "butter\tSpread made from cream", "salt\tSeasoning", "pepper\tHot seasoning", "sugar\tSweetener",
+        "flour\tMilled wheat", "bread\tLoaf", "onion\tIt makes you cry", "garlic\tPungent bulb",
+        "tea\tA cuppa", "pan\tCooking vessel", "pot\tStew vessel", "cup\tMug", "jar\tGlass container",
+        "tin\tCan", "lid\tCover", "fork\tPronged utensil", "knife\tCutter", "spoon\tStirrer",
+        "plate\tDish", "bowl\tSoup dish", "rolling pin\tPastry flattener", "egg timer\tSand glass for boiling",
+    };
+    std::string text;
+    for (const char* l : lines) text += std::string(l) + "\r\n";
+    const std::string path = dir.File("kitchen words.txt");
+    test::WriteFile(path, text);
+    return QString::fromStdString(path);
 }
 
 void ChooseSize(const QString& size)
@@ -143,22 +227,109 @@ int main(int argc, char** argv)
     ClickItem(Find<QListWidget>("DownListBox"), 1);
     Save(&w, "08-clues-down-word-highlighted");
     Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("AcrossTabSheet"));
-    auto* grid = Find<MainStringGrid>("MainStringGrid");
-    QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareRect(2, 1).center());
+    ClickItem(Find<QListWidget>("AcrossListBox"), 13, Qt::RightButton);  // a right click on a clue offers other words
     Save(&w, "09-clues-across-word-replace");
     if (auto* dlg = w.findChild<TWordsDlg*>(); dlg && dlg->isVisible()) {
         Save(dlg, "10-replace-word-dialog");
+        SaveScreen("10b-replace-word-dialog-on-screen");
         dlg->close();
     }
 
-    w.FreeformBitBtnClick();
-    Save(&w, "11-setup-freeform");
+    ShootOutputModes("11");
+    ShowLeft("TabSheetFile");
+    Save(&w, "12-file-page");
+
+    // A symmetrical fill backed by an imported list: the imported words are light yellow.
+    const QString listFile = WriteWordList(scratch);
+    QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+    ChooseSize(realDictionary ? "15 x 15" : "7 x 7");
+    ClickThumbnail(1);
+    Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find("TabSheetExternalList"));
+    log.Files.push_back(listFile);
+    QTest::mouseClick(Find<QPushButton>("ExternalWordListFileBtnB"), Qt::LeftButton);
+    Save(&w, "13-setup-external-word-list");
+    Find<QPushButton>("NextBtn1")->click();
+    symmGen->setCurrentWidget(Find("TabSheetSymmMain"));
+    repeats->setText("8");
+    Find<QPushButton>("SymmStartBtn")->click();
+    ClickItem(Find<QListWidget>("SymmFillsListBox"), 0);
+    Save(&w, "14-generate-hybrid-fill");
+    symmGen->setCurrentWidget(Find("TabSheetSymmDictionary"));
+    Save(&w, "14b-generate-hybrid-dictionary-options");
+    ShowLeft("TabSheetClues");
+    Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("DownTabSheet"));
+    ClickItem(Find<QListWidget>("DownListBox"), 2);
+    Save(&w, "14c-clues-hybrid-word-highlighted");
+
+    // The freeform road: the list imported from a file, a run, the clues, the usage tables.
+    QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
+    log.Files.push_back(listFile);
+    QTest::mouseClick(Find<QPushButton>("LoadWordListBtn"), Qt::LeftButton);
+    auto* freeSizes = Find<QListWidget>("FreeformDimensionListBox");
+    ClickItem(freeSizes, freeSizes->row(freeSizes->findItems("13 x 13", Qt::MatchExactly).value(0)));
+    Save(&w, "15-setup-freeform-imported");
+    Find<QPushButton>("NextBtn1")->click();
+    auto* freeGen = Find<QTabWidget>("PageControlFreeGen");
+    freeGen->setCurrentWidget(Find("TabSheetFreeMain"));
+    Find<QLineEdit>("FreeRepeatsEdit")->setText("12");
+    QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
+    ClickItem(Find<QListWidget>("FreeFillsListBox"), 0);
+    Save(&w, "16-generate-freeform-after-run");
+    QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
+    Save(&w, "16b-generate-freeform-improved");
+    freeGen->setCurrentWidget(Find("TabSheetFreeOptions"));
+    Save(&w, "17-generate-freeform-fill-options");
+    ShowLeft("TabSheetClues");
+    ClickItem(Find<QListWidget>("AcrossListBox"), 0);
+    Save(&w, "18-clues-freeform");
     ShowLeft("TabSheetGenerate");
-    Save(&w, "12-generate-freeform");
+    freeGen->setCurrentWidget(Find("TabSheetUsage"));
+    Find<QRadioButton>("RankedRadio")->click();
+    Save(&w, "19-word-usage-ranked");
+    Find<QRadioButton>("GroupedRadio")->click();
+    Save(&w, "20-word-usage-grouped");
+    Find<QRadioButton>("SummarisedRadio")->click();
+    Save(&w, "21-word-usage-summary");
+    Find<QRadioButton>("RankedRadio")->click();
+    auto* usage = Find<WordUsageGrid>("WordUsageStringGrid");
+    const QModelIndex top = usage->model()->index(0, 0);
+    QTest::mouseClick(usage->viewport(), Qt::LeftButton, {}, usage->visualRect(top).center());
+    if (auto* dlg = w.findChild<TGridsDlg*>(); dlg && dlg->isVisible()) {
+        if (dlg->GridsListBox->count() > 0) {
+            auto* lines = dlg->GridsListBox;
+            QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(0)).center());
+        }
+        Save(dlg, "22-grid-nos-dialog");
+        Save(&w, "22b-grid-nos-fill-shown");
+        SaveScreen("22c-grid-nos-dialog-on-screen");
+        dlg->close();
+    }
     QTest::keyClick(&w, Qt::Key_F5, Qt::ControlModifier);
-    Save(&w, "13-statistics");
-    ShowLeft("TabSheetPrint");
-    Save(&w, "14-output");
+    Save(&w, "23-statistics");
+    auto* interlocks = Find<QCheckBox>("InterlockCheckBox");
+    interlocks->click();
+    Save(&w, "23b-statistics-interlock-area");
+    interlocks->click();
+    Find<QPushButton>("Button8")->click();
+    Save(&w, "23c-statistics-tight-interlock-list");
+    Find<QPushButton>("ListOfGridsBtn")->click();
+    if (auto* form4 = w.findChild<TForm4*>(); form4 && form4->isVisible()) {
+        Save(form4, "23d-diagnostics-window-list-of-grids");
+        form4->hide();
+    }
+    ShootOutputModes("24");
+    // The output style combos: a hatched blocking style on the page, and both lists open.
+    auto* blocking = Find<QComboBox>("BlockingCombo");
+    blocking->setCurrentIndex(8);
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioAll"), Qt::LeftButton);
+    Save(&w, "24g-output-crosshatch-blocking");
+    blocking->showPopup();
+    SaveScreen("24h-output-blocking-styles-open");
+    blocking->hidePopup();
+    auto* fonts = Find<QComboBox>("FontNameCombo");
+    fonts->showPopup();
+    SaveScreen("24i-output-fonts-open");
+    fonts->hidePopup();
     for (const QString& m : log.Messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
     return ok_ ? 0 : 1;
 }

@@ -1,0 +1,218 @@
+// What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
+// screen (Quick Fill, a click in the fills list, a loaded file), the "Replace Word" list opens on the
+// word now in the slot, the Dictionary Options tab fits under a two-line header, the output modes'
+// captions are not cut, and the output font box names the output font also when it is not installed.
+#include "tests/support/fixtures.h"
+#include "tests/ui/support/grid_dictionary.h"
+#include "tests/ui/support/recording_dialogs.h"
+#include "ui/main_string_grid.h"
+#include "ui/stock_grid_preview.h"
+#include "ui/tform5.h"
+#include "ui/twords_dlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "tests/ui/support/find_control.h"
+
+using namespace qm;
+using namespace qm::ui;
+
+class FillDisplayTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::TempDir dir_;
+    uitest::RecordingDialogs::Log log_;
+    std::unique_ptr<TForm5> w_;
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        return uitest::FindControl<T>(w_.get(), name);
+    }
+    void ClickButtonChoosing(const char* button, const std::string& path)
+    {
+        log_.Files.push_back(QString::fromStdString(path));
+        QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+        QVERIFY2(log_.Files.empty(), button);
+    }
+    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+    }
+    /// Every word's first square carries a number, and a red number is painted there.
+    void ExpectNumbersShown(const char* when)
+    {
+        const Crossword& xw = w_->State().Xw;
+        QVERIFY2(xw.ShowCellNumbers, when);
+        QVERIFY2(xw.WordSlotCount > 1, when);
+        auto* grid = Find<MainStringGrid>("MainStringGrid");
+        const QImage image = grid->grab().toImage();
+        for (int k = 1; k <= xw.WordSlotCount; ++k) {
+            const WordSlot& s = xw.Slot(k);
+            QVERIFY2(xw.Squares(s.Col, s.Row).CellNumber >= 1, when);
+            const QRect square = grid->SquareRect(s.Col, s.Row);
+            bool red = false;
+            for (int y = square.top(); y < square.center().y() && !red; ++y)
+                for (int x = square.left(); x < square.center().x() && !red; ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    red = c.red() > 180 && c.green() < 110 && c.blue() < 110;
+                }
+            QVERIFY2(red, qPrintable(QString("%1: no number painted on %2").arg(when, QString::fromStdString(s.WordTxt.str()))));
+        }
+    }
+
+    void Open(const std::vector<DictWord>& words)
+    {
+        w_.reset();
+        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(words));
+        StartupOptions options;
+        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
+        options.SimulatedSeed = 20261210;
+        log_ = {};
+        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    }
+
+private slots:
+    void init() { Open({test::Word("DOG")}); }
+
+    void cleanup() { w_.reset(); }
+
+    void aFreeformFillShowsItsNumbersHoweverItIsShown()
+    {
+        std::string list;
+        for (const char* word : {"stare", "tears", "rates", "aster", "crate", "trace", "react", "nectar", "canter", "trance",
+                                 "stern", "rents", "nest", "sent", "tens", "star", "rats", "care", "race", "acre", "cat",
+                                 "act", "tea", "eat", "ant", "tan", "net", "ten"})
+            list += std::string(word) + "\tA clue\r\n";
+        test::WriteFile(dir_.File("words.txt"), list);
+        QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
+        ClickButtonChoosing("LoadWordListBtn", dir_.File("words.txt"));
+        auto* sizes = Find<QListWidget>("FreeformDimensionListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("10 x 10", Qt::MatchExactly).value(0)));
+        Find<QPushButton>("NextBtn1")->click();
+
+        QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
+        ExpectNumbersShown("Quick Fill");
+
+        Find<QLineEdit>("FreeRepeatsEdit")->setText("4");
+        QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
+        ExpectNumbersShown("after a run");
+        auto* fills = Find<QListWidget>("FreeFillsListBox");
+        QCOMPARE(fills->count(), 4);
+        for (int row : {2, 0}) {
+            ClickItem(fills, row);
+            ExpectNumbersShown("a fill clicked");
+        }
+
+        ClickButtonChoosing("SaveBtn", dir_.File("fill.xwd"));
+        ClickButtonChoosing("LoadFileBitBtn", dir_.File("fill.xwd"));
+        ExpectNumbersShown("a loaded crossword");
+    }
+
+    void theReplaceWordListOpensOnTheWordInTheSlot()
+    {
+        // The top left across word has a variant for every second letter (no down word crosses it).
+        const uitest::GridDictionary dict = uitest::MakeGridDictionary();
+        std::vector<DictWord> words = dict.Words;
+        for (char c = 'A'; c <= 'Z'; ++c) {
+            std::string variant = dict.VariantOf;
+            variant[1] = c;
+            if (variant != dict.VariantOf && variant != dict.Variant) words.push_back(test::Word(variant, 10, 2, static_cast<std::uint32_t>(variant.size())));
+        }
+        Open(words);
+        uitest::UseWithWindow(dict, *w_);
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        auto* sizes = Find<QListWidget>("StockGridListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
+        auto* preview = Find<StockGridPreview>("PreviewImg");
+        const StockThumbnail t = preview->Thumbnails().front();
+        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
+        Find<QLineEdit>("SymmRepeatsEdit")->setText("1");
+        Find<QPushButton>("SymmStartBtn")->click();
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
+        auto* grid = Find<MainStringGrid>("MainStringGrid");
+        const auto rightClickTopLeftWord = [&] { QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareRect(2, 1).center()); };
+
+        // Choosing the last alternative puts it in the slot; asked again, the list shows it.
+        rightClickTopLeftWord();
+        auto* dlg = w_->findChild<TWordsDlg*>();
+        QVERIFY(dlg && dlg->isVisible());
+        QListWidget* list = dlg->WordsListBox;
+        QCOMPARE(list->count(), 26);
+        const QString last = list->item(list->count() - 1)->text().mid(8).trimmed();
+        ClickItem(list, list->count() - 1);
+        QCOMPARE(QString::fromStdString(w_->State().Xw.Slot(w_->State().Xw.Squares(1, 1).SlotRef).WordTxt.str()), last);
+        // Another word's alternatives in between.
+        Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find<QWidget>("DownTabSheet"));
+        ClickItem(Find<QListWidget>("DownListBox"), 0, Qt::RightButton);
+        QVERIFY(dlg->isVisible());
+        QVERIFY(list->count() < 5);
+        rightClickTopLeftWord();
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(list->item(list->count() - 1)->text().at(7), QChar('*'));
+        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1))));
+    }
+
+    void theDictionaryOptionsFitUnderATwoLineHeader()
+    {
+        // A list backed by the dictionary makes the Generate header two lines long.
+        test::WriteFile(dir_.File("words.txt"), "stare\tLook hard\r\ntears\tWeeps\r\nrates\tCharges\r\n");
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        auto* sizes = Find<QListWidget>("StockGridListBox");
+        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
+        auto* preview = Find<StockGridPreview>("PreviewImg");
+        const StockThumbnail t = preview->Thumbnails().front();
+        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
+        Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find<QWidget>("TabSheetExternalList"));
+        ClickButtonChoosing("ExternalWordListFileBtnB", dir_.File("words.txt"));
+        Find<QPushButton>("NextBtn1")->click();
+        Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
+        auto* header = Find<QLabel>("MultipleFillsLab");
+        QCOMPARE(header->text(), QString("Create random fills from the imported word list, backed up by the internal dictionary."));
+        QCoreApplication::processEvents();  // the layouts follow the new text
+        QVERIFY(header->height() > header->fontMetrics().lineSpacing() * 3 / 2);
+        // The word count sits below the length table, inside its panel.
+        const QRect table = Find<QWidget>("DictionaryStringGrid")->geometry();
+        const QRect count = Find<QWidget>("DictionaryStatsStatusBar")->geometry();
+        QVERIFY2(count.top() > table.bottom(), qPrintable(QString("table ends at %1, count starts at %2").arg(table.bottom()).arg(count.top())));
+        QVERIFY(count.bottom() < Find<QWidget>("MultiSymmDictPnl")->height());
+    }
+
+    void theOutputModeCaptionsHaveTheirWidth()
+    {
+        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetPrint"));
+        QCoreApplication::processEvents();
+        for (const char* name : {"PrintRadioReady", "PrintRadioAll", "PrintRadioGrid", "PrintRadioEmpty", "PrintRadioClues",
+                                 "PrintRadioAnswers", "PrintRadioWordList"}) {
+            auto* radio = Find<QWidget>(name);
+            QVERIFY2(radio->width() >= radio->sizeHint().width(), name);
+        }
+    }
+
+    void theFontBoxNamesTheOutputFont()
+    {
+        auto* fonts = Find<QComboBox>("FontNameCombo");
+        const auto shown = [fonts] { return fonts->currentIndex() >= 0 ? fonts->currentText() : fonts->placeholderText(); };
+        // "Arial" whether or not it is installed; the box is never blank.
+        QCOMPARE(Find<QLabel>("FontLabel")->text(), QString("Arial"));
+        QCOMPARE(shown(), QString("Arial"));
+        QVERIFY(fonts->count() > 0);
+        const int other = fonts->currentIndex() == 0 ? fonts->count() - 1 : 0;
+        fonts->setCurrentIndex(other);
+        QCOMPARE(shown(), fonts->itemText(other));
+        QCOMPARE(Find<QLabel>("FontLabel")->text(), fonts->itemText(other));
+    }
+};
+
+QTEST_MAIN(FillDisplayTest)
+#include "fill_display_test.moc"
