@@ -220,12 +220,18 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
                 });
                 WriteFillToGrid(xw, FillSourceKind::Freeform);
                 KnockOutSingleInterlockWords(xw, list, options.AllowDuplicates);
-                origin = FillOrigin::Regrown;
-            } else if (random.RandomReal() > 0.5) {
-                interlocked = SeedFreeformFill(ctx, SeedKind::InterlockedAttempt);
-                origin = interlocked ? FillOrigin::Interlocked : FillOrigin::Plain;
-            } else {
-                SeedFreeformFill(ctx, SeedKind::PlainWord);
+                // A fill without a closed ring of crossings loses every word to the knock-out, and
+                // nothing grows on an empty grid: such an attempt starts afresh instead.
+                regrow = xw.WordSlotCount > 0;
+                if (regrow) origin = FillOrigin::Regrown;
+            }
+            if (!regrow) {
+                if (random.RandomReal() > 0.5) {
+                    interlocked = SeedFreeformFill(ctx, SeedKind::InterlockedAttempt);
+                    origin = interlocked ? FillOrigin::Interlocked : FillOrigin::Plain;
+                } else {
+                    SeedFreeformFill(ctx, SeedKind::PlainWord);
+                }
             }
         }
         GrowFreeformFill(ctx, 4, interlocked ? GrowthBias::BottomRight : GrowthBias::TopLeft, N, quick,

@@ -145,6 +145,32 @@ TEST_F(FreeformRun, AfterTwentyFiveOnlyFillsAboveTheAverageAreListed)
     ExpectListedFillsConsistent();
 }
 
+TEST_F(FreeformRun, NoListedFillIsEmptyWhenARegrownFillLosesEveryWord)
+{
+    // A short list makes fills without closed rings of crossings; the knock-out of a regrown fill
+    // then removes every word, and such an attempt must start afresh rather than list an empty fill.
+    // In a run of 12 every fill is listed, whatever it scores.
+    const std::vector<std::string> kitchen{
+        "kettle", "teapot", "saucer", "ladle", "whisk", "sieve", "grater", "oven", "stove", "toaster",
+        "spatula", "tongs", "colander", "skillet", "apron", "mixer", "pantry", "larder", "cereal", "butter",
+        "salt", "pepper", "sugar", "flour", "bread", "onion", "garlic", "tea", "pan", "pot",
+        "cup", "jar", "tin", "lid", "fork", "knife", "spoon", "plate", "bowl", "rolling pin", "egg timer"};
+    int regrown = 0;
+    for (std::uint32_t clock = 1; clock <= 6; ++clock) {
+        Use(kitchen, 13, clock);
+        FreeformRunRequest request;
+        request.Fills = 12;
+        const FreeformRunOutcome out = StartFreeformRun(state, request, {});
+        ASSERT_EQ(out.Run.Listed, 12);
+        for (const auto& [n, line] : LinesByFill()) {
+            EXPECT_GT(state.Fills.Record(n).WrdCount, 0) << "clock " << clock << ": " << line;
+            regrown += line[14] == 'r';
+        }
+        ExpectListedFillsConsistent();
+    }
+    EXPECT_GT(regrown, 0);
+}
+
 TEST_F(FreeformRun, StopAndAttemptLimitEndTheRunBetweenFills)
 {
     Use(test::MadeUpWords(200, 3), 12);
