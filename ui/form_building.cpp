@@ -3,9 +3,35 @@
 
 #include "ui/colour.h"
 
+#include <QEvent>
+#include <QMouseEvent>
 #include <QPalette>
 
 namespace qm::ui {
+
+namespace {
+
+class MouseUpWatcher : public QObject {
+public:
+    MouseUpWatcher(QObject* parent, std::function<void(Qt::MouseButton)> onUp) : QObject(parent), onUp_(std::move(onUp)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) onUp_(static_cast<QMouseEvent*>(event)->button());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(Qt::MouseButton)> onUp_;
+};
+
+}  // namespace
+
+void WatchMouseUp(QWidget* watched, std::function<void(Qt::MouseButton)> onUp)
+{
+    watched->installEventFilter(new MouseUpWatcher(watched, std::move(onUp)));
+}
 
 void SetPanelColour(QWidget* w, Colour colour)
 {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,6 +31,10 @@ void SetCalibri(QWidget* w, int pointSize, bool bold = false);
 
 inline QString ToQ(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<int>(text.size())); }
 inline std::string FromQ(const QString& text) { return text.toLatin1().toStdString(); }
+
+/// Calls onUp with the button whenever a mouse button is released over watched (a list's viewport, for
+/// the right clicks of the fills and clue lists); the watcher lives as long as watched.
+void WatchMouseUp(QWidget* watched, std::function<void(Qt::MouseButton)> onUp);
 
 /// Shows a cursor shape for as long as it lives (the hourglass of long operations, the busy arrow of
 /// runs); restores the previous one when it goes, also when the operation ends with an exception.

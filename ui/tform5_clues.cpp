@@ -9,11 +9,9 @@
 #include "ui/panel_status_bar.h"
 #include "ui/twords_dlg.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -40,22 +38,6 @@ std::vector<std::string> LineTexts(const QListWidget* list)
     for (int i = 0; i < list->count(); ++i) lines.push_back(FromQ(list->item(i)->text()));
     return lines;
 }
-
-/// Watches a list's mouse buttons (for the right click) and reports the released button.
-class MouseUpWatcher : public QObject {
-public:
-    MouseUpWatcher(QObject* parent, std::function<void(Qt::MouseButton)> onUp) : QObject(parent), onUp_(std::move(onUp)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease) onUp_(static_cast<QMouseEvent*>(event)->button());
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void(Qt::MouseButton)> onUp_;
-};
 
 }  // namespace
 
@@ -136,9 +118,9 @@ QWidget* TForm5::BuildClueTab(bool across)
     auto select = [this, across] { across ? AcrossListBoxClick() : DownListBoxClick(); };
     connect(list, &QListWidget::currentRowChanged, this, select);
     connect(list, &QListWidget::itemClicked, this, select);
-    list->viewport()->installEventFilter(new MouseUpWatcher(list, [this, across](Qt::MouseButton b) {
+    WatchMouseUp(list->viewport(), [this, across](Qt::MouseButton b) {
         across ? AcrossListBoxMouseUp(b) : DownListBoxMouseUp(b);
-    }));
+    });
     return tab;
 }
 

@@ -14,13 +14,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -42,22 +40,6 @@ QVector<LineColumn> FreeFillsColumns()
     return {{"Fill", 11, 14, 30}, {"", 15, 15, 8}, {"Letters", 16, 20, 48}, {"Words", 21, 27, 44},
             {"Interlocks", 28, 33, 66}, {"Score", 39, 44, 44}};
 }
-
-/// Reports the buttons released over a list's rows (the right click that improves a fill).
-class ReleaseWatcher : public QObject {
-public:
-    ReleaseWatcher(QObject* parent, std::function<void(Qt::MouseButton)> onUp) : QObject(parent), onUp_(std::move(onUp)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease) onUp_(static_cast<QMouseEvent*>(event)->button());
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void(Qt::MouseButton)> onUp_;
-};
 
 }  // namespace
 
@@ -147,8 +129,7 @@ void TForm5::BuildFreeformGenerateTabs()
     connect(FreeRepeatsEdit, &QLineEdit::returnPressed, this, [this] { FreeRepeatsEditKeyPress(); });
     connect(FreeFillsListBox, &QListWidget::itemClicked, this, [this] { FreeFillsListBoxClick(); });
     connect(FreeFillsListBox, &QListWidget::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
-    FreeFillsListBox->viewport()->installEventFilter(
-        new ReleaseWatcher(FreeFillsListBox, [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); }));
+    WatchMouseUp(FreeFillsListBox->viewport(), [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); });
 }
 
 // ---------------------------------------------------------------------------------------------
