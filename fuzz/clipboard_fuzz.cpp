@@ -1,33 +1,13 @@
 // Fuzz target: word lists pasted from the clipboard (UTF-8 text turned into Windows-1252, split at CR LF).
 #include "core/util/failure.h"
 #include "core/words/import.h"
+#include "fuzz/imported_list_check.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
-
-namespace {
-
-// The list must hold only normalised words with a clue each, indexed by their letter counts.
-void CheckList(const qm::ImportedList& list)
-{
-    if (list.ThemeWords.size() != list.ThemeClues.size() ||
-        static_cast<std::size_t>(list.ThemeWordCount) != list.ThemeWords.size())
-        std::abort();
-    for (const std::string& w : list.ThemeWords) {
-        if (w.size() < 2 || w.size() > qm::MaxImportedWordChars) std::abort();
-        for (char c : w)
-            if (!((c >= 'A' && c <= 'Z') || c == ' ' || c == '-')) std::abort();
-    }
-    for (std::size_t L = 0; L < list.ThemeIndex.size(); ++L)
-        for (const qm::ThemeEntry& e : list.ThemeIndex[L])
-            if (e.Text.size() != L || e.ThemeRef < 0 || static_cast<std::size_t>(e.ThemeRef) >= list.ThemeWords.size())
-                std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -49,6 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (list.ThemeWords.size() != 1) std::abort();
         return 0;
     }
-    CheckList(list);
+    qm::fuzz::CheckImportedList(list);
     return 0;
 }
