@@ -28,6 +28,17 @@ private:
 
 }  // namespace
 
+QPushButton* AddCloseButtonRow(QWidget* dialog, QBoxLayout* column)
+{
+    auto* buttons = new QHBoxLayout;
+    auto* close = Named<QPushButton>("CloseBtn", "&Close", dialog);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    return close;
+}
+
 void WatchMouseUp(QWidget* watched, std::function<void(Qt::MouseButton)> onUp)
 {
     watched->installEventFilter(new MouseUpWatcher(watched, std::move(onUp)));

@@ -4,6 +4,8 @@
 #include "core/grid/colours.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -31,6 +33,9 @@ void SetCalibri(QWidget* w, int pointSize, bool bold = false);
 
 inline QString ToQ(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<int>(text.size())); }
 inline std::string FromQ(const QString& text) { return text.toLatin1().toStdString(); }
+
+/// The "&Close" button of a small dialog, centred in a row at the bottom of its column.
+QPushButton* AddCloseButtonRow(QWidget* dialog, QBoxLayout* column);
 
 /// Calls onUp with the button whenever a mouse button is released over watched (a list's viewport, for
 /// the right clicks of the fills and clue lists); the watcher lives as long as watched.

@@ -4,7 +4,6 @@
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -47,12 +46,7 @@ TGridsDlg::TGridsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
     GridsListBox = Named<QListWidget>("GridsListBox", this);
     MakeOwnerDrawn(GridsListBox, GridLinePainter(), 18);
     col->addWidget(GridsListBox, 1);
-    auto* buttons = new QHBoxLayout;
-    CloseBtn = Named<QPushButton>("CloseBtn", "&Close", this);
-    buttons->addStretch(1);
-    buttons->addWidget(CloseBtn);
-    buttons->addStretch(1);
-    col->addLayout(buttons);
+    CloseBtn = AddCloseButtonRow(this, col);
 
     connect(GridsListBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit gridChosen(item->text()); });
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });

@@ -4,7 +4,6 @@
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,12 +32,7 @@ TWordsDlg::TWordsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
         l->setAlignment(Qt::AlignCenter);
         col->addWidget(l);
     }
-    auto* buttons = new QHBoxLayout;
-    CloseBtn = Named<QPushButton>("CloseBtn", "&Close", this);
-    buttons->addStretch(1);
-    buttons->addWidget(CloseBtn);
-    buttons->addStretch(1);
-    col->addLayout(buttons);
+    CloseBtn = AddCloseButtonRow(this, col);
 
     connect(WordsListBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit wordChosen(item->text()); });
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
