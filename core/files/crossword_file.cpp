@@ -37,9 +37,10 @@ Crossword RebuildCrossword(const XwdContents& in)
     for (int i = 1; i <= xw.WordSlotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
         for (int k = 1; k <= static_cast<int>(s.WordTxt.size()); ++k)
-            if (xw.SquareOf(s, k).Letter != s.WordTxt[static_cast<std::size_t>(k - 1)])
-                throw Failure("the answer " + s.WordTxt.str() + " (" + std::to_string(s.Clue) + (s.Dir ? " across" : " down") +
-                              ") clashes with another answer in the grid");
+            Check(xw.SquareOf(s, k).Letter == s.WordTxt[static_cast<std::size_t>(k - 1)], [&] {
+                return "the answer " + s.WordTxt.str() + " (" + std::to_string(s.Clue) + (s.Dir ? " across" : " down") +
+                       ") clashes with another answer in the grid";
+            });
     }
     BlockEmptySquares(xw.Squares);
     NumberLetterSquares(xw);

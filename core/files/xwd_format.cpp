@@ -6,8 +6,6 @@
 #include "core/util/failure.h"
 #include "core/util/text.h"
 
-#include <algorithm>
-
 namespace qm {
 
 namespace {
@@ -74,8 +72,8 @@ WordSlot ParseWordLine(std::string_view s, int n, int dimension, std::size_t lin
     const std::string_view word = s.substr(WordLinePrefix, p4 - WordLinePrefix);
     Check(word.size() <= decltype(slot.WordTxt)::Capacity,
           where + ": the answer is longer than " + std::to_string(decltype(slot.WordTxt)::Capacity) + " letters");
-    if (std::any_of(word.begin(), word.end(), [](char ch) { return ch < 'A' || ch > 'Z'; }))
-        throw Failure(where + ": the answer \"" + std::string(word) + "\" holds characters other than A to Z");
+    for (const char ch : word)
+        Check(ch >= 'A' && ch <= 'Z', [&] { return where + ": the answer \"" + std::string(word) + "\" holds characters other than A to Z"; });
     const int end = (slot.Dir ? slot.Col : slot.Row) + static_cast<int>(word.size()) - 1;
     Check(end <= dimension, where + ": the answer " + std::string(word) + " runs past the edge of the grid");
     slot.WordTxt = word;
@@ -143,11 +141,11 @@ std::string XwdFileText(const QuillmereState& state)
 
 XwdContents ParseXwd(std::string_view bytes)
 {
-    // Messages are built only once something is wrong: one per byte made a large file slow to refuse.
-    const auto binary = std::find_if(bytes.begin(), bytes.end(), [](char ch) { return IsBinaryByte(static_cast<unsigned char>(ch)); });
-    if (binary != bytes.end())
-        throw Failure("it holds binary data (byte " + std::to_string(static_cast<unsigned char>(*binary)) + " at offset " +
-                      std::to_string(binary - bytes.begin()) + "), so it is not a crossword file");
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        Check(!IsBinaryByte(static_cast<unsigned char>(bytes[i])), [&] {
+            return "it holds binary data (byte " + std::to_string(static_cast<unsigned char>(bytes[i])) + " at offset " +
+                   std::to_string(i) + "), so it is not a crossword file";
+        });
     const std::vector<std::string_view> lines = SplitLines(bytes);
     Check(lines.size() >= 6, "it ends within its six header lines, so it is not a crossword file");
     for (std::size_t i = 0; i < 6; ++i) {

@@ -414,9 +414,9 @@ bool SeedInterlockedCrosswordInMemory(FreeformContext& ctx)
             if (!w1.Found() || !w2.Found() || !w3.Found() || !w4.Found()) continue;
             for (const WordRef& w : words) {
                 Check(w.L <= list.MaxLen, "wlen higher than range");
-                Check(w.L >= 4, "wlen lower than 4 (=" + std::to_string(w.L) + ")");
+                Check(w.L >= 4, [&] { return "wlen lower than 4 (=" + std::to_string(w.L) + ")"; });
                 const int high = static_cast<int>(list.EntriesOf(w.L).size()) - 1;
-                Check(w.Index <= high, "w=" + std::to_string(w.Index) + "  High=" + std::to_string(high));
+                Check(w.Index <= high, [&] { return "w=" + std::to_string(w.Index) + "  High=" + std::to_string(high); });
                 Check(w.Index >= 0, "w lower than 0");
             }
             if (w1.Index == w2.Index || w1.Index == w3.Index || w1.Index == w4.Index || w2.Index == w3.Index ||

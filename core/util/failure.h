@@ -3,6 +3,9 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
 
 namespace qm {
 
@@ -14,9 +17,18 @@ public:
 };
 
 /// Checks a limit or an invariant; on failure ends the operation with the given message.
-inline void Check(bool condition, const std::string& message)
+inline void Check(bool condition, std::string_view message)
 {
-    if (!condition) throw Failure(message);
+    if (!condition) throw Failure(std::string(message));
+}
+
+/// The same for a message that costs something to build (numbers, names): makeMessage runs only when
+/// the check fails, so checks inside loops over large inputs stay cheap.
+template <typename MakeMessage>
+    requires std::is_invocable_r_v<std::string, MakeMessage>
+inline void Check(bool condition, MakeMessage&& makeMessage)
+{
+    if (!condition) throw Failure(std::forward<MakeMessage>(makeMessage)());
 }
 
 /// Message of a checked index or arithmetic overflow that has no message of its own.

@@ -3,11 +3,8 @@
 // word now in the slot, the Dictionary Options tab fits under a two-line header, the output modes'
 // captions are not cut, and the output font box names the output font also when it is not installed.
 #include "tests/support/fixtures.h"
-#include "tests/ui/support/grid_dictionary.h"
-#include "tests/ui/support/recording_dialogs.h"
+#include "tests/ui/support/window_fixture.h"
 #include "ui/main_string_grid.h"
-#include "ui/stock_grid_preview.h"
-#include "ui/tform5.h"
 #include "ui/twords_dlg.h"
 
 #include <QComboBox>
@@ -18,34 +15,18 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "tests/ui/support/find_control.h"
-
 using namespace qm;
 using namespace qm::ui;
 
-class FillDisplayTest : public QObject {
+class FillDisplayTest : public QObject, public uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    test::TempDir dir_;
-    uitest::RecordingDialogs::Log log_;
-    std::unique_ptr<TForm5> w_;
-
-    template <typename T>
-    T* Find(const char* name)
-    {
-        return uitest::FindControl<T>(w_.get(), name);
-    }
     void ClickButtonChoosing(const char* button, const std::string& path)
     {
         log_.Files.push_back(QString::fromStdString(path));
         QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
         QVERIFY2(log_.Files.empty(), button);
-    }
-    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
     }
     /// Every word's first square carries a number, and a red number is painted there.
     void ExpectNumbersShown(const char* when)
@@ -53,7 +34,7 @@ private:
         const Crossword& xw = w_->State().Xw;
         QVERIFY2(xw.ShowCellNumbers, when);
         QVERIFY2(xw.WordSlotCount > 1, when);
-        auto* grid = Find<MainStringGrid>("MainStringGrid");
+        auto* grid = Grid();
         const QImage image = grid->grab().toImage();
         for (int k = 1; k <= xw.WordSlotCount; ++k) {
             const WordSlot& s = xw.Slot(k);
@@ -69,23 +50,10 @@ private:
         }
     }
 
-    void Open(const std::vector<DictWord>& words)
-    {
-        w_.reset();
-        test::WriteFile(dir_.File("WORD.LST"), test::DictionaryBytes(words));
-        StartupOptions options;
-        options.DataDirs = {QString::fromStdString(dir_.Path().string())};
-        options.SimulatedSeed = 20261210;
-        log_ = {};
-        w_ = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log_));
-        w_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    }
-
 private slots:
-    void init() { Open({test::Word("DOG")}); }
+    void init() { QVERIFY(OpenWindow(uitest::WindowStart({test::Word("DOG")}).Seeded())); }
 
-    void cleanup() { w_.reset(); }
+    void cleanup() { CloseWindow(); }
 
     void aFreeformFillShowsItsNumbersHoweverItIsShown()
     {
@@ -94,11 +62,10 @@ private slots:
                                  "stern", "rents", "nest", "sent", "tens", "star", "rats", "care", "race", "acre", "cat",
                                  "act", "tea", "eat", "ant", "tan", "net", "ten"})
             list += std::string(word) + "\tA clue\r\n";
-        test::WriteFile(dir_.File("words.txt"), list);
+        test::WriteFile(Folder().File("words.txt"), list);
         QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
-        ClickButtonChoosing("LoadWordListBtn", dir_.File("words.txt"));
-        auto* sizes = Find<QListWidget>("FreeformDimensionListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("10 x 10", Qt::MatchExactly).value(0)));
+        ClickButtonChoosing("LoadWordListBtn", Folder().File("words.txt"));
+        ChooseFreeformSize(10);
         Find<QPushButton>("NextBtn1")->click();
 
         QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
@@ -114,8 +81,8 @@ private slots:
             ExpectNumbersShown("a fill clicked");
         }
 
-        ClickButtonChoosing("SaveBtn", dir_.File("fill.xwd"));
-        ClickButtonChoosing("LoadFileBitBtn", dir_.File("fill.xwd"));
+        ClickButtonChoosing("SaveBtn", Folder().File("fill.xwd"));
+        ClickButtonChoosing("LoadFileBitBtn", Folder().File("fill.xwd"));
         ExpectNumbersShown("a loaded crossword");
     }
 
@@ -129,18 +96,12 @@ private slots:
             variant[1] = c;
             if (variant != dict.VariantOf && variant != dict.Variant) words.push_back(test::Word(variant, 10, 2, static_cast<std::uint32_t>(variant.size())));
         }
-        Open(words);
-        uitest::UseWithWindow(dict, *w_);
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(dict, words)));
         QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
-        auto* sizes = Find<QListWidget>("StockGridListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
-        auto* preview = Find<StockGridPreview>("PreviewImg");
-        const StockThumbnail t = preview->Thumbnails().front();
-        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
-        Find<QLineEdit>("SymmRepeatsEdit")->setText("1");
-        Find<QPushButton>("SymmStartBtn")->click();
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetClues"));
-        auto* grid = Find<MainStringGrid>("MainStringGrid");
+        ChooseFirstSevenBySeven();
+        RunSymmetricFills(1);
+        ShowLeftPage("TabSheetClues");
+        auto* grid = Grid();
         const auto rightClickTopLeftWord = [&] { QTest::mouseClick(grid, Qt::RightButton, {}, grid->SquareRect(2, 1).center()); };
 
         // Choosing the last alternative puts it in the slot; asked again, the list shows it.
@@ -166,15 +127,11 @@ private slots:
     void theDictionaryOptionsFitUnderATwoLineHeader()
     {
         // A list backed by the dictionary makes the Generate header two lines long.
-        test::WriteFile(dir_.File("words.txt"), "stare\tLook hard\r\ntears\tWeeps\r\nrates\tCharges\r\n");
+        test::WriteFile(Folder().File("words.txt"), "stare\tLook hard\r\ntears\tWeeps\r\nrates\tCharges\r\n");
         QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
-        auto* sizes = Find<QListWidget>("StockGridListBox");
-        ClickItem(sizes, sizes->row(sizes->findItems("7 x 7", Qt::MatchExactly).value(0)));
-        auto* preview = Find<StockGridPreview>("PreviewImg");
-        const StockThumbnail t = preview->Thumbnails().front();
-        QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + 10, t.Top + 10));
+        ChooseFirstSevenBySeven();
         Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find<QWidget>("TabSheetExternalList"));
-        ClickButtonChoosing("ExternalWordListFileBtnB", dir_.File("words.txt"));
+        ClickButtonChoosing("ExternalWordListFileBtnB", Folder().File("words.txt"));
         Find<QPushButton>("NextBtn1")->click();
         Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
         auto* header = Find<QLabel>("MultipleFillsLab");
@@ -190,7 +147,7 @@ private slots:
 
     void theOutputModeCaptionsHaveTheirWidth()
     {
-        Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>("TabSheetPrint"));
+        ShowLeftPage("TabSheetPrint");
         QCoreApplication::processEvents();
         for (const char* name : {"PrintRadioReady", "PrintRadioAll", "PrintRadioGrid", "PrintRadioEmpty", "PrintRadioClues",
                                  "PrintRadioAnswers", "PrintRadioWordList"}) {
