@@ -1,9 +1,11 @@
 # Measures what a solver meets: one seeded default fill of every stock grid, made by quillmere-cli.
-"""Usage: python3 tools/dictgen/fillcheck.py [--build BUILD] [--seed S] [--every N] [--list proper|outside|initials]
+"""Usage: python3 tools/dictgen/fillcheck.py [--build BUILD] [--data DIR] [--grids GRIDSRES] [--seed S] [--every N]
+                                          [--list KIND]
 
-Runs `quillmere-cli --seed S fill SIZE K --fills 1` (the default selection: every word type and
-category, rarity 0, 5000 iterations) on every stock grid (or every N-th), reads the answers back from
-the printed grid and clue list, and prints for all the entries together:
+Runs `quillmere-cli --seed S+i fill SIZE K --fills 1` (the default selection: every word type and
+category, rarity 0, 5000 iterations) on every stock grid (or every N-th), i counting the grids from 0
+so that each grid has a seed of its own, reads the answers back from the printed grid and clue list,
+and prints for all the entries together:
 
   - the share of entries that are only initials or abbreviations (word type 8 alone),
   - the share of single-word entries not in Debian's standard British word list (package wbritish,
@@ -13,9 +15,12 @@ the printed grid and clue list, and prints for all the entries together:
   - the share of phrase entries (an enumeration with more than one part),
   - the 30 entries met most often.
 
-Word types come from the dictionary the build made (BUILD/resources/dictgen/words.tsv). A grid whose
-fill fails with seed S is tried again with S+1, S+2, ... (at most 5 seeds); the number of such grids
-is printed too. --list prints the entries of one kind that the fills used, most frequent first.
+Word types come from the dictionary the build made (BUILD/resources/dictgen/words.tsv). With --data DIR
+the fills use DIR/WORD.LST instead, and word types and clues come from DIR/words.tsv and DIR/CLUESRES
+(a dictionary made by dictgen.py and quillmere-wordlst, not yet built into the program). A grid whose
+fill fails is tried again with its seed plus 1000, 2000, ... (at most 5 seeds); the number of such grids
+is printed too. --grids takes the stock grids from a file instead of the program's own. --list prints
+the entries of one kind that the fills used, most frequent first.
 """
 import argparse
 import os
@@ -49,14 +54,16 @@ def load_wbritish():
     return words
 
 
-def load_types(build):
-    path = os.path.join(build, 'resources', 'dictgen', 'words.tsv')
-    types = {}
-    with open(path, encoding='ascii') as f:
+def load_words(folder):
+    """TEXT -> (word type, clue) of a dictgen output folder."""
+    with open(os.path.join(folder, 'CLUESRES'), 'rb') as f:
+        lines = f.read().decode('cp1252').split('\r\n')
+    words = {}
+    with open(os.path.join(folder, 'words.tsv'), encoding='ascii') as f:
         for line in f:
             fields = line.rstrip('\n').split('\t')
-            types[fields[0]] = int(fields[2])
-    return types
+            words[fields[0]] = (int(fields[2]), lines[int(fields[5])])
+    return words
 
 
 def numbered_slots(grid):
@@ -117,8 +124,8 @@ def parse_fill(output, size):
     return entries
 
 
-def run_fills(cli, seed, every):
-    grids = subprocess.run([cli, 'grids'], capture_output=True, text=True, check=True).stdout.split('\n')
+def run_fills(cli, seed, every, data, grid_file):
+    grids = subprocess.run([cli, 'grids'] + grid_file, capture_output=True, text=True, check=True).stdout.split('\n')
     fills, retried, failed, index = [], 0, [], 0
     for line in grids:
         if not line.strip():
@@ -129,8 +136,8 @@ def run_fills(cli, seed, every):
             if (index - 1) % every:
                 continue
             for attempt in range(5):
-                out = subprocess.run([cli, '--seed', str(seed + attempt), 'fill', str(size), str(k), '--fills', '1'],
-                                     capture_output=True, text=True, check=True).stdout
+                out = subprocess.run([cli] + data + ['--seed', str(seed + index - 1 + 1000 * attempt), 'fill', str(size), str(k),
+                                                     '--fills', '1'] + grid_file, capture_output=True, text=True, check=True).stdout
                 entries = parse_fill(out, size)
                 if entries is not None:
                     break
@@ -149,15 +156,21 @@ def pct(part, whole):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     ap.add_argument('--build', default=os.path.join(HERE, '..', '..', 'build'))
+    ap.add_argument('--data', help='a dictgen output folder holding WORD.LST too')
+    ap.add_argument('--grids', help='a stock grid file (GRIDSRES) to use instead of the built-in grids')
     ap.add_argument('--seed', type=int, default=1)
     ap.add_argument('--every', type=int, default=1, help='fill every N-th stock grid only')
     ap.add_argument('--list', choices=('proper', 'outside', 'initials', 'phrases', 'long'))
     args = ap.parse_args()
     cli = os.path.join(args.build, 'bin', 'quillmere-cli')
     british = load_wbritish()
-    types = load_types(args.build)
-    fills, retried, failed = run_fills(cli, args.seed, args.every)
+    words = load_words(args.data or os.path.join(args.build, 'resources', 'dictgen'))
+    types = {k: t for k, (t, _) in words.items()}
+    fills, retried, failed = run_fills(cli, args.seed, args.every, ['--data', args.data] if args.data else [],
+                                       ['--file', args.grids] if args.grids else [])
     entries = [e for f in fills for e in f]
+    if args.data:
+        entries = [(text, enum, words[text][1]) for text, enum, _ in entries]
     if not entries:
         sys.exit('fillcheck: no fill was made')
     single = [e for e in entries if re.fullmatch(r'\d+', e[1])]
@@ -166,7 +179,7 @@ def main():
     proper = [e for e in entries if types.get(e[0]) == PROPER]
     phrases = [e for e in entries if not re.fullmatch(r'\d+', e[1])]
     lengths = [len(e[2].split()) for e in entries]
-    print('fills: %d grids (seed %d%s), %d entries; %d grids needed another seed; %d did not fill%s'
+    print('fills: %d grids (seeds from %d%s), %d entries; %d grids needed another seed; %d did not fill%s'
           % (len(fills), args.seed, '' if args.every == 1 else ', every %d-th grid' % args.every, len(entries),
              retried, len(failed), (': ' + ', '.join(failed)) if failed else ''))
     print()
