@@ -128,7 +128,7 @@ class Generator:
         self.wn = WordNet()
         self.scowl = Scowl()
         self.curated = Curated()
-        self.names = Names(self.wn, self.scowl, self.curated.names)
+        self.names = Names(self.wn, self.curated.names)
         self.assigned = {key_of(display) for display, _, _, _ in self.curated.assign}
         self.phrase_tags = {}     # lower-case WordNet lemma -> SemCor tags over all its meanings
         for (lemma, _), count in sorted(self.wn.sense_count.items()):
@@ -221,6 +221,12 @@ class Generator:
                     e = found[key] = Entry(key, 'wordnet')
                 e.senses.append(Sense(s, i, display, count, rank))
         self.stats['wordnet_candidates'] = len(found)
+        errors = ['names.txt: %s is not a name in WordNet' % k for k in sorted(self.curated.names)
+                  if not any(x.display[:1].isupper() for x in found.get(k, Entry(k, '')).senses)]
+        errors += ['phrases.txt: %s is not a phrase in WordNet' % k for k in sorted(self.curated.phrases)
+                   if not any(SEPARATOR.search(x.display) for x in found.get(k, Entry(k, '')).senses)]
+        if errors:
+            raise CuratedError('\n'.join(errors))
         entries = {}
         for key, e in found.items():
             if any(self.is_blocked(d) for d in sorted({x.display for x in e.senses})):
@@ -317,6 +323,8 @@ class Generator:
         for key, (display, kind, clue) in sorted(cur.clues.items()):
             if kind != 'abbrev' and not self.scowl.attested(key):
                 raise CuratedError('clues.tsv: %s is not a SCOWL spelling' % display)
+            if kind == 'abbrev' and key in self.entries:
+                raise CuratedError('initials.tsv: %s would replace the word %s' % (display, self.entries[key].senses[0].display))
             e = Entry(key, 'curated clue')
             e.display, e.fixed_clue = display, clue
             if key in self.entries:
@@ -440,8 +448,7 @@ class Generator:
                 if text is None:
                     continue
                 f = added[fkey] = Entry(fkey, 'verb form')
-                f.display, f.fixed_clue, f.wordtype = shown, text, OTHER
-                f.category = self.category_of.get(senses[0][1].synset.id, 0)
+                f.display, f.fixed_clue, f.wordtype = shown, text, OTHER   # a verb form is no member of a category
                 f.score = 0.7 * self.level_score(form.upper() if not parts else e.key) \
                     + 0.2 * min(100.0, 25 * math.log10(1 + tags)) - 3 - (15 if parts else 0)
         self.entries.update(added)
