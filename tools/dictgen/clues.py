@@ -14,7 +14,8 @@ _DANGLING = set('''a an the of to in on at by for from with without and or but n
 whom whose where when while if is are was were be been being its it their his her one's this these those
 into onto upon over under about such especially usually often typically mainly chiefly sometimes
 containing having made consisting used using esp e.g. etc like including either both each any some
-more most very not so all other resembling similar called known named during'''.split())
+more most very not so all other resembling similar called known named during equal equivalent due prior
+according relating belonging corresponding'''.split())
 
 # Classes too wide to stand alone as a clue.
 GENERIC = set('''person individual someone somebody mortal soul entity thing object whole unit group
@@ -118,6 +119,8 @@ def _clean_head(text):
         return None
     if words[-1].lower() in GENERIC | _VAGUE and (len(words) == 2 or words[-2].lower() in _DANGLING):
         return None       # 'Kind of thing', 'Old person'
+    if len(words) <= 3 and words[0].lower() in ('any', 'some', 'each', 'one', 'have', 'has', 'having', 'be', 'being'):
+        return None       # 'Any plant' for WEED, 'Have legs' for BOWLEGGED: what was cut off was the point
     return head
 
 

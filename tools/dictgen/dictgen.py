@@ -48,6 +48,10 @@ USE = 3                        # the first USE fields of a sense's preference sa
 # meaning beat the meanings ranked below it; a derived word, an opposite or a wider class only stand in.
 QUALITY_CLASS = (0, 0, 0, 1, 1, 2, 2)
 
+# Kinds of meaning that are things one can count, whatever their definition says.
+COUNT_LEXNAMES = {'noun.artifact', 'noun.person', 'noun.animal', 'noun.plant', 'noun.object', 'noun.body',
+                  'noun.location', 'noun.shape'}
+
 # WordType bits
 OTHER, NOUN, PROPER, ABBREV = 1, 2, 4, 8
 
@@ -107,6 +111,19 @@ class Entry:
         self.forced = None        # curated category assignment: (category bit, gloss words)
         self.ranked = None        # [(preference, Sense)] best first, once the senses are final
         self.fixed_clue = None    # team-written clue
+
+
+def _comparison_forms(b):
+    """The spellings an adjective's comparative and superlative may have by rule (the caller keeps the
+    ones SCOWL knows): DEEPER, NICER, HAPPIER, BIGGER."""
+    if b.endswith('e'):
+        return [b + 'r', b + 'st']
+    if re.search(r'[^aeiou]y$', b):
+        return [b[:-1] + 'ier', b[:-1] + 'iest']
+    out = [b + 'er', b + 'est']
+    if re.search(r'[^aeiou][aeiou][bdgmnpt]$', b):
+        out += [b + b[-1] + 'er', b + b[-1] + 'est']
+    return out
 
 
 def word_breaks(display):
@@ -359,9 +376,9 @@ class Generator:
             raise CuratedError('\n'.join(errors))
 
     def add_plurals(self):
-        """Plurals of common nouns whose main use is a noun, each with its singular's definition made
-        plural (see plurals.py) or else with its singular's synonyms made plural ('Matadors, toreros'),
-        meaning by meaning in order of preference."""
+        """Plurals of common nouns and attested noun phrases whose main use is a noun (CAR PARKS), each
+        with its singular's definition made plural (see plurals.py) or else with its singular's
+        synonyms made plural ('Matadors, toreros'), meaning by meaning in order of preference."""
         maker = Plurals(self.wn, self.scowl)
         irregular = lambda w: self.irregular.get(w, ())
         added = {}
@@ -371,16 +388,20 @@ class Generator:
                 continue
             ranked = self.ranked_senses(e)
             x = ranked[0][1]
-            if x.synset.pos != 'n' or not x.display.isalpha() or not x.display.islower():
-                continue          # the word's main use is a noun, written as a common word
-            plural = maker.plural(x.display)
-            if plural is None:
+            words = SEPARATOR.split(x.display)
+            if x.synset.pos != 'n' or not all(w.isalpha() and w.islower() for w in words) or \
+                    any(w in ('of', 'and', 'or', 'a', 'an', 'the', 'in', 'on', 'to', 'for', 'at') for w in words):
+                continue          # the main use is a noun, a common word or a compound (not BROTH OF A BOY)
+            last = maker.plural(words[-1])
+            if last is None:
                 continue
-            pkey = plural.upper()
-            if (pkey in added or len(pkey) > MAX_LEN or not self.scowl.is_common(pkey) or self.is_blocked(plural)
+            plural = x.display[:len(x.display) - len(words[-1])] + last       # CAR PARKS
+            pkey = key_of(plural)
+            parts = [key_of(p) for p in SEPARATOR.split(plural)] if len(words) > 1 else []
+            if (pkey in added or len(pkey) > MAX_LEN or not self.scowl.is_common(last.upper()) or self.is_blocked(plural)
                     or pkey in self.entries and self.clue_options(self.entries[pkey])):
                 continue
-            check = clues.GiveAway(pkey, [], irregular)
+            check = clues.GiveAway(pkey, parts, irregular)
             text = None
             for _, y in ranked[:4]:
                 if y.synset.pos != 'n' or y.display != x.display:
@@ -394,12 +415,16 @@ class Generator:
             p = added[pkey] = Entry(pkey, 'plural')
             p.display, p.fixed_clue, p.wordtype = plural, text, NOUN
             p.category = self.category_of.get(x.synset.id, 0)
-            p.score = 0.7 * self.level_score(pkey) + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 3
+            p.score = (0.7 * self.level_score(pkey) if not parts else e.score) \
+                + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 3
         self.entries.update(added)
 
     def plural_clue(self, e, x, maker, check):
         """A plural clue from one meaning of a singular noun, or None: the definition made plural,
-        else the meaning's one-word common synonyms made plural."""
+        else the meaning's one-word common synonyms made plural. Only a meaning defined as 'a ...' or
+        naming a thing, a living being or a place is surely countable (not PEACE OF MIND, not REPOSE)."""
+        if not re.match(r'(?:a|an) ', x.synset.definition()) and x.synset.lexname not in COUNT_LEXNAMES:
+            return None
         texts = self.synset_clues(x.synset)
         if texts:
             genus = set(COUNT_HEADS)
@@ -456,7 +481,7 @@ class Generator:
     def verb_form_clue(self, e, senses, role, check, inflector):
         """The clue of a verb form: the first of its verb's definitions or synonyms, meaning by meaning,
         that can be put into the form's role and then gives nothing away; None if there is none."""
-        for _, x in senses[:4]:
+        for _, x in senses:
             texts = list(self.synset_clues(x.synset))
             others = self.synonym_clue(e, x, check, common=True)
             if others:
@@ -467,6 +492,79 @@ class Generator:
                 if inflected and len(inflected) <= clues.CLUE_SOFT and check.first(inflected, strict=True) is None:
                     return inflected
         return None
+
+    def add_comparisons(self):
+        """Comparatives and superlatives of adjectives (DEEPER, FIERCEST) that a solver knows, clued
+        'More ...' or 'Most ...' with another adjective of the same meaning: a synonym, or the adjective a
+        satellite meaning is similar to ('More malicious' for CATTIER)."""
+        irregular = {}
+        for (pos, form), bases in sorted(self.wn.exceptions.items()):
+            if pos == 'a':
+                for b in bases:
+                    irregular.setdefault(b, []).append(form)
+        added = {}
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.source != 'wordnet' or key in self.touchy or not key.isalpha():
+                continue
+            senses = [x for _, x in self.ranked_senses(e)[:4] if x.synset.pos == 'a' and x.display.islower()
+                      and x.display.isalpha()]
+            if not senses:
+                continue
+            b = senses[0].display
+            for form in sorted(set(irregular.get(b, [])) | set(_comparison_forms(b))):
+                fkey = form.upper()
+                if (fkey in added or len(fkey) > MAX_LEN or not self.scowl.is_common(fkey) or self.is_blocked(form)
+                        or fkey in self.entries and self.clue_options(self.entries[fkey])):
+                    continue
+                check = clues.GiveAway(fkey, [], lambda w: self.irregular.get(w, ()))
+                degree = 'Most' if form.endswith('st') else 'More'
+                text = None
+                for x in senses:
+                    words = [l for i, l in enumerate(x.synset.lemmas) if i != x.lemma]
+                    words += [l for h in x.synset.targets('&') for l in self.wn.synsets[h].lemmas]
+                    words = [w for w in words if w.isalpha() and w.islower() and len(w) >= 4 and
+                             self.scowl.is_common(w.upper()) and not clues.spelling_variants(w.upper(), b.upper())]
+                    for w in words:
+                        t = '%s %s' % (degree, w)
+                        if check.first(t, strict=True) is None:
+                            text = t
+                            break
+                    if text:
+                        break
+                if text:
+                    f = added[fkey] = Entry(fkey, 'comparison')
+                    f.display, f.fixed_clue, f.wordtype = form, text, OTHER
+                    f.score = 0.7 * self.level_score(fkey) + 0.2 * min(100.0, 25 * math.log10(1 + senses[0].count)) - 3
+        self.entries.update(added)
+
+    def add_adverbs(self):
+        """Adverbs in -LY that a solver knows but WordNet does not list (DEFINITIVELY), clued 'In a ...
+        manner' with another adjective of their adjective's main meaning."""
+        added = {}
+        for key in sorted(self.scowl.common):
+            if not key.endswith('LY') or key in self.entries or len(key) > MAX_LEN or not MIN_LEN <= len(key):
+                continue
+            w = key.lower()
+            bases = [w[:-2], w[:-3] + 'y', w[:-1] + 'e', w[:-4] if w.endswith('ally') else None]
+            base = next((self.entries[b.upper()] for b in bases if b and b.upper() in self.entries
+                         and self.entries[b.upper()].source == 'wordnet'), None)
+            if base is None or base.key in self.touchy or self.is_blocked(w):
+                continue
+            senses = [x for _, x in self.ranked_senses(base)[:2] if x.synset.pos == 'a' and x.display.islower()]
+            if not senses:
+                continue
+            check = clues.GiveAway(key, [], lambda k: self.irregular.get(k, ()))
+            x = senses[0]
+            words = list(x.synset.lemmas) + [l for h in x.synset.targets('&') for l in self.wn.synsets[h].lemmas]
+            word = next((v for v in words if v.isalpha() and v.islower() and self.scowl.is_common(v.upper())
+                         and check.first(v, strict=True) is None), None)
+            if word:
+                a = added[key] = Entry(key, 'adverb')
+                a.display, a.wordtype = w, OTHER
+                a.fixed_clue = 'In %s %s manner' % ('an' if word[0] in 'aeiou' else 'a', word)
+                a.score = 0.7 * self.level_score(key) + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 5
+        self.entries.update(added)
 
     # -------------------------------------------------------------- commonness
 
@@ -564,6 +662,10 @@ class Generator:
                 cut = cut or shorter
         if cut:
             return cut, 1
+        if s.pos == 'r':
+            text = self.adverb_clue(sense, check)
+            if text:
+                return text, 1
         others = self.synonym_clue(e, sense, check)
         if others:
             return others, 2
@@ -590,6 +692,20 @@ class Generator:
             if len(text) >= 4 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
                 return text, 6
         return None, None
+
+    def adverb_clue(self, sense, check):
+        """'In a demure manner' for COYLY, whose definition 'In a coy manner' gives it away: the
+        adjective the adverb comes from, replaced by another adjective of its meaning (a synonym, or
+        the adjective a satellite meaning is similar to), or None."""
+        for sym, target, src, _ in sense.synset.pointers:
+            if sym != '\\' or src not in (0, sense.lemma + 1):
+                continue
+            adjective = self.wn.synsets[target]
+            words = list(adjective.lemmas) + [l for h in adjective.targets('&') for l in self.wn.synsets[h].lemmas]
+            for w in words:
+                if w.isalpha() and w.islower() and self.scowl.is_common(w.upper()) and check.first(w, strict=True) is None:
+                    return 'In %s %s manner' % ('an' if w[0] in 'aeiou' else 'a', w)
+        return None
 
     def synonym_clue(self, e, sense, check, common=False):
         """The meaning's other words as a clue ('Vie, contend' for COMPETE), at most three, none giving the
@@ -740,6 +856,8 @@ class Generator:
             e.score = self.score(e)
         self.add_plurals()
         self.add_verb_forms()
+        self.add_comparisons()
+        self.add_adverbs()
         ranked = sorted(self.entries.values(), key=lambda e: (e.forced is None, -e.score, e.key))
         words = self.assign_clues(ranked)
         for e in words:
@@ -798,7 +916,7 @@ class Generator:
                            for name, bit in (('other', OTHER), ('noun', NOUN), ('proper', PROPER), ('abbrev', ABBREV))},
             'phrases': sum(1 for e in words if re.search('[ -]', e.display)),
             'sources': {s: sum(1 for e in words if e.source == s)
-                        for s in ('wordnet', 'curated clue', 'curated addition', 'plural', 'verb form')},
+                        for s in ('wordnet', 'curated clue', 'curated addition', 'plural', 'verb form', 'comparison', 'adverb')},
             'names_by_evidence': self.names_by_evidence(words),
             'dropped': dict(sorted(self.stats['dropped'].items())),
             'wordnet_candidates': self.stats['wordnet_candidates'],
