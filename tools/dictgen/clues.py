@@ -1,4 +1,5 @@
 # Turns WordNet glosses into short crossword definitions and tells whether a clue gives its answer away.
+import functools
 import os
 import re
 import unicodedata
@@ -266,6 +267,7 @@ def _edits(a, b):
     return row[-1]
 
 
+@functools.lru_cache(maxsize=None)
 def spelling_variants(a, b):
     """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis', 'dacoity',
     'dakoity')."""

@@ -423,14 +423,15 @@ class Generator:
         """A plural clue from one meaning of a singular noun, or None: the definition made plural,
         else the meaning's one-word common synonyms made plural. Only a meaning defined as 'a ...' or
         naming a thing, a living being or a place is surely countable (not PEACE OF MIND, not REPOSE)."""
-        if not re.match(r'(?:a|an) ', x.synset.definition()) and x.synset.lexname not in COUNT_LEXNAMES:
+        countable = x.synset.lexname in COUNT_LEXNAMES
+        if not countable and not re.match(r'(?:a|an) ', x.synset.definition()):
             return None
         texts = self.synset_clues(x.synset)
         if texts:
             genus = set(COUNT_HEADS)
             for h in self.wn.hypernym_chain(x.synset.id) - {x.synset.id}:
                 genus.update(l.lower().split('_')[-1] for l in self.wn.synsets[h].lemmas)
-            text = maker.clue(x.synset.definition(), texts[0], genus)
+            text = maker.clue(x.synset.definition(), texts[0], genus, countable)
             if text and check.first(text, strict=True) is None:
                 return text
         others = []
@@ -591,6 +592,8 @@ class Generator:
         return any((b.lower(), pos) in self.wn.index for b in bases if b != key for pos in 'nvar')
 
     def score(self, e):
+        if e.source == 'curated clue' and e.wordtype == ABBREV:
+            return 0.7 * LEVEL_SCORE[20] + 5    # the household initialisms: as common as SCOWL's commonest words
         displays = sorted({x.display for x in e.senses}) or [e.display]
         solid = [d for d in displays if not re.search('[ -]', d) and self.scowl.attested(e.key)]
         tag = sum(x.count for x in e.senses)
@@ -714,11 +717,11 @@ class Generator:
             return None
         chosen = []
         for i, l in enumerate(sense.synset.lemmas):
-            o = clues.to_single_byte(l.replace('_', ' '))
-            if (i != sense.lemma and len(l) >= 3 and PHRASE.fullmatch(o) and check.first(o, strict=True) is None
-                    and not o[:1].isupper() and key_of(o) not in e.key and not clues.spelling_variants(key_of(o), e.key)
-                    and not any(clues.spelling_variants(o, c) for c in chosen)
-                    and (not common or all(len(p) < 3 or self.scowl.is_common(key_of(p)) for p in SEPARATOR.split(o)))):
+            o = clues.british_spelling(clues.to_single_byte(l.replace('_', ' ')), self.scowl.british)
+            if (i != sense.lemma and len(l) >= 3 and not o[:1].isupper() and PHRASE.fullmatch(o) and key_of(o) not in e.key
+                    and (not common or all(len(p) < 3 or self.scowl.is_common(key_of(p)) for p in SEPARATOR.split(o)))
+                    and check.first(o, strict=True) is None and not clues.spelling_variants(key_of(o), e.key)
+                    and not any(clues.spelling_variants(o, c) for c in chosen)):
                 chosen.append(o)
         chosen = chosen[:2 if common else 3]
         return clues.capitalise(', '.join(chosen)) if chosen else None
