@@ -47,7 +47,7 @@ std::string ClashMessage(const Crossword& xw, int i, int k)
         const bool inLine = t.Dir ? row == t.Row : col == t.Col;
         if (!inLine) continue;
         if (along >= 0 && along < length && t.WordTxt[static_cast<std::size_t>(along)] != mine)
-            return SlotName(s) + " and " + SlotName(t) + " clash at " + square + ": " + std::string(1, mine) + " against " +
+            return SlotName(s) + " clashes with " + SlotName(t) + " at " + square + ": " + std::string(1, mine) + " against " +
                    std::string(1, t.WordTxt[static_cast<std::size_t>(along)]);
         if (along == -1 || along == length)
             return SlotName(s) + " clashes with " + SlotName(t) + ": the square at " + square + " holds " + std::string(1, mine) +

@@ -40,6 +40,17 @@ protected:
         return state;
     }
 
+    /// words.txt: a word list with a clue each, for the freeform commands.
+    void WriteWordList() const
+    {
+        std::string words;
+        for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
+                              "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
+                              "senator", "ornate", "orate", "ice cream"})
+            words += std::string(w) + "\tclue of " + w + "\n";
+        test::WriteFile(dir_.File("words.txt"), words);
+    }
+
     std::string Read(const std::string& name) const
     {
         std::string bytes;
@@ -119,12 +130,7 @@ std::vector<std::string> LinesOf(const std::string& text)
 
 TEST_F(OutputCommands, FreeformOutSavesTheShownFillAndShowLoadsItBack)
 {
-    std::string words;
-    for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
-                          "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
-                          "senator", "ornate", "orate", "ice cream"})
-        words += std::string(w) + "\tclue of " + w + "\n";
-    test::WriteFile(dir_.File("words.txt"), words);
+    WriteWordList();
     const std::string saved = dir_.File("fill.xwd");
     const auto made = Run({"--seed", "4", "freeform", "--list", dir_.File("words.txt"), "--size", "10", "--fills", "5",
                            "--out", saved});
@@ -201,12 +207,7 @@ TEST_F(OutputCommands, ExportsAndShowsTheInterchangeFormats)
 
 TEST_F(OutputCommands, CrosswordsTheProgramMakesGoThroughTheInterchangeFormats)
 {
-    std::string words;
-    for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
-                          "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
-                          "senator", "ornate", "orate", "ice cream"})
-        words += std::string(w) + "\tclue of " + w + "\n";
-    test::WriteFile(dir_.File("words.txt"), words);
+    WriteWordList();
     for (int seed = 1; seed <= 3; ++seed) {
         const std::string freeform = dir_.File("free" + std::to_string(seed) + ".xwd");
         const std::string symmetric = dir_.File("sym" + std::to_string(seed) + ".xwd");
