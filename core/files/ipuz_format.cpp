@@ -231,7 +231,9 @@ private:
     {
         const Json* lists = Field(doc, "clues");
         Check(lists && lists->is_object(), "it has no \"clues\"");
-        for (const auto& [key, list] : lists->items()) {
+        for (const auto& item : lists->items()) {
+            const std::string& key = item.key();
+            const Json& list = item.value();
             const std::string direction = key.substr(0, key.find(':'));
             const bool across = CompareTextCI(direction, "Across") == 0;
             Check(across || CompareTextCI(direction, "Down") == 0, [&] {

@@ -291,7 +291,7 @@ bool RecomputePuzChecksums(std::string& bytes)
     std::size_t pos = parts->End;
     while (bytes.size() - pos >= 8) {
         const std::size_t length = Short(bytes, pos + 4);
-        if (bytes.size() - pos - 8 < length) break;
+        if (bytes.size() - pos - 8 < length + 1) break;  // the data and its NUL must be there
         PutShort(bytes, pos + 6, PuzChecksum(std::string_view(bytes).substr(pos + 8, length)));
         pos += 8 + length + 1;
     }
