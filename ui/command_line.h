@@ -1,0 +1,24 @@
+// The window program's command line: --version, --help and an optional crossword file to open.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qm::ui {
+
+/// What the command line asks of the window program.
+struct WindowCommandLine {
+    enum class Action { OpenWindow, PrintVersion, PrintHelp, Refuse };
+    Action action = Action::OpenWindow;
+    QString crosswordFile;  ///< absolute path of the crossword to open at start, or empty
+    QString message;        ///< why the command line was refused (Action::Refuse)
+};
+
+/// Reads the arguments (the first is the program); Qt's own options are expected to be gone already
+/// (QCoreApplication::arguments()). A relative file name is taken from the working folder.
+WindowCommandLine ParseWindowCommandLine(const QStringList& arguments);
+
+/// The usage text printed by --help.
+QString WindowUsage();
+
+}  // namespace qm::ui
