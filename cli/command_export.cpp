@@ -92,7 +92,7 @@ int Run(Context& ctx)
 const Registration reg{
     {"export",
      "FILE --mode 0..6 --format text|rtf|html|pdf --out PATH [--title T] [--no-title] [--no-extras] [--font NAME] "
-     "[--blocking 0..8] [--grid-mm 60..180]  |  FILE --format ipuz|puz --out PATH [--title T] [--author NAME]",
+     "[--blocking 0..8] [--grid-mm 60..180] | FILE --format ipuz|puz --out PATH [--title T] [--author NAME]",
      "load a crossword file (.xwd, .ipuz or .puz) and write what the Output page writes: the clipboard text (modes 2, "
      "4, 6), an RTF or HTML file, or the printed page as PDF, with title, font and blocking from the file unless "
      "overridden; or the crossword as an ipuz or Across Lite .puz file (author \"Quillmere\" unless given)",

@@ -74,7 +74,7 @@ public:
         ReadClues(doc, out.Clues);
         out.Title = Text(doc, "title");
         const std::string author = Text(doc, "author");
-        if (!author.empty() && author != DefaultInterchangeAuthor) AddNotice(notices_, "the author \"" + author + "\" was dropped");
+        if (!author.empty() && author != DefaultInterchangeAuthor) AddNotice(notices_, "the author \"" + OneLine(author) + "\" was dropped");
         if (!Text(doc, "copyright").empty()) AddNotice(notices_, "the copyright line was dropped");
         for (const auto& [key, what] : {std::pair{"notes", "the notes were dropped"}, std::pair{"intro", "the introduction was dropped"},
                                         std::pair{"explanation", "the explanation was dropped"}})
@@ -113,7 +113,7 @@ private:
         const Json* value = Field(object, key);
         if (!value || value->is_null()) return "";
         if (value->is_number()) return value->dump();
-        Check(value->is_string(), "its \"" + std::string(key) + "\" is not a text");
+        Check(value->is_string(), [&] { return "its \"" + std::string(key) + "\" is not a text"; });
         return Convert(value->get<std::string>());
     }
 
@@ -126,7 +126,7 @@ private:
         Check(kind && kind->is_array(), "it is not an ipuz file: it has no \"kind\" list");
         for (const Json& k : *kind)
             if (k.is_string() && k.get<std::string>().rfind("http://ipuz.org/crossword", 0) == 0) return;
-        throw Failure("it is an ipuz file but not a crossword (its \"kind\" is " + kind->dump() + ")");
+        throw Failure("it is an ipuz file but not a crossword (its \"kind\" is " + Convert(kind->dump()).substr(0, 200) + ")");
     }
 
     /// A "puzzle" or "solution" field: an array of n rows of n squares each.

@@ -427,6 +427,23 @@ TEST(InterchangeRoundTrip, WhatThePuzFormatForcesIsSaid)
     EXPECT_EQ(ThroughFormat(xwd, dir.File("out.ipuz"), dir), ReadBytes(xwd));
 }
 
+TEST(PuzFile, TextsAreLatin1AndCutToTheirLimit)
+{
+    const struct {
+        std::string text;
+        std::size_t limit;
+        std::string written;
+    } cases[] = {
+        {"caf\xE9 \xA3" "5", 500, "caf\xE9 \xA3" "5"},                          // Latin-1 as it is
+        {"\x80 \x85 \x91x\x92 \x93y\x94 \x96 \x97 \x99 \x9C", 500, "EUR ... 'x' \"y\" - - (TM) oe"},  // plain forms
+        {"\x81\x8D", 500, "??"},                                                 // bytes Windows-1252 leaves undefined
+        {"two\r\nlines\ttab", 500, "two  lines tab"},                            // control characters as blanks
+        {std::string(600, 'x'), PuzMaxTextLength, std::string(500, 'x')},
+        {"\x85\x85", 4, "...."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PuzText(c.text, c.limit), c.written) << c.text;
+}
+
 TEST(InterchangeWriters, RefuseWhatTheFormatsCannotHold)
 {
     // Two words side by side make runs of letters down that are no words of the crossword.
