@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,7 +75,6 @@ int main(int argc, char** argv)
 
     qm::ui::TForm5 window;
     window.show();
-    if (!line.crosswordFile.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file = line.crosswordFile] { window.OpenCrosswordFileAtStart(file); });
+    qm::ui::OpenCommandLineCrossword(window, line);
     return QApplication::exec();
 }

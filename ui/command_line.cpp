@@ -1,7 +1,10 @@
 // The window program's command line.
 #include "ui/command_line.h"
 
+#include "ui/tform5.h"
+
 #include <QFileInfo>
+#include <QTimer>
 
 namespace qm::ui {
 
@@ -40,6 +43,12 @@ QString WindowUsage()
            "  --help       this text\n"
            "  --version    the program's version\n\n"
            "Without a display, quillmere-cli does the same work: quillmere-cli --help\n";
+}
+
+void OpenCommandLineCrossword(TForm5& window, const WindowCommandLine& line)
+{
+    if (line.crosswordFile.isEmpty()) return;
+    QTimer::singleShot(0, &window, [&window, file = line.crosswordFile] { window.OpenCrosswordFileAtStart(file); });
 }
 
 }  // namespace qm::ui

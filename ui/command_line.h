@@ -6,6 +6,8 @@
 
 namespace qm::ui {
 
+class TForm5;
+
 /// What the command line asks of the window program.
 struct WindowCommandLine {
     enum class Action { OpenWindow, PrintVersion, PrintHelp, Refuse };
@@ -20,5 +22,9 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments);
 
 /// The usage text printed by --help.
 QString WindowUsage();
+
+/// Opens the command line's crossword file, if it names one, in the window once the event loop runs
+/// (so that a message about a bad file shows over the window, not before it).
+void OpenCommandLineCrossword(TForm5& window, const WindowCommandLine& line);
 
 }  // namespace qm::ui

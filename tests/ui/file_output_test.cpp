@@ -276,12 +276,19 @@ private slots:
 
     void aFileGivenToTheProgramIsOnDisplayAtStart()
     {
-        // What the program does with `quillmere nine.xwd`, as a file manager starts it.
+        // The window started as the program starts it for `quillmere nine.xwd` (a file manager's double click).
+        CloseWindow();
         WriteNineByNine(Folder().File("nine.xwd"), "Nine", "DejaVu Sans", 4);
         const WindowCommandLine line = ParseWindowCommandLine({"quillmere", File("nine.xwd")});
         QCOMPARE(line.action, WindowCommandLine::Action::OpenWindow);
         QCOMPARE(line.crosswordFile, File("nine.xwd"));
-        w_->OpenCrosswordFileAtStart(line.crosswordFile);
+        uitest::WindowStart start = uitest::GridDictionaryStart(dict_);
+        start.Before([&line, prepare = start.BeforeShow](TForm5& window) {
+            prepare(window);
+            OpenCommandLineCrossword(window, line);
+        });
+        QVERIFY(OpenWindow(start));
+        QTRY_VERIFY(w_->State().LoadedFromFile);
         QCOMPARE(Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(), QString("TabSheetFile"));
         CompareWithCoreLoad(Folder().File("nine.xwd"));
         QVERIFY2(log_.Messages.isEmpty(), qPrintable(log_.Messages.join('\n')));
