@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,7 +21,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read in large blocks: a dictionary or a word list of some megabytes is read at start-up.
+    std::string data;
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0) data.append(block.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return false;
     bytes = std::move(data);
     return true;
