@@ -23,8 +23,9 @@ std::optional<double> TimeLimitOption(Context& ctx);
 /// Fills the grid from the stores of ctx.state (the dictionary as selected, the imported list, or both,
 /// as the source says) and prints each fill as it is made: the grid in the grid text format and the
 /// clues. Then, when fewer fills were made than asked for, why; then "filled N of M in T ms". With out,
-/// the first fill is saved as a crossword file. Returns 0 when a fill was made, else NoFillExitCode.
+/// the first fill is saved as a crossword file; with progress, a line on the error output every second
+/// says how the search goes. Returns 0 when a fill was made, else NoFillExitCode.
 int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int fills, double timeLimitSeconds,
-                 const std::optional<std::string>& out);
+                 const std::optional<std::string>& out, bool progress = false);
 
 }  // namespace qm::cli

@@ -33,7 +33,7 @@ std::optional<double> TimeLimitOption(Context& ctx)
 }
 
 int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int fills, double timeLimitSeconds,
-                 const std::optional<std::string>& out)
+                 const std::optional<std::string>& out, bool progress)
 {
     QuillmereState& state = ctx.state;
     const auto started = std::chrono::steady_clock::now();
@@ -49,6 +49,15 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
         ctx.out << GridTextOf(xw->Squares);
         ctx.out << WithNewlines(ClueListText(*xw, xw->WordSlotCount));
     };
+    double nextLine = 1;
+    if (progress)
+        callbacks.Progress = [&](const AnyFillProgress& p) {
+            if (p.Seconds < nextLine) return;
+            nextLine = p.Seconds + 1;
+            ctx.err << Format("%.1f s: %lld words tried, %lld dead ends, %d restarts; %d of %d slots filled (at most %d)\n",
+                              p.Seconds, static_cast<long long>(p.Placements), static_cast<long long>(p.DeadEnds), p.Restarts,
+                              p.SlotsFilled, grid.Xw.WordSlotCount, p.MostSlotsFilled);
+        };
     const AnyFillResult result = RunAnyFill(grid, words, request, state.Random, callbacks);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count();
     if (!result.Message.empty()) ctx.out << result.Message << "\n";
@@ -117,6 +126,7 @@ int RunFillGrid(Context& ctx)
     const auto sourceText = ctx.Option("--source");
     GridCheckOptions checks;
     checks.AllowUnchecked = ctx.Flag("--allow-unchecked");
+    const bool progress = ctx.Flag("--progress");
     const SelectionOptions options = SelectionFromArguments(ctx);
     const auto out = CrosswordOutOption(ctx);
     const auto args = ctx.Positionals(1, 1);
@@ -134,7 +144,7 @@ int RunFillGrid(Context& ctx)
         if (imported.Message) ctx.err << *imported.Message << "\n";
     }
     state.FillSource = source;
-    return FillAndPrint(ctx, grid, source, fills, timeLimit, out);
+    return FillAndPrint(ctx, grid, source, fills, timeLimit, out, progress);
 }
 
 int RunSelectedWords(Context& ctx)
@@ -152,13 +162,14 @@ int RunSelectedWords(Context& ctx)
 }
 
 const Registration fillGrid{{"fill-grid",
-                             "GRID.txt [--fills N] [--time-limit SEC] [--allow-unchecked] [--rarity R] [--types MASK] "
+                             "GRID.txt [--fills N] [--time-limit SEC] [--allow-unchecked] [--progress] [--rarity R] [--types MASK] "
                              "[--categories all|none|LIST] [--no-uncategorised] [--list FILE [--source list|both]] [--out FILE.xwd]",
                              "fill a grid of your own: one line per row, '#' a block, '.' an open square, A-Z a letter placed "
                              "first; make N different fills (default 1) within SEC seconds (default 60) from the dictionary, or "
                              "from an imported word list alone or backed up by the dictionary; print each fill and its clues, "
                              "then \"filled N of M in T ms\" (exit 4 when no fill was made); --allow-unchecked accepts squares "
-                             "in one word only; --out saves the first fill as a crossword file",
+                             "in one word only; --progress reports the search on the error output every second; --out saves the "
+                             "first fill as a crossword file",
                              &RunFillGrid}};
 const Registration selectedWords{{"selected-words", SelectionUsage,
                                   "write the dictionary words that pass the selection, one per line", &RunSelectedWords}};

@@ -17,7 +17,7 @@ constexpr std::uint32_t AllLetters = (1u << 26) - 1;
 /// Candidates sampled for each placement; the best of them by the candidates it leaves is placed.
 constexpr int WordSamples = 6;
 /// Dead ends of the first restart interval; later intervals follow the Luby sequence.
-constexpr std::int64_t RestartUnit = 64;
+constexpr std::int64_t RestartUnit = 256;
 
 /// The Luby sequence 1, 1, 2, 1, 1, 2, 4, 1, ... (i from 1): 2^(k-1) at i = 2^k - 1, else the
 /// value at i - (2^(k-1) - 1) for the k with 2^(k-1) <= i < 2^k - 1.
@@ -29,6 +29,30 @@ std::int64_t Luby(std::int64_t i)
         if ((std::int64_t{1} << k) - 1 == i) return std::int64_t{1} << (k - 1);
         i -= (std::int64_t{1} << (k - 1)) - 1;
     }
+}
+
+// Counting the bits of candidate sets is the engine's commonest step; where the processor has a
+// population count instruction it is used (chosen when the program starts), else the portable count.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define QM_POPCOUNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define QM_POPCOUNT_CLONES
+#endif
+
+/// Set bits of d[lo..hi).
+QM_POPCOUNT_CLONES int CountBits(const std::uint64_t* d, int lo, int hi)
+{
+    int n = 0;
+    for (int b = lo; b < hi; ++b) n += std::popcount(d[b]);
+    return n;
+}
+
+/// Set bits of (a & b)[lo..hi).
+QM_POPCOUNT_CLONES int CountCommonBits(const std::uint64_t* a, const std::uint64_t* b, int lo, int hi)
+{
+    int n = 0;
+    for (int k = lo; k < hi; ++k) n += std::popcount(a[k] & b[k]);
+    return n;
 }
 
 /// Index of the r-th (0-based) set bit of d among the bits below limit in blocks lo..hi-1.
@@ -86,6 +110,7 @@ FillSearch::FillSearch(const AnyGrid& grid, const FillWords& words, Lcg& random)
     // Which var holds each letter of each square (at most an across and a down one).
     std::vector<std::array<std::pair<int, int>, 2>> holders(masks_.size(), {std::pair{-1, 0}, std::pair{-1, 0}});
     std::size_t offset = 0;
+    std::size_t residueCount = 0;
     for (int i = 1; i <= slotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
         const int L = s.NumLett;
@@ -115,6 +140,8 @@ FillSearch::FillSearch(const AnyGrid& grid, const FillWords& words, Lcg& random)
         v.Slot = i;
         v.Length = L;
         v.Offset = offset;
+        v.Residues = residueCount;
+        residueCount += static_cast<std::size_t>(L) * 26;
         offset += L >= MinAnyWordLength ? words.Blocks(L) : 0;
         v.Cells = cells;
         v.Other.assign(static_cast<std::size_t>(L), -1);
@@ -148,6 +175,7 @@ FillSearch::FillSearch(const AnyGrid& grid, const FillWords& words, Lcg& random)
     }
     const std::size_t count = vars_.size();
     sets_.assign(offset, 0);
+    residues_.assign(residueCount, 0);
     lo_.assign(count, 0);
     hi_.assign(count, 0);
     count_.assign(count, 0);
@@ -232,8 +260,7 @@ int FillSearch::Recount(int v)
     int hi = hi_[i];
     while (lo < hi && d[lo] == 0) ++lo;
     while (hi > lo && d[hi - 1] == 0) --hi;
-    int n = 0;
-    for (int b = lo; b < hi; ++b) n += std::popcount(d[b]);
+    const int n = CountBits(d, lo, hi);
     lo_[i] = lo;
     hi_[i] = hi;
     count_[i] = n;
@@ -257,40 +284,55 @@ bool FillSearch::RemoveWord(int v, int w, const LevelSet& why)
     return true;
 }
 
-void FillSearch::Supports(int s, std::array<std::uint32_t, MaxAnyWordLength>& supports) const
+void FillSearch::Supports(int s, std::array<std::uint32_t, MaxAnyWordLength>& supports)
 {
     const Var& var = vars_[static_cast<std::size_t>(s)];
     const auto i = static_cast<std::size_t>(s);
     const std::uint64_t* d = Set(s);
     const int lo = lo_[i];
     const int hi = hi_[i];
-    int open = 0;
-    int letterTests = 0;
+    // Only squares that still allow more than one letter and whose crossing slot is open can lose
+    // letters; a square down to one letter keeps it while the slot has candidates.
+    std::array<int, MaxAnyWordLength> open{};
+    int opened = 0;
     for (int p : var.Crossed) {
+        const std::uint32_t mask = masks_[static_cast<std::size_t>(var.Cells[static_cast<std::size_t>(p)])];
+        if (placed_[static_cast<std::size_t>(var.Other[static_cast<std::size_t>(p)])] >= 0 || (mask & (mask - 1)) == 0) {
+            supports[static_cast<std::size_t>(p)] = mask;
+            continue;
+        }
         supports[static_cast<std::size_t>(p)] = 0;
-        if (placed_[static_cast<std::size_t>(var.Other[static_cast<std::size_t>(p)])] >= 0) continue;
-        ++open;
-        letterTests += std::popcount(masks_[static_cast<std::size_t>(var.Cells[static_cast<std::size_t>(p)])]);
+        open[static_cast<std::size_t>(opened++)] = p;
     }
-    if (open == 0) return;
-    // Reading the letters of each candidate costs its count times the letters; testing each letter's
-    // bitset costs up to the blocks per letter. The cheaper way is taken.
-    if (static_cast<std::int64_t>(count_[i]) * open * 4 <= static_cast<std::int64_t>(letterTests) * (hi - lo)) {
+    if (opened == 0) return;
+    // A few candidates are read letter by letter; otherwise each letter still possible is looked for
+    // in its bitset, first in the block where it was last found (it is usually still there).
+    if (count_[i] <= 3 * (hi - lo)) {
         for (int b = lo; b < hi; ++b)
             for (std::uint64_t m = d[b]; m != 0; m &= m - 1) {
-                const int w = b * 64 + std::countr_zero(m);
-                for (int p : var.Crossed) supports[static_cast<std::size_t>(p)] |= 1u << (words_.Letter(var.Length, w, p) - 'A');
+                const char* text = words_.Text(var.Length, b * 64 + std::countr_zero(m)).data();
+                for (int k = 0; k < opened; ++k) {
+                    const int p = open[static_cast<std::size_t>(k)];
+                    supports[static_cast<std::size_t>(p)] |= 1u << (text[p] - 'A');
+                }
             }
         return;
     }
-    for (int p : var.Crossed) {
-        if (placed_[static_cast<std::size_t>(var.Other[static_cast<std::size_t>(p)])] >= 0) continue;
+    for (int k = 0; k < opened; ++k) {
+        const int p = open[static_cast<std::size_t>(k)];
+        std::uint16_t* residues = residues_.data() + var.Residues + static_cast<std::size_t>(p) * 26;
         for (std::uint32_t m = masks_[static_cast<std::size_t>(var.Cells[static_cast<std::size_t>(p)])]; m != 0; m &= m - 1) {
             const int c = std::countr_zero(m);
             const std::uint64_t* letters = words_.LetterSet(var.Length, p, c);
+            const int r = residues[c];
+            if (r >= lo && r < hi && (d[r] & letters[r])) {
+                supports[static_cast<std::size_t>(p)] |= 1u << c;
+                continue;
+            }
             for (int b = lo; b < hi; ++b)
                 if (d[b] & letters[b]) {
                     supports[static_cast<std::size_t>(p)] |= 1u << c;
+                    residues[c] = static_cast<std::uint16_t>(b);
                     break;
                 }
         }
@@ -335,9 +377,9 @@ bool FillSearch::Narrow(int t, int q, std::uint32_t removed, const LevelSet& why
 int FillSearch::Propagate()
 {
     std::array<std::uint32_t, MaxAnyWordLength> supports{};
-    while (!queue_.empty()) {
-        const int s = queue_.back();
-        queue_.pop_back();
+    // First in, first out: a slot narrowed again while it waits is looked at once for all of it.
+    for (std::size_t head = 0; head < queue_.size(); ++head) {
+        const int s = queue_[head];
         queued_[static_cast<std::size_t>(s)] = 0;
         Supports(s, supports);
         const Var& var = vars_[static_cast<std::size_t>(s)];
@@ -354,6 +396,7 @@ int FillSearch::Propagate()
                 return t;
         }
     }
+    queue_.clear();
     return -1;
 }
 
@@ -415,8 +458,7 @@ int FillSearch::ChooseWord(int v)
             const std::uint64_t* dt = Set(t);
             const std::uint64_t* letters =
                 words_.LetterSet(vars_[ti].Length, var.OtherPos[static_cast<std::size_t>(p)], words_.Letter(var.Length, w, p) - 'A');
-            int left = 0;
-            for (int b = lo_[ti]; b < hi_[ti]; ++b) left += std::popcount(dt[b] & letters[b]);
+            const int left = CountCommonBits(dt, letters, lo_[ti], hi_[ti]);
             score += std::log(1.0 + left);
         }
         if (best < 0 || score > bestScore) {

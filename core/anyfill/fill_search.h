@@ -64,6 +64,7 @@ private:
         std::vector<int> Other;       ///< crossing var at each letter, -1 none
         std::vector<int> OtherPos;    ///< letter of the crossing var there
         std::vector<int> Crossed;     ///< letters with a crossing var
+        std::size_t Residues = 0;     ///< of its letters' last-found blocks in residues_ (26 per letter)
     };
     struct Frame {
         int Var = 0;
@@ -98,7 +99,7 @@ private:
     /// Narrows until nothing changes; returns the var left without candidates, or -1.
     int Propagate();
     /// Letters possible at each crossed letter of var s (within the squares' masks).
-    void Supports(int s, std::array<std::uint32_t, MaxAnyWordLength>& supports) const;
+    void Supports(int s, std::array<std::uint32_t, MaxAnyWordLength>& supports);
     /// Removes from var t the candidates with one of the letters at position q; returns false on a dead end.
     bool Narrow(int t, int q, std::uint32_t removed, const LevelSet& why);
     int ChooseVar();
@@ -121,6 +122,7 @@ private:
     std::vector<int> placed_;              ///< word placed in each var, -1 none
     std::vector<std::uint64_t> savedIn_;   ///< frame id a var was last saved in
     std::vector<std::uint32_t> masks_;     ///< letters possible in each square
+    std::vector<std::uint16_t> residues_;  ///< per var, letter position and letter: the block a candidate was last found in
     std::vector<std::uint64_t> cellSavedIn_;
     std::vector<double> weight_;           ///< dead ends each var has caused
     std::vector<int> deadEndsOf_;
