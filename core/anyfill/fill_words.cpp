@@ -3,9 +3,13 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 
 namespace qm {
+
+namespace {
+/// The highest Rarity that orders the dictionary's candidates; any above counts as this.
+constexpr int MaxRarity = 20;
+}  // namespace
 
 NeededLengths LengthsOf(const Crossword& xw)
 {
@@ -43,37 +47,61 @@ FillWords::FillWords(const Dictionary& dict, const ImportedList& imported, FillS
     auto lettersOnly = [](std::string_view text) {
         return std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     };
+    struct Candidate {
+        std::string_view Text;
+        WordOrigin Origin;
+    };
+    std::vector<Candidate> candidates;
+    std::vector<std::int32_t> byText;
+    std::vector<char> dropped;
     for (int L = MinAnyWordLength; L <= MaxAnyWordLength; ++L) {
         if (!lengths[static_cast<std::size_t>(L)]) continue;
         Length& l = lengths_[static_cast<std::size_t>(L)];
-        std::unordered_set<std::string_view> taken;
+        candidates.clear();
         if (useImported && L < static_cast<int>(imported.ThemeIndex.size())) {
             const auto& entries = imported.ThemeIndex[static_cast<std::size_t>(L)];
-            for (std::size_t i = 0; i < entries.size(); ++i) {
-                const std::string& text = entries[i].Text;
-                if (text.size() != static_cast<std::size_t>(L) || !lettersOnly(text) || !taken.insert(text).second) continue;
-                Add(l, L, text, {false, static_cast<std::int32_t>(i)});
-            }
+            for (std::size_t i = 0; i < entries.size(); ++i)
+                if (entries[i].Text.size() == static_cast<std::size_t>(L) && lettersOnly(entries[i].Text))
+                    candidates.push_back({entries[i].Text, {false, static_cast<std::int32_t>(i)}});
         }
-        if (source == FillSourceKind::Hybrid) l.Preferred = static_cast<int>(l.Origins.size());
+        const std::size_t importedCount = candidates.size();
         if (useDictionary) {
+            // The commonest first (Rarity 20 down to 0), in file order within one rarity.
             const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
-            std::vector<std::int32_t> order;
+            std::array<std::size_t, 22> starts{};
             for (std::int32_t i = 1; i <= dict.Count(L); ++i) {
                 const DictWord& w = words[static_cast<std::size_t>(i)];
-                if (w.Selected && w.Text.size() == static_cast<std::size_t>(L) && lettersOnly(w.Text) && !taken.count(w.Text))
-                    order.push_back(i);
+                if (w.Selected) ++starts[static_cast<std::size_t>(MaxRarity - std::min<int>(w.Rarity, MaxRarity)) + 1];
             }
-            std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
-                return words[static_cast<std::size_t>(a)].Rarity > words[static_cast<std::size_t>(b)].Rarity;
-            });
-            // A word the dictionary holds twice is a candidate once.
-            std::unordered_set<std::string_view> seen;
-            for (std::int32_t i : order) {
-                const std::string& text = words[static_cast<std::size_t>(i)].Text;
-                if (seen.insert(text).second) Add(l, L, text, {true, i});
+            for (std::size_t r = 1; r < starts.size(); ++r) starts[r] += starts[r - 1];
+            candidates.resize(importedCount + starts.back());
+            for (std::int32_t i = 1; i <= dict.Count(L); ++i) {
+                const DictWord& w = words[static_cast<std::size_t>(i)];
+                if (!w.Selected) continue;
+                std::size_t& at = starts[static_cast<std::size_t>(MaxRarity - std::min<int>(w.Rarity, MaxRarity))];
+                candidates[importedCount + at++] = {w.Text, {true, i}};
             }
         }
+        // A text met again later (in the list, the dictionary, or both) is dropped.
+        byText.resize(candidates.size());
+        for (std::size_t i = 0; i < byText.size(); ++i) byText[i] = static_cast<std::int32_t>(i);
+        std::sort(byText.begin(), byText.end(), [&](std::int32_t a, std::int32_t b) {
+            const int order = candidates[static_cast<std::size_t>(a)].Text.compare(candidates[static_cast<std::size_t>(b)].Text);
+            return order != 0 ? order < 0 : a < b;
+        });
+        dropped.assign(candidates.size(), 0);
+        for (std::size_t k = 1; k < byText.size(); ++k)
+            if (candidates[static_cast<std::size_t>(byText[k])].Text == candidates[static_cast<std::size_t>(byText[k - 1])].Text)
+                dropped[static_cast<std::size_t>(byText[k])] = 1;
+        l.Letters.reserve(candidates.size() * static_cast<std::size_t>(L));
+        l.Origins.reserve(candidates.size());
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            const Candidate& c = candidates[i];
+            if (dropped[i] || c.Text.size() != static_cast<std::size_t>(L) || !lettersOnly(c.Text)) continue;
+            if (i == importedCount && source == FillSourceKind::Hybrid) l.Preferred = static_cast<int>(l.Origins.size());
+            Add(l, L, c.Text, c.Origin);
+        }
+        if (source == FillSourceKind::Hybrid && importedCount == candidates.size()) l.Preferred = static_cast<int>(l.Origins.size());
         Index(l, L);
     }
 }

@@ -21,8 +21,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    // Read in large blocks: a dictionary or a word list of some megabytes is read at start-up.
+    // Read in large blocks into room for the whole file: a dictionary or a word list of some megabytes
+    // is read at start-up.
     std::string data;
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) data.reserve(static_cast<std::size_t>(size));
     std::array<char, 1 << 16> block;
     while (in.read(block.data(), block.size()) || in.gcount() > 0) data.append(block.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return false;
