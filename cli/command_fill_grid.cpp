@@ -6,6 +6,8 @@
 #include "cli/selection_options.h"
 
 #include "core/anyfill/any_fill.h"
+#include "core/clues/clue_lines.h"
+#include "core/clues/clue_store.h"
 #include "core/output/clipboard_text.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
@@ -41,10 +43,18 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
     AnyFillRequest request;
     request.Fills = fills;
     request.TimeLimitSeconds = timeLimitSeconds;
+    // The clues of the words placed: from the clue list when it is loaded, else read in place.
+    std::optional<ClueLines> clueLines;
+    ClueLookup clueOf = [&](int i) { return ClueLine(state.Clues, i); };
+    if (state.Clues.size() <= 1)
+        if (const auto text = BuiltInResourceView("CLUESRES")) {
+            clueLines.emplace(*text);
+            clueOf = [&](int i) { return std::string(clueLines->Line(i)); };
+        }
     AnyFillCallbacks callbacks;
     int shown = 0;
     callbacks.FillMade = [&](const AnyFill& fill) {
-        const auto xw = std::make_unique<Crossword>(FilledCrossword(grid, fill, state.Dict, state.Imported, state.Clues));
+        const auto xw = std::make_unique<Crossword>(FilledCrossword(grid, fill, state.Dict, state.Imported, clueOf));
         if (++shown > 1) ctx.out << "\n";
         ctx.out << GridTextOf(xw->Squares);
         ctx.out << WithNewlines(ClueListText(*xw, xw->WordSlotCount));
@@ -67,7 +77,7 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
         return NoFillExitCode;
     }
     if (out) {
-        state.Xw = FilledCrossword(grid, result.Fills.front(), state.Dict, state.Imported, state.Clues);
+        state.Xw = FilledCrossword(grid, result.Fills.front(), state.Dict, state.Imported, clueOf);
         ClearListOfGrids(state.Fills);
         FillRecord& record = state.Fills.Record(1);
         record.LttCount = OpenSquareCount(state.Xw.Squares);
@@ -134,10 +144,11 @@ int RunFillGrid(Context& ctx)
 
     const AnyGrid grid = ReadGridText(ReadGridFile(args[0]), checks);
     QuillmereState& state = ctx.state;
-    // Only what the fill needs is loaded: the dictionary and its clues when it takes part.
+    // Only what the fill needs is loaded: the dictionary when it takes part (its clues are read as the
+    // fills are printed, a few at a time).
     if (UsesDictionary(source)) {
         LoadSelectedDictionary(ctx, options);
-        ctx.LoadBuiltInClues();
+        if (!BuiltInResourceView("CLUESRES")) ctx.LoadBuiltInClues();
     }
     if (listFile) {
         const ImportOutcome imported = ImportWordListFile(state.Imported, *listFile, source, grid.Xw.GridSize);

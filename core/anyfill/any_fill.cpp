@@ -7,6 +7,7 @@
 #include "core/util/text.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
+#include "core/words/word_breaks.h"
 
 #include <chrono>
 #include <cmath>
@@ -114,7 +115,7 @@ AnyFillResult RunAnyFill(const AnyGrid& grid, const FillWords& words, const AnyF
 }
 
 Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictionary& dict, const ImportedList& imported,
-                          const std::vector<std::string>& clues)
+                          const ClueLookup& clueOf)
 {
     Check(static_cast<int>(fill.Words.size()) == grid.Xw.WordSlotCount && fill.Origins.size() == fill.Words.size(),
           "The fill does not belong to this grid");
@@ -124,13 +125,20 @@ Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictio
         const auto& word = fill.Words[static_cast<std::size_t>(i - 1)];
         const auto& origin = fill.Origins[static_cast<std::size_t>(i - 1)];
         Check(static_cast<int>(word.size()) == s.NumLett, [&] { return "The fill's word for " + SlotName(s) + " does not fit it"; });
-        if (origin) {
-            s.FromDict = origin->FromDict;
-            s.DictOrThemeRef = origin->Ref;
-            LookUpSlotWord(s, FillSourceKind::Hybrid, dict, imported, clues);
+        s.FromDict = origin && origin->FromDict;
+        s.DictOrThemeRef = origin ? origin->Ref : 0;
+        s.ThemeRef = 0;
+        if (origin && !origin->FromDict) {
+            LookUpSlotWord(s, FillSourceKind::Hybrid, dict, imported, {});
+        } else if (origin) {
+            Check(s.DictOrThemeRef >= 1 && s.DictOrThemeRef <= dict.Count(s.NumLett), RangeError);
+            const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(s.NumLett)][static_cast<std::size_t>(s.DictOrThemeRef)];
+            const DecodedWordBreaks shown = DecodeWordBreaks(w.Text, w.WordBreaks);
+            s.WordTxt = w.Text;
+            s.DisplayTxt = shown.DisplayTxt;
+            s.EnumTxt = shown.EnumTxt;
+            s.ClueTxt = clueOf(w.ClueIndex);
         } else {
-            s.FromDict = false;
-            s.DictOrThemeRef = 0;
             s.WordTxt = word;
             s.DisplayTxt = word;
             s.EnumTxt = std::to_string(s.NumLett);
@@ -139,6 +147,12 @@ Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictio
         for (int k = 1; k <= s.NumLett; ++k) xw->SquareOf(s, k).Letter = word[static_cast<std::size_t>(k - 1)];
     }
     return *xw;
+}
+
+Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictionary& dict, const ImportedList& imported,
+                          const std::vector<std::string>& clues)
+{
+    return FilledCrossword(grid, fill, dict, imported, [&clues](int i) { return ClueLine(clues, i); });
 }
 
 }  // namespace qm

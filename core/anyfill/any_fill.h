@@ -90,9 +90,15 @@ struct AnyFillResult {
 AnyFillResult RunAnyFill(const AnyGrid& grid, const FillWords& words, const AnyFillRequest& request, Lcg& random,
                          const AnyFillCallbacks& callbacks = {});
 
+/// The clue line of a dictionary word's ClueIndex.
+using ClueLookup = std::function<std::string(int clueIndex)>;
+
 /// The grid with a fill in place: every slot's word, its shown form, enumeration and clue (from the
 /// store it came from; a placed word no store holds gets no clue), the letters in the squares, the
 /// squares numbered.
+Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictionary& dict, const ImportedList& imported,
+                          const ClueLookup& clueOf);
+/// The same with the clues of the clue list.
 Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictionary& dict, const ImportedList& imported,
                           const std::vector<std::string>& clues);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/anyfill/any_grid.h"
+#include "core/anyfill/large_block.h"
 #include "core/grid/fill_source.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
@@ -35,13 +36,12 @@ public:
     FillWords() = default;
     FillWords(const Dictionary& dict, const ImportedList& imported, FillSourceKind source, const NeededLengths& lengths);
 
-    int Count(int length) const { return static_cast<int>(At(length).Origins.size()); }
+    int Count(int length) const { return At(length).Count; }
     /// Candidates 0..PreferredCount-1 are the imported words of the hybrid source, tried before the others.
     int PreferredCount(int length) const { return At(length).Preferred; }
     std::string_view Text(int length, int i) const
     {
-        return {At(length).Letters.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(length),
-                static_cast<std::size_t>(length)};
+        return {At(length).Letters + static_cast<std::size_t>(i) * static_cast<std::size_t>(length), static_cast<std::size_t>(length)};
     }
     char Letter(int length, int i, int position) const
     {
@@ -54,25 +54,26 @@ public:
     const std::uint64_t* LetterSet(int length, int position, int letter) const
     {
         const Length& l = At(length);
-        return l.Sets.data() + (static_cast<std::size_t>(position) * 26 + static_cast<std::size_t>(letter)) * l.Blocks;
+        return l.Sets + (static_cast<std::size_t>(position) * 26 + static_cast<std::size_t>(letter)) * l.Blocks;
     }
     /// The candidate with this text, or -1.
     int Find(int length, std::string_view text) const;
-    /// Bytes held by the candidates and their bitsets.
-    std::size_t MemoryBytes() const;
+    /// Bytes held for the candidates and their bitsets.
+    std::size_t MemoryBytes() const { return block_.Bytes(); }
 
 private:
+    /// The candidates of one length, held in block_.
     struct Length {
-        std::vector<char> Letters;        ///< Count x length letters
-        std::vector<WordOrigin> Origins;  ///< one per candidate
-        std::vector<std::uint64_t> Sets;  ///< length x 26 bitsets of Blocks blocks
+        char* Letters = nullptr;          ///< Count x length letters
+        WordOrigin* Origins = nullptr;    ///< one per candidate
+        std::uint64_t* Sets = nullptr;    ///< length x 26 bitsets of Blocks blocks
+        int Count = 0;
         std::size_t Blocks = 0;
         int Preferred = 0;
     };
     const Length& At(int length) const { return lengths_.at(static_cast<std::size_t>(length)); }
-    void Add(Length& l, int length, std::string_view text, WordOrigin origin);
-    void Index(Length& l, int length);
 
+    LargeBlock block_;
     std::array<Length, MaxAnyWordLength + 1> lengths_{};
 };
 

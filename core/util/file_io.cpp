@@ -11,6 +11,7 @@
 #include <fstream>
 #include <unistd.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 namespace qm {
@@ -30,6 +31,30 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     if (in.bad()) return false;
     bytes = std::move(data);
     return true;
+}
+
+MappedFile::MappedFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        mapped_ = static_cast<std::size_t>(info.st_size);
+        mapping_ = ::mmap(nullptr, mapped_, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (mapping_ == MAP_FAILED) mapping_ = nullptr;
+    }
+    if (fd >= 0) ::close(fd);
+    if (mapping_) {
+        bytes_ = std::string_view(static_cast<const char*>(mapping_), mapped_);
+        ok_ = true;
+    } else {
+        ok_ = ReadWholeFile(path, copy_);
+        bytes_ = copy_;
+    }
+}
+
+MappedFile::~MappedFile()
+{
+    if (mapping_) ::munmap(mapping_, mapped_);
 }
 
 void WriteFileSafely(const std::string& path, std::string_view bytes)

@@ -414,6 +414,14 @@ TEST(AnyFill, CandidatesComeOnceInOrderOfPreference)
     const FillWords dictOnly(state->Dict, state->Imported, FillSourceKind::Dictionary, three);
     EXPECT_EQ(dictOnly.Count(3), 4);
     EXPECT_EQ(dictOnly.PreferredCount(3), 0);
+
+    // A word the dictionary holds twice is a candidate once, where its commoner entry puts it.
+    auto twice = test::FillState({test::Word("CAT", 3), test::Word("CAT", 15), test::Word("EEL", 9), test::Word("EEL", 2)}, 1);
+    const FillWords once(twice->Dict, twice->Imported, FillSourceKind::Dictionary, three);
+    ASSERT_EQ(once.Count(3), 2);
+    EXPECT_EQ(once.Text(3, 0), "CAT");
+    EXPECT_EQ(twice->Dict.MainWordArray[3][static_cast<std::size_t>(once.Origin(3, 0).Ref)].Rarity, 15);
+    EXPECT_EQ(twice->Dict.MainWordArray[3][static_cast<std::size_t>(once.Origin(3, 1).Ref)].Rarity, 9);
     const FillWords listOnly(state->Dict, state->Imported, FillSourceKind::ImportedOnly, three);
     EXPECT_EQ(listOnly.Count(3), 3);
     EXPECT_EQ(listOnly.PreferredCount(3), 0);
