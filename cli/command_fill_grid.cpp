@@ -8,6 +8,7 @@
 #include "core/anyfill/any_fill.h"
 #include "core/clues/clue_lines.h"
 #include "core/clues/clue_store.h"
+#include "core/files/xwd_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
@@ -38,6 +39,12 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
                  const std::optional<std::string>& out, bool progress)
 {
     QuillmereState& state = ctx.state;
+    const int size = grid.Xw.GridSize;
+    if (out)
+        Check(size >= MinFileGridSize && size <= MaxFileGridSize, [&] {
+            return "A crossword file holds grids of " + std::to_string(MinFileGridSize) + " to " + std::to_string(MaxFileGridSize) +
+                   " squares across; this grid has " + std::to_string(size) + ", so it cannot be saved in " + *out;
+        });
     const auto started = std::chrono::steady_clock::now();
     const FillWords words(state.Dict, state.Imported, source, LengthsOf(grid.Xw));
     AnyFillRequest request;

@@ -101,9 +101,10 @@ void CheckSquares(const Grid& g, const GridCheckOptions& options, int& unchecked
             });
             if (inAcross != inDown) {
                 Check(options.AllowUnchecked, [&] {
-                    return "The square at " + SquareRef(row, col) + " is in only one word (its run " +
-                           (inAcross ? "down" : "across") + " is " + std::to_string(inAcross ? down : across) +
-                           " letters long); allow unchecked squares to fill such a grid";
+                    const int run = inAcross ? down : across;
+                return "The square at " + SquareRef(row, col) + " is in only one word (its run " +
+                       (inAcross ? "down" : "across") + " has " + std::to_string(run) + (run == 1 ? " square" : " squares") +
+                       "); allow unchecked squares to fill such a grid";
                 });
                 ++unchecked;
             }
