@@ -67,15 +67,19 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
         ctx.out << WithNewlines(ClueListText(*xw, xw->WordSlotCount));
     };
     double nextLine = 1;
+    auto report = [&](const AnyFillProgress& p) {
+        ctx.err << Format("%.1f s: %lld words tried, %lld dead ends, %d restarts; %d of %d slots filled (at most %d)\n",
+                          p.Seconds, static_cast<long long>(p.Placements), static_cast<long long>(p.DeadEnds), p.Restarts,
+                          p.SlotsFilled, grid.Xw.WordSlotCount, p.MostSlotsFilled);
+    };
     if (progress)
         callbacks.Progress = [&](const AnyFillProgress& p) {
             if (p.Seconds < nextLine) return;
             nextLine = p.Seconds + 1;
-            ctx.err << Format("%.1f s: %lld words tried, %lld dead ends, %d restarts; %d of %d slots filled (at most %d)\n",
-                              p.Seconds, static_cast<long long>(p.Placements), static_cast<long long>(p.DeadEnds), p.Restarts,
-                              p.SlotsFilled, grid.Xw.WordSlotCount, p.MostSlotsFilled);
+            report(p);
         };
     const AnyFillResult result = RunAnyFill(grid, words, request, state.Random, callbacks);
+    if (progress) report(result.Totals);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count();
     if (!result.Message.empty()) ctx.out << result.Message << "\n";
     ctx.out << "filled " << result.Fills.size() << " of " << fills << " in " << ms << " ms\n";
