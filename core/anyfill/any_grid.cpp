@@ -86,12 +86,14 @@ void CheckSquares(const Grid& g, const GridCheckOptions& options, int& unchecked
             }
             const int across = RunLength(g, col, row, true);
             const int down = RunLength(g, col, row, false);
-            for (const auto& [length, name] : {std::pair{across, "across"}, std::pair{down, "down"}})
+            for (const bool isAcross : {true, false}) {
+                const int length = isAcross ? across : down;
                 Check(length <= MaxAnyWordLength, [&] {
-                    return "The " + std::string(name) + " word through the square at " + SquareRef(row, col) + " has " +
-                           std::to_string(length) + " letters; a word has " + std::to_string(MinAnyWordLength) + " to " +
+                    return std::string("The ") + (isAcross ? "across" : "down") + " word through the square at " + SquareRef(row, col) +
+                           " has " + std::to_string(length) + " letters; a word has " + std::to_string(MinAnyWordLength) + " to " +
                            std::to_string(MaxAnyWordLength) + " letters";
                 });
+            }
             const bool inAcross = across >= MinAnyWordLength;
             const bool inDown = down >= MinAnyWordLength;
             Check(inAcross || inDown, [&] {
