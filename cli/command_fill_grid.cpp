@@ -24,6 +24,10 @@
 
 namespace qm::cli {
 
+// --out saves any fill a grid text can give.
+static_assert(MinFileGridSize <= MinAnyGridSize && MaxFileGridSize >= MaxAnyGridSize,
+              "a crossword file must hold every grid size a grid text may have");
+
 std::optional<double> TimeLimitOption(Context& ctx)
 {
     const auto text = ctx.Option("--time-limit");
@@ -39,12 +43,6 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
                  const std::optional<std::string>& out, bool progress)
 {
     QuillmereState& state = ctx.state;
-    const int size = grid.Xw.GridSize;
-    if (out)
-        Check(size >= MinFileGridSize && size <= MaxFileGridSize, [&] {
-            return "A crossword file holds grids of " + std::to_string(MinFileGridSize) + " to " + std::to_string(MaxFileGridSize) +
-                   " squares across; this grid has " + std::to_string(size) + ", so it cannot be saved in " + *out;
-        });
     const auto started = std::chrono::steady_clock::now();
     const FillWords words(state.Dict, state.Imported, source, LengthsOf(grid.Xw));
     AnyFillRequest request;

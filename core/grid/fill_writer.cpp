@@ -19,7 +19,7 @@ void WriteFillToGrid(Crossword& xw, FillSourceKind source)
             cell.Letter = s.WordTxt[static_cast<std::size_t>(i - 1)];
             if (!dictionary) ++cell.WrdCnt;
         }
-        if (!dictionary) {
+        if (!dictionary && len > 0) {  // a slot without its answer yet has no ends to mark
             const int afterCol = s.Dir ? s.Col + len : s.Col;
             const int afterRow = s.Dir ? s.Row : s.Row + len;
             if (g.Inside(afterCol, afterRow)) g(afterCol, afterRow).Letter = '#';
