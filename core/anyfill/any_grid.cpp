@@ -11,8 +11,6 @@ namespace qm {
 
 namespace {
 
-std::string SquareRef(int row, int col) { return "row " + std::to_string(row) + ", column " + std::to_string(col); }
-
 bool IsOpen(const Grid& g, int col, int row) { return g.Inside(col, row) && g(col, row).Letter != '#'; }
 
 /// Open squares in a line through (col, row), counting the square itself.
@@ -43,88 +41,11 @@ std::vector<std::string_view> GridLines(std::string_view text)
     return lines;
 }
 
-/// Every open square reached from the first one, across and down.
-int CountJoinedSquares(const Grid& g, int firstCol, int firstRow, std::vector<char>& seen)
-{
-    const int n = g.Size();
-    auto at = [n](int col, int row) { return static_cast<std::size_t>((row - 1) * n + (col - 1)); };
-    std::vector<std::pair<int, int>> stack{{firstCol, firstRow}};
-    seen[at(firstCol, firstRow)] = 1;
-    int count = 0;
-    while (!stack.empty()) {
-        const auto [col, row] = stack.back();
-        stack.pop_back();
-        ++count;
-        const std::pair<int, int> next[4] = {{col + 1, row}, {col - 1, row}, {col, row + 1}, {col, row - 1}};
-        for (const auto& [c, r] : next)
-            if (IsOpen(g, c, r) && !seen[at(c, r)]) {
-                seen[at(c, r)] = 1;
-                stack.emplace_back(c, r);
-            }
-    }
-    return count;
-}
-
 void CheckSquares(const Grid& g, const GridCheckOptions& options, int& unchecked)
 {
-    const int n = g.Size();
-    int open = 0;
-    int firstCol = 0;
-    int firstRow = 0;
-    int words = 0;
-    unchecked = 0;
-    for (int row = 1; row <= n; ++row)
-        for (int col = 1; col <= n; ++col) {
-            const char letter = g(col, row).Letter;
-            Check(letter == '#' || letter == ' ' || (letter >= 'A' && letter <= 'Z'), [&] {
-                return "The square at " + SquareRef(row, col) + " holds a character that is not a block, an open square or a letter";
-            });
-            if (letter == '#') continue;
-            if (open++ == 0) {
-                firstCol = col;
-                firstRow = row;
-            }
-            const int across = RunLength(g, col, row, true);
-            const int down = RunLength(g, col, row, false);
-            for (const bool isAcross : {true, false}) {
-                const int length = isAcross ? across : down;
-                Check(length <= MaxAnyWordLength, [&] {
-                    return std::string("The ") + (isAcross ? "across" : "down") + " word through the square at " + SquareRef(row, col) +
-                           " has " + std::to_string(length) + " letters; a word has " + std::to_string(MinAnyWordLength) + " to " +
-                           std::to_string(MaxAnyWordLength) + " letters";
-                });
-            }
-            const bool inAcross = across >= MinAnyWordLength;
-            const bool inDown = down >= MinAnyWordLength;
-            Check(inAcross || inDown, [&] {
-                return "The square at " + SquareRef(row, col) + " is in no word: its open run is " + std::to_string(across) +
-                       " across and " + std::to_string(down) + " down, and a word has at least " +
-                       std::to_string(MinAnyWordLength) + " letters";
-            });
-            if (inAcross != inDown) {
-                Check(options.AllowUnchecked, [&] {
-                    const int run = inAcross ? down : across;
-                return "The square at " + SquareRef(row, col) + " is in only one word (its run " +
-                       (inAcross ? "down" : "across") + " has " + std::to_string(run) + (run == 1 ? " square" : " squares") +
-                       "); allow unchecked squares to fill such a grid";
-                });
-                ++unchecked;
-            }
-            const bool startsAcross = inAcross && !IsOpen(g, col - 1, row);
-            const bool startsDown = inDown && !IsOpen(g, col, row - 1);
-            words += startsAcross + startsDown;
-        }
-    Check(open > 0, "The grid has no open squares");
-    Check(words <= MaxWordSlots, [&] {
-        return "The grid has " + std::to_string(words) + " words; a crossword holds at most " + std::to_string(MaxWordSlots);
-    });
-    std::vector<char> seen(static_cast<std::size_t>(n * n), 0);
-    if (CountJoinedSquares(g, firstCol, firstRow, seen) == open) return;
-    for (int row = 1; row <= n; ++row)
-        for (int col = 1; col <= n; ++col)
-            if (IsOpen(g, col, row) && !seen[static_cast<std::size_t>((row - 1) * n + (col - 1))])
-                throw Failure("The grid falls apart: the square at " + SquareRef(row, col) +
-                              " is not joined to the square at " + SquareRef(firstRow, firstCol));
+    const GridSurvey survey = SurveyGrid(g);
+    if (auto problem = FirstGridProblem(survey, options)) throw Failure(std::move(*problem));
+    unchecked = static_cast<int>(survey.Unchecked.size());
 }
 
 void AddSlot(Crossword& xw, int row, int col, bool across, int length)
@@ -158,7 +79,7 @@ void MarkSquares(Crossword& xw)
 
 }  // namespace
 
-AnyGrid ReadGridText(std::string_view text, const GridCheckOptions& options)
+Grid ReadGridSquares(std::string_view text)
 {
     Check(text.size() <= MaxGridTextChars, [&] {
         return "The grid text has " + std::to_string(text.size()) + " characters; a grid of " + std::to_string(MaxAnyGridSize) +
@@ -193,7 +114,12 @@ AnyGrid ReadGridText(std::string_view text, const GridCheckOptions& options)
                               "\"; a square is '#' (a block), '.' (open) or a letter A-Z");
         }
     }
-    return AnalyseAnyGrid(squares, options);
+    return squares;
+}
+
+AnyGrid ReadGridText(std::string_view text, const GridCheckOptions& options)
+{
+    return AnalyseAnyGrid(ReadGridSquares(text), options);
 }
 
 AnyGrid AnalyseAnyGrid(const Grid& squares, const GridCheckOptions& options)

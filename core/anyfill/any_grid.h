@@ -1,6 +1,7 @@
 // A grid of the constructor's own to fill: read from its text form, checked, and analysed into word slots.
 #pragma once
 
+#include "core/anyfill/grid_survey.h"
 #include "core/grid/grid.h"
 
 #include <string>
@@ -8,21 +9,8 @@
 
 namespace qm {
 
-/// Grid sizes a grid text may have (it is square).
-constexpr int MinAnyGridSize = 3;
-constexpr int MaxAnyGridSize = 30;
-/// Letters of a word of such a grid.
-constexpr int MinAnyWordLength = 3;
-constexpr int MaxAnyWordLength = 20;
 /// Characters a grid text may have: 30 rows of 30 squares with generous room for line ends and blanks.
 constexpr std::size_t MaxGridTextChars = 4096;
-
-/// How strict the checks are.
-struct GridCheckOptions {
-    /// Squares in one word only (British-style grids) are allowed; otherwise every open square must be
-    /// in an across word and a down word.
-    bool AllowUnchecked = false;
-};
 
 /// A checked grid ready to fill. Xw.Squares holds '#' for a block, ' ' for an open square and 'A'..'Z'
 /// for a letter the constructor placed; Xw's slots are in position order (row, then column, across
@@ -39,6 +27,10 @@ struct AnyGrid {
 /// unless options allow unchecked squares), at most 160 words, and all of its open squares joined.
 /// Anything else throws Failure with a message naming the row and column.
 AnyGrid ReadGridText(std::string_view text, const GridCheckOptions& options);
+
+/// The squares of a grid text, read as ReadGridText reads them (size, rows, characters) but without
+/// checking the pattern, for a grid still being designed. Throws Failure naming the row and column.
+Grid ReadGridSquares(std::string_view text);
 
 /// Checks the open pattern and placed letters of xw.Squares (sized, ring blocked) and finds and
 /// numbers its slots, as ReadGridText does after reading.
