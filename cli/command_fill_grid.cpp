@@ -6,6 +6,7 @@
 #include "cli/selection_options.h"
 
 #include "core/anyfill/any_fill.h"
+#include "core/anyfill/any_fill_stores.h"
 #include "core/clues/clue_lines.h"
 #include "core/clues/clue_store.h"
 #include "core/files/xwd_format.h"
@@ -86,13 +87,7 @@ int FillAndPrint(Context& ctx, const AnyGrid& grid, FillSourceKind source, int f
         return NoFillExitCode;
     }
     if (out) {
-        state.Xw = FilledCrossword(grid, result.Fills.front(), state.Dict, state.Imported, clueOf);
-        ClearListOfGrids(state.Fills);
-        FillRecord& record = state.Fills.Record(1);
-        record.LttCount = OpenSquareCount(state.Xw.Squares);
-        record.WrdCount = state.Xw.WordSlotCount;
-        state.Fills.GridsMax = 1;
-        state.Fills.CurrentFill = 1;
+        ShowOnlyAnyFill(state, grid, result.Fills.front(), clueOf);
         SaveShownCrossword(ctx, *out);
     }
     return 0;

@@ -19,9 +19,12 @@
 #include "core/words/selection.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace qm {
+
+struct AnyGrid;
 
 /// The one state of the program: the word stores, the crossword on display, the fill stores and the
 /// process-wide values. Operations are free functions over its parts; the window reads controls,
@@ -49,6 +52,9 @@ struct QuillmereState {
     StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
     FillList SymmFillsList;          ///< lines of the symmetrical fills list
+    /// The grid of the user's own (or stock grid filled by the engine for any grid) that the fills of
+    /// SymmFillsList belong to; none when they belong to the chosen stock grid.
+    std::shared_ptr<const AnyGrid> AnyFillGrid;
     WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
     OutputOptions Output;            ///< the Output page's options (title, font and blocking travel in .xwd files)
 };

@@ -60,6 +60,7 @@ AnyFillResult RunAnyFill(const AnyGrid& grid, const FillWords& words, const AnyF
     const Clock::time_point started = Clock::now();
     random.Reseed();
     FillSearch search(grid, words, random);
+    if (callbacks.Started) callbacks.Started();
 
     AnyFillResult result;
     auto seconds = [&] { return std::chrono::duration<double>(Clock::now() - started).count(); };

@@ -61,6 +61,7 @@ struct AnyFillProgress {
 };
 
 struct AnyFillCallbacks {
+    std::function<void()> Started;                                ///< once the grid and the request are accepted
     std::function<void(const AnyFill&)> FillMade;                 ///< each fill as it is made
     std::function<void(const AnyFillProgress&)> Progress;         ///< about ten times a second, and at the end
     std::function<bool()> StopRequested;                          ///< asked every few placements; true ends the run

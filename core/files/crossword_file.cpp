@@ -229,6 +229,7 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
     state.Fills = std::move(fills);
     state.Freeform.FreeFillsList = std::move(freeFills);
     state.SymmFillsList.Clear();  // its fills were in the word store the load has just replaced
+    state.AnyFillGrid.reset();
     state.Output = std::move(output);
     state.FillSource = FillSourceKind::Freeform;
     state.LoadedFromFile = true;

@@ -1,6 +1,7 @@
 // A run of symmetrical fills into the stores and the list, its start and timing, and showing a fill.
 #include "core/symmetric/symmetric_run.h"
 
+#include "core/anyfill/any_fill_stores.h"
 #include "core/clues/clue_store.h"
 #include "core/grid/fill_writer.h"
 #include "core/grid/stock_grids.h"
@@ -63,6 +64,7 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
     state.Random.Reseed();
     ClearListOfGrids(state.Fills);
     list.Clear();
+    state.AnyFillGrid.reset();  // the fills from now on belong to the stock grid
     ResetCellColours(state.Xw.Squares);
     state.Xw.ShowCellNumbers = false;
     state.Fills.StoredWordCount = 0;
@@ -136,6 +138,7 @@ ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine)
     const int n = FillNumberOfLine(selectedLine, 1);
     const FillSourceKind source = state.FillSource;
     if (!UsesDictionary(source) && !UsesImportedInSymmetric(source)) return ShowFreeformFill(state, n);
+    if (state.AnyFillGrid) return ShowAnyFill(state, *state.AnyFillGrid, n);
     const FillStore& store = state.Fills;
     if (n < 1 || n > MaxFillRecords || store.Record(n).WrdCount < 1 || store.LastWordOf(n) < store.FirstWordOf(n) ||
         store.LastWordOf(n) > store.StoredWordCount)

@@ -75,7 +75,7 @@ StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_
 /// the symmetrical sources the stock grid is rebuilt and keeps its clue numbers, the slots get their
 /// words and clues (LookUpSlotWord), are sorted by position and numbered, and in the hybrid source the
 /// imported words are light yellow; SelectedLine is the fill's line of SymmFillsList. A freeform fill
-/// is shown by ShowFreeformFill. Fails with a clear message, the crossword unchanged, when the line
+/// is shown by ShowFreeformFill, a fill of a grid of any pattern (state.AnyFillGrid) by ShowAnyFill. Fails with a clear message, the crossword unchanged, when the line
 /// names no stored fill.
 ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine);
 
