@@ -140,6 +140,9 @@ void NumberLetterSquares(Crossword& xw);
 void SortSlotsByPosition(Crossword& xw);
 /// Clue numbers in slot order: a new number for each new start square.
 void NumberSlots(Crossword& xw);
+/// Clue numbers into the start squares (other squares lose theirs), WrdCnt of every square; sets
+/// ShowCellNumbers.
+void PutClueNumbers(Crossword& xw);
 
 /// The clue list lines: "%3d%-6s%3d" of slot index, RCTxt and Clue, then " :  " and DisplayTxt.
 struct SlotLists {

@@ -275,23 +275,6 @@ void FindDependencies(Crossword& xw)
     }
 }
 
-void PutClueNumbers(Crossword& xw)
-{
-    Grid& g = xw.Squares;
-    const int n = g.Size();
-    for (int c = 1; c <= n; ++c)
-        for (int r = 1; r <= n; ++r) {
-            g(c, r).CellNumber = 0;
-            g(c, r).WrdCnt = 0;
-        }
-    for (int i = 1; i <= xw.WordSlotCount; ++i) {
-        const WordSlot& s = xw.Slot(i);
-        xw.SquareOf(s, 1).CellNumber = s.Clue;
-        for (int k = 1; k <= s.NumLett; ++k) ++xw.SquareOf(s, k).WrdCnt;
-    }
-    xw.ShowCellNumbers = true;
-}
-
 std::vector<std::string> DumpSlotTable(const Crossword& xw)
 {
     std::vector<std::string> lines;
