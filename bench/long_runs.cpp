@@ -66,9 +66,9 @@ void CheckStores(const FillStore& store, const FillList& list, int expectedFills
     Expect(previous == store.StoredWordCount, "StoredWordCount " + std::to_string(store.StoredWordCount) + " != last LastWrd " +
                                                   std::to_string(previous));
     std::set<int> numbers;
-    for (const std::string& line : list.Lines) numbers.insert(FillNumberOfLine(line, 0));
+    for (const FillRow& row : list.Rows) numbers.insert(row.Fill);
     Expect(static_cast<int>(numbers.size()) == list.Count() && (numbers.empty() || (*numbers.begin() == 1 && *numbers.rbegin() == store.GridsMax)),
-           "list lines do not name fills 1..GridsMax once each");
+           "list rows do not name fills 1..GridsMax once each");
     for (int n = store.GridsMax + 1; n <= std::min(store.GridsMax + 5, MaxFillRecords); ++n)
         Expect(store.Record(n).LastWrd == 0, "record " + std::to_string(n) + " beyond GridsMax is not empty");
 }
@@ -123,7 +123,7 @@ void SymmetricRun(const Options& o, int stopAt)
     Expect(!state->RunActive, "RunActive still set");
     CheckStores(state->Fills, state->SymmFillsList, r.FillCount);
     for (int n = 1; n <= state->Fills.GridsMax; n += 97) {
-        ShowFill(*state, state->SymmFillsList.Lines[static_cast<std::size_t>(n - 1)]);
+        ShowFill(*state, state->SymmFillsList.At(n - 1).Fill);
         const FillRecord& rec = state->Fills.Record(state->Fills.CurrentFill);
         Expect(state->Xw.WordSlotCount == rec.WrdCount, "shown fill " + std::to_string(state->Fills.CurrentFill) + " word count");
     }

@@ -3,13 +3,13 @@
 
 #include "core/clues/clue_store.h"
 #include "core/clues/edited_clues.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
 #include "core/output/output_options.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "core/symmetric/word_index.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
@@ -48,7 +48,7 @@ struct QuillmereState {
     FreeformState Freeform;
     StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
-    FillList SymmFillsList;          ///< lines of the symmetrical fills list
+    FillList SymmFillsList;          ///< rows of the symmetrical fills list
     WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
     OutputOptions Output;            ///< the Output page's options (title, font and blocking travel in .xwd files)
 };

@@ -129,7 +129,7 @@ void TForm5::LoadCrosswordFile()
         {
             const QSignalBlocker block(FreeFillsListBox);
             FreeFillsListBox->clear();
-            FreeFillsListBox->addItem(ToQ(loaded.FillListLine));
+            FreeFillsListBox->addItem(ToQ(loaded.Row.Text()));
             FreeFillsListBox->setCurrentRow(0);
         }
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);

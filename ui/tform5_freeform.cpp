@@ -2,9 +2,9 @@
 // Improve, and "Add This Grid" from the Clues page.
 #include "ui/tform5.h"
 
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/freeform/freeform_run.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
@@ -161,10 +161,10 @@ FreeformRunCallbacks TForm5::FreeformCallbacks()
     c.Engine.Message = [this](const std::string& m) { dialogs_->Information(this, ToQ(m)); };
     c.FillListed = [this](const FreeformRunProgress& p) {
         const FillList& list = state_.Freeform.FreeFillsList;
-        const int position = FindFillLine(list, p.Listed);
+        const int position = FindFillRow(list, p.Listed);
         if (position >= 0) {
             const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->insertItem(position, ToQ(list.Lines[static_cast<std::size_t>(position)]));
+            FreeFillsListBox->insertItem(position, ToQ(list.At(position).Text()));
         }
         ProgressBarFreeMult->setValue(p.Listed);
         FreeFillsStatusBar->setPanelText(1, ToQ(p.CountText));
@@ -181,14 +181,14 @@ void TForm5::ShowFreeFillsLines()
     const QSignalBlocker block(FreeFillsListBox);
     FreeFillsListBox->clear();
     QStringList lines;
-    for (const std::string& l : state_.Freeform.FreeFillsList.Lines) lines << ToQ(l);
+    for (const FillRow& r : state_.Freeform.FreeFillsList.Rows) lines << ToQ(r.Text());
     FreeFillsListBox->addItems(lines);
 }
 
 void TForm5::SelectFillLine(int n)
 {
     const QSignalBlocker block(FreeFillsListBox);
-    FreeFillsListBox->setCurrentRow(FindFillLine(state_.Freeform.FreeFillsList, n));
+    FreeFillsListBox->setCurrentRow(FindFillRow(state_.Freeform.FreeFillsList, n));
 }
 
 void TForm5::DisplayFreeformFill(const ShownFill& shown)
@@ -246,14 +246,14 @@ void TForm5::FreeQuickFillBtnClick()
     // One fill: listed at the end, and no messages are taken in between.
     callbacks.FillListed = [this](const FreeformRunProgress& p) { ProgressBarFreeMult->setValue(p.Listed); };
     callbacks.ProcessMessages = nullptr;
-    const std::vector<std::string> linesBefore = state_.Freeform.FreeFillsList.Lines;
+    const std::vector<std::string> linesBefore = state_.Freeform.FreeFillsList.Texts();
     const int storedBefore = state_.Fills.StoredWordCount;
     std::optional<FreeformRunOutcome> outcome;
     {
         PaintFreeze freeze(MainStringGridView);
         Guard([&] { outcome = QuickFill(state_, SeedChoice(), SeedListBox->currentRow(), callbacks); });
     }
-    if (outcome || state_.Freeform.FreeFillsList.Lines != linesBefore || state_.Fills.StoredWordCount != storedBefore) {
+    if (outcome || state_.Freeform.FreeFillsList.Texts() != linesBefore || state_.Fills.StoredWordCount != storedBefore) {
         // The fills listed before are gone (their clue edits with them).
         state_.ClueEdits.Clear();
         ShowFreeFillsLines();
@@ -384,11 +384,11 @@ void TForm5::FreeFillsListBoxClick()
     const QListWidgetItem* item = FreeFillsListBox->currentItem();
     if (!item || improving_) return;
     CommitClueEdits();
-    const std::string line = FromQ(item->text());
+    const int row = FreeFillsListBox->currentRow();
     bool shown = false;
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        const ShownFill fill = ShowFreeformFill(state_, FillNumberOfLine(line, 1));
+        const ShownFill fill = ShowFreeformFill(state_, state_.Freeform.FreeFillsList.At(row).Fill);
         ResetFillDisplay();
         DisplayShownFill(fill);
         shown = true;

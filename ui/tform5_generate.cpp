@@ -9,8 +9,8 @@
 #include "core/words/selection.h"
 #include "ui/count_table.h"
 #include "ui/form_building.h"
-#include "ui/owner_drawn_lists.h"
 #include "ui/main_string_grid.h"
+#include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/stock_grid_preview.h"
 #include "ui/twords_dlg.h"
@@ -521,9 +521,9 @@ void TForm5::StartSymmetricRun()
         ProgressBarSymmMult->setValue(attempt);
         SymmFillsStatusBar->setPanelText(1, QString("%1/%2").arg(attempt).arg(repeats));
     };
-    callbacks.FillListed = [this](const std::string& line, int position) {
+    callbacks.FillListed = [this](const FillRow& row, int position) {
         const QSignalBlocker block(SymmFillsListBox);
-        SymmFillsListBox->insertItem(position, ToQ(line));
+        SymmFillsListBox->insertItem(position, ToQ(row.Text()));
     };
     callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
     if (DlgCheck->isChecked())
@@ -599,11 +599,11 @@ void TForm5::FillsListBoxClick()
     const QListWidgetItem* item = SymmFillsListBox->currentItem();
     if (!item) return;
     CommitClueEdits();
-    const std::string line = FromQ(item->text());
+    const int row = SymmFillsListBox->currentRow();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         ResetFillDisplay();
-        const ShownFill shown = qm::ShowFill(state_, line);
+        const ShownFill shown = qm::ShowFill(state_, state_.SymmFillsList.At(row).Fill);
         DisplayShownFill(shown);
     });
     SymmFillStatusPnl->setText("Click on any row to select another fill");

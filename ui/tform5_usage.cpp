@@ -124,9 +124,9 @@ void TForm5::GridsListBoxClick(const QString& line)
         ResetFillDisplay();
         const ShownFill shown = ShowFreeformFill(state_, fill);
         // The fills list shows which fill this is.
-        if (shown.SelectedLine >= 0 && shown.SelectedLine < FreeFillsListBox->count()) {
+        if (shown.SelectedRow >= 0 && shown.SelectedRow < FreeFillsListBox->count()) {
             const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->setCurrentRow(shown.SelectedLine);
+            FreeFillsListBox->setCurrentRow(shown.SelectedRow);
         }
         DisplayShownFill(shown);
         // The word's squares (a down word is stored with its row and column negated), when the fill

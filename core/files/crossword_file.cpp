@@ -143,10 +143,11 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
     result.Area = counts.Area;
     result.Score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
     const int key = RankKey(state.Freeform.Options.Ranking, counts, result.Score);
-    result.FillListLine = Format("%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", 9999 - key, 0, 1, "", result.Letters, result.Words,
-                                 result.Interlocks, result.Area, result.Score, "s");
+    result.Row = FillRow::Freeform(key, 0, 1, FillOrigin::Plain, result.Letters, result.Words, result.Interlocks, result.Area,
+                                   result.Score);
+    result.Row.Loaded = true;
     FillList freeFills;
-    freeFills.Add(result.FillListLine);
+    freeFills.Add(result.Row);
 
     OutputOptions output = state.Output;
     output.Title = in.Title;

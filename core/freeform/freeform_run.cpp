@@ -2,9 +2,9 @@
 #include "core/freeform/freeform_run.h"
 
 #include "core/clues/clue_store.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/grid/fill_writer.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "core/util/failure.h"
 #include "core/util/text.h"
 #include "core/words/import.h"
@@ -115,22 +115,11 @@ private:
 
 }  // namespace
 
-std::string FreeformListLine(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, const char* origin,
-                             const FillCounts& counts, std::int32_t score, bool wideScore)
+FillRow FreeformFillRow(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, char origin,
+                        const FillCounts& counts, std::int32_t score)
 {
-    return Format(wideScore ? "%4d%6d%4d%1s%5d%7d%6d%5d%6d" : "%4d%6d%4d%1s%5d%7d%6d%5d%5d", 9999 - rankKey, seedPosition,
-                  fill, origin, counts.Letters, counts.Words, counts.Interlocks, counts.Area, score);
-}
-
-std::int32_t SeedPositionOfLine(std::string_view line) { return ParseIntOr(Trim(Mid(line, 5, 6)), 1); }
-
-std::int32_t ScoreOfLine(std::string_view line)
-{
-    const std::string rest = Trim(Mid(line, 39));
-    std::size_t end = 0;
-    if (end < rest.size() && (rest[end] == '-' || rest[end] == '+')) ++end;
-    while (end < rest.size() && rest[end] >= '0' && rest[end] <= '9') ++end;
-    return ParseIntOr(std::string_view(rest).substr(0, end), 0);
+    return FillRow::Freeform(rankKey, seedPosition, fill, origin, counts.Letters, counts.Words, counts.Interlocks,
+                             counts.Area, score);
 }
 
 void ChooseFreeformSize(QuillmereState& state, std::int32_t size)
@@ -195,7 +184,7 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
         }
         ClearGrid(xw.Squares, true);
 
-        const char* origin = FillOrigin::Plain;
+        char origin = FillOrigin::Plain;
         bool interlocked = false;
         double p = 0.0;
         if (request.Seed == SeedWordChoice::GridWords) {
@@ -214,7 +203,7 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
             if (regrow) {
                 const auto best = static_cast<std::int32_t>(RoundHalfEven(k * 0.2));
                 const int line = random.Random(best);
-                const int fill = FillNumberOfLine(free.FreeFillsList.Lines.at(static_cast<std::size_t>(line)), 1);
+                const int fill = free.FreeFillsList.At(line).Fill;
                 RestoreFill(store, fill, xw, [&](WordSlot& s) {
                     LookUpSlotWord(s, FillSourceKind::Freeform, state.Dict, list, state.Clues);
                 });
@@ -248,7 +237,7 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
             ClearFillRecord(store, k);
             FillRecordFrom(store.Record(k), counts, store.StoredWordCount);
             store.GridsMax = k;  // a listed fill can be shown while the run goes on
-            free.FreeFillsList.Add(FreeformListLine(RankKey(options.Ranking, counts, score), seedPosition, k, origin, counts, score));
+            free.FreeFillsList.Add(FreeformFillRow(RankKey(options.Ranking, counts, score), seedPosition, k, origin, counts, score));
             if (callbacks.FillListed) {
                 FreeformRunProgress progress;
                 progress.Listed = k;
@@ -288,7 +277,7 @@ ShownFill ShowFreeformFill(QuillmereState& state, std::int32_t n)
     const FillRecord& r = store.Record(n);
     ShownFill shown;
     shown.Fill = n;
-    shown.SelectedLine = FindFillLine(state.Freeform.FreeFillsList, n);
+    shown.SelectedRow = FindFillRow(state.Freeform.FreeFillsList, n);
     shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
     shown.Score = FreeformScore(r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea, xw.GridSize);
     shown.Lists = ListSlots(xw);
@@ -328,9 +317,8 @@ FreeformRunOutcome StartFreeformRun(QuillmereState& state, const FreeformRunRequ
     outcome.Run = RunFreeformFills(state, request, false, callbacks);
     state.Fills.GridsMax = outcome.Run.Listed;
     if (outcome.Run.Listed > 0) {
-        const int first = FillNumberOfLine(state.Freeform.FreeFillsList.Lines.front(), 1);
-        outcome.Shown = ShowFreeformFill(state, first);
-        outcome.Shown->SelectedLine = 0;
+        outcome.Shown = ShowFreeformFill(state, state.Freeform.FreeFillsList.At(0).Fill);
+        outcome.Shown->SelectedRow = 0;
     }
     outcome.ElapsedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     outcome.ElapsedText = ElapsedText(outcome.ElapsedSeconds);
@@ -358,7 +346,7 @@ std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const F
     return score;
 }
 
-FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, const FreeformRunCallbacks& callbacks)
+FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedRow, const FreeformRunCallbacks& callbacks)
 {
     FillStore& store = state.Fills;
     FillList& list = state.Freeform.FreeFillsList;
@@ -368,11 +356,11 @@ FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, 
         result.Message = "No more attempts available";
         return result;
     }
-    Check(selectedLine >= 0 && selectedLine < list.Count(), "No fill is selected");
+    Check(selectedRow >= 0 && selectedRow < list.Count(), "No fill is selected");
     ResetSelectWeights(state.Imported);
-    const std::string line = list.Lines[static_cast<std::size_t>(selectedLine)];
-    const std::int32_t seedPosition = SeedPositionOfLine(line);
-    const std::int32_t S = ScoreOfLine(line);
+    const FillRow row = list.At(selectedRow);
+    const std::int32_t seedPosition = row.SeedPosition;
+    const std::int32_t S = row.Score;
     state.Running = true;
 
     FillCounts last;
@@ -380,15 +368,15 @@ FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, 
     if (R <= S) R = ImproveAttempts(state, S, callbacks, &last);
     if (R < S) {
         result.Message = "No improvement found";
-        result.Shown = ShowFreeformFill(state, FillNumberOfLine(line, 1));
-        result.Shown->SelectedLine = selectedLine;
+        result.Shown = ShowFreeformFill(state, row.Fill);
+        result.Shown->SelectedRow = selectedRow;
         return result;
     }
     SaveFillWords(store, state.Xw, FillSourceKind::Freeform, true, 0);
     const std::int32_t n = store.GridsMax + 1;
     ClearFillRecord(store, n);
     FillRecordFrom(store.Record(n), last, store.StoredWordCount);
-    list.Add(FreeformListLine(RankKey(state.Freeform.Options.Ranking, last, R), seedPosition, n, FillOrigin::Improved, last, R));
+    list.Add(FreeformFillRow(RankKey(state.Freeform.Options.Ranking, last, R), seedPosition, n, FillOrigin::Improved, last, R));
     store.GridsMax = n;
     result.Added = true;
     result.Message = R != S ? "Score improved from " + std::to_string(S) + " to " + std::to_string(R)
@@ -397,14 +385,13 @@ FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, 
     return result;
 }
 
-FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedLine)
+FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedRow)
 {
     FillStore& store = state.Fills;
     FillList& list = state.Freeform.FreeFillsList;
     Crossword& xw = state.Xw;
     ResetSelectWeights(state.Imported);
-    const std::int32_t seedPosition =
-        selectedLine >= 0 && selectedLine < list.Count() ? SeedPositionOfLine(list.Lines[static_cast<std::size_t>(selectedLine)]) : 1;
+    const std::int32_t seedPosition = selectedRow >= 0 && selectedRow < list.Count() ? list.At(selectedRow).SeedPosition : 1;
     FreeformAddResult result;
     if (store.GridsMax >= MaxFillRecords) {
         result.ListFull = true;
@@ -421,8 +408,10 @@ FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedLine)
     counts.Area = InterlockArea(xw.Squares);
     const std::int32_t score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
     FillRecordFrom(store.Record(n), counts, store.StoredWordCount);
-    list.Add(FreeformListLine(RankKey(state.Freeform.Options.Ranking, counts, score), seedPosition, n, FillOrigin::Edited,
-                              counts, score, true));
+    FillRow row = FreeformFillRow(RankKey(state.Freeform.Options.Ranking, counts, score), seedPosition, n, FillOrigin::Edited,
+                                  counts, score);
+    row.WideScore = true;  // an edited grid's row has always given its score six characters
+    list.Add(row);
     store.GridsMax = store.CurrentFill = n;
     result.Added = true;
     result.Shown = ShowFreeformFill(state, n);

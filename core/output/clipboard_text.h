@@ -1,8 +1,8 @@
 // Plain-text forms of a crossword for the clipboard: the completed grid, the clue list, the answer/clue list.
 #pragma once
 
+#include "core/fills/fill_store.h"
 #include "core/grid/grid.h"
-#include "core/symmetric/fill_store.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Word usage statistics: the four tables of how often each imported word occurs, and the Grid Nos. lines.
 #pragma once
 
-#include "core/symmetric/fill_store.h"
+#include "core/fills/fill_store.h"
 #include "core/words/imported_list.h"
 
 #include <array>

@@ -111,7 +111,7 @@ private:
         QCOMPARE(ListLines("AcrossListBox"), across);
         QCOMPARE(ListLines("DownListBox"), down);
         QCOMPARE(w_->windowTitle(), QString::fromStdString("Quillmere [" + FileNameOf(path) + "]"));
-        QCOMPARE(ListLines("FreeFillsListBox"), QStringList{QString::fromStdString(loaded.FillListLine)});
+        QCOMPARE(ListLines("FreeFillsListBox"), QStringList{QString::fromStdString(loaded.Row.Text())});
         // The file's answers join the imported list (after what was there), also in the seed word list.
         QStringList listed, answers;
         for (const std::string& word : shown.Imported.ThemeWords) listed << QString::fromStdString(word);

@@ -2,9 +2,9 @@
 // clipboard or a theme, a size chosen, Quick Fill, a ranked run, a fill shown and improved, an answer
 // deleted and the edited grid added to the list, the flip; Stop and closing during a run.
 #include "core/clues/clue_store.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/freeform/freeform_run.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "core/util/text.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
@@ -157,13 +157,15 @@ private:
     /// A list line agrees with its fill record and the score of its counts.
     void CheckLine(const QString& line, char marker)
     {
-        const int n = FillNumberOfLine(FromQ(line), 0);
+        const int n = ShownFillNumber(line);
         QVERIFY(n >= 1 && n <= S().Fills.GridsMax);
         const FillRecord& r = S().Fills.Record(n);
         const FillCounts counts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
         const int score = FreeformScore(r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea, S().Xw.GridSize);
         QCOMPARE(line.at(14), QChar(marker));
-        QCOMPARE(line.mid(10), QString::fromStdString(FreeformListLine(score, 0, n, " ", counts, score, marker == 'e')).mid(10).replace(4, 1, QChar(marker)));
+        FillRow expected = FreeformFillRow(score, 0, n, FillOrigin::Plain, counts, score);
+        expected.WideScore = marker == 'e';
+        QCOMPARE(line.mid(10), QString::fromStdString(expected.Text()).mid(10).replace(4, 1, QChar(marker)));
         QCOMPARE(line.left(4).toInt(), 9999 - score);
     }
 
@@ -361,7 +363,7 @@ private slots:
         const QStringList lines = ListLines("FreeFillsListBox");
         QCOMPARE(lines.size(), 1);
         CheckLine(lines[0], ' ');
-        QCOMPARE(FillNumberOfLine(FromQ(lines[0])), 1);
+        QCOMPARE(ShownFillNumber(lines[0]), 1);
         QCOMPARE(Find<QListWidget>("FreeFillsListBox")->currentRow(), 0);
         CheckShownFill(1);
         QVERIFY(S().Xw.WordSlotCount > 1);
@@ -408,18 +410,18 @@ private slots:
         for (const QString& line : lines) {
             CheckLine(line, line.at(14).toLatin1());
             QVERIFY(QString(" ir").contains(line.at(14)));
-            fills.insert(FillNumberOfLine(FromQ(line)));
-            sum += ScoreOfLine(FromQ(line));
+            fills.insert(ShownFillNumber(line));
+            sum += ShownScore(line);
         }
         QCOMPARE(fills, (std::set<int>{1, 2, 3, 4, 5}));
         auto* status = Find<PanelStatusBar>("FreeFillsStatusBar");
         QCOMPARE(status->panelText(1), QString());
         QCOMPARE(status->panelText(2), QString("Av.=%1").arg(sum / 5));
         QVERIFY2(QRegularExpression("^\\d+\\.\\d\\d secs\\.$").match(status->panelText(3)).hasMatch(), qPrintable(status->panelText(3)));
-        CheckShownFill(FillNumberOfLine(FromQ(lines[0])));
+        CheckShownFill(ShownFillNumber(lines[0]));
 
         ClickItem(Find<QListWidget>("FreeFillsListBox"), 3);
-        CheckShownFill(FillNumberOfLine(FromQ(lines[3])));
+        CheckShownFill(ShownFillNumber(lines[3]));
         QCOMPARE(Find<QLabel>("FreeFillStatusPnl")->text(), QString("Click on any row to select another fill"));
     }
 
@@ -430,7 +432,7 @@ private slots:
         auto* fills = Find<QListWidget>("FreeFillsListBox");
         ClickItem(fills, 2);
         const QString chosen = fills->currentItem()->text();
-        const int S0 = ScoreOfLine(FromQ(chosen));
+        const int S0 = ShownScore(chosen);
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         const QString said = Find<QLabel>("FreeFillStatusPnl")->text();
         const QRegularExpressionMatch better = QRegularExpression("^Score improved from (\\d+) to (\\d+)$").match(said);
@@ -438,7 +440,7 @@ private slots:
         if (said == "No improvement found") {
             QCOMPARE(fills->count(), 5);
             QCOMPARE(fills->currentItem()->text(), chosen);
-            CheckShownFill(FillNumberOfLine(FromQ(chosen)));
+            CheckShownFill(ShownFillNumber(chosen));
         } else {
             QVERIFY2(better.hasMatch() || same.hasMatch(), qPrintable(said));
             const int R = better.hasMatch() ? better.captured(2).toInt() : same.captured(1).toInt();
@@ -451,8 +453,8 @@ private slots:
             QCOMPARE(fills->count(), 6);
             QCOMPARE(S().Fills.GridsMax, 6);
             const QString added = fills->currentItem()->text();
-            QCOMPARE(FillNumberOfLine(FromQ(added)), 6);
-            QCOMPARE(ScoreOfLine(FromQ(added)), R);
+            QCOMPARE(ShownFillNumber(added), 6);
+            QCOMPARE(ShownScore(added), R);
             CheckLine(added, 'x');
             CheckShownFill(6);
         }
@@ -603,9 +605,9 @@ private slots:
         const QStringList lines = ListLines("FreeFillsListBox");
         QCOMPARE(lines.size(), 2);
         QCOMPARE(S().Fills.GridsMax, 2);
-        QCOMPARE(FillNumberOfLine(FromQ(Find<QListWidget>("FreeFillsListBox")->currentItem()->text())), 2);
+        QCOMPARE(ShownFillNumber(Find<QListWidget>("FreeFillsListBox")->currentItem()->text()), 2);
         for (const QString& line : lines)
-            if (FillNumberOfLine(FromQ(line)) == 2) {
+            if (ShownFillNumber(line) == 2) {
                 CheckLine(line, 'e');
                 QCOMPARE(line.size(), 44);  // the score six characters wide
             }
@@ -615,9 +617,9 @@ private slots:
 
         // Fill 1 is as it was made; fill 2 comes back with the answer gone and the edited clue.
         auto* fills = Find<QListWidget>("FreeFillsListBox");
-        ClickItem(fills, FindFillLine(S().Freeform.FreeFillsList, 1));
+        ClickItem(fills, FindFillRow(S().Freeform.FreeFillsList, 1));
         QCOMPARE(S().Xw.WordSlotCount, words);
-        ClickItem(fills, FindFillLine(S().Freeform.FreeFillsList, 2));
+        ClickItem(fills, FindFillRow(S().Freeform.FreeFillsList, 2));
         QCOMPARE(SlotSet(), edited);
         ShowLeftPage("TabSheetClues");
         const int kept = FindSlotLineOf(keptLine);

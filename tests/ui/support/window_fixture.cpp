@@ -10,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -68,6 +69,14 @@ void WindowFixture::ShowLeftPage(const char* sheet)
 }
 
 QStringList WindowFixture::ListLines(const char* name) { return ui::Lines(Find<QListWidget>(name)); }
+
+int WindowFixture::ShownFillNumber(const QString& line) { return line.mid(10, 4).trimmed().toInt(); }
+
+int WindowFixture::ShownScore(const QString& line)
+{
+    const QRegularExpressionMatch number = QRegularExpression("^\\s*(\\d+)").match(line.mid(38));
+    return number.hasMatch() ? number.captured(1).toInt() : 0;
+}
 
 void WindowFixture::ClickItem(QListWidget* list, int row, Qt::MouseButton button)
 {

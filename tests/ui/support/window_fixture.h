@@ -90,6 +90,10 @@ protected:
 
     /// The texts of a list's lines, top to bottom.
     QStringList ListLines(const char* name);
+    /// The fill number a line of a fills list shows (characters 11-14; 0 when they hold no number).
+    static int ShownFillNumber(const QString& line);
+    /// The score a line of the freeform fills list shows (the number from character 39 on).
+    static int ShownScore(const QString& line);
     /// Clicks a list's line (scrolled into view first).
     void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton);
     /// Clicks the line of a list that reads exactly text; a failed check when there is none.

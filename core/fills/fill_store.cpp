@@ -1,5 +1,5 @@
 // The fill records and the fill word store: clearing, saving and restoring fills.
-#include "core/symmetric/fill_store.h"
+#include "core/fills/fill_store.h"
 
 #include "core/util/failure.h"
 
