@@ -112,7 +112,7 @@ void SymmetricRun(const Options& o, int stopAt)
     callbacks.ProcessMessages = [&] {
         if (attempt % 500 == 0)
             std::printf("  %8d %8d %10.1f %10.1f\n", attempt, state->Fills.GridsMax, ResidentMb(), PeakMb());
-        if (stopAt > 0 && attempt == stopAt) state->Running = false;
+        if (stopAt > 0 && attempt == stopAt) state->Run = RunState::StopRequested;
     };
     const auto t0 = std::chrono::steady_clock::now();
     const RunResult r = RunSymmetricFills(*state, state->SymmFillsList, settings, callbacks);
@@ -120,7 +120,7 @@ void SymmetricRun(const Options& o, int stopAt)
     std::printf("  ended after %d attempts, %d fills, %.1f s; rss %.1f MB at the start, %.1f MB at the end, peak %.1f MB\n",
                 r.Attempts, r.FillCount, seconds, startRss, ResidentMb(), PeakMb());
     Expect(r.Attempts == (stopAt > 0 ? stopAt : o.Fills), "the run did not end where it should");
-    Expect(!state->RunActive, "RunActive still set");
+    Expect(state->Run == RunState::Idle, "the run state is not Idle after the run");
     CheckStores(state->Fills, state->SymmFillsList, r.FillCount);
     for (int n = 1; n <= state->Fills.GridsMax; n += 97) {
         ShowFill(*state, state->SymmFillsList.At(n - 1).Fill);
@@ -152,7 +152,7 @@ void FreeformRun(const Options& o, std::int64_t stopAt)
         ++attempts;
         if (attempts % std::max<std::int64_t>(1, o.Attempts / 10) == 0)
             std::printf("  %8lld %8d %10.1f %10.1f\n", static_cast<long long>(attempts), state->Fills.GridsMax, ResidentMb(), PeakMb());
-        if (stopAt > 0 && attempts == stopAt) state->Running = false;
+        if (stopAt > 0 && attempts == stopAt) state->Run = RunState::StopRequested;
     };
     const auto t0 = std::chrono::steady_clock::now();
     const FreeformRunOutcome out = StartFreeformRun(*state, request, callbacks);
@@ -163,7 +163,7 @@ void FreeformRun(const Options& o, std::int64_t stopAt)
     Expect(stopAt > 0 ? out.Run.Stopped : out.Run.AttemptLimitReached, "the run did not end by Stop or the attempt limit");
     Expect(out.Run.Attempts == (stopAt > 0 ? stopAt : o.Attempts), "attempts made");
     Expect(out.Run.Listed == std::min<std::int64_t>(25, out.Run.Attempts), "a run that cannot beat its average lists its first 25 fills only");
-    Expect(!state->RunActive, "RunActive still set");
+    Expect(state->Run == RunState::Idle, "the run state is not Idle after the run");
     CheckStores(state->Fills, state->Freeform.FreeFillsList, out.Run.Listed);
 }
 

@@ -5,6 +5,7 @@
 #include "core/clues/edited_clues.h"
 #include "core/fills/fill_list.h"
 #include "core/fills/fill_store.h"
+#include "core/fills/run_state.h"
 #include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
@@ -34,8 +35,7 @@ struct QuillmereState {
     bool PrinterAvailable = true;              ///< printing to PDF always counts as a printer
     bool DictSelectionDirty = true;            ///< the selection must be recomputed before a run
     bool LoadedFromFile = false;               ///< the crossword on display came from a file
-    bool Running = false;                      ///< cleared by Stop; tested between attempts
-    bool RunActive = false;                    ///< a run of fills is in progress
+    RunState Run = RunState::Idle;             ///< a run of fills, and whether Stop asked it to end
 
     Lcg Random;
     Dictionary Dict;
@@ -51,6 +51,9 @@ struct QuillmereState {
     FillList SymmFillsList;          ///< rows of the symmetrical fills list
     WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
     OutputOptions Output;            ///< the Output page's options (title, font and blocking travel in .xwd files)
+
+    /// A run of fills, Quick Fill or Improve works in the crossword (Stop may have been pressed).
+    bool RunInProgress() const { return Run != RunState::Idle; }
 };
 
 }  // namespace qm

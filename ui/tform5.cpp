@@ -193,7 +193,6 @@ void TForm5::FormCreate()
     PageControlSymmetric->setCurrentWidget(TabSheetGrids);
     PageControlRight->setCurrentWidget(_TabGrid);
 
-    state_.RunActive = false;
     ShowWorkflowTabs(false);
     PageControlLeft->setTabVisible(PageControlLeft->indexOf(TabSheetHidden), false);
     SetPanelColours();
@@ -209,9 +208,9 @@ void TForm5::FormShow() { unsetCursor(); }
 
 void TForm5::closeEvent(QCloseEvent* event)
 {
-    if (state_.RunActive) {
+    if (state_.RunInProgress()) {
         // The run is stopped first; the window closes as soon as it has ended.
-        state_.Running = false;
+        state_.Run = RunState::StopRequested;
         closeAfterRun_ = true;
         event->ignore();
         return;

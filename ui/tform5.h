@@ -214,10 +214,10 @@ public:
     void LoadCrosswordFile();
 
     // Output page (tform5_output.cpp)
-    /// The output mode of the checked "Items to Display" button (0..6).
-    int CheckedOutputMode() const;
+    /// The output mode of the checked "Items to Display" button.
+    OutputMode CheckedOutputMode() const;
     /// Draws the page preview for an output mode.
-    void RenderPreview(int mode);
+    void RenderPreview(OutputMode mode);
     void RefreshPreview();
     /// Entering the Output page: the size status, the track bar and the preview.
     void TabSheetPrintEnter();

@@ -146,7 +146,7 @@ void TForm5::DownListBoxClick() { SelectClueWord(false); }
 void TForm5::SelectClueWord(bool across)
 {
     // During a run the crossword is the run's working copy: the lists can be read, not followed.
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     CommitClueEdits();
     QListWidget* list = ClueList(across);
     ClueLineRef ref;
@@ -186,7 +186,7 @@ void TForm5::DownClueMemoExit() { ClueMemoExit(false); }
 
 void TForm5::ListBoxMouseUp(bool across, Qt::MouseButton button)
 {
-    if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunActive) return;
+    if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunInProgress()) return;
     ClueLineRef ref;
     const QListWidgetItem* item = ClueList(across)->currentItem();
     if (item && ParseClueLine(FromQ(item->text()), ref)) FindAlternatives(ref.Slot);
@@ -197,7 +197,7 @@ void TForm5::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, 
 
 void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
 {
-    if (!CluesPageShowing() || state_.RunActive || !state_.Xw.Squares.Inside(col, row)) return;
+    if (!CluesPageShowing() || state_.RunInProgress() || !state_.Xw.Squares.Inside(col, row)) return;
     const int ref = state_.Xw.Squares(col, row).SlotRef;
     if (ref == 0) return;
     const bool across = ref > 0;
@@ -209,7 +209,7 @@ void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
     QListWidget* list = ClueList(across);
     SelectRow(list, FindSlotLine(LineTexts(list), slot));
     SelectClueWord(across);
-    if (button == Qt::RightButton && UsesDictionary(state_.FillSource) && !state_.RunActive) {
+    if (button == Qt::RightButton && UsesDictionary(state_.FillSource) && !state_.RunInProgress()) {
         FindAlternatives(slot);
         SelectClueWord(across);
     }
@@ -233,7 +233,7 @@ void TForm5::FindAlternatives(int slot)
 void TForm5::WordsDlgWordsListBoxClick(const QString& line)
 {
     ReplacementChoice choice;
-    if (!ParseReplacementLine(FromQ(line), choice) || state_.RunActive) return;
+    if (!ParseReplacementLine(FromQ(line), choice) || state_.RunInProgress()) return;
     Guard([&] {
         // The dialog may be older than the crossword on display: only a word that still fits is taken.
         if (choice.Slot < 1 || choice.Slot > state_.Xw.WordSlotCount) return;
@@ -254,7 +254,7 @@ void TForm5::WordsDlgWordsListBoxClick(const QString& line)
 
 void TForm5::DeleteSelectedAnswer()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
     QListWidget* list = ClueList(across);
     const QListWidgetItem* item = list->currentItem();

@@ -63,7 +63,7 @@ QWidget* TForm5::BuildFilePage()
 
 void TForm5::SaveBtnClick()
 {
-    if (state_.RunActive || !SaveBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !SaveBtn->isEnabled()) return;
     if (!HasEveryAnswer(state_.Xw)) {
         dialogs_->Information(this, NothingToSaveMessage);
         return;
@@ -86,7 +86,7 @@ void TForm5::ReloadBtnClick() { LoadCrosswordFile(); }
 
 void TForm5::LoadCrosswordFile()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const QString path = dialogs_->ChooseOpenFile(this, ProgramFolder(), DialogFilter(CrosswordOpenFilter));
     if (path.isEmpty()) return;
     CommitClueEdits();

@@ -231,7 +231,7 @@ void TForm5::SetFreeRunControls(bool running)
 
 void TForm5::FreeQuickFillBtnClick()
 {
-    if (state_.RunActive || !FreeQuickFillBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !FreeQuickFillBtn->isEnabled()) return;
     CommitClueEdits();
     ReadFreeformOptions(true);
     OverrideCursor hourglass(Qt::WaitCursor);
@@ -270,7 +270,7 @@ void TForm5::FreeQuickFillBtnClick()
 
 void TForm5::FreeStartBtnClick()
 {
-    if (state_.RunActive || !FreeStartBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !FreeStartBtn->isEnabled()) return;
     CommitClueEdits();
     FreeformRunRequest request;
     request.Fills = ParseFreeRepeats(FromQ(FreeRepeatsEdit->text()));
@@ -334,19 +334,19 @@ void TForm5::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
 void TForm5::FreeStopBtnClick()
 {
     // The run or Improve ends after its current attempt, and then gives its buttons back.
-    state_.Running = false;
+    state_.Run = RunState::StopRequested;
     FreeStopBtn->setEnabled(false);
 }
 
 void TForm5::FreeImproveBtnClick()
 {
     const int row = FreeFillsListBox->currentRow();
-    if (state_.RunActive || row < 0) return;
+    if (state_.RunInProgress() || row < 0) return;
     CommitClueEdits();
     ReadFreeformOptions(false);
     OverrideCursor busy(Qt::BusyCursor);
-    // Improve is not a run, but like one it keeps the crossword to itself until it ends.
-    state_.RunActive = true;
+    // Improve is not a run, but like one it keeps the crossword to itself until it ends (the core marks
+    // it as a run while it works).
     improving_ = true;
     SetFreeRunControls(true);
     FreeFillStatusPnl->setText("Searching for higher score...");
@@ -359,7 +359,6 @@ void TForm5::FreeImproveBtnClick()
         Guard([&] { result = ImproveFill(state_, row, FreeformCallbacks()); });
     }
     improving_ = false;
-    state_.RunActive = false;
     SetFreeRunControls(false);
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
@@ -376,7 +375,7 @@ void TForm5::FreeImproveBtnClick()
 
 void TForm5::FreeFillsListBoxMouseUp(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton && !state_.RunActive && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
+    if (button == Qt::RightButton && !state_.RunInProgress() && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
 }
 
 void TForm5::FreeFillsListBoxClick()
@@ -395,7 +394,7 @@ void TForm5::FreeFillsListBoxClick()
     });
     FreeFillStatusPnl->setText("Click on any row to select another fill");
     SymmFillStatusPnl->setText("Click on any row to select another fill");
-    if (!state_.RunActive) FreeImproveBtn->setEnabled(shown);
+    if (!state_.RunInProgress()) FreeImproveBtn->setEnabled(shown);
     if (!MainStringGridView->updatesEnabled()) {
         // The grid is frozen during a run; the chosen fill is painted once.
         MainStringGridView->setUpdatesEnabled(true);
@@ -409,7 +408,7 @@ void TForm5::FreeFillsListBoxClick()
 
 void TForm5::AddToListOfGridsBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     CommitClueEdits();
     // The clues as the user left them go with the grid.
     const Crossword& xw = state_.Xw;

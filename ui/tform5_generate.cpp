@@ -462,7 +462,7 @@ void TForm5::DefaultDictionaryBtnClick()
 
 void TForm5::SymmStartBtnClick()
 {
-    if (state_.RunActive || !SymmStartBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !SymmStartBtn->isEnabled()) return;
     if (state_.DictSelectionDirty) {
         SymmFillsStatusBar->setPanelText(1, "Reading dictionary...");
         SymmFillsStatusBar->repaint();
@@ -479,13 +479,13 @@ void TForm5::SymmRepeatsEditKeyPress()
 
 void TForm5::SymmStopBtnClick()
 {
-    state_.Running = false;
+    state_.Run = RunState::StopRequested;
     SymmStopBtn->setEnabled(false);
 }
 
 void TForm5::StartSymmetricRun()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     bool isNumber = false;
     const int iterations = IterationsEdit->text().trimmed().toInt(&isNumber);
     if (!isNumber) {
@@ -546,7 +546,6 @@ void TForm5::StartSymmetricRun()
         if (!settings.Fill.ShowProgress) freeze.emplace(MainStringGridView);
         Guard([&] { run = qm::StartSymmetricRun(state_, state_.SymmFillsList, FromQ(SymmRepeatsEdit->text()), settings, callbacks); });
     }
-    state_.RunActive = false;
     SetRunControls(false);
     SymmFillsStatusBar->setPanelText(1, {});
     if (run) {

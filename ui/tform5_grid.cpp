@@ -77,9 +77,9 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     MainStatusBar->setPanelText(1, QString::fromStdString(texts.Letters));
     MainStatusBar->setPanelText(2, QString::fromStdString(texts.Density));
     if (texts.Interlocks) MainStatusBar->setPanelText(3, QString::fromStdString(*texts.Interlocks));
-    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunActive);
+    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunInProgress());
     else MirrorBtn->setEnabled(true);
-    ClearGridBtn->setEnabled(!state_.RunActive);
+    ClearGridBtn->setEnabled(!state_.RunInProgress());
     EnableOutputControls(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
     NextBtn2->setEnabled(AcrossListBox->count() + DownListBox->count() > 0);
@@ -130,7 +130,7 @@ void TForm5::ShowSlotLists()
 
 void TForm5::ClearGridBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     CommitClueEdits();
     ResetFillDisplay();
     state_.Xw.ShowCellNumbers = false;
@@ -154,7 +154,7 @@ void TForm5::ClearGridBtnClick()
 
 void TForm5::MirrorBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     Guard([this] {
         CommitClueEdits();
         QListWidget* shown = CluePageControl->currentWidget() == DownTabSheet ? DownListBox : AcrossListBox;

@@ -203,7 +203,7 @@ QWidget* TForm5::BuildSeedAndLengthOptions(QWidget* parent)
 
 void TForm5::ThemeComboChange()
 {
-    if (state_.RunActive || ThemeCombo->currentIndex() < 0) return;
+    if (state_.RunInProgress() || ThemeCombo->currentIndex() < 0) return;
     const QString name = ThemeCombo->currentText();
     const std::optional<int> bit = FindThemeCategory(FromQ(name));
     if (!bit) {
@@ -219,7 +219,7 @@ void TForm5::ThemeComboChange()
 
 void TForm5::ClipboardBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     if (!clip || !clip->hasText() || clip->text().isEmpty()) {
         // Nothing to import: the list imported before stays.
@@ -237,7 +237,7 @@ void TForm5::ClipboardBtnClick()
 
 void TForm5::LoadWordlistBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const QString file = dialogs_->ChooseOpenFile(this, QCoreApplication::applicationDirPath(), WordListFilter);
     if (file.isEmpty()) return;
     // A file that cannot be read or is no text is refused before the list changes.
@@ -250,7 +250,7 @@ void TForm5::LoadWordlistBtnClick()
 
 void TForm5::ClearWordListBtn1Click()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     ClearImportedList(state_.Imported);
     ShowFreeformList();
     FreeQuickFillBtn->setEnabled(false);

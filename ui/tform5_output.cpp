@@ -206,14 +206,14 @@ QWidget* TForm5::BuildPreviewPage()
 // ---------------------------------------------------------------------------------------------
 // The preview
 
-int TForm5::CheckedOutputMode() const
+OutputMode TForm5::CheckedOutputMode() const
 {
     for (int mode = 0; mode < OutputModeCount - 1; ++mode)
-        if (PrintRadios[mode]->isChecked()) return mode;
-    return OutputModeCount - 1;
+        if (PrintRadios[mode]->isChecked()) return static_cast<OutputMode>(mode);
+    return static_cast<OutputMode>(OutputModeCount - 1);
 }
 
-void TForm5::RenderPreview(int mode)
+void TForm5::RenderPreview(OutputMode mode)
 {
     state_.Output.Mode = mode;
     Guard([&] { PageImage->SetPicture(render::RenderPreviewImage(state_, mode, PreviewWidthPixels)); });
@@ -229,13 +229,13 @@ void TForm5::TabSheetPrintEnter()
     RefreshPreview();
 }
 
-void TForm5::PrintRadioReadyClick() { RenderPreview(ModeEmptyGridAndClues); }
-void TForm5::PrintRadioAllClick() { RenderPreview(ModeCompletedGridAndClues); }
-void TForm5::PrintRadioGridClick() { RenderPreview(ModeCompletedGridOnly); }
-void TForm5::PrintRadioEmptyClick() { RenderPreview(ModeEmptyGridOnly); }
-void TForm5::PrintRadioCluesClick() { RenderPreview(ModeClueListOnly); }
-void TForm5::PrintRadioAnswersClick() { RenderPreview(ModeAnswerListOnly); }
-void TForm5::PrintRadioWordListClick() { RenderPreview(ModeAnswerClueListAlpha); }
+void TForm5::PrintRadioReadyClick() { RenderPreview(OutputMode::EmptyGridAndClues); }
+void TForm5::PrintRadioAllClick() { RenderPreview(OutputMode::CompletedGridAndClues); }
+void TForm5::PrintRadioGridClick() { RenderPreview(OutputMode::CompletedGridOnly); }
+void TForm5::PrintRadioEmptyClick() { RenderPreview(OutputMode::EmptyGridOnly); }
+void TForm5::PrintRadioCluesClick() { RenderPreview(OutputMode::ClueListOnly); }
+void TForm5::PrintRadioAnswersClick() { RenderPreview(OutputMode::AnswerListOnly); }
+void TForm5::PrintRadioWordListClick() { RenderPreview(OutputMode::AnswerClueListAlpha); }
 
 void TForm5::GridSizeTrackBarChange()
 {
@@ -321,13 +321,13 @@ void TForm5::EnableOutputControls(bool enabled)
 void TForm5::PrintBtnClick()
 {
     // During a run the crossword is the run's working copy: it is put out once the run has ended.
-    if (state_.RunActive || !PrintBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !PrintBtn->isEnabled()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(render::PrintJobTitle);
     if (!dialogs_->ChoosePrinter(this, printer)) return;
-    const int mode = CheckedOutputMode();
+    const OutputMode mode = CheckedOutputMode();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
@@ -341,7 +341,7 @@ void TForm5::PrintBtnClick()
 
 void TForm5::ExportClipboardBtnClick()
 {
-    if (state_.RunActive || !ExportClipboardBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !ExportClipboardBtn->isEnabled()) return;
     const ClipboardExport text = ClipboardTextForMode(CheckedOutputMode(), state_.Xw, ClueListCount(state_.Fills, state_.Xw));
     if (!text.HasText) {
         dialogs_->Warning(this, ToQ(text.Message));
@@ -367,10 +367,10 @@ QString ChooseExportFile(UserDialogs& dialogs, QWidget* parent, const char* filt
 
 void TForm5::CreateRTFbtnClick()
 {
-    if (state_.RunActive || !CreateRTFbtn->isEnabled()) return;
+    if (state_.RunInProgress() || !CreateRTFbtn->isEnabled()) return;
     const QString path = ChooseExportFile(*dialogs_, this, RtfFileFilter, "rtf");
     if (path.isEmpty()) return;
-    const int mode = CheckedOutputMode();
+    const OutputMode mode = CheckedOutputMode();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         WriteRtfFile(path.toLocal8Bit().toStdString(), state_, mode, render::FontTableEntry(state_.Output.FontName));
@@ -379,10 +379,10 @@ void TForm5::CreateRTFbtnClick()
 
 void TForm5::CreateHTMbtnClick()
 {
-    if (state_.RunActive || !CreateHTMbtn->isEnabled()) return;
+    if (state_.RunInProgress() || !CreateHTMbtn->isEnabled()) return;
     const QString path = ChooseExportFile(*dialogs_, this, HtmlFileFilter, "htm");
     if (path.isEmpty()) return;
-    const int mode = CheckedOutputMode();
+    const OutputMode mode = CheckedOutputMode();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         WriteHtmlFile(path.toLocal8Bit().toStdString(), state_, mode);

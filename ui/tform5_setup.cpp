@@ -172,7 +172,7 @@ bool TForm5::MayDiscardSymmFills(const QString& what)
 
 void TForm5::StockGridListBoxClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const int row = StockGridListBox->currentRow();
     if (row == shownStockSizeRow_) return;
     if (!MayDiscardSymmFills("stock grid size")) {
@@ -243,7 +243,7 @@ void TForm5::PreviewScrollBarScroll(int) { RedrawStockGridPreviews(); }
 
 void TForm5::PreviewImgMouseUp(int x, int y)
 {
-    if (state_.RunActive || previewLayout_.Size == 0) return;
+    if (state_.RunInProgress() || previewLayout_.Size == 0) return;
     const int k = HitStockGrid(state_.Stock, previewLayout_, x, y);
     // The imported words are indexed afresh for the grid a hybrid crossword is made on.
     if (state_.FillSource == FillSourceKind::Hybrid) BuildThemeIndex(state_.Imported);
@@ -275,7 +275,7 @@ void TForm5::PreviewImgMouseUp(int x, int y)
 void TForm5::FreeformDimensionListBoxClick()
 {
     QListWidgetItem* item = FreeformDimensionListBox->currentItem();
-    if (!item || state_.RunActive) return;
+    if (!item || state_.RunInProgress()) return;
     const int n = item->text().left(2).trimmed().toInt();
     if (n < 8 || n > 30) return;
     state_.Xw.GridSize = n;

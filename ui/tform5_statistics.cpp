@@ -131,7 +131,7 @@ void TForm5::ShowInterlockSquares()
 void TForm5::Button9Click()
 {
     // Knocking out words rewrites a freeform grid; a stock grid's blocks would be lost.
-    if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunActive) {
+    if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunInProgress()) {
         dialogs_->Information(this, "Words are knocked out of a freeform crossword on display.");
         return;
     }

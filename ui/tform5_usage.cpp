@@ -116,7 +116,7 @@ void TForm5::GridsListBoxClick(const QString& line)
     const int col = fields[1].trimmed().toInt();
     const int length = fields[2].trimmed().toInt();
     // The lines name freeform fills; they wait while a run rewrites the stores.
-    if (state_.FillSource != FillSourceKind::Freeform || state_.RunActive) return;
+    if (state_.FillSource != FillSourceKind::Freeform || state_.RunInProgress()) return;
     if (fill < 1 || fill > state_.Fills.GridsMax || length < 1) return;
     CommitClueEdits();
     Guard([&] {

@@ -101,18 +101,6 @@ void MarkSlotWords(Crossword& xw, ImportedList& list, bool allowDuplicates)
 
 std::string ElapsedText(double seconds) { return Format("%-3.2f secs.", seconds); }
 
-/// Sets RunActive for the length of a run, also when it ends with an error.
-class RunActiveGuard {
-public:
-    explicit RunActiveGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunActiveGuard() { flag_ = false; }
-    RunActiveGuard(const RunActiveGuard&) = delete;
-    RunActiveGuard& operator=(const RunActiveGuard&) = delete;
-
-private:
-    bool& flag_;
-};
-
 }  // namespace
 
 FillRow FreeformFillRow(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, char origin,
@@ -166,9 +154,8 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
     std::int32_t k = 1;
     std::int64_t sum = 0;
     std::int32_t average = 0;
-    state.Running = true;
     FreeformRunResult result;
-    while (k <= N && state.Running) {
+    while (k <= N && state.Run == RunState::Running) {
         if (request.MaxAttempts && result.Attempts >= *request.MaxAttempts) {
             result.AttemptLimitReached = true;
             break;
@@ -255,7 +242,7 @@ FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunReque
     }
     result.Listed = k - 1;
     result.Average = average;
-    result.Stopped = k <= N && !state.Running;
+    result.Stopped = k <= N && state.Run == RunState::StopRequested;
     return result;
 }
 
@@ -291,6 +278,7 @@ FreeformRunOutcome QuickFill(QuillmereState& state, SeedWordChoice seed, std::in
 {
     CheckRunCanStart(state, seed, selectedSeed, 1);
     const auto started = std::chrono::steady_clock::now();
+    const RunScope run(state.Run);
     PrepareFreeformFills(state, seed, false);
     ClearFillRecord(state.Fills, 1);
     FreeformRunRequest request;
@@ -311,7 +299,7 @@ FreeformRunOutcome StartFreeformRun(QuillmereState& state, const FreeformRunRequ
 {
     CheckRunCanStart(state, request.Seed, request.SelectedSeed, request.Fills);
     const auto started = std::chrono::steady_clock::now();
-    RunActiveGuard active(state.RunActive);
+    const RunScope run(state.Run);
     PrepareFreeformFills(state, request.Seed, true);
     FreeformRunOutcome outcome;
     outcome.Run = RunFreeformFills(state, request, false, callbacks);
@@ -332,7 +320,7 @@ std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const F
     Crossword& xw = state.Xw;
     std::int32_t score = 0;
     int attempts = 0;
-    while (score < target && attempts < MaxImproveAttempts && state.Running) {
+    while (score < target && attempts < MaxImproveAttempts && state.Run == RunState::Running) {
         ++attempts;
         if (callbacks.ImproveProgress) callbacks.ImproveProgress(attempts);
         KnockOutSingleInterlockWords(xw, state.Imported, state.Freeform.Options.AllowDuplicates);
@@ -361,7 +349,7 @@ FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedRow, c
     const FillRow row = list.At(selectedRow);
     const std::int32_t seedPosition = row.SeedPosition;
     const std::int32_t S = row.Score;
-    state.Running = true;
+    const RunScope run(state.Run);
 
     FillCounts last;
     std::int32_t R = ImproveAttempts(state, S + 1, callbacks, &last);

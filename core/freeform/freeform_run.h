@@ -63,7 +63,7 @@ struct FreeformRunCallbacks {
     std::function<void(const FreeformRunProgress&)> FillListed;  ///< a fill was stored and listed
     /// After every attempt: FreeFillsStatusBar panel 3, the re-use probability "%0.4f" (0 in the fresh phase).
     std::function<void(const std::string&)> AttemptDone;
-    /// Lets the window process its messages; Stop clears QuillmereState::Running here.
+    /// Lets the window process its messages; Stop sets QuillmereState::Run to StopRequested here.
     std::function<void()> ProcessMessages;
     /// Improve: the attempt number of ImproveAttempts (ProgressBarFreeMult, maximum 500).
     std::function<void(int)> ImproveProgress;
@@ -82,14 +82,15 @@ struct FreeformRunResult {
     std::int32_t Listed = 0;              ///< fills listed: the new GridsMax
     std::int64_t Attempts = 0;            ///< fills built
     std::int32_t Average = 0;
-    bool Stopped = false;                 ///< Running was cleared (Stop)
+    bool Stopped = false;                 ///< Stop was pressed
     bool AttemptLimitReached = false;
     std::vector<std::string> Notes;       ///< remarks for the user (a seed word fallback)
 };
 
 /// The run loop itself: fresh fills for the first 40%, then fills regrown from one of the best fifth
 /// with rising probability; after 25 listed fills only fills above the running average are kept.
-/// Works on the prepared state (see StartFreeformRun and QuickFill).
+/// Works on the prepared state within the caller's run (see StartFreeformRun and QuickFill): it makes
+/// fills while state.Run is Running.
 FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunRequest& request, bool quick,
                                    const FreeformRunCallbacks& callbacks);
 
@@ -116,7 +117,7 @@ FreeformRunOutcome StartFreeformRun(QuillmereState& state, const FreeformRunRequ
                                     const FreeformRunCallbacks& callbacks);
 
 /// Loosens and regrows the fill on display until its score reaches target, at most 500 times or
-/// until Running is cleared; returns the score of the last attempt.
+/// until Stop is pressed; returns the score of the last attempt. Works within the caller's run.
 std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const FreeformRunCallbacks& callbacks,
                              FillCounts* lastCounts = nullptr);
 

@@ -20,7 +20,7 @@ int Points(double size) { return static_cast<int>(RoundHalfEven(size)); }
 
 class PageRenderer {
 public:
-    PageRenderer(PageCanvas& canvas, PageDevice device, int mode, const QuillmereState& state)
+    PageRenderer(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state)
         : canvas_(canvas), device_(device), mode_(mode), state_(state), xw_(state.Xw), options_(state.Output),
           mm_(PageLayoutMM(options_, mode)), px_(ScaleLayout(mm_, canvas.PageWidthPixels() / A4WidthMM)),
           sizes_(PageFontSizesFor(device, options_, xw_.GridSize, mode)), pen_(PenWidthFor(device))
@@ -40,9 +40,9 @@ public:
             SetFont(sizes_.Clue);
             DrawClueColumn(true, px_.AcrossX, "Across");
             DrawClueColumn(false, px_.DownX, "Down");
-        } else if (mode_ == ModeAnswerListOnly) {
+        } else if (mode_ == OutputMode::AnswerListOnly) {
             DrawAnswerParagraphs();
-        } else if (mode_ == ModeAnswerClueListAlpha) {
+        } else if (mode_ == OutputMode::AnswerClueListAlpha) {
             DrawAlphabeticalList();
         }
     }
@@ -165,7 +165,7 @@ private:
 
     PageCanvas& canvas_;
     PageDevice device_;
-    int mode_;
+    OutputMode mode_;
     const QuillmereState& state_;
     const Crossword& xw_;
     const OutputOptions& options_;
@@ -178,7 +178,7 @@ private:
 
 }  // namespace
 
-void RenderPage(PageCanvas& canvas, PageDevice device, int mode, const QuillmereState& state)
+void RenderPage(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state)
 {
     OutputOptions checked = state.Output;
     checked.Mode = mode;

@@ -65,7 +65,7 @@ std::string RtfText(std::string_view text)
 
 class RtfBuilder {
 public:
-    RtfBuilder(const QuillmereState& state, int mode, std::string_view fontTableEntry)
+    RtfBuilder(const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry)
         : state_(state), xw_(state.Xw), options_(state.Output), mode_(mode), fontTableEntry_(fontTableEntry),
           fontRef_(RtfFontRef(options_.FontName)), count_(ClueListCount(state.Fills, state.Xw))
     {
@@ -82,8 +82,8 @@ public:
         if (options_.TitleShown()) out_ += "{" + fontRef_ + "\\fs28\\qc " + RtfText(options_.Title) + " \\par}\\pard {\\fs24 \\par }";
         if (ModeShowsGrid(mode_)) GridRows();
         if (ModeShowsClues(mode_)) ClueTable();
-        if (mode_ == ModeAnswerListOnly) Answers();
-        if (mode_ == ModeAnswerClueListAlpha) AlphabeticalList();
+        if (mode_ == OutputMode::AnswerListOnly) Answers();
+        if (mode_ == OutputMode::AnswerClueListAlpha) AlphabeticalList();
         out_ += "\\pard \\widctlpar\\adjustright {" + fontRef_ + "\\par }}";
         return std::move(out_);
     }
@@ -212,7 +212,7 @@ private:
     const QuillmereState& state_;
     const Crossword& xw_;
     const OutputOptions& options_;
-    int mode_;
+    OutputMode mode_;
     std::string_view fontTableEntry_;
     std::string fontRef_;
     int count_;
@@ -280,7 +280,7 @@ std::uint8_t FontPitchAndFamily(const std::array<std::uint8_t, 10>& panose, std:
     return static_cast<std::uint8_t>((family << 4) | (fixedPitch ? 0 : 1));
 }
 
-std::string RtfDocument(const QuillmereState& state, int mode, std::string_view fontTableEntry)
+std::string RtfDocument(const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry)
 {
     OutputOptions checked = state.Output;
     checked.Mode = mode;
@@ -288,7 +288,7 @@ std::string RtfDocument(const QuillmereState& state, int mode, std::string_view 
     return RtfBuilder(state, mode, fontTableEntry).Build();
 }
 
-void WriteRtfFile(const std::string& path, const QuillmereState& state, int mode, std::string_view fontTableEntry)
+void WriteRtfFile(const std::string& path, const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry)
 {
     WriteExportFile(path, RtfDocument(state, mode, fontTableEntry));
 }

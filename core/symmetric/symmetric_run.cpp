@@ -15,22 +15,6 @@ namespace qm {
 
 namespace {
 
-/// Clears RunActive and Running however the run ends.
-class ActiveRun {
-public:
-    explicit ActiveRun(QuillmereState& state) : state_(state) { state_.RunActive = true; }
-    ~ActiveRun()
-    {
-        state_.RunActive = false;
-        state_.Running = false;
-    }
-    ActiveRun(const ActiveRun&) = delete;
-    ActiveRun& operator=(const ActiveRun&) = delete;
-
-private:
-    QuillmereState& state_;
-};
-
 void CheckAnalysed(const Crossword& xw)
 {
     if (xw.WordSlotCount < 1) throw Failure("Choose a stock grid before starting a run of fills");
@@ -54,14 +38,13 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
     if (callbacks.ClearMemo) callbacks.ClearMemo();
     if (callbacks.Fill.AddMemoLine) callbacks.Fill.AddMemoLine("Running...");
     SortSlotsBySeq(state.Xw);
-    ActiveRun active(state);
+    const RunScope run(state.Run);
     state.Random.Reseed();
     ClearListOfGrids(state.Fills);
     list.Clear();
     ResetCellColours(state.Xw.Squares);
     state.Xw.ShowCellNumbers = false;
     state.Fills.StoredWordCount = 0;
-    state.Running = true;
     const int letters = OpenSquareCount(state.Xw.Squares);
 
     WordIndex* index = nullptr;
@@ -72,7 +55,7 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
 
     RunResult result;
     int fillCount = 0;
-    for (int i = 1; i <= settings.Repeats && state.Running; ++i) {
+    for (int i = 1; i <= settings.Repeats && state.Run == RunState::Running; ++i) {
         if (callbacks.AttemptStarted) callbacks.AttemptStarted(i, settings.Repeats);
         // A fill shown between attempts leaves the slots sorted by position; the engine needs them
         // in filling order with their dependencies.

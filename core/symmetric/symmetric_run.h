@@ -34,7 +34,7 @@ struct RunCallbacks {
     std::function<void()> ClearMemo;                           ///< empty the progress memo
     std::function<void(int attempt, int repeats)> AttemptStarted;  ///< the run's progress bar and "i/Repeats"
     std::function<void(const FillRow& row, int position)> FillListed;  ///< a row added to the list
-    std::function<void()> ProcessMessages;  ///< between attempts: where Stop (state.Running = false) arrives
+    std::function<void()> ProcessMessages;  ///< between attempts: where Stop (RunState::StopRequested) arrives
 };
 
 struct RunResult {
@@ -46,7 +46,7 @@ struct RunResult {
 /// Makes up to settings.Repeats attempts on the analysed grid (FillSource 1..3), storing each complete
 /// fill in state.Fills and listing its row in list (ranked by its imported words). The slots are put back into filling
 /// order before every attempt, so a fill shown between attempts does not change the run. Stops early
-/// when ProcessMessages clears state.Running. Refuses, before changing anything, repeats outside
+/// when ProcessMessages sets state.Run to StopRequested. Refuses, before changing anything, repeats outside
 /// 1..3000, an iteration limit below 1, or a grid that has not been analysed.
 RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSettings& settings,
                             const RunCallbacks& callbacks);

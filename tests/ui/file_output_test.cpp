@@ -288,8 +288,8 @@ private slots:
         QList<QImage> seen{Picture()};
         for (int mode : {6, 5, 4, 3, 2, 1, 0}) {
             Find<QRadioButton>(radios[mode])->click();
-            QCOMPARE(w_->State().Output.Mode, mode);
-            QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), mode));
+            QCOMPARE(static_cast<int>(w_->State().Output.Mode), mode);
+            QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), OutputModeOf(mode)));
             if (mode != 0) QVERIFY2(!seen.contains(Picture()), radios[mode]);  // mode 0 was drawn on entering
             seen << Picture();
         }
@@ -325,7 +325,7 @@ private slots:
             c.act();
             QVERIFY2(c.stateFollows(), c.name);
             QVERIFY2(Picture() != before, c.name);
-            QVERIFY2(Picture() == render::RenderPreviewImage(w_->State(), 1), c.name);
+            QVERIFY2(Picture() == render::RenderPreviewImage(w_->State(), OutputMode::CompletedGridAndClues), c.name);
             if (std::string(c.name) == "track bar") {
                 QCOMPARE(Find<PanelStatusBar>("SizeStatusBar")->panelText(0), QString("150 x 150 mm"));
                 QVERIFY(defaultBtn->isEnabled());
@@ -358,7 +358,7 @@ private slots:
         for (const char* c : controls) QVERIFY2(Find<QWidget>(c)->isEnabled(), c);
 
         // During a run the crossword is the run's working copy: nothing is saved, loaded or put out.
-        w_->State().RunActive = true;
+        w_->State().Run = RunState::Running;
         const qsizetype messages = log_.Messages.size();
         for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "ExportClipboardBtn"}) {
             log_.Files = {File("during-run")};
@@ -366,7 +366,7 @@ private slots:
             QVERIFY2(log_.Files.size() == 1, button);
         }
         QCOMPARE(log_.Messages.size(), messages);
-        w_->State().RunActive = false;
+        w_->State().Run = RunState::Idle;
 
         Find<QPushButton>("ClearGridBtn")->click();
         for (const char* c : controls) QVERIFY2(!Find<QWidget>(c)->isEnabled(), c);
@@ -389,10 +389,10 @@ private slots:
             const std::string rtf = Folder().File("out" + std::to_string(c.mode) + ".rtf");
             ClickChoosing("CreateRTFbtn", QString::fromStdString(rtf));
             QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), proposed);
-            QCOMPARE(ReadBytes(rtf), RtfDocument(w_->State(), c.mode, render::FontTableEntry(w_->State().Output.FontName)));
+            QCOMPARE(ReadBytes(rtf), RtfDocument(w_->State(), OutputModeOf(c.mode), render::FontTableEntry(w_->State().Output.FontName)));
             const std::string htm = Folder().File("out" + std::to_string(c.mode) + ".htm");
             ClickChoosing("CreateHTMbtn", QString::fromStdString(htm));
-            QCOMPARE(ReadBytes(htm), HtmlDocument(w_->State(), c.mode));
+            QCOMPARE(ReadBytes(htm), HtmlDocument(w_->State(), OutputModeOf(c.mode)));
         }
         QVERIFY(ReadBytes(Folder().File("out1.rtf")).find("\\clbgbdiag") != std::string::npos);
         QVERIFY(ReadBytes(Folder().File("out1.htm")).find("<h3>Nine</h3>") != std::string::npos);
@@ -406,7 +406,7 @@ private slots:
         QCOMPARE(ReadBytes(Folder().File("out6.htm")), before);
         log_.Answers = {true};
         ClickChoosing("CreateHTMbtn", File("out6.htm"));
-        QCOMPARE(ReadBytes(Folder().File("out6.htm")), HtmlDocument(w_->State(), 4));
+        QCOMPARE(ReadBytes(Folder().File("out6.htm")), HtmlDocument(w_->State(), OutputMode::ClueListOnly));
 
         // A folder that is not there: the message names the file, and nothing is left behind.
         ClickChoosing("CreateRTFbtn", File("gone/out.rtf"));
@@ -433,7 +433,7 @@ private slots:
             Find<QRadioButton>(c.radio)->click();
             Find<QPushButton>("ExportClipboardBtn")->click();
             QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), QString(c.message));
-            const std::string expected = ClipboardTextForMode(c.mode, state.Xw, ClueListCount(state.Fills, state.Xw)).Text;
+            const std::string expected = ClipboardTextForMode(OutputModeOf(c.mode), state.Xw, ClueListCount(state.Fills, state.Xw)).Text;
             QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), expected);
         }
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Answers (alphabetical) and Clues\r\n"));

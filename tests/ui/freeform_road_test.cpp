@@ -494,7 +494,7 @@ private slots:
         QVERIFY(Find<QListWidget>("FreeFillsListBox")->isEnabled());
         QVERIFY(Find<QPushButton>("FreeStartBtn")->isEnabled());
         QVERIFY(!Find<QPushButton>("FreeStopBtn")->isEnabled());
-        QVERIFY(!S().RunActive);
+        QVERIFY(!S().RunInProgress());
         QVERIFY(Find<QLabel>("FreeFillStatusPnl")->text() != "Searching for higher score...");
     }
 
@@ -562,7 +562,7 @@ private slots:
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         QVERIFY2(!hiddenAtOnce, "the window waits for Improve to stop");
         QVERIFY(!w_->isVisible());
-        QVERIFY(!S().RunActive);
+        QVERIFY(!S().RunInProgress());
     }
 
     void aDeletedAnswerAndAnEditedClueGoIntoTheAddedGrid()

@@ -181,7 +181,7 @@ private slots:
 
         QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
         QVERIFY(!Find<QPushButton>("SymmStopBtn")->isEnabled());
-        QVERIFY(!w_->State().RunActive);
+        QVERIFY(!w_->State().RunInProgress());
         QVERIFY(Find<PanelStatusBar>("SymmFillsStatusBar")->panelText(2).endsWith(" secs."));
         const QStringList lines = ListLines("SymmFillsListBox");
         QCOMPARE(lines.size(), 3);

@@ -94,7 +94,7 @@ TEST_F(FreeformRun, TenFillsFreshPhaseAndReuseProbability)
     EXPECT_EQ(out.Run.Listed, 10);
     EXPECT_EQ(out.Run.Attempts, 10);  // the first 25 fills are all listed
     EXPECT_EQ(state.Fills.GridsMax, 10);
-    EXPECT_FALSE(state.RunActive);
+    EXPECT_EQ(state.Run, RunState::Idle);
     ASSERT_EQ(probabilities.size(), 10u);
     for (int k = 1; k <= 10; ++k) {
         const double p = k <= 4 ? 0.0 : ((k - 4) / 6.0) / (k / 10.0) * 0.95;
@@ -179,7 +179,7 @@ TEST_F(FreeformRun, StopAndAttemptLimitEndTheRunBetweenFills)
     int calls = 0;
     FreeformRunCallbacks callbacks;
     callbacks.ProcessMessages = [&] {
-        if (++calls == 3) state.Running = false;  // the Stop button
+        if (++calls == 3) state.Run = RunState::StopRequested;  // the Stop button
     };
     FreeformRunRequest request;
     request.Fills = 100;

@@ -103,8 +103,8 @@ std::map<std::string, std::string> Snapshot(const QuillmereState& s)
     out["fill lists"] = Digest(l.str());
 
     std::ostringstream p;
-    p << static_cast<int>(s.FillSource) << ' ' << s.CurrentFileName << ' ' << s.LoadedFromFile << ' ' << s.Running << ' '
-      << s.RunActive << ' ' << int{s.ImportedFillShown} << ' ' << s.Output.Title << ' ' << s.Output.FontName << ' '
+    p << static_cast<int>(s.FillSource) << ' ' << s.CurrentFileName << ' ' << s.LoadedFromFile << ' '
+      << static_cast<int>(s.Run) << ' ' << int{s.ImportedFillShown} << ' ' << s.Output.Title << ' ' << s.Output.FontName << ' '
       << s.Output.GridMM;
     out["process values"] = Digest(p.str());
     return out;

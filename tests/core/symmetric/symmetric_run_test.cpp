@@ -114,7 +114,7 @@ TEST(SymmetricRun, FillsAreStoredAndListedWithTheirCounts)
         EXPECT_EQ(r.Lines[k], FillRow::Symmetric(fill, 55, rec.WrdCount, rec.Iterations, 0).Text());
     }
     EXPECT_EQ(FillRow::Symmetric(12, 55, 13, 345, 2).Text(), "9997     0  12    55     13     345      2");
-    EXPECT_FALSE(state->RunActive);
+    EXPECT_EQ(state->Run, RunState::Idle);
 }
 
 TEST(SymmetricRun, AShownFillIsTheAttemptThatMadeItAndShowingItMidRunChangesNothing)
@@ -170,15 +170,15 @@ TEST(SymmetricRun, StopEndsTheRunAfterTheCurrentAttempt)
     callbacks.AttemptStarted = [&](int i, int repeats) {
         EXPECT_EQ(i, ++attempts);
         EXPECT_EQ(repeats, 50);
-        EXPECT_TRUE(state->RunActive);
+        EXPECT_EQ(state->Run, RunState::Running);
     };
     callbacks.ProcessMessages = [&] {
-        if (attempts == 3) state->Running = false;
+        if (attempts == 3) state->Run = RunState::StopRequested;
     };
     const RunResult r = RunSymmetricFills(*state, list, settings, callbacks);
     EXPECT_EQ(r.Attempts, 3);
     EXPECT_EQ(attempts, 3);
-    EXPECT_FALSE(state->RunActive);
+    EXPECT_EQ(state->Run, RunState::Idle);
 }
 
 TEST(SymmetricRun, ARunWhereEveryAttemptFailsLeavesNothingListed)
@@ -262,7 +262,7 @@ TEST(SymmetricRun, BadRunsAreRefusedBeforeAnythingChanges)
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.name << ": " << e.what();
         }
         EXPECT_EQ(list.Texts(), std::vector<std::string>{FillRow::Symmetric(1, 10, 3, 20, 0).Text()}) << c.name;
-        EXPECT_FALSE(state->RunActive);
+        EXPECT_EQ(state->Run, RunState::Idle);
     }
 }
 
