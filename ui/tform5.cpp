@@ -53,11 +53,11 @@ TForm5::TForm5(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWi
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
     GridsDlg = new TGridsDlg(this);
-    connect(GridsDlg, &TGridsDlg::gridChosen, this, [this](const QString& line) { GridsListBoxClick(line); });
+    connect(GridsDlg, &TGridsDlg::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
     connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { Label54->setText("not defined"); });
     Form4 = new TForm4(this);
     WordsDlg = new TWordsDlg(this);
-    connect(WordsDlg, &TWordsDlg::wordChosen, this, [this](const QString& line) { WordsDlgWordsListBoxClick(line); });
+    connect(WordsDlg, &TWordsDlg::wordChosen, this, [this](const ReplacementChoice& choice) { WordsDlgWordsListBoxClick(choice); });
     FormCreate();
     // The window sees every key first (key preview).
     qApp->installEventFilter(this);

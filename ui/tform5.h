@@ -1,7 +1,11 @@
 // TForm5: the main window. It owns the program's state and binds the workflow pages to the core.
 #pragma once
 
+#include "core/clues/clue_editing.h"
 #include "core/state.h"
+#include "core/stats/word_usage.h"
+#include "core/words/category_browse.h"
+#include "ui/row_list.h"
 #include "ui/user_dialogs.h"
 
 #include <QPointer>
@@ -166,7 +170,7 @@ public:
     /// Opens the "Replace Word" dialog for slot k.
     void FindAlternatives(int slot);
     /// WordsListBoxClick of the "Replace Word" dialog: puts the chosen word into the crossword.
-    void WordsDlgWordsListBoxClick(const QString& line);
+    void WordsDlgWordsListBoxClick(const ReplacementChoice& choice);
     /// Keeps what was typed into the clue memos in the slots they show.
     void CommitClueEdits();
 
@@ -284,7 +288,7 @@ private:
     void Guard(const std::function<void()>& operation);
     void Report(const std::exception& e);
     void SetCaption();
-    QListWidget* ClueList(bool across) const;
+    RowList<ClueRow>& ClueList(bool across);
     QPlainTextEdit* ClueMemo(bool across) const;
     QLabel* CluePanel(bool across) const;
     bool CluesPageShowing() const;
@@ -401,7 +405,7 @@ private:
     QProgressBar* ProgressBarSymmQuick = nullptr;
     QFrame* MultFillsPanel = nullptr;
     ColumnHeader* SymmFillsHeaderPnl = nullptr;
-    QListWidget* SymmFillsListBox = nullptr;
+    RowList<FillRow> symmetricFills_;  ///< SymmFillsListBox
     QLabel* SymmFillStatusPnl = nullptr;
     QPlainTextEdit* ProgressMemo = nullptr;
     PanelStatusBar* SymmFillsStatusBar = nullptr;
@@ -415,7 +419,7 @@ private:
     QFrame* QuickFillPanel = nullptr;
     QFrame* WordUsagePanel = nullptr;
     /// The freeform fills, best first (built with the freeform Main tab).
-    QListWidget* FreeFillsListBox = nullptr;
+    RowList<FillRow> freeformFills_;  ///< FreeFillsListBox
 
     // Imported word list and freeform Generate page (tform5_import.cpp, tform5_freeform.cpp)
     /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
@@ -489,8 +493,8 @@ private:
     QWidget* DownTabSheet = nullptr;
     QFrame* AcrossPanel = nullptr;
     QFrame* DownPanel = nullptr;
-    QListWidget* AcrossListBox = nullptr;
-    QListWidget* DownListBox = nullptr;
+    RowList<ClueRow> acrossClues_;  ///< AcrossListBox
+    RowList<ClueRow> downClues_;    ///< DownListBox
     QLabel* ClueLabA2 = nullptr;
     QLabel* ClueLabD2 = nullptr;
     QLabel* AcrossCluePnl = nullptr;
@@ -548,7 +552,7 @@ private:
     QFrame* SubjectMainPnl = nullptr;
     QFrame* SubjectBottPnl = nullptr;
     QListWidget* CategoryListBox = nullptr;
-    QListWidget* WordsListBox = nullptr;
+    RowList<CategoryListRow> categoryWords_;  ///< WordsListBox of the category page
     QPlainTextEdit* CategoryClueMemo = nullptr;
     PanelStatusBar* CategStatusBar = nullptr;
     QCheckBox* AllOtherCheck = nullptr;
@@ -569,7 +573,7 @@ public:
     /// A click on the word usage table (viewport point): a word opens "Grid Nos." with its fills.
     void WordUsageStringGridMouseUp(QPoint at);
     /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
-    void GridsListBoxClick(const QString& line);
+    void GridsListBoxClick(const FillsOfWordRow& use);
     void Button8Click();
     void Button9Click();
     void InterlockAreaBoxClick();

@@ -26,17 +26,10 @@ namespace {
 constexpr int ClueListRowHeight = 18;
 
 /// Selects a row without running the list's click handler (as setting a selection in code does not).
-void SelectRow(QListWidget* list, int row)
+void SelectRow(RowList<ClueRow>& list, int row)
 {
-    const QSignalBlocker block(list);
-    list->setCurrentRow(row);
-}
-
-std::vector<std::string> LineTexts(const QListWidget* list)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < list->count(); ++i) lines.push_back(FromQ(list->item(i)->text()));
-    return lines;
+    const QSignalBlocker block(list.View());
+    list.View()->setCurrentRow(row);
 }
 
 }  // namespace
@@ -93,8 +86,9 @@ QWidget* TForm5::BuildClueTab(bool across)
     col->setContentsMargins(6, 6, 6, 6);
     col->setSpacing(4);
 
-    auto* list = Named<QListWidget>(across ? "AcrossListBox" : "DownListBox", panel);
-    MakeOwnerDrawn(list, ClueListPainter(), ClueListRowHeight);
+    RowList<ClueRow>& clues = across ? acrossClues_ : downClues_;
+    clues = RowList<ClueRow>(across ? "AcrossListBox" : "DownListBox", ClueListPainter(), ClueListRowHeight, panel);
+    RowListView* list = clues.View();
     col->addWidget(list, 1);
     auto* hint = Named<QLabel>(across ? "ClueLabA2" : "ClueLabD2", panel);
     QFont small = hint->font();
@@ -110,21 +104,20 @@ QWidget* TForm5::BuildClueTab(bool across)
     col->addWidget(memo);
 
     (across ? AcrossPanel : DownPanel) = panel;
-    (across ? AcrossListBox : DownListBox) = list;
     (across ? ClueLabA2 : ClueLabD2) = hint;
     (across ? AcrossCluePnl : DownCluePnl) = caption;
     (across ? AcrossClueMemo : DownClueMemo) = memo;
 
     auto select = [this, across] { across ? AcrossListBoxClick() : DownListBoxClick(); };
-    connect(list, &QListWidget::currentRowChanged, this, select);
-    connect(list, &QListWidget::itemClicked, this, select);
+    connect(list, &RowListView::currentRowChanged, this, select);
+    connect(list, &RowListView::rowClicked, this, select);
     WatchMouseUp(list->viewport(), [this, across](Qt::MouseButton b) {
         across ? AcrossListBoxMouseUp(b) : DownListBoxMouseUp(b);
     });
     return tab;
 }
 
-QListWidget* TForm5::ClueList(bool across) const { return across ? AcrossListBox : DownListBox; }
+RowList<ClueRow>& TForm5::ClueList(bool across) { return across ? acrossClues_ : downClues_; }
 QPlainTextEdit* TForm5::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
 QLabel* TForm5::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
 bool TForm5::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
@@ -148,19 +141,17 @@ void TForm5::SelectClueWord(bool across)
     // During a run the crossword is the run's working copy: the lists can be read, not followed.
     if (state_.RunInProgress()) return;
     CommitClueEdits();
-    QListWidget* list = ClueList(across);
-    ClueLineRef ref;
-    const QListWidgetItem* item = list->currentItem();
-    if (!item || !ParseClueLine(FromQ(item->text()), ref) || ref.Slot < 1 || ref.Slot > state_.Xw.WordSlotCount) {
+    const ClueRow* row = ClueList(across).Current();
+    if (!row || row->Slot < 1 || row->Slot > state_.Xw.WordSlotCount) {
         ResetClueColours(state_.Xw, state_.FillSource);
         RepaintGrid();
         return;
     }
-    HighlightClueWord(state_.Xw, state_.FillSource, ref.Slot);
-    CluePanel(across)->setText(ToQ(CluePanelCaption(FromQ(item->text()))));
-    ClueMemo(across)->setPlainText(ToQ(state_.Xw.Slot(ref.Slot).ClueTxt.view()));
+    HighlightClueWord(state_.Xw, state_.FillSource, row->Slot);
+    CluePanel(across)->setText(ToQ(CluePanelCaption(*row)));
+    ClueMemo(across)->setPlainText(ToQ(state_.Xw.Slot(row->Slot).ClueTxt.view()));
     ClueMemo(across)->document()->setModified(false);
-    (across ? acrossMemoSlot_ : downMemoSlot_) = ref.Slot;
+    (across ? acrossMemoSlot_ : downMemoSlot_) = row->Slot;
     RepaintGrid();
 }
 
@@ -187,9 +178,7 @@ void TForm5::DownClueMemoExit() { ClueMemoExit(false); }
 void TForm5::ListBoxMouseUp(bool across, Qt::MouseButton button)
 {
     if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunInProgress()) return;
-    ClueLineRef ref;
-    const QListWidgetItem* item = ClueList(across)->currentItem();
-    if (item && ParseClueLine(FromQ(item->text()), ref)) FindAlternatives(ref.Slot);
+    if (const ClueRow* row = ClueList(across).Current()) FindAlternatives(row->Slot);
 }
 
 void TForm5::AcrossListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(true, button); }
@@ -206,8 +195,8 @@ void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
         const QSignalBlocker block(CluePageControl);
         CluePageControl->setCurrentWidget(across ? AcrossTabSheet : DownTabSheet);
     }
-    QListWidget* list = ClueList(across);
-    SelectRow(list, FindSlotLine(LineTexts(list), slot));
+    RowList<ClueRow>& list = ClueList(across);
+    SelectRow(list, FindSlotRow(list.Rows(), slot));
     SelectClueWord(across);
     if (button == Qt::RightButton && UsesDictionary(state_.FillSource) && !state_.RunInProgress()) {
         FindAlternatives(slot);
@@ -224,28 +213,25 @@ void TForm5::FindAlternatives(int slot)
 {
     Guard([&] {
         const Alternatives alt = qm::FindAlternatives(state_.Xw, slot, state_.Dict);
-        QStringList lines;
-        for (const std::string& l : alt.Lines) lines << ToQ(l);
-        WordsDlg->ShowAlternatives(lines, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
+        WordsDlg->ShowAlternatives(alt.Rows, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
     });
 }
 
-void TForm5::WordsDlgWordsListBoxClick(const QString& line)
+void TForm5::WordsDlgWordsListBoxClick(const ReplacementChoice& choice)
 {
-    ReplacementChoice choice;
-    if (!ParseReplacementLine(FromQ(line), choice) || state_.RunInProgress()) return;
+    if (state_.RunInProgress()) return;
     Guard([&] {
         // The dialog may be older than the crossword on display: only a word that still fits is taken.
         if (choice.Slot < 1 || choice.Slot > state_.Xw.WordSlotCount) return;
         const Alternatives alt = qm::FindAlternatives(state_.Xw, choice.Slot, state_.Dict);
-        if (std::find(alt.Lines.begin(), alt.Lines.end(), FromQ(line)) == alt.Lines.end()) return;
+        if (std::find(alt.Rows.begin(), alt.Rows.end(), choice) == alt.Rows.end()) return;
         CommitClueEdits();
         const bool across = state_.Xw.Slot(choice.Slot).Dir;
-        QListWidget* list = ClueList(across);
-        const int remembered = list->currentRow();
+        RowList<ClueRow>& list = ClueList(across);
+        const int remembered = list.View()->currentRow();
         ReplaceSlotWord(state_, choice);
         ShowSlotLists();
-        if (remembered >= 0 && remembered < list->count()) SelectRow(list, remembered);
+        if (remembered >= 0 && remembered < list.Count()) SelectRow(list, remembered);
         SelectClueWord(across);
         RepaintGrid();
     });
@@ -256,17 +242,17 @@ void TForm5::DeleteSelectedAnswer()
 {
     if (state_.RunInProgress()) return;
     const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
-    QListWidget* list = ClueList(across);
-    const QListWidgetItem* item = list->currentItem();
-    ClueLineRef ref;
-    if (!item || !ParseClueLine(FromQ(item->text()), ref)) return;
-    if (!dialogs_->AskYesCancel(this, "Delete " + ToQ(ClueLineAnswer(FromQ(item->text()))) + "?")) return;
-    const int position = list->currentRow();
+    RowList<ClueRow>& list = ClueList(across);
+    const ClueRow* row = list.Current();
+    if (!row) return;
+    const int slot = row->Slot;
+    if (!dialogs_->AskYesCancel(this, "Delete " + ToQ(row->Answer) + "?")) return;
+    const int position = list.View()->currentRow();
     Guard([&] {
         CommitClueEdits();
-        RemoveSlot(state_.Xw, ref.Slot, state_.FillSource);
+        RemoveSlot(state_.Xw, slot, state_.FillSource);
         ShowSlotLists();
-        if (list->count() > 0) SelectRow(list, std::min(position, list->count() - 1));
+        if (list.Count() > 0) SelectRow(list, std::min(position, list.Count() - 1));
         SelectClueWord(across);
         ShowFillStatus(state_.Xw.WordSlotCount, CountLetterSquares(state_.Xw.Squares), 0);
         RepaintGrid();

@@ -115,7 +115,7 @@ void TForm5::LoadCrosswordFile()
             FreeformDimensionListBox->setCurrentRow(state_.Xw.GridSize - 8);
         }
         NextBtn1->setEnabled(true);  // its answers are the imported word list now
-        SymmFillsListBox->clear();
+        symmetricFills_.Clear();
         SymmFillStatusPnl->clear();
         ShowOutputOptions();
         ShowFreeformList();  // the file's answers are the imported list now
@@ -127,10 +127,9 @@ void TForm5::LoadCrosswordFile()
         SetCaption();
         FreeStartBtn->setEnabled(false);
         {
-            const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->clear();
-            FreeFillsListBox->addItem(ToQ(loaded.Row.Text()));
-            FreeFillsListBox->setCurrentRow(0);
+            const QSignalBlocker block(freeformFills_.View());
+            freeformFills_.SetRows({loaded.Row});
+            freeformFills_.View()->setCurrentRow(0);
         }
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
         ShowWorkflowTabs(true);

@@ -33,12 +33,16 @@ namespace qm::ui {
 
 namespace {
 
-/// The columns of the freeform fills list ("%4d%6d%4d%1s%5d%7d%6d%5d%5d"): the fill number with its
-/// origin marker, letters, words, interlocks and score (the area only counts towards the score).
-QVector<LineColumn> FreeFillsColumns()
+/// The columns of the freeform fills list: the fill number with its origin marker, letters, words,
+/// interlocks and score (the area only counts towards the score).
+QVector<FillColumn> FreeFillsColumns()
 {
-    return {{"Fill", 11, 14, 30}, {"", 15, 15, 8}, {"Letters", 16, 20, 48}, {"Words", 21, 27, 44},
-            {"Interlocks", 28, 33, 66}, {"Score", 39, 44, 44}};
+    return {{"Fill", 30, [](const FillRow& r) { return QString::number(r.Fill); }},
+            {"", 8, [](const FillRow& r) { return QString(QChar::fromLatin1(r.Origin)).trimmed(); }},
+            {"Letters", 48, [](const FillRow& r) { return QString::number(r.Letters); }},
+            {"Words", 44, [](const FillRow& r) { return QString::number(r.Words); }},
+            {"Interlocks", 66, [](const FillRow& r) { return QString::number(r.Interlocks); }},
+            {"Score", 44, [](const FillRow& r) { return QString::number(r.Score); }}};
 }
 
 }  // namespace
@@ -110,9 +114,8 @@ void TForm5::BuildFreeformGenerateTabs()
     FreeFillsHeaderPnl = new ColumnHeader(FreeFillsColumns(), TabsheetFreeMainPnl);
     FreeFillsHeaderPnl->setObjectName("FreeFillsHeaderPnl");
     mainCol->addWidget(FreeFillsHeaderPnl);
-    FreeFillsListBox = Named<QListWidget>("FreeFillsListBox", TabsheetFreeMainPnl);
-    MakeOwnerDrawn(FreeFillsListBox, FillsListPainter(FreeFillsColumns()), 17);
-    mainCol->addWidget(FreeFillsListBox, 1);
+    freeformFills_ = RowList<FillRow>("FreeFillsListBox", FillsListPainter(FreeFillsColumns()), 17, TabsheetFreeMainPnl);
+    mainCol->addWidget(freeformFills_.View(), 1);
     FreeFillStatusPnl = Named<QLabel>("FreeFillStatusPnl", TabsheetFreeMainPnl);
     FreeFillStatusPnl->setAlignment(Qt::AlignCenter);
     FreeFillStatusPnl->setFrameShape(QFrame::StyledPanel);
@@ -127,9 +130,9 @@ void TForm5::BuildFreeformGenerateTabs()
     connect(FreeStopBtn, &QPushButton::clicked, this, [this] { FreeStopBtnClick(); });
     connect(FreeImproveBtn, &QPushButton::clicked, this, [this] { FreeImproveBtnClick(); });
     connect(FreeRepeatsEdit, &QLineEdit::returnPressed, this, [this] { FreeRepeatsEditKeyPress(); });
-    connect(FreeFillsListBox, &QListWidget::itemClicked, this, [this] { FreeFillsListBoxClick(); });
-    connect(FreeFillsListBox, &QListWidget::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
-    WatchMouseUp(FreeFillsListBox->viewport(), [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); });
+    connect(freeformFills_.View(), &RowListView::rowClicked, this, [this] { FreeFillsListBoxClick(); });
+    connect(freeformFills_.View(), &RowListView::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
+    WatchMouseUp(freeformFills_.View()->viewport(), [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -163,8 +166,8 @@ FreeformRunCallbacks TForm5::FreeformCallbacks()
         const FillList& list = state_.Freeform.FreeFillsList;
         const int position = FindFillRow(list, p.Listed);
         if (position >= 0) {
-            const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->insertItem(position, ToQ(list.At(position).Text()));
+            const QSignalBlocker block(freeformFills_.View());
+            freeformFills_.Insert(position, list.At(position));
         }
         ProgressBarFreeMult->setValue(p.Listed);
         FreeFillsStatusBar->setPanelText(1, ToQ(p.CountText));
@@ -178,17 +181,14 @@ FreeformRunCallbacks TForm5::FreeformCallbacks()
 
 void TForm5::ShowFreeFillsLines()
 {
-    const QSignalBlocker block(FreeFillsListBox);
-    FreeFillsListBox->clear();
-    QStringList lines;
-    for (const FillRow& r : state_.Freeform.FreeFillsList.Rows) lines << ToQ(r.Text());
-    FreeFillsListBox->addItems(lines);
+    const QSignalBlocker block(freeformFills_.View());
+    freeformFills_.SetRows(state_.Freeform.FreeFillsList.Rows);
 }
 
 void TForm5::SelectFillLine(int n)
 {
-    const QSignalBlocker block(FreeFillsListBox);
-    FreeFillsListBox->setCurrentRow(FindFillRow(state_.Freeform.FreeFillsList, n));
+    const QSignalBlocker block(freeformFills_.View());
+    freeformFills_.View()->setCurrentRow(FindFillRow(state_.Freeform.FreeFillsList, n));
 }
 
 void TForm5::DisplayFreeformFill(const ShownFill& shown)
@@ -209,7 +209,7 @@ void TForm5::SetFreeRunControls(bool running)
                                      MaxLettersRadio, MaxWordsRadio, MaxILocksRadio, ClearGridBtn, MirrorBtn, AddToListOfGridsBtn,
                                      SymmStartBtn};
         // Improve works on the fill on display: no other fill may be shown meanwhile.
-        if (improving_) paused.push_back(FreeFillsListBox);
+        if (improving_) paused.push_back(freeformFills_.View());
         for (QWidget* w : paused) {
             pausedDuringRun_.push_back({w, w->isEnabled()});
             w->setEnabled(false);
@@ -287,8 +287,8 @@ void TForm5::FreeStartBtnClick()
         started = true;
         state_.ClueEdits.Clear();
         ResetFillDisplay();
-        const QSignalBlocker block(FreeFillsListBox);
-        FreeFillsListBox->clear();
+        const QSignalBlocker block(freeformFills_.View());
+        freeformFills_.Clear();
     };
     callbacks.FillListed = [begin, listed = callbacks.FillListed](const FreeformRunProgress& p) {
         begin();
@@ -319,7 +319,7 @@ void TForm5::FreeStartBtnClick()
             FreeImproveBtn->setEnabled(true);
             if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
                 PageControlFreeGen->currentWidget() == TabSheetFreeMain)
-                FreeFillsListBox->setFocus();
+                freeformFills_.View()->setFocus();
         }
         for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
     } else if (started) {
@@ -340,7 +340,7 @@ void TForm5::FreeStopBtnClick()
 
 void TForm5::FreeImproveBtnClick()
 {
-    const int row = FreeFillsListBox->currentRow();
+    const int row = freeformFills_.View()->currentRow();
     if (state_.RunInProgress() || row < 0) return;
     CommitClueEdits();
     ReadFreeformOptions(false);
@@ -380,14 +380,14 @@ void TForm5::FreeFillsListBoxMouseUp(Qt::MouseButton button)
 
 void TForm5::FreeFillsListBoxClick()
 {
-    const QListWidgetItem* item = FreeFillsListBox->currentItem();
-    if (!item || improving_) return;
+    const FillRow* row = freeformFills_.Current();
+    if (!row || improving_) return;
     CommitClueEdits();
-    const int row = FreeFillsListBox->currentRow();
+    const int n = row->Fill;
     bool shown = false;
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        const ShownFill fill = ShowFreeformFill(state_, state_.Freeform.FreeFillsList.At(row).Fill);
+        const ShownFill fill = ShowFreeformFill(state_, n);
         ResetFillDisplay();
         DisplayShownFill(fill);
         shown = true;
@@ -414,7 +414,7 @@ void TForm5::AddToListOfGridsBtnClick()
     const Crossword& xw = state_.Xw;
     std::vector<WordSlot> edited(xw.WordSlots.begin() + 1, xw.WordSlots.begin() + 1 + xw.WordSlotCount);
     FreeformAddResult result;
-    Guard([&] { result = AddThisGrid(state_, FreeFillsListBox->currentRow()); });
+    Guard([&] { result = AddThisGrid(state_, freeformFills_.View()->currentRow()); });
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
         AddToListOfGridsBtn->setEnabled(false);

@@ -42,10 +42,14 @@ namespace {
 constexpr int DictionaryGridRows = 19;
 constexpr int DictionaryGridRowHeight = 14;
 
-/// The columns of the symmetrical fills list, read from its lines ("%4d%6d%4d%1s%5d%7d%8d%7d").
-QVector<LineColumn> SymmFillsColumns()
+/// The columns of the symmetrical fills list.
+QVector<FillColumn> SymmFillsColumns()
 {
-    return {{"Fill", 11, 14, 30}, {"Letters", 16, 20, 48}, {"Words", 21, 27, 44}, {"Iterations", 28, 35, 66}, {"Imported", 36, 42, 60}};
+    return {{"Fill", 30, [](const FillRow& r) { return QString::number(r.Fill); }},
+            {"Letters", 48, [](const FillRow& r) { return QString::number(r.Letters); }},
+            {"Words", 44, [](const FillRow& r) { return QString::number(r.Words); }},
+            {"Iterations", 66, [](const FillRow& r) { return QString::number(r.Iterations); }},
+            {"Imported", 60, [](const FillRow& r) { return QString::number(r.Imported); }}};
 }
 
 QLabel* SmallLabel(const QString& text, QWidget* parent)
@@ -300,9 +304,8 @@ QWidget* TForm5::BuildSymmMain()
     SymmFillsHeaderPnl = new ColumnHeader(SymmFillsColumns(), MultFillsPanel);
     SymmFillsHeaderPnl->setObjectName("SymmFillsHeaderPnl");
     list->addWidget(SymmFillsHeaderPnl);
-    SymmFillsListBox = Named<QListWidget>("SymmFillsListBox", MultFillsPanel);
-    MakeOwnerDrawn(SymmFillsListBox, FillsListPainter(SymmFillsColumns()), 17);
-    list->addWidget(SymmFillsListBox, 1);
+    symmetricFills_ = RowList<FillRow>("SymmFillsListBox", FillsListPainter(SymmFillsColumns()), 17, MultFillsPanel);
+    list->addWidget(symmetricFills_.View(), 1);
     SymmFillStatusPnl = Named<QLabel>("SymmFillStatusPnl", MultFillsPanel);
     SymmFillStatusPnl->setAlignment(Qt::AlignCenter);
     SymmFillStatusPnl->setFrameShape(QFrame::StyledPanel);
@@ -322,8 +325,8 @@ QWidget* TForm5::BuildSymmMain()
     connect(SymmStartBtn, &QPushButton::clicked, this, [this] { SymmStartBtnClick(); });
     connect(SymmStopBtn, &QPushButton::clicked, this, [this] { SymmStopBtnClick(); });
     connect(SymmRepeatsEdit, &QLineEdit::returnPressed, this, [this] { SymmRepeatsEditKeyPress(); });
-    connect(SymmFillsListBox, &QListWidget::itemClicked, this, [this] { FillsListBoxClick(); });
-    connect(SymmFillsListBox, &QListWidget::currentRowChanged, this, [this] { FillsListBoxClick(); });
+    connect(symmetricFills_.View(), &RowListView::rowClicked, this, [this] { FillsListBoxClick(); });
+    connect(symmetricFills_.View(), &RowListView::currentRowChanged, this, [this] { FillsListBoxClick(); });
     return page;
 }
 
@@ -502,7 +505,7 @@ void TForm5::StartSymmetricRun()
     // The run has passed its checks: the fills shown so far make way for the new ones.
     callbacks.ClearMemo = [this] {
         ResetFillDisplay();
-        SymmFillsListBox->clear();
+        symmetricFills_.Clear();
         state_.ClueEdits.Clear();
         SymmFillStatusPnl->setText("Click on any row to select a fill");
         ProgressBarSymmQuick->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
@@ -522,8 +525,8 @@ void TForm5::StartSymmetricRun()
         SymmFillsStatusBar->setPanelText(1, QString("%1/%2").arg(attempt).arg(repeats));
     };
     callbacks.FillListed = [this](const FillRow& row, int position) {
-        const QSignalBlocker block(SymmFillsListBox);
-        SymmFillsListBox->insertItem(position, ToQ(row.Text()));
+        const QSignalBlocker block(symmetricFills_.View());
+        symmetricFills_.Insert(position, row);
     };
     callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
     if (DlgCheck->isChecked())
@@ -553,14 +556,14 @@ void TForm5::StartSymmetricRun()
         SymmFillsStatusBar->setPanelText(2, ToQ(run->TimeText));
         if (run->Result.Shown) {
             {
-                const QSignalBlocker block(SymmFillsListBox);
-                SymmFillsListBox->setCurrentRow(0);
+                const QSignalBlocker block(symmetricFills_.View());
+                symmetricFills_.View()->setCurrentRow(0);
             }
             ResetFillDisplay();
             DisplayShownFill(*run->Result.Shown);
             if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenSymmetric &&
                 PageControlSymmGen->currentWidget() == TabSheetSymmMain)
-                SymmFillsListBox->setFocus();
+                symmetricFills_.View()->setFocus();
         }
     }
     RepaintGrid();
@@ -595,14 +598,14 @@ void TForm5::SetRunControls(bool running)
 
 void TForm5::FillsListBoxClick()
 {
-    const QListWidgetItem* item = SymmFillsListBox->currentItem();
-    if (!item) return;
+    const FillRow* row = symmetricFills_.Current();
+    if (!row) return;
     CommitClueEdits();
-    const int row = SymmFillsListBox->currentRow();
+    const int fill = row->Fill;
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         ResetFillDisplay();
-        const ShownFill shown = qm::ShowFill(state_, state_.SymmFillsList.At(row).Fill);
+        const ShownFill shown = qm::ShowFill(state_, fill);
         DisplayShownFill(shown);
     });
     SymmFillStatusPnl->setText("Click on any row to select another fill");

@@ -106,7 +106,7 @@ void TForm5::FreeformBitBtnClick()
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
     state_.Freeform.FreeFillsList.Clear();
-    FreeFillsListBox->clear();
+    freeformFills_.Clear();
     FreeFillStatusPnl->clear();
     FreeImproveBtn->setEnabled(false);
     ResetFillDisplay();

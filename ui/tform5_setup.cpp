@@ -152,7 +152,7 @@ QWidget* TForm5::BuildFreeformSetup()
 
 void TForm5::EmptySymmFills()
 {
-    SymmFillsListBox->clear();
+    symmetricFills_.Clear();
     state_.SymmFillsList.Clear();
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
@@ -161,9 +161,9 @@ void TForm5::EmptySymmFills()
 
 bool TForm5::MayDiscardSymmFills(const QString& what)
 {
-    if (SymmFillsListBox->count() == 0) return true;
+    if (symmetricFills_.Count() == 0) return true;
     const QString question = QString("You've created %1 grid fills.\nIf you select a new %2 these will be lost.\nOK?")
-                                 .arg(SymmFillsListBox->count())
+                                 .arg(symmetricFills_.Count())
                                  .arg(what);
     if (!dialogs_->AskYesNo(this, question, true)) return false;
     EmptySymmFills();
@@ -288,7 +288,7 @@ void TForm5::FreeformDimensionListBoxClick()
     state_.ClueEdits.Clear();
     MoveGridSizeTrackBarQuietly(n);
     state_.Freeform.FreeFillsList.Clear();
-    FreeFillsListBox->clear();
+    freeformFills_.Clear();
     FreeImproveBtn->setEnabled(false);
     RepaintGrid();
     // A selected seed word may not fit the new size.

@@ -174,7 +174,7 @@ void TForm5::MainWordArrayBtnClick()
 
 void TForm5::ListOfGridsBtnClick()
 {
-    Form4->SetLines(ToLines(ListOfGridsListing(state_.Fills, SymmFillsListBox->count())));
+    Form4->SetLines(ToLines(ListOfGridsListing(state_.Fills, symmetricFills_.Count())));
     Form4->show();
 }
 

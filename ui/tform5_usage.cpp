@@ -92,29 +92,27 @@ void TForm5::WordUsageStringGridMouseUp(QPoint at)
     if (WordUsageStringGrid->Table().Kind == UsageTableKind::Summary) return;
     const QModelIndex cell = WordUsageStringGrid->indexAt(at);
     if (!cell.isValid() || cell.column() != 0) return;
-    const QString word = WordUsageStringGrid->Cell(0, cell.row()).trimmed();
-    if (word.isEmpty() || word.startsWith(QChar(UsageGroupHeaderMark))) return;
+    const UsageRow* row = WordUsageStringGrid->RowAt(cell.row());
+    if (!row || row->Of != UsageRow::Kind::Word) return;
 
-    QStringList lines;
-    Guard([&] {
-        for (const std::string& line : GridNumberLines(FromQ(word), state_.Imported, state_.Fills)) lines << ToQ(line);
-    });
-    GridsDlg->SetGridLines(lines);
+    std::vector<FillsOfWordRow> uses;
+    Guard([&] { uses = FillsOfWord(row->Word, state_.Imported, state_.Fills); });
+    const bool any = !uses.empty();
+    GridsDlg->SetRows(std::move(uses));
     const QPoint grid = WordUsageStringGrid->mapTo(this, QPoint(0, 0));
     GridsDlg->move(frameGeometry().left() + WordUsageStringGrid->columnWidth(0), frameGeometry().top() + grid.y());
-    if (!lines.isEmpty()) {
+    if (any) {
         GridsDlg->show();
         GridsDlg->raise();
     }
 }
 
-void TForm5::GridsListBoxClick(const QString& line)
+void TForm5::GridsListBoxClick(const FillsOfWordRow& use)
 {
-    const int fill = GridLineFill(line);
-    const QStringList fields{line.mid(4, 3), line.mid(7, 3), line.mid(10, 2)};
-    const int row = fields[0].trimmed().toInt();
-    const int col = fields[1].trimmed().toInt();
-    const int length = fields[2].trimmed().toInt();
+    const int fill = use.Fill;
+    const int row = use.Row;
+    const int col = use.Col;
+    const int length = use.Length;
     // The lines name freeform fills; they wait while a run rewrites the stores.
     if (state_.FillSource != FillSourceKind::Freeform || state_.RunInProgress()) return;
     if (fill < 1 || fill > state_.Fills.GridsMax || length < 1) return;
@@ -124,9 +122,9 @@ void TForm5::GridsListBoxClick(const QString& line)
         ResetFillDisplay();
         const ShownFill shown = ShowFreeformFill(state_, fill);
         // The fills list shows which fill this is.
-        if (shown.SelectedRow >= 0 && shown.SelectedRow < FreeFillsListBox->count()) {
-            const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->setCurrentRow(shown.SelectedRow);
+        if (shown.SelectedRow >= 0 && shown.SelectedRow < freeformFills_.Count()) {
+            const QSignalBlocker block(freeformFills_.View());
+            freeformFills_.View()->setCurrentRow(shown.SelectedRow);
         }
         DisplayShownFill(shown);
         // The word's squares (a down word is stored with its row and column negated), when the fill

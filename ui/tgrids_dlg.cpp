@@ -5,7 +5,6 @@
 #include "ui/owner_drawn_lists.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,19 +14,17 @@ namespace qm::ui {
 namespace {
 
 /// GridsListBoxDrawItem: "Fill " and the fill number, with the colours of the fills lists.
-LinePainter GridLinePainter()
+RowPainter<FillsOfWordRow> GridLinePainter()
 {
-    return [](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {
+    return [](QPainter& p, const QRect& rect, const FillsOfWordRow& use, bool selected, const QPalette& palette) {
         p.setPen(FillRowBackground(p, rect, selected, palette));
         const QRect text(rect.left() + 2, rect.top(), rect.width() - 2, rect.height());
-        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, "Fill " + QString::number(GridLineFill(line)));
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, "Fill " + QString::number(use.Fill));
         if (selected) DrawRowFocus(p, rect);
     };
 }
 
 }  // namespace
-
-int GridLineFill(const QString& line) { return line.left(4).trimmed().toInt(); }
 
 TGridsDlg::TGridsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
@@ -43,16 +40,16 @@ TGridsDlg::TGridsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameShape(QFrame::StyledPanel);
     col->addWidget(Panel1);
-    GridsListBox = Named<QListWidget>("GridsListBox", this);
-    MakeOwnerDrawn(GridsListBox, GridLinePainter(), 18);
-    col->addWidget(GridsListBox, 1);
+    GridsListBox = RowList<FillsOfWordRow>("GridsListBox", GridLinePainter(), 18, this);
+    col->addWidget(GridsListBox.View(), 1);
     CloseBtn = AddCloseButtonRow(this, col);
 
-    connect(GridsListBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit gridChosen(item->text()); });
+    connect(GridsListBox.View(), &RowListView::rowClicked, this,
+            [this](int row) { emit gridChosen(GridsListBox.Rows().at(static_cast<std::size_t>(row))); });
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
 }
 
-void TGridsDlg::SetGridLines(const QStringList& lines) { SetLines(GridsListBox, lines); }
+void TGridsDlg::SetRows(std::vector<FillsOfWordRow> rows) { GridsListBox.SetRows(std::move(rows)); }
 
 void TGridsDlg::CloseBtnClick() { close(); }
 

@@ -5,7 +5,6 @@
 #include "ui/owner_drawn_lists.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -22,9 +21,8 @@ TWordsDlg::TWordsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(6, 6, 6, 6);
     col->setSpacing(4);
-    WordsListBox = Named<QListWidget>("WordsListBox", this);
-    MakeOwnerDrawn(WordsListBox, ReplacementListPainter(), 18);
-    col->addWidget(WordsListBox, 1);
+    WordsListBox = RowList<ReplacementChoice>("WordsListBox", ReplacementListPainter(), 18, this);
+    col->addWidget(WordsListBox.View(), 1);
 
     FooterPnlA = Named<QLabel>("FooterPnlA", this);
     FooterPnlB = Named<QLabel>("FooterPnlB", this);
@@ -34,13 +32,14 @@ TWordsDlg::TWordsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
     }
     CloseBtn = AddCloseButtonRow(this, col);
 
-    connect(WordsListBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit wordChosen(item->text()); });
+    connect(WordsListBox.View(), &RowListView::rowClicked, this,
+            [this](int row) { emit wordChosen(WordsListBox.Rows().at(static_cast<std::size_t>(row))); });
     connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
 }
 
-void TWordsDlg::ShowAlternatives(const QStringList& lines, const QString& footerA, const QString& footerB, QWidget* beside)
+void TWordsDlg::ShowAlternatives(std::vector<ReplacementChoice> rows, const QString& footerA, const QString& footerB, QWidget* beside)
 {
-    SetLines(WordsListBox, lines);
+    WordsListBox.SetRows(std::move(rows));
     FooterPnlA->setText(footerA);
     FooterPnlB->setText(footerB);
     if (beside) {
@@ -55,10 +54,10 @@ void TWordsDlg::ShowAlternatives(const QStringList& lines, const QString& footer
     }
     show();
     raise();
-    // The word now in the slot (marked "*" in column 8) is brought into view among its alternatives.
-    for (int i = 0; i < WordsListBox->count(); ++i)
-        if (WordsListBox->item(i)->text().mid(7, 1) == "*") {
-            WordsListBox->scrollToItem(WordsListBox->item(i), QAbstractItemView::PositionAtCenter);
+    // The word now in the slot is brought into view among its alternatives.
+    for (int i = 0; i < WordsListBox.Count(); ++i)
+        if (WordsListBox.Rows()[static_cast<std::size_t>(i)].Current) {
+            WordsListBox.View()->scrollTo(WordsListBox.View()->model()->index(i, 0), QAbstractItemView::PositionAtCenter);
             break;
         }
 }

@@ -1,11 +1,14 @@
 // TWordsDlg: the "Replace Word" dialog, listing the dictionary words that fit the selected word.
 #pragma once
 
+#include "core/clues/clue_editing.h"
+#include "ui/row_list.h"
+
 #include <QDialog>
-#include <QStringList>
+
+#include <vector>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace qm::ui {
@@ -18,16 +21,16 @@ public:
     explicit TWordsDlg(QWidget* parent = nullptr);
 
     /// Fills the list and the footer and shows the dialog beside the given window.
-    void ShowAlternatives(const QStringList& lines, const QString& footerA, const QString& footerB, QWidget* beside);
+    void ShowAlternatives(std::vector<ReplacementChoice> rows, const QString& footerA, const QString& footerB, QWidget* beside);
 
-    QListWidget* WordsListBox = nullptr;
+    RowList<ReplacementChoice> WordsListBox;
     QLabel* FooterPnlA = nullptr;
     QLabel* FooterPnlB = nullptr;
     QPushButton* CloseBtn = nullptr;
 
 signals:
-    /// WordsListBoxClick: the line of the word clicked.
-    void wordChosen(const QString& line);
+    /// WordsListBoxClick: the row of the word clicked.
+    void wordChosen(const qm::ReplacementChoice& choice);
 
 private:
     void CloseBtnClick();

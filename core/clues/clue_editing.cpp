@@ -15,8 +15,6 @@ namespace qm {
 
 namespace {
 
-constexpr std::size_t AnswerColumn = 17;
-
 bool CoversSquare(const WordSlot& s, int col, int row)
 {
     const int length = s.NumLett > 0 ? s.NumLett : static_cast<int>(s.WordTxt.size());
@@ -34,25 +32,12 @@ bool SharedSquare(const Crossword& xw, int k, int col, int row)
 
 }  // namespace
 
-bool ParseClueLine(std::string_view line, ClueLineRef& ref)
+int FindSlotRow(const std::vector<ClueRow>& rows, int slot)
 {
-    ClueLineRef r;
-    if (!TryParseInt(Mid(line, 1, 3), r.Slot) || !TryParseInt(Mid(line, 4, 3), r.Row) ||
-        !TryParseInt(Mid(line, 7, 3), r.Col))
-        return false;
-    ref = r;
-    return true;
-}
-
-std::string ClueLineAnswer(std::string_view line) { return std::string(Mid(line, AnswerColumn)); }
-
-int FindSlotLine(const std::vector<std::string>& lines, int slot)
-{
-    if (lines.empty()) return -1;
-    const std::string key = Format("%3d", slot);
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
-        if (Mid(lines[i], 1, 3) == key) return static_cast<int>(i);
-    return static_cast<int>(lines.size()) - 1;
+    if (rows.empty()) return -1;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        if (rows[i].Slot == slot) return static_cast<int>(i);
+    return static_cast<int>(rows.size()) - 1;
 }
 
 void ResetClueColours(Crossword& xw, FillSourceKind source)
@@ -73,7 +58,7 @@ void HighlightClueWord(Crossword& xw, FillSourceKind source, int slot)
     }
 }
 
-std::string CluePanelCaption(std::string_view line) { return "Clue for " + ClueLineAnswer(line) + ":"; }
+std::string CluePanelCaption(const ClueRow& row) { return "Clue for " + row.Answer + ":"; }
 
 bool StoreEditedClue(WordSlot& slot, std::string_view text)
 {
@@ -101,8 +86,7 @@ Alternatives FindAlternatives(const Crossword& xw, int slot, const Dictionary& d
         const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(i)];
         if (!MatchesPattern(w.Text, result.Pattern)) continue;
         const bool current = w.Text == s.WordTxt.view();
-        const std::string display = DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt;
-        result.Lines.push_back(Format("%3d%4d%1s%-20s", slot, i, current ? "*" : " ", display.c_str()));
+        result.Rows.push_back(ReplacementChoice{slot, i, current, DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt});
         if (!current) ++result.Count;
     }
     if (result.Count == 0) {
@@ -114,14 +98,9 @@ Alternatives FindAlternatives(const Crossword& xw, int slot, const Dictionary& d
     return result;
 }
 
-bool ParseReplacementLine(std::string_view line, ReplacementChoice& choice)
+std::string ReplacementChoice::Text() const
 {
-    ReplacementChoice c;
-    if (!TryParseInt(Mid(line, 1, 3), c.Slot) || !TryParseInt(Mid(line, 4, 4), c.WordIndex)) return false;
-    c.Current = Mid(line, 8, 1) == "*";
-    c.DisplayTxt = Trim(Mid(line, 9, 20));
-    choice = c;
-    return true;
+    return Format("%3d%4d%1s%-20s", Slot, WordIndex, Current ? "*" : " ", DisplayTxt.c_str());
 }
 
 namespace {

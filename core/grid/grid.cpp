@@ -130,13 +130,14 @@ void NumberSlots(Crossword& xw)
     }
 }
 
+std::string ClueRow::Text() const { return Format("%3d%-6s%3d", Slot, RCTxt.c_str(), Clue) + " :  " + Answer; }
+
 SlotLists ListSlots(const Crossword& xw)
 {
     SlotLists lists;
     for (int i = 1; i <= xw.WordSlotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
-        std::string line = Format("%3d%-6s%3d", i, s.RCTxt.str().c_str(), s.Clue) + " :  " + s.DisplayTxt.str();
-        (s.Dir ? lists.Across : lists.Down).push_back(std::move(line));
+        (s.Dir ? lists.Across : lists.Down).push_back(ClueRow{i, s.RCTxt.str(), s.Clue, s.DisplayTxt.str()});
     }
     return lists;
 }

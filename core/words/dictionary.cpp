@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/util/index.h"
 
 #include <atomic>
 #include <cstring>
@@ -12,7 +13,18 @@ namespace qm {
 std::int32_t Dictionary::Count(int length) const
 {
     if (length < MinWordLength || length > MaxWordLength) return 0;
-    return WordCounts[static_cast<std::size_t>(length)].DictCount;
+    return At(WordCounts, length).DictCount;
+}
+
+std::vector<DictWord>& Dictionary::WordsOf(int length) { return At(MainWordArray, length); }
+const std::vector<DictWord>& Dictionary::WordsOf(int length) const { return At(MainWordArray, length); }
+DictWord& Dictionary::Word(int length, int i) { return At(WordsOf(length), i); }
+const DictWord& Dictionary::Word(int length, int i) const { return At(WordsOf(length), i); }
+
+LetterRange Dictionary::StartsOf(int length, char initial) const
+{
+    if (initial < 'A' || initial > 'Z' || length < 0 || length > MaxWordLength) return {};
+    return At(At(LetterStarts, length), initial - 'A');
 }
 
 namespace {

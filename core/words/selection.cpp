@@ -104,9 +104,9 @@ SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns
     return out;
 }
 
-std::vector<std::string> CategoryCountLines(const Dictionary& dict, const WordBitPatterns& patterns)
+std::vector<CategoryListRow> CategoryCountRows(const Dictionary& dict, const WordBitPatterns& patterns)
 {
-    std::vector<std::string> lines{"Cat   Words"};
+    std::vector<CategoryListRow> rows{{CategoryListRow::Kind::Plain, 0, 0, "Cat   Words"}};
     for (int bit = 0; bit < CountedCategoryBits; ++bit) {
         const std::int64_t mask = std::int64_t{1} << bit;
         int count = 0;
@@ -114,9 +114,9 @@ std::vector<std::string> CategoryCountLines(const Dictionary& dict, const WordBi
             const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
             for (std::size_t i = 1; i + 1 < words.size(); ++i) count += (PatternOf(words[i], patterns) & mask) != 0;
         }
-        lines.push_back(std::to_string(bit) + "   " + std::to_string(count));
+        rows.push_back({CategoryListRow::Kind::Plain, 0, 0, std::to_string(bit) + "   " + std::to_string(count)});
     }
-    return lines;
+    return rows;
 }
 
 }  // namespace qm

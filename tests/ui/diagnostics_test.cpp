@@ -212,7 +212,7 @@ private slots:
         QVERIFY2(expected.WordSlotCount < before, "the fill has weakly crossed words to knock out");
         QCOMPARE(test::GridRows(s.Xw.Squares), test::GridRows(expected.Squares));
         for (int k = 1; k <= s.Xw.WordSlotCount; ++k) QVERIFY(s.Xw.Slot(k).Crossings >= 2);
-        QCOMPARE(Find<QListWidget>("AcrossListBox")->count() + Find<QListWidget>("DownListBox")->count(), s.Xw.WordSlotCount);
+        QCOMPARE(Find<RowListView>("AcrossListBox")->count() + Find<RowListView>("DownListBox")->count(), s.Xw.WordSlotCount);
     }
 
     void theKnockOutLeavesASymmetricalGridAlone()

@@ -106,8 +106,8 @@ private:
         QCOMPARE(shown.FillSource, FillSourceKind::Freeform);
         const SlotLists lists = ListSlots(core.Xw);
         QStringList across, down;
-        for (const auto& l : lists.Across) across << QString::fromStdString(l);
-        for (const auto& l : lists.Down) down << QString::fromStdString(l);
+        for (const auto& l : lists.Across) across << QString::fromStdString(l.Text());
+        for (const auto& l : lists.Down) down << QString::fromStdString(l.Text());
         QCOMPARE(ListLines("AcrossListBox"), across);
         QCOMPARE(ListLines("DownListBox"), down);
         QCOMPARE(w_->windowTitle(), QString::fromStdString("Quillmere [" + FileNameOf(path) + "]"));

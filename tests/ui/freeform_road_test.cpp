@@ -364,7 +364,7 @@ private slots:
         QCOMPARE(lines.size(), 1);
         CheckLine(lines[0], ' ');
         QCOMPARE(ShownFillNumber(lines[0]), 1);
-        QCOMPARE(Find<QListWidget>("FreeFillsListBox")->currentRow(), 0);
+        QCOMPARE(Find<RowListView>("FreeFillsListBox")->currentRow(), 0);
         CheckShownFill(1);
         QVERIFY(S().Xw.WordSlotCount > 1);
         QCOMPARE(Find<QProgressBar>("ProgressBarFreeQuick")->value(), 30);
@@ -382,7 +382,7 @@ private slots:
             QString count, reuse;
         } during;
         QTimer::singleShot(0, this, [&] {
-            during.listed = Find<QListWidget>("FreeFillsListBox")->count();
+            during.listed = Find<RowListView>("FreeFillsListBox")->count();
             during.startEnabled = Find<QPushButton>("FreeStartBtn")->isEnabled();
             during.stopEnabled = Find<QPushButton>("FreeStopBtn")->isEnabled();
             during.quickEnabled = Find<QPushButton>("FreeQuickFillBtn")->isEnabled();
@@ -420,7 +420,7 @@ private slots:
         QVERIFY2(QRegularExpression("^\\d+\\.\\d\\d secs\\.$").match(status->panelText(3)).hasMatch(), qPrintable(status->panelText(3)));
         CheckShownFill(ShownFillNumber(lines[0]));
 
-        ClickItem(Find<QListWidget>("FreeFillsListBox"), 3);
+        ClickItem(Find<RowListView>("FreeFillsListBox"), 3);
         CheckShownFill(ShownFillNumber(lines[3]));
         QCOMPARE(Find<QLabel>("FreeFillStatusPnl")->text(), QString("Click on any row to select another fill"));
     }
@@ -429,9 +429,9 @@ private slots:
     {
         StartWithWordList();
         Run(5);
-        auto* fills = Find<QListWidget>("FreeFillsListBox");
+        auto* fills = Find<RowListView>("FreeFillsListBox");
         ClickItem(fills, 2);
-        const QString chosen = fills->currentItem()->text();
+        const QString chosen = fills->CurrentLine();
         const int S0 = ShownScore(chosen);
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         const QString said = Find<QLabel>("FreeFillStatusPnl")->text();
@@ -439,7 +439,7 @@ private slots:
         const QRegularExpressionMatch same = QRegularExpression("^Same score \\((\\d+)\\)$").match(said);
         if (said == "No improvement found") {
             QCOMPARE(fills->count(), 5);
-            QCOMPARE(fills->currentItem()->text(), chosen);
+            QCOMPARE(fills->CurrentLine(), chosen);
             CheckShownFill(ShownFillNumber(chosen));
         } else {
             QVERIFY2(better.hasMatch() || same.hasMatch(), qPrintable(said));
@@ -452,7 +452,7 @@ private slots:
             }
             QCOMPARE(fills->count(), 6);
             QCOMPARE(S().Fills.GridsMax, 6);
-            const QString added = fills->currentItem()->text();
+            const QString added = fills->CurrentLine();
             QCOMPARE(ShownFillNumber(added), 6);
             QCOMPARE(ShownScore(added), R);
             CheckLine(added, 'x');
@@ -486,12 +486,12 @@ private slots:
 
         bool listEnabled = true;
         QTimer::singleShot(0, this, [&] {
-            listEnabled = Find<QListWidget>("FreeFillsListBox")->isEnabled();
+            listEnabled = Find<RowListView>("FreeFillsListBox")->isEnabled();
             Find<QPushButton>("FreeStopBtn")->click();
         });
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         QVERIFY2(!listEnabled, "no other fill is shown while Improve works on this one");
-        QVERIFY(Find<QListWidget>("FreeFillsListBox")->isEnabled());
+        QVERIFY(Find<RowListView>("FreeFillsListBox")->isEnabled());
         QVERIFY(Find<QPushButton>("FreeStartBtn")->isEnabled());
         QVERIFY(!Find<QPushButton>("FreeStopBtn")->isEnabled());
         QVERIFY(!S().RunInProgress());
@@ -531,7 +531,7 @@ private slots:
         QCOMPARE(ListLines("FreeFillsListBox").size(), 1);
 
         Find<QPushButton>("NextBtn2")->click();
-        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_Delete);
+        QTest::keyClick(Find<RowListView>("AcrossListBox"), Qt::Key_Delete);
         const int stored = S().Fills.StoredWordCount;
         Find<QPushButton>("AddToListOfGridsBtn")->click();
         QCOMPARE(log_.Messages.last(), QString("info: No more grids available"));
@@ -573,7 +573,7 @@ private slots:
         QCOMPARE(LeftPage(), QString("TabSheetClues"));
         QVERIFY(!Find<QPushButton>("AddToListOfGridsBtn")->isHidden());
         QVERIFY(Find<QPushButton>("ReplaceWordBtn")->isHidden());
-        auto* across = Find<QListWidget>("AcrossListBox");
+        auto* across = Find<RowListView>("AcrossListBox");
         QVERIFY(across->count() >= 2);
         const int words = S().Xw.WordSlotCount;
 
@@ -583,8 +583,8 @@ private slots:
         memo->selectAll();
         QTest::keyClicks(memo, "My own clue");
         ClickItem(across, 1);
-        const QString keptLine = across->item(0)->text();
-        const QString doomed = across->item(1)->text().mid(16);
+        const QString keptLine = across->Line(0);
+        const QString doomed = across->Line(1).mid(16);
 
         log_.Answers = {false};
         QTest::keyClick(across, Qt::Key_Delete);
@@ -595,7 +595,7 @@ private slots:
         log_.Answers = {true};
         QTest::keyClick(across, Qt::Key_Delete);
         QCOMPARE(S().Xw.WordSlotCount, words - 1);
-        for (const QString& line : Lines(across)) QVERIFY(line.mid(16) != doomed);
+        for (const QString& line : across->Lines()) QVERIFY(line.mid(16) != doomed);
         const std::set<SlotKey> edited = SlotSet();
         auto* add = Find<QPushButton>("AddToListOfGridsBtn");
         QVERIFY(add->isEnabled());
@@ -605,7 +605,7 @@ private slots:
         const QStringList lines = ListLines("FreeFillsListBox");
         QCOMPARE(lines.size(), 2);
         QCOMPARE(S().Fills.GridsMax, 2);
-        QCOMPARE(ShownFillNumber(Find<QListWidget>("FreeFillsListBox")->currentItem()->text()), 2);
+        QCOMPARE(ShownFillNumber(Find<RowListView>("FreeFillsListBox")->CurrentLine()), 2);
         for (const QString& line : lines)
             if (ShownFillNumber(line) == 2) {
                 CheckLine(line, 'e');
@@ -616,7 +616,7 @@ private slots:
         QCOMPARE(S().Fills.Record(2).WrdCount, words - 1);
 
         // Fill 1 is as it was made; fill 2 comes back with the answer gone and the edited clue.
-        auto* fills = Find<QListWidget>("FreeFillsListBox");
+        auto* fills = Find<RowListView>("FreeFillsListBox");
         ClickItem(fills, FindFillRow(S().Freeform.FreeFillsList, 1));
         QCOMPARE(S().Xw.WordSlotCount, words);
         ClickItem(fills, FindFillRow(S().Freeform.FreeFillsList, 2));
@@ -634,7 +634,7 @@ private slots:
         QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
         const std::set<SlotKey> before = SlotSet();
         const std::vector<std::string> rows = test::GridRows(S().Xw.Squares);
-        const int acrossLines = Find<QListWidget>("AcrossListBox")->count();
+        const int acrossLines = Find<RowListView>("AcrossListBox")->count();
         auto* flip = Find<QPushButton>("MirrorBtn");
         QVERIFY(flip->isEnabled());
 
@@ -645,7 +645,7 @@ private slots:
         const std::vector<std::string> now = test::GridRows(S().Xw.Squares);
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows.size(); ++c) QCOMPARE(now[c][r], rows[r][c]);
-        QCOMPARE(Find<QListWidget>("DownListBox")->count(), acrossLines);
+        QCOMPARE(Find<RowListView>("DownListBox")->count(), acrossLines);
 
         flip->click();
         QCOMPARE(SlotSet(), before);

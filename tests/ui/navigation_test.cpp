@@ -193,8 +193,8 @@ private slots:
     void deleteRemovesAFreeformAnswerAfterAskingOnlyOnTheCluesPage()
     {
         ShowFreeformCrossword();
-        auto* across = Find<QListWidget>("AcrossListBox");
-        auto* down = Find<QListWidget>("DownListBox");
+        auto* across = Find<RowListView>("AcrossListBox");
+        auto* down = Find<RowListView>("DownListBox");
         QCOMPARE(down->count(), 2);
 
         QTest::keyClick(w_.get(), Qt::Key_Delete);
@@ -244,7 +244,7 @@ private slots:
         QTest::keyClick(w_.get(), Qt::Key_Delete);
         QVERIFY(log_.Messages.isEmpty());
         QCOMPARE(w_->State().Xw.WordSlotCount, 3);
-        QCOMPARE(Find<QListWidget>("AcrossListBox")->count(), 1);
+        QCOMPARE(Find<RowListView>("AcrossListBox")->count(), 1);
     }
 };
 

@@ -165,7 +165,7 @@ private slots:
             during.bar = Find<QProgressBar>("ProgressBarSymmMult")->value();
             during.barMax = Find<QProgressBar>("ProgressBarSymmMult")->maximum();
             during.attempt = Find<PanelStatusBar>("SymmFillsStatusBar")->panelText(1);
-            during.listed = Find<QListWidget>("SymmFillsListBox")->count();
+            during.listed = Find<RowListView>("SymmFillsListBox")->count();
             during.startEnabled = Find<QPushButton>("SymmStartBtn")->isEnabled();
             during.stopEnabled = Find<QPushButton>("SymmStopBtn")->isEnabled();
             during.homeEnabled = Find<QPushButton>("SymmetricBitBtn")->isEnabled();
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(Find<ColumnHeader>("SymmFillsHeaderPnl")->text(), QString("Fill Letters Words Iterations Imported"));
 
         // The first fill is on display with its words in the grid and in the clue lists.
-        QCOMPARE(Find<QListWidget>("SymmFillsListBox")->currentRow(), 0);
+        QCOMPARE(Find<RowListView>("SymmFillsListBox")->currentRow(), 0);
         QCOMPARE(w_->State().Fills.CurrentFill, 1);
         for (const std::string& row : Letters())
             for (char c : row) QVERIFY(c == '#' || (c >= 'A' && c <= 'Z'));
@@ -208,7 +208,7 @@ private slots:
     {
         StartOnFirstSevenBySeven();
         Run(3);
-        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        auto* fills = Find<RowListView>("SymmFillsListBox");
         ClickItem(fills, 1);
         QCOMPARE(w_->State().Fills.CurrentFill, 2);
         QCOMPARE(Find<QLabel>("SymmFillStatusPnl")->text(), QString("Click on any row to select another fill"));
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(memo->toPlainText(), QString::fromStdString("Clue for " + firstWord));
         memo->selectAll();
         QTest::keyClicks(memo, "A clue of my own");
-        ClickItem(Find<QListWidget>("AcrossListBox"), 1);
+        ClickItem(Find<RowListView>("AcrossListBox"), 1);
         QCOMPARE(FirstAcross().ClueTxt.view(), std::string_view("A clue of my own"));
 
         // Another fill, then this one again: the edited clue comes back with it.
@@ -259,21 +259,21 @@ private slots:
         auto* dlg = w_->findChild<TWordsDlg*>();
         QVERIFY(dlg->isVisible());
         QCOMPARE(dlg->FooterPnlA->text(), QString("1 alternative(s) available,"));
-        QCOMPARE(dlg->WordsListBox->count(), 2);
+        QCOMPARE(dlg->WordsListBox.View()->count(), 2);
         int pick = -1;
-        for (int i = 0; i < dlg->WordsListBox->count(); ++i)
-            if (dlg->WordsListBox->item(i)->text().mid(8).trimmed() == QString::fromStdString(other)) pick = i;
+        for (int i = 0; i < dlg->WordsListBox.View()->count(); ++i)
+            if (dlg->WordsListBox.View()->Line(i).mid(8).trimmed() == QString::fromStdString(other)) pick = i;
         QVERIFY(pick >= 0);
-        QCOMPARE(dlg->WordsListBox->item(1 - pick)->text().at(7), QChar('*'));
-        ClickItem(dlg->WordsListBox, pick);
+        QCOMPARE(dlg->WordsListBox.View()->Line(1 - pick).at(7), QChar('*'));
+        ClickItem(dlg->WordsListBox.View(), pick);
 
         QVERIFY(!dlg->isVisible());
         QCOMPARE(FirstAcross().WordTxt.str(), other);
         QCOMPARE(Letters()[0].substr(0, 5), other);
-        QCOMPARE(Find<QListWidget>("AcrossListBox")->item(0)->text().mid(16), QString::fromStdString(other));
+        QCOMPARE(Find<RowListView>("AcrossListBox")->Line(0).mid(16), QString::fromStdString(other));
         QCOMPARE(Find<QPlainTextEdit>("AcrossClueMemo")->toPlainText(), QString::fromStdString("Clue for " + other));
         // The fills list keeps the new word: showing the fill again brings it.
-        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        auto* fills = Find<RowListView>("SymmFillsListBox");
         ClickItem(fills, 1);
         ClickItem(fills, 0);
         QCOMPARE(FirstAcross().WordTxt.str(), other);
@@ -286,13 +286,13 @@ private slots:
         ShowLeftPage("TabSheetClues");
         const int words = w_->State().Xw.WordSlotCount;
         const QStringList across = ListLines("AcrossListBox");
-        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_Delete);
+        QTest::keyClick(Find<RowListView>("AcrossListBox"), Qt::Key_Delete);
         QVERIFY(log_.Messages.isEmpty());
         QCOMPARE(w_->State().Xw.WordSlotCount, words);
         QCOMPARE(ListLines("AcrossListBox"), across);
         QVERIFY(!Find<QPushButton>("MirrorBtn")->isEnabled());
 
-        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_F5, Qt::ControlModifier);
+        QTest::keyClick(Find<RowListView>("AcrossListBox"), Qt::Key_F5, Qt::ControlModifier);
         QCOMPARE(LeftPage(), QString("TabSheetHidden"));
     }
 
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(ListLines("SymmFillsListBox").size(), 3);
         QCOMPARE(Find<QLabel>("SymmFillStatusPnl")->text(), QString("Click on any row to select a fill"));
         for (const std::string& row : Letters()) QCOMPARE(row, std::string(7, ' '));
-        ClickItem(Find<QListWidget>("SymmFillsListBox"), 2);
+        ClickItem(Find<RowListView>("SymmFillsListBox"), 2);
         QCOMPARE(w_->State().Fills.CurrentFill, 3);
         QCOMPARE(Letters()[0][5], '#');
         QVERIFY(Letters()[0][0] != ' ');

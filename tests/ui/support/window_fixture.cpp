@@ -6,6 +6,7 @@
 #include "core/words/import.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
+#include "ui/row_list.h"
 #include "ui/stock_grid_preview.h"
 
 #include <QLineEdit>
@@ -68,7 +69,11 @@ void WindowFixture::ShowLeftPage(const char* sheet)
     Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>(sheet));
 }
 
-QStringList WindowFixture::ListLines(const char* name) { return ui::Lines(Find<QListWidget>(name)); }
+QStringList WindowFixture::ListLines(const char* name)
+{
+    if (auto* rows = w_->findChild<ui::RowListView*>(name)) return rows->Lines();
+    return ui::Lines(Find<QListWidget>(name));
+}
 
 int WindowFixture::ShownFillNumber(const QString& line) { return line.mid(10, 4).trimmed().toInt(); }
 
@@ -78,10 +83,11 @@ int WindowFixture::ShownScore(const QString& line)
     return number.hasMatch() ? number.captured(1).toInt() : 0;
 }
 
-void WindowFixture::ClickItem(QListWidget* list, int row, Qt::MouseButton button)
+void WindowFixture::ClickItem(QAbstractItemView* list, int row, Qt::MouseButton button)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), button, {}, list->visualRect(index).center());
 }
 
 void WindowFixture::ClickListed(const char* list, const QString& text)

@@ -88,14 +88,14 @@ protected:
     /// Puts a page of PageControlLeft on display, as a click on its tab would.
     void ShowLeftPage(const char* sheet);
 
-    /// The texts of a list's lines, top to bottom.
+    /// The texts of a list's rows (a list of typed rows or a plain list), top to bottom.
     QStringList ListLines(const char* name);
     /// The fill number a line of a fills list shows (characters 11-14; 0 when they hold no number).
     static int ShownFillNumber(const QString& line);
     /// The score a line of the freeform fills list shows (the number from character 39 on).
     static int ShownScore(const QString& line);
-    /// Clicks a list's line (scrolled into view first).
-    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton);
+    /// Clicks a list's row (scrolled into view first).
+    void ClickItem(QAbstractItemView* list, int row, Qt::MouseButton button = Qt::LeftButton);
     /// Clicks the line of a list that reads exactly text; a failed check when there is none.
     void ClickListed(const char* list, const QString& text);
     /// Chooses the first stock grid of 7 x 7 on the Setup page of a symmetrical crossword: its size in
