@@ -6,6 +6,7 @@
 #include "core/grid/pattern.h"
 #include "core/state.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 #include "core/words/word_breaks.h"
 
@@ -79,11 +80,11 @@ Alternatives FindAlternatives(const Crossword& xw, int slot, const Dictionary& d
         const int row = s.Dir ? s.Row : s.Row + i - 1;
         if (xw.Squares.Inside(col, row) && SharedSquare(xw, slot, col, row)) {
             const char letter = xw.Squares(col, row).Letter;
-            if (letter >= 'A' && letter <= 'Z') result.Pattern[static_cast<std::size_t>(i - 1)] = letter;
+            if (letter >= 'A' && letter <= 'Z') At(result.Pattern, i - 1) = letter;
         }
     }
     for (int i = 1; i <= dict.Count(length); ++i) {
-        const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(i)];
+        const DictWord& w = dict.Word(length, i);
         if (!MatchesPattern(w.Text, result.Pattern)) continue;
         const bool current = w.Text == s.WordTxt.view();
         result.Rows.push_back(ReplacementChoice{slot, i, current, DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt});
@@ -110,7 +111,7 @@ namespace {
 std::int32_t StoredEntryOf(const FillStore& store, int n, const WordSlot& s)
 {
     for (std::int32_t j = store.FirstWordOf(n); j <= store.LastWordOf(n) && j <= store.StoredWordCount; ++j) {
-        const StoredWord& w = store.Words[static_cast<std::size_t>(j)];
+        const StoredWord& w = At(store.Words, j);
         const bool down = w.Row < 1 || w.Col < 1;
         if (std::abs(w.Row) == s.Row && std::abs(w.Col) == s.Col && down == !s.Dir && w.NumLett == s.NumLett) return j;
     }
@@ -130,7 +131,7 @@ void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
     Check(choice.WordIndex >= 1 && choice.WordIndex <= state.Dict.Count(length),
           "There is no dictionary word " + std::to_string(choice.WordIndex) + " of " + std::to_string(length) + " letters");
     const DictWord& word =
-        state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(choice.WordIndex)];
+        state.Dict.Word(length, choice.WordIndex);
     if (slot.FromDict && slot.DictOrThemeRef == choice.WordIndex && slot.WordTxt.view() == word.Text) return;
 
     std::int32_t entry = 0;
@@ -149,7 +150,7 @@ void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
         throw;
     }
     if (stored) {
-        StoredWord& w = state.Fills.Words[static_cast<std::size_t>(entry)];
+        StoredWord& w = At(state.Fills.Words, entry);
         w.DictOrThemeRef = static_cast<std::uint16_t>(choice.WordIndex);
         w.FromDict = 1;
         state.ClueEdits.Forget(state.Fills.CurrentFill, slot);

@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <cerrno>
@@ -37,7 +38,7 @@ Crossword RebuildCrossword(const XwdContents& in)
     for (int i = 1; i <= xw.WordSlotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
         for (int k = 1; k <= static_cast<int>(s.WordTxt.size()); ++k)
-            Check(xw.SquareOf(s, k).Letter == s.WordTxt[static_cast<std::size_t>(k - 1)], [&] {
+            Check(xw.SquareOf(s, k).Letter == At(s.WordTxt, k - 1), [&] {
                 return "the answer " + s.WordTxt.str() + " (" + std::to_string(s.Clue) + (s.Dir ? " across" : " down") +
                        ") clashes with another answer in the grid";
             });

@@ -2,6 +2,7 @@
 #include "core/grid/grid.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 namespace qm {
@@ -25,13 +26,13 @@ void Grid::OutOfRange() { throw Failure(RangeError); }
 WordSlot& Crossword::Slot(int i)
 {
     if (i < 1 || i > MaxWordSlots) throw Failure("A crossword holds at most " + std::to_string(MaxWordSlots) + " words");
-    return WordSlots[static_cast<std::size_t>(i)];
+    return At(WordSlots, i);
 }
 
 const WordSlot& Crossword::Slot(int i) const
 {
     if (i < 1 || i > MaxWordSlots) throw Failure("A crossword holds at most " + std::to_string(MaxWordSlots) + " words");
-    return WordSlots[static_cast<std::size_t>(i)];
+    return At(WordSlots, i);
 }
 
 GridCell& Crossword::SquareOf(const WordSlot& s, int k)

@@ -5,6 +5,7 @@
 #include "core/output/page_texts.h"
 #include "core/state.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -62,8 +63,8 @@ private:
         const ExtrasTexts extras = BuildExtrasTexts(state_);
         for (int k = 0; k < 3; ++k) {
             const PixelRect box{px_.Margin, px_.TopMargin + k * h, px_.RightEdge, px_.TitleTop + h};
-            canvas_.DrawText(box, extras[static_cast<std::size_t>(k)].Left, TextLeft);
-            canvas_.DrawText(box, extras[static_cast<std::size_t>(k)].Right, TextRight);
+            canvas_.DrawText(box, At(extras, k).Left, TextLeft);
+            canvas_.DrawText(box, At(extras, k).Right, TextRight);
         }
     }
 
@@ -77,7 +78,7 @@ private:
     void DrawGrid()
     {
         const int n = xw_.GridSize;
-        const BlockingStyle& style = BlockingStyles[static_cast<std::size_t>(options_.Blocking)];
+        const BlockingStyle& style = At(BlockingStyles, options_.Blocking);
         const int left = px_.GridLeft;
         const int top = px_.GridTop;
         const int size = px_.GridMM;

@@ -6,6 +6,7 @@
 #include "core/output/output_options.h"
 #include "core/output/page_texts.h"
 #include "core/state.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -122,7 +123,7 @@ private:
         const int n = xw_.GridSize;
         const int twips = CellTwips(options_.GridMM, n);
         const double letterSize = 12.0 * (static_cast<double>(options_.GridMM) / StartGridMM) * (15.0 / n);
-        const std::string shading = BlockingStyles[static_cast<std::size_t>(options_.Blocking)].RtfShading;
+        const std::string shading = At(BlockingStyles, options_.Blocking).RtfShading;
         auto isLetter = [](char ch) { return ch >= 'A' && ch <= 'Z'; };
         for (int r = 1; r <= n; ++r) {
             out_ += "\\trowd \\trqc\\trrh" + std::to_string(-twips) + std::string(RtfTableBorders) + " ";

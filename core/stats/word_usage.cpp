@@ -66,8 +66,8 @@ UsageTable BuildSummary(const ImportedList& list, const FillStore& store)
     UsageTable table;
     table.Kind = UsageTableKind::Summary;
     for (int L = MinImportedLength; L <= maxLen; ++L) {
-        total += totals[static_cast<std::size_t>(L)];
-        table.MaxUsage = static_cast<std::int32_t>(std::max<std::int64_t>(table.MaxUsage, totals[static_cast<std::size_t>(L)]));
+        total += At(totals, L);
+        table.MaxUsage = static_cast<std::int32_t>(std::max<std::int64_t>(table.MaxUsage, At(totals, L)));
     }
     for (int L = MinImportedLength; L <= maxLen; ++L) table.Rows.push_back(LengthTotalRow(L, At(totals, L), total));
     UsageRow all;
@@ -86,7 +86,7 @@ UsageTable BuildUsageTable(UsageTableKind kind, const ImportedList& list, const 
     if (kind == UsageTableKind::Summary) return BuildSummary(list, store);
     const int W = list.MaxLen;
     std::vector<std::vector<std::int32_t>> counts(static_cast<std::size_t>(W) + 1);
-    for (int L = MinImportedLength; L <= W; ++L) counts[static_cast<std::size_t>(L)].assign(list.EntriesOf(L).size(), 0);
+    for (int L = MinImportedLength; L <= W; ++L) At(counts, L).assign(list.EntriesOf(L).size(), 0);
     ForEachStoredWord(store, [&](std::int32_t, const StoredWord& w) {
         if (RefersToList(w, list)) ++counts[w.NumLett][w.DictOrThemeRef];
     });

@@ -88,7 +88,7 @@ void LoadDictionary(Dictionary& dict, std::string_view bytes)
         auto& starts = loaded.LetterStarts[L];
         char current = ' ';
         for (std::int32_t i = 1; i <= count; ++i) {
-            DictWord& w = words[static_cast<std::size_t>(i)];
+            DictWord& w = At(words, i);
             const auto stored = in.U(1);
             w.Text = std::string(in.Take(static_cast<std::size_t>(L)));
             w.Rarity = static_cast<std::uint16_t>(in.U(2));
@@ -149,7 +149,7 @@ std::string WriteDictionary(const std::array<std::vector<DictWord>, MaxWordLengt
 {
     std::string out;
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        const auto& list = words[static_cast<std::size_t>(L)];
+        const auto& list = At(words, L);
         if (list.size() > static_cast<std::size_t>(MaxWordsPerLength))
             throw Failure("word number (" + std::to_string(list.size()) + ") exceeds array dimensions for wlen=" + std::to_string(L));
         PutU(out, static_cast<std::uint32_t>(list.size()), 4);
