@@ -61,7 +61,9 @@ void Context::LoadDictionary()
 {
     std::error_code ec;
     const std::string cwd = std::filesystem::current_path(ec).string();
-    LoadDictionaryFromDirs(state.Dict, {dataDir_, cwd, exeDir_});
+    std::vector<std::string> folders{dataDir_};
+    for (std::string& folder : StandardDictionaryFolders(cwd, exeDir_)) folders.push_back(std::move(folder));
+    LoadDictionaryFromDirs(state.Dict, folders);
 }
 
 void Context::LoadBuiltInClues()

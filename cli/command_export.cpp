@@ -3,6 +3,8 @@
 #include "cli/gui_session.h"
 
 #include "core/files/crossword_file.h"
+#include "core/files/ipuz_format.h"
+#include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_writer.h"
 #include "core/output/output_options.h"
@@ -35,15 +37,34 @@ int Run(Context& ctx)
     const auto font = ctx.Option("--font");
     const auto blocking = ctx.IntOption("--blocking", 0, BlockingStyleCount - 1);
     const auto gridMM = ctx.IntOption("--grid-mm", MinGridMM, MaxGridMM);
+    const auto author = ctx.Option("--author");
     const std::string path = ctx.Positionals(1, 1)[0];
-    if (!mode) throw UsageError("--mode is required");
     if (!out) throw UsageError("--out is required");
-    if (!format || (*format != "text" && *format != "rtf" && *format != "html" && *format != "pdf"))
-        throw UsageError("--format must be text, rtf, html or pdf");
+    if (!format || (*format != "text" && *format != "rtf" && *format != "html" && *format != "pdf" && *format != "ipuz" &&
+                    *format != "puz"))
+        throw UsageError("--format must be text, rtf, html, pdf, ipuz or puz");
+    QuillmereState& state = ctx.state;
+    if (*format == "ipuz" || *format == "puz") {
+        if (mode || noTitle || noExtras || font || blocking || gridMM)
+            throw UsageError("--mode, --no-title, --no-extras, --font, --blocking and --grid-mm are for text, rtf, html and pdf");
+        // The interchange files hold the crossword itself, not a page: no mode, font or layout.
+        const LoadResult loaded = LoadCrosswordFile(state, path, nullptr);
+        if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
+        if (title) state.Output.Title = *title;
+        const std::string writtenAuthor = author.value_or(DefaultInterchangeAuthor);
+        if (*format == "ipuz")
+            WriteIpuzFile(*out, state, writtenAuthor);
+        else
+            WritePuzFile(*out, state, writtenAuthor);
+        ctx.out << "wrote " << *out << "\n";
+        return 0;
+    }
+    if (author) throw UsageError("--author is for --format ipuz and puz");
+    if (!mode) throw UsageError("--mode is required");
 
     EnsureGuiSession();
-    QuillmereState& state = ctx.state;
-    LoadCrosswordFile(state, path, [](const std::string& name) { return render::FindInstalledFont(name); });
+    const LoadResult loaded = LoadCrosswordFile(state, path, [](const std::string& name) { return render::FindInstalledFont(name); });
+    if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
     OutputOptions& options = state.Output;
     options.Mode = OutputModeOf(*mode);
     if (title) options.Title = *title;
@@ -70,10 +91,11 @@ int Run(Context& ctx)
 
 const Registration reg{
     {"export",
-     "FILE.xwd --mode 0..6 --format text|rtf|html|pdf --out PATH [--title T] [--no-title] [--no-extras] [--font NAME] "
-     "[--blocking 0..8] [--grid-mm 60..180]",
-     "load a crossword file and write what the Output page writes: the clipboard text (modes 2, 4, 6), an RTF or "
-     "HTML file, or the printed page as PDF; title, font and blocking come from the file unless overridden",
+     "FILE --mode 0..6 --format text|rtf|html|pdf --out PATH [--title T] [--no-title] [--no-extras] [--font NAME] "
+     "[--blocking 0..8] [--grid-mm 60..180] | FILE --format ipuz|puz --out PATH [--title T] [--author NAME]",
+     "load a crossword file (.xwd, .ipuz or .puz) and write what the Output page writes: the clipboard text (modes 2, "
+     "4, 6), an RTF or HTML file, or the printed page as PDF, with title, font and blocking from the file unless "
+     "overridden; or the crossword as an ipuz or Across Lite .puz file (author \"Quillmere\" unless given)",
      &Run}};
 
 }  // namespace

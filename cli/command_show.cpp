@@ -22,6 +22,7 @@ int Run(Context& ctx)
 {
     const std::string path = ctx.Positionals(1, 1)[0];
     const LoadResult loaded = LoadCrosswordFile(ctx.state, path, nullptr);
+    if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
     const Crossword& xw = ctx.state.Xw;
     ctx.out << TerminalLines(GridText(xw.Squares)) << "\n";
     ctx.out << TerminalLines(ClueListText(xw, ClueListCount(ctx.state.Fills, xw))) << "\n";
@@ -30,7 +31,7 @@ int Run(Context& ctx)
     return 0;
 }
 
-const Registration reg{{"show", "FILE.xwd", "load a crossword file; print its grid, its clue list and its counts", &Run}};
+const Registration reg{{"show", "FILE", "load a crossword file (.xwd, .ipuz or .puz); print its grid, its clue list and its counts", &Run}};
 
 }  // namespace
 }  // namespace qm::cli

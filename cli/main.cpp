@@ -1,8 +1,9 @@
-// quillmere-cli: entry point, global options (--data, --seed, --help) and command dispatch.
+// quillmere-cli: entry point, global options (--data, --seed, --help, --version) and command dispatch.
 #include "cli/cli.h"
 
 #include "core/util/failure.h"
 #include "core/util/text.h"
+#include "core/util/version.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -22,10 +23,11 @@ void PrintHelp(std::ostream& out)
 {
     out << "usage: quillmere-cli [--data DIR] [--seed S] COMMAND [ARGS...]\n\n"
            "Global options:\n"
-           "  --data DIR   look for WORD.LST in DIR first (then the working directory, then the\n"
-           "               program's folder)\n"
+           "  --data DIR   look for WORD.LST in DIR first (then the working directory, the program's\n"
+           "               folder and ../share/quillmere beside the program's folder)\n"
            "  --seed S     reproducible runs: the random generator is seeded with S, S+1, ...\n"
-           "  --help       this text; 'quillmere-cli COMMAND --help' shows a command's usage\n\n"
+           "  --help       this text; 'quillmere-cli COMMAND --help' shows a command's usage\n"
+           "  --version    the program's version\n\n"
            "Commands:\n";
     auto commands = qm::cli::Commands();
     std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
@@ -58,6 +60,9 @@ int main(int argc, char** argv)
                 }
                 seed = static_cast<std::uint32_t>(std::stoull(text));
             }
+        } else if (args[i] == "--version" && rest.empty()) {
+            std::cout << "quillmere-cli " << qm::ProgramVersion() << "\n";
+            return 0;
         } else if ((args[i] == "--help" || args[i] == "-h") && rest.empty()) {
             help = true;
         } else {

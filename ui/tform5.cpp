@@ -41,7 +41,14 @@ constexpr int LeftWidth = ClientWidth - RightWidth;
 
 }  // namespace
 
-QStringList DefaultDataDirs() { return {QDir::currentPath(), QCoreApplication::applicationDirPath()}; }
+QStringList DefaultDataDirs()
+{
+    QStringList dirs;
+    for (const std::string& d :
+         StandardDictionaryFolders(QDir::currentPath().toStdString(), QCoreApplication::applicationDirPath().toStdString()))
+        dirs << QString::fromStdString(d);
+    return dirs;
+}
 
 TForm5::TForm5(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
     : QWidget(parent),

@@ -71,7 +71,8 @@ struct StartupOptions {
     std::optional<std::uint32_t> SimulatedSeed;    ///< reproducible random numbers (tests)
 };
 
-/// The folders searched for WORD.LST by default: the working directory, then the program's folder.
+/// The folders searched for WORD.LST by default: the working directory, the program's folder, then
+/// the installed data folder beside it (StandardDictionaryFolders).
 QStringList DefaultDataDirs();
 
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
@@ -100,6 +101,9 @@ public:
     void SymmetricBitBtnClick();
     void FreeformBitBtnClick();
     void LoadFileBitBtnClick();
+    /// Opens a crossword file given on the command line as "Load from Disk" would once its file is
+    /// chosen: the File page with the crossword on display, or the usual message and the window at Home.
+    void OpenCrosswordFileAtStart(const QString& path);
 
     // Navigation (tform5_navigation.cpp)
     void ShowWorkflowTabs(bool visible);
@@ -216,6 +220,7 @@ public:
     void ReloadBtnClick();
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
     void LoadCrosswordFile();
+    void OpenCrosswordFile(const QString& path);
 
     // Output page (tform5_output.cpp)
     /// The output mode of the checked "Items to Display" button.

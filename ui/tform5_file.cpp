@@ -88,7 +88,11 @@ void TForm5::LoadCrosswordFile()
 {
     if (state_.RunInProgress()) return;
     const QString path = dialogs_->ChooseOpenFile(this, ProgramFolder(), DialogFilter(CrosswordOpenFilter));
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) OpenCrosswordFile(path);
+}
+
+void TForm5::OpenCrosswordFile(const QString& path)
+{
     CommitClueEdits();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);

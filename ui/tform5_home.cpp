@@ -137,4 +137,12 @@ void TForm5::LoadFileBitBtnClick()
     LoadCrosswordFile();
 }
 
+void TForm5::OpenCrosswordFileAtStart(const QString& path)
+{
+    PageControlLeft->setCurrentWidget(TabSheetFile);
+    OpenCrosswordFile(path);
+    // A file that could not be read leaves the window as it started, at Home.
+    if (!state_.LoadedFromFile) PageControlLeft->setCurrentWidget(TabsheetHome);
+}
+
 }  // namespace qm::ui

@@ -38,6 +38,13 @@ namespace {
 void TakeImported(WordSlot& s, const ImportedList& imported, bool assertRange)
 {
     const int L = s.NumLett;
+    if (L == 0) {  // a slot loaded without its answer stays without one
+        s.WordTxt.clear();
+        s.DisplayTxt.clear();
+        s.EnumTxt.clear();
+        s.ClueTxt.clear();
+        return;
+    }
     const auto& entries = imported.EntriesOf(L);
     const int high = static_cast<int>(entries.size()) - 1;
     if (s.DictOrThemeRef < 0 || s.DictOrThemeRef > high) {

@@ -5,9 +5,11 @@
 #include "core/fills/fill_list.h"
 #include "core/util/date.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qm {
 
@@ -20,6 +22,15 @@ inline constexpr const char* ProposedCrosswordFileName = "ZEroz01.xwd";
 inline constexpr const char* CrosswordFileExtension = "xwd";
 inline constexpr const char* CrosswordSaveFilter = "Crossword files (*.xwd)|*.xwd";
 inline constexpr const char* CrosswordOpenFilter = "xwd|*.xwd";
+/// The largest crossword file read; a bigger file is refused before it is read.
+constexpr std::uintmax_t MaxCrosswordFileBytes = 16u << 20;
+
+/// The formats a crossword can be loaded from.
+enum class CrosswordFileKind { Xwd, Ipuz, Puz };
+
+/// The format of a file's bytes: a .puz by its mark at offset 2, an ipuz by its JSON object (or
+/// "ipuz(" wrapper), else by the extension of path (".puz", ".ipuz"); anything else is taken as .xwd.
+CrosswordFileKind CrosswordFileKindOf(std::string_view bytes, const std::string& path);
 /// Asked (Yes / No) before a save replaces an existing file.
 inline constexpr const char* OverwriteQuestion = "File Exists.  Overwrite?";
 
@@ -55,13 +66,21 @@ struct LoadedCrosswordFile {
     Date Modified;         ///< the file's last-write time, local date
 };
 
-/// Reads and checks a crossword file and rebuilds its grid, without touching the program's state.
-/// Any problem (the file cannot be read, ParseXwd finds it broken, or answers clash in the grid)
-/// throws Failure with a message naming the file.
+/// Reads and checks a crossword file (.xwd, .ipuz or .puz, see CrosswordFileKindOf) and rebuilds its
+/// grid, without touching the program's state. Any problem (the file cannot be read or is larger than
+/// MaxCrosswordFileBytes, its reader finds it broken, or answers clash in the grid) throws Failure
+/// with a message naming the file and the problem.
 LoadedCrosswordFile ReadCrosswordFile(const std::string& path);
 
 /// The checking part of ReadCrosswordFile for bytes already read from path.
 LoadedCrosswordFile CheckCrosswordFile(std::string_view bytes, const std::string& path, const Date& modified);
+/// The same, for a format already known.
+LoadedCrosswordFile CheckCrosswordFileAs(CrosswordFileKind kind, std::string_view bytes, const std::string& path,
+                                         const Date& modified);
+
+/// The one-line notice of what a load dropped or changed ("" when nothing): the file's name, then
+/// the notices of its contents joined by "; ".
+std::string LoadNotice(const LoadedCrosswordFile& file);
 
 /// Finds an output font by name among the fonts the window offers (whole name, any case) and gives
 /// its spelling there; nullopt keeps the current font.
@@ -75,11 +94,13 @@ struct LoadResult {
     int Interlocks = 0;
     int Area = 0;
     int Score = 0;
+    std::string Notice;  ///< LoadNotice of the file: what was dropped or changed; "" when nothing
 };
 
 /// Makes a read file the crossword on display, as fill 1 of the freeform fill list: grid, slots,
 /// title, font (through findFont; an empty function takes the file's name as it is), blocking
-/// style, grid size on the page (7 mm per square), date, file name, the fill word store and fill
+/// style (an interchange file holds no font or blocking style: those on display stay),
+/// grid size on the page (7 mm per square), date, file name, the fill word store and fill
 /// record 1. The freeform fills list then holds its one row and the symmetrical fills list is
 /// emptied, since the fills it listed are gone from the store. Everything is built aside first, so a failure leaves the state exactly as it was.
 LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& file, const FontLookup& findFont);

@@ -16,15 +16,6 @@ constexpr char EnumEnd = '\x05';
 constexpr int WordLinePrefix = 12;  ///< "%3d", direction, ":", RCTxt (6), ":"
 constexpr std::size_t ClueReadLimit = 255;
 
-/// A text that must stay on its own line: line breaks and other control characters become blanks.
-std::string OneLine(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out)
-        if (static_cast<unsigned char>(ch) < 0x20 && ch != '\t') ch = ' ';
-    return out;
-}
-
 bool IsBinaryByte(unsigned char ch)
 {
     return ch < 0x20 && ch != '\t' && ch != '\n' && ch != '\r' && ch != AnswerEnd && ch != EnumEnd;
@@ -64,16 +55,19 @@ WordSlot ParseWordLine(std::string_view s, int n, int dimension, std::size_t lin
     Check(slot.Row >= 1 && slot.Row <= dimension && slot.Col >= 1 && slot.Col <= dimension,
           where + ": the start square (row " + std::to_string(slot.Row) + ", column " + std::to_string(slot.Col) +
               ") is outside the " + std::to_string(dimension) + " x " + std::to_string(dimension) + " grid");
+    slot.ThemeRef = n - 1;
     const std::size_t p4 = s.find(AnswerEnd);
     const std::size_t p5 = s.find(EnumEnd);
-    if (p4 == std::string_view::npos || p5 == std::string_view::npos) return slot;  // a position without a word
+    if (p4 == std::string_view::npos || p5 == std::string_view::npos) return slot;  // a slot without its answer yet
     Check(p4 >= static_cast<std::size_t>(WordLinePrefix) && p5 > p4,
           where + ": the separators after the answer and the enumeration are out of place");
-    const std::string_view word = s.substr(WordLinePrefix, p4 - WordLinePrefix);
+    std::string word(s.substr(WordLinePrefix, p4 - WordLinePrefix));
     Check(word.size() <= decltype(slot.WordTxt)::Capacity,
           where + ": the answer is longer than " + std::to_string(decltype(slot.WordTxt)::Capacity) + " letters");
-    for (const char ch : word)
-        Check(ch >= 'A' && ch <= 'Z', [&] { return where + ": the answer \"" + std::string(word) + "\" holds characters other than A to Z"; });
+    for (char& ch : word) {
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');  // answers are kept in capitals
+        Check(ch >= 'A' && ch <= 'Z', [&] { return where + ": the answer \"" + std::string(s.substr(WordLinePrefix, p4 - WordLinePrefix)) + "\" holds characters other than A to Z"; });
+    }
     const int end = (slot.Dir ? slot.Col : slot.Row) + static_cast<int>(word.size()) - 1;
     Check(end <= dimension, where + ": the answer " + std::string(word) + " runs past the edge of the grid");
     slot.WordTxt = word;
@@ -84,12 +78,19 @@ WordSlot ParseWordLine(std::string_view s, int n, int dimension, std::size_t lin
     } catch (const Failure& e) {
         throw Failure(where + ": " + e.what());
     }
-    slot.ThemeRef = n - 1;
     slot.NumLett = static_cast<std::int32_t>(word.size());
     return slot;
 }
 
 }  // namespace
+
+std::string OneLine(std::string_view text)
+{
+    std::string out(text);
+    for (char& ch : out)
+        if (static_cast<unsigned char>(ch) < 0x20 && ch != '\t') ch = ' ';
+    return out;
+}
 
 std::string BuildDisplayTxt(std::string_view wordTxt, std::string_view enumTxt)
 {
@@ -160,8 +161,11 @@ XwdContents ParseXwd(std::string_view bytes)
     file.Dimension = ReadHeaderInt(lines[3]);
     file.WordCount = ReadHeaderInt(lines[4]);
     file.LetterCount = ReadHeaderInt(lines[5]);
-    Check(file.Blocking >= 0 && file.Blocking < BlockingStyleCount,
-          "the blocking style " + std::to_string(file.Blocking) + " is outside 0.." + std::to_string(BlockingStyleCount - 1));
+    if (file.Blocking < 0 || file.Blocking >= BlockingStyleCount) {
+        file.Notices.push_back("the blocking style " + std::to_string(file.Blocking) + " is outside 0.." +
+                               std::to_string(BlockingStyleCount - 1) + ", so the default style is used");
+        file.Blocking = DefaultBlockingStyle;
+    }
     Check(file.Dimension >= MinFileGridSize && file.Dimension <= MaxFileGridSize,
           "the grid size " + std::to_string(file.Dimension) + " is outside " + std::to_string(MinFileGridSize) + ".." +
               std::to_string(MaxFileGridSize));

@@ -20,7 +20,7 @@ void WriteFillToGrid(Crossword& xw, FillSourceKind source)
             cell.Letter = At(s.WordTxt, i - 1);
             if (!dictionary) ++cell.WrdCnt;
         }
-        if (!dictionary) {
+        if (!dictionary && len > 0) {  // a slot without its answer yet has no ends to mark
             const int afterCol = s.Dir ? s.Col + len : s.Col;
             const int afterRow = s.Dir ? s.Row : s.Row + len;
             if (g.Inside(afterCol, afterRow)) g(afterCol, afterRow).Letter = '#';

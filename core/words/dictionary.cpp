@@ -5,8 +5,10 @@
 #include "core/util/file_io.h"
 #include "core/util/index.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 
 namespace qm {
 
@@ -132,13 +134,25 @@ void LoadDictionaryFile(Dictionary& dict, const std::string& path)
     LoadDictionary(dict, bytes);
 }
 
+std::vector<std::string> StandardDictionaryFolders(const std::string& workingFolder, const std::string& programFolder)
+{
+    std::vector<std::string> folders{workingFolder, programFolder};
+    if (!programFolder.empty())
+        folders.push_back((std::filesystem::path(programFolder) / InstalledDataFolder).lexically_normal().string());
+    return folders;
+}
+
 std::string LoadDictionaryFromDirs(Dictionary& dict, const std::vector<std::string>& dirs)
 {
     const auto path = LocateFile(DictionaryFileName, dirs);
     if (!path) {
         std::string searched;
-        for (const auto& d : dirs)
-            if (!d.empty()) searched += "\n  " + d;
+        std::vector<std::string> named;
+        for (const auto& d : dirs) {
+            if (d.empty() || std::find(named.begin(), named.end(), d) != named.end()) continue;
+            named.push_back(d);
+            searched += "\n  " + d;
+        }
         throw Failure(std::string("File not found\n\n") + DictionaryFileName + " was looked for in:" + searched);
     }
     LoadDictionaryFile(dict, *path);

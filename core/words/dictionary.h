@@ -74,6 +74,14 @@ void LoadDictionary(Dictionary& dict, std::string_view bytes);
 /// Reads the file at path into dict; a missing or unreadable file throws Failure("File not found...").
 void LoadDictionaryFile(Dictionary& dict, const std::string& path);
 
+/// Where an installed copy keeps its data, relative to the folder of the program: bin/../share/quillmere.
+constexpr const char* InstalledDataFolder = "../share/quillmere";
+
+/// The folders searched for WORD.LST by default, in order: the working folder, the program's own
+/// folder (a build tree), then the data folder of an installed or unpacked copy beside the program's
+/// folder, so a package works wherever it is unpacked.
+std::vector<std::string> StandardDictionaryFolders(const std::string& workingFolder, const std::string& programFolder);
+
 /// Looks for WORD.LST in each of dirs in turn and loads the first one found; returns its path. When
 /// there is none, throws Failure("File not found") naming the folders searched.
 std::string LoadDictionaryFromDirs(Dictionary& dict, const std::vector<std::string>& dirs);

@@ -325,6 +325,28 @@ std::string Utf8ToWindows1252(std::string_view utf8)
     return out;
 }
 
+std::string Windows1252ToUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        char32_t cp = byte;
+        if (byte >= 0x80 && byte <= 0x9F) cp = Cp1252High[byte - 0x80] != 0 ? Cp1252High[byte - 0x80] : U'?';
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
 std::string DecodeImportText(std::string_view bytes, std::string_view what)
 {
     const std::string name(what);

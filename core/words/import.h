@@ -105,6 +105,9 @@ std::string DecodeImportText(std::string_view bytes, std::string_view what);
 /// UTF-8 text (the clipboard's, as the window gets it) in Windows-1252; "?" for what it cannot show.
 std::string Utf8ToWindows1252(std::string_view utf8);
 
+/// Windows-1252 text in UTF-8; the five bytes the code page leaves undefined become "?".
+std::string Windows1252ToUtf8(std::string_view text);
+
 /// Imports the lines of a file's bytes (already read): at most 500,000 lines, each trimmed and
 /// parsed. On Failure (not text) the list is left exactly as it was. For the freeform type the tight
 /// interlocks are rebuilt; for a symmetrical crossword a non-empty list resets the freeform settings

@@ -1,5 +1,7 @@
 // quillmere-cli show and export: run the program and compare with what the window's buttons produce.
 #include "core/files/crossword_file.h"
+#include "core/files/ipuz_format.h"
+#include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_writer.h"
 #include "core/output/rtf_writer.h"
@@ -36,6 +38,17 @@ protected:
         QuillmereState state;
         LoadCrosswordFile(state, file_, nullptr);
         return state;
+    }
+
+    /// words.txt: a word list with a clue each, for the freeform commands.
+    void WriteWordList() const
+    {
+        std::string words;
+        for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
+                              "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
+                              "senator", "ornate", "orate", "ice cream"})
+            words += std::string(w) + "\tclue of " + w + "\n";
+        test::WriteFile(dir_.File("words.txt"), words);
     }
 
     std::string Read(const std::string& name) const
@@ -117,12 +130,7 @@ std::vector<std::string> LinesOf(const std::string& text)
 
 TEST_F(OutputCommands, FreeformOutSavesTheShownFillAndShowLoadsItBack)
 {
-    std::string words;
-    for (const char* w : {"stone", "notes", "tones", "onset", "toast", "taste", "state", "eats", "seat", "east", "neat",
-                          "ante", "tern", "rent", "nest", "sent", "rose", "sore", "star", "rats", "arts", "treason",
-                          "senator", "ornate", "orate", "ice cream"})
-        words += std::string(w) + "\tclue of " + w + "\n";
-    test::WriteFile(dir_.File("words.txt"), words);
+    WriteWordList();
     const std::string saved = dir_.File("fill.xwd");
     const auto made = Run({"--seed", "4", "freeform", "--list", dir_.File("words.txt"), "--size", "10", "--fills", "5",
                            "--out", saved});
@@ -164,6 +172,60 @@ TEST_F(OutputCommands, FillOutSavesTheShownSymmetricalFill)
     LoadCrosswordFile(state, saved, nullptr);
     EXPECT_EQ(state.Xw.GridSize, 9);
     EXPECT_EQ(state.Output.GridMM, 63);
+}
+
+TEST_F(OutputCommands, ExportsAndShowsTheInterchangeFormats)
+{
+    const QuillmereState state = Loaded();
+    const auto ipuz = Run({"export", file_, "--format", "ipuz", "--out", dir_.File("x.ipuz")});
+    ASSERT_EQ(ipuz.ExitCode, 0) << ipuz.Err;
+    EXPECT_EQ(ipuz.Out, "wrote " + dir_.File("x.ipuz") + "\n");
+    EXPECT_EQ(Read("x.ipuz"), IpuzFileText(state));
+    // An ipuz file exported again as .puz, with an author of its own.
+    const auto puz = Run({"export", dir_.File("x.ipuz"), "--format", "puz", "--author", "A. Setter", "--out", dir_.File("x.puz")});
+    ASSERT_EQ(puz.ExitCode, 0) << puz.Err;
+    EXPECT_EQ(Read("x.puz"), PuzFileBytes(state, "A. Setter"));
+
+    // show prints the same grid, clues and counts for the three files; the .puz's author is said to be dropped.
+    const auto fromXwd = Run({"show", file_});
+    const auto fromIpuz = Run({"show", dir_.File("x.ipuz")});
+    const auto fromPuz = Run({"show", dir_.File("x.puz")});
+    ASSERT_EQ(fromIpuz.ExitCode, 0) << fromIpuz.Err;
+    ASSERT_EQ(fromPuz.ExitCode, 0) << fromPuz.Err;
+    EXPECT_EQ(fromIpuz.Out, fromXwd.Out);
+    const std::string notice = "Loaded x.puz, but the author \"A. Setter\" was dropped.\n";
+    EXPECT_EQ(fromPuz.Out, notice + fromXwd.Out);
+
+    // The page outputs read the interchange files as well.
+    ASSERT_EQ(Run({"export", dir_.File("x.puz"), "--mode", "4", "--format", "text", "--out", dir_.File("clues.txt")}).ExitCode, 0);
+    EXPECT_EQ(Read("clues.txt"), ClueListText(state.Xw, state.Xw.WordSlotCount));
+
+    EXPECT_EQ(Run({"export", file_, "--format", "puz", "--mode", "1", "--out", dir_.File("y.puz")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--format", "rtf", "--mode", "1", "--author", "X", "--out", dir_.File("y.rtf")}).ExitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("y.puz")));
+}
+
+TEST_F(OutputCommands, CrosswordsTheProgramMakesGoThroughTheInterchangeFormats)
+{
+    WriteWordList();
+    for (int seed = 1; seed <= 3; ++seed) {
+        const std::string freeform = dir_.File("free" + std::to_string(seed) + ".xwd");
+        const std::string symmetric = dir_.File("sym" + std::to_string(seed) + ".xwd");
+        ASSERT_EQ(Run({"--seed", std::to_string(seed), "freeform", "--list", dir_.File("words.txt"), "--size", "10", "--fills", "3",
+                       "--out", freeform}).ExitCode, 0);
+        ASSERT_EQ(Run({"--seed", std::to_string(seed), "fill", "9", "1", "--fills", "1", "--out", symmetric}).ExitCode, 0);
+        for (const std::string& file : {freeform, symmetric})
+            for (const char* format : {"ipuz", "puz"}) {
+                SCOPED_TRACE(file + " as " + format);
+                const std::string out = file + "." + format;
+                const auto exported = Run({"export", file, "--format", format, "--out", out});
+                ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+                const auto original = Run({"show", file});
+                const auto through = Run({"show", out});
+                ASSERT_EQ(through.ExitCode, 0) << through.Err;
+                EXPECT_EQ(through.Out, original.Out);
+            }
+    }
 }
 
 TEST_F(OutputCommands, FailuresAreReported)

@@ -1,7 +1,11 @@
 // Test fixtures: crosswords from rows of letters, shown as the fill on display.
 #include "tests/support/crossword_fixture.h"
 
+#include "core/files/crossword_file.h"
 #include "core/state.h"
+#include "core/util/failure.h"
+
+#include <gtest/gtest.h>
 
 namespace qm::test {
 
@@ -53,6 +57,18 @@ void ShowAsFill(QuillmereState& state, const Crossword& xw)
     state.Fills.CurrentFill = 1;
     state.Fills.Record(1).WrdCount = xw.WordSlotCount;
     state.Fills.Record(1).LttCount = CountLetterSquares(xw.Squares);
+}
+
+void ExpectLoadRefused(QuillmereState& state, const std::string& path, const std::string& problem)
+{
+    try {
+        LoadCrosswordFile(state, path, nullptr);
+        ADD_FAILURE() << "the broken file loaded";
+    } catch (const Failure& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find(problem), std::string::npos) << message;
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+    }
 }
 
 }  // namespace qm::test

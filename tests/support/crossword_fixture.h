@@ -21,4 +21,8 @@ Crossword CrosswordOfLetters(const std::vector<std::string>& rows);
 /// Puts a crossword on display in a state as fill 1 (its word and letter counts in record 1).
 void ShowAsFill(QuillmereState& state, const Crossword& xw);
 
+/// Loads the file at path into state and expects the load to be refused with a message that names
+/// the file and contains problem (a test failure otherwise).
+void ExpectLoadRefused(QuillmereState& state, const std::string& path, const std::string& problem);
+
 }  // namespace qm::test

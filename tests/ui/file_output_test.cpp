@@ -10,6 +10,7 @@
 #include "tests/support/crossword_fixture.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
+#include "ui/command_line.h"
 #include "ui/page_preview.h"
 #include "ui/panel_status_bar.h"
 #include "ui/tform5.h"
@@ -271,6 +272,55 @@ private slots:
         log_.Files.clear();
         Find<QPushButton>("ReloadBtn")->click();  // cancelled
         QCOMPARE(XwdFileText(w_->State()), text);
+    }
+
+    void aFileGivenToTheProgramIsOnDisplayAtStart()
+    {
+        // The window started as the program starts it for `quillmere nine.xwd` (a file manager's double click).
+        CloseWindow();
+        WriteNineByNine(Folder().File("nine.xwd"), "Nine", "DejaVu Sans", 4);
+        const WindowCommandLine line = ParseWindowCommandLine({"quillmere", File("nine.xwd")});
+        QCOMPARE(line.action, WindowCommandLine::Action::OpenWindow);
+        QCOMPARE(line.crosswordFile, File("nine.xwd"));
+        uitest::WindowStart start = uitest::GridDictionaryStart(dict_);
+        start.Before([&line, prepare = start.BeforeShow](TForm5& window) {
+            prepare(window);
+            OpenCommandLineCrossword(window, line);
+        });
+        QVERIFY(OpenWindow(start));
+        QTRY_VERIFY(w_->State().LoadedFromFile);
+        QCOMPARE(Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(), QString("TabSheetFile"));
+        CompareWithCoreLoad(Folder().File("nine.xwd"));
+        QVERIFY2(log_.Messages.isEmpty(), qPrintable(log_.Messages.join('\n')));
+    }
+
+    void aBadFileGivenToTheProgramGivesTheMessageAndAnEmptyWindow()
+    {
+        const int listedFills = w_->State().Fills.GridsMax;
+        const std::vector<std::string> grid = test::GridRows(w_->State().Xw.Squares);
+        struct Case {
+            const char* name;
+            std::string bytes;  ///< none: the file is not there
+            const char* problem;
+        };
+        const Case cases[] = {
+            {"picture.xwd", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary data"},
+            {"missing.xwd", "", ""},
+        };
+        for (const Case& c : cases) {
+            if (!c.bytes.empty()) test::WriteFile(Folder().File(c.name), c.bytes);
+            log_.Messages.clear();
+            w_->OpenCrosswordFileAtStart(File(c.name));
+            QCOMPARE(log_.Messages.size(), 1);
+            const QString message = log_.Messages[0];
+            QVERIFY2(message.startsWith("error: ") && message.contains(File(c.name)) && message.contains(c.problem),
+                     qPrintable(message));
+            QCOMPARE(Find<QTabWidget>("PageControlLeft")->currentWidget()->objectName(), QString("TabsheetHome"));
+            QCOMPARE(w_->windowTitle(), QString("Quillmere"));
+            QVERIFY(!w_->State().LoadedFromFile);
+            QCOMPARE(w_->State().Fills.GridsMax, listedFills);
+            QCOMPARE(test::GridRows(w_->State().Xw.Squares), grid);
+        }
     }
 
     void eachModeRedrawsThePreviewAsTheRendererDrawsIt()

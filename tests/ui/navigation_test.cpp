@@ -1,5 +1,6 @@
 // The workflow pages: which tabs show when, Next and Back, the fill source description, the shortcuts.
 #include "core/grid/fill_writer.h"
+#include "core/util/version.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/help_window.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace qm;
@@ -188,6 +190,10 @@ private slots:
         auto* help = w_->findChild<HelpWindow*>();
         QVERIFY(help);
         QVERIFY(help->isVisible());
+        // Its About page names the version the programs print with --version.
+        help->Browser()->setSource(QUrl("qrc:/help/about.html"));
+        QVERIFY2(help->Browser()->toPlainText().contains(QString("Version ") + ProgramVersion()),
+                 qPrintable(help->Browser()->toPlainText()));
     }
 
     void deleteRemovesAFreeformAnswerAfterAskingOnlyOnTheCluesPage()

@@ -3,10 +3,12 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
+#include "ui/command_line.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
 #include "ui/tform5.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -34,6 +36,32 @@ private slots:
         QCOMPARE(ToQColor(0x0080FFFF), QColor(0xFF, 0xFF, 0x80));
         QCOMPARE(ToQColor(0x000000FF), QColor(255, 0, 0));
         QCOMPARE(ToQColor(ColourWindow, QPalette(Qt::white)), QPalette(Qt::white).color(QPalette::Base));
+    }
+
+    void theCommandLineIsReadAsItsUserMeansIt()
+    {
+        using Action = WindowCommandLine::Action;
+        struct Case {
+            QStringList args;
+            Action action;
+            QString file;
+        };
+        const QString here = QDir::current().absoluteFilePath("week 12.xwd");
+        const Case cases[] = {
+            {{"quillmere"}, Action::OpenWindow, ""},
+            {{"quillmere", "week 12.xwd"}, Action::OpenWindow, here},
+            {{"quillmere", "/puzzles/a.xwd"}, Action::OpenWindow, "/puzzles/a.xwd"},
+            {{"quillmere", "--version"}, Action::PrintVersion, ""},
+            {{"quillmere", "a.xwd", "-h"}, Action::PrintHelp, ""},
+            {{"quillmere", "--open"}, Action::Refuse, ""},
+            {{"quillmere", "a.xwd", "b.xwd"}, Action::Refuse, ""},
+        };
+        for (const Case& c : cases) {
+            const WindowCommandLine line = ParseWindowCommandLine(c.args);
+            QCOMPARE(line.action, c.action);
+            if (c.action == Action::OpenWindow) QCOMPARE(line.crosswordFile, c.file);
+            QCOMPARE(line.message.isEmpty(), c.action != Action::Refuse);
+        }
     }
 
     void startsWithoutDictionaryAndSaysSo()

@@ -1,6 +1,7 @@
 // Crossword files: byte-exact writing, save -> load -> save round trips, broken files, the load's rebuild.
 #include "core/clues/clue_store.h"
 #include "core/files/crossword_file.h"
+#include "core/freeform/freeform_run.h"
 #include "core/output/clipboard_text.h"
 #include "core/state.h"
 #include "core/util/failure.h"
@@ -348,19 +349,22 @@ std::vector<BrokenFile> BrokenFiles()
         {"more than 160 words", manyWords, "at most 160 words"},
         {"enumeration not a number", Header(8, 1) + Line("  1A:  1  1:", "CAT", "2,x"), "not a list of whole numbers"},
         {"seven enumeration parts", Header(8, 1) + Line("  1A:  1  1:", "ABCDEFG", "1,1,1,1,1,1,1"), "more than 6 parts"},
-        {"dimension too large", Header(31, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 31 is outside 7..30"},
-        {"dimension too small", Header(6, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 6 is outside 7..30"},
+        {"dimension too large", Header(31, 1) + Line("  1A:  1  1:", "CAT", "3"), "grid size 31 is outside 3..30"},
+        {"dimension too small", Header(2, 1) + Line("  1A:  1  1:", "CA", "2"), "grid size 2 is outside 3..30"},
         {"dimension not a number", "Title=T\r\nFont=Arial\r\nBlocking=3\r\nDimension=ten\r\nWord Count=0\r\nLetter Count=0\r\n",
-         "grid size 0 is outside 7..30"},
-        {"blocking style out of range", Header(8, 1, 9) + Line("  1A:  1  1:", "CAT", "3"), "blocking style 9"},
+         "grid size 0 is outside 3..30"},
         {"binary file", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary data"},
         {"empty file", "", "ends within its six header lines"},
         {"not a crossword", "Hello=1\r\nFont=Arial\r\nBlocking=3\r\nDimension=8\r\nWord Count=0\r\nLetter Count=0\r\n",
          "line 1 should begin with \"Title=\""},
         {"start outside the grid", Header(8, 1) + Line("  1A:  9  1:", "CAT", "3"), "outside the 8 x 8 grid"},
         {"answer past the edge", Header(8, 1) + Line("  1A:  1  7:", "CAT", "3"), "runs past the edge"},
-        {"answer not capitals", Header(8, 1) + Line("  1A:  1  1:", "Cat", "3"), "other than A to Z"},
-        {"answers clash", Header(8, 2) + Line("  1A:  1  1:", "CAT", "3") + Line("  1D:  1  1:", "DOG", "3"), "clashes"},
+        {"answer not letters", Header(8, 1) + Line("  1A:  1  1:", "C4t", "3"), "the answer \"C4t\" holds characters other than A to Z"},
+        {"answers clash", Header(8, 2) + Line("  1A:  1  1:", "CAT", "3") + Line("  1D:  1  1:", "DOG", "3"),
+         "the answer CAT (1 across) clashes with the answer DOG (1 down) at row 1, column 1: C against D"},
+        {"answer runs into another", Header(8, 2) + Line("  1A:  1  1:", "CAT", "3") + Line("  2A:  1  4:", "DOG", "3"),
+         "the answer CAT (1 across) clashes with the answer DOG (2 across): the square at row 1, column 3 holds T, but must "
+         "stay empty just before DOG"},
         {"separators swapped", Header(8, 1) + "  1A:  1  1:CAT\x05" "3\x04" "clue\r\n", "out of place"},
     };
 }
@@ -379,14 +383,7 @@ TEST(CrosswordFile, BrokenFilesLeaveEverythingAsItWas)
         state.SymmFillsList.Add(FillRow::Symmetric(1, 10, 3, 20, 0));
         const std::string before = XwdFileText(state);
         const auto rowsBefore = test::GridRows(state.Xw.Squares);
-        try {
-            LoadCrosswordFile(state, path, nullptr);
-            ADD_FAILURE() << "the broken file loaded";
-        } catch (const Failure& e) {
-            const std::string message = e.what();
-            EXPECT_NE(message.find(broken.problem), std::string::npos) << message;
-            EXPECT_NE(message.find(path), std::string::npos) << message;
-        }
+        test::ExpectLoadRefused(state, path, broken.problem);
         EXPECT_EQ(XwdFileText(state), before);
         EXPECT_EQ(test::GridRows(state.Xw.Squares), rowsBefore);
         EXPECT_EQ(state.CurrentFileName, "before.xwd");
@@ -395,6 +392,43 @@ TEST(CrosswordFile, BrokenFilesLeaveEverythingAsItWas)
         EXPECT_EQ(state.Imported.ThemeWords.size(), 1u);
         EXPECT_EQ(state.SymmFillsList.Rows.size(), 1u);
         EXPECT_FALSE(state.LoadedFromFile);
+    }
+}
+
+TEST(CrosswordFile, ReadsWhatTheFormatAllowsWithoutRefusing)
+{
+    test::TempDir dir;
+    // A word line with its number, direction and position but no separators is a slot without its
+    // answer: the crossing answer keeps its square.
+    test::WriteFile(dir.File("open.xwd"), Header(8, 2) + Line("  1A:  1  1:", "CAT", "3") + "  1D:  1  1:\r\n");
+    QuillmereState state;
+    LoadResult loaded = LoadCrosswordFile(state, dir.File("open.xwd"), nullptr);
+    ASSERT_EQ(state.Xw.WordSlotCount, 2);
+    EXPECT_EQ(state.Xw.Slot(2).Clue, 1);
+    EXPECT_FALSE(state.Xw.Slot(2).Dir);
+    EXPECT_TRUE(state.Xw.Slot(2).WordTxt.empty());
+    EXPECT_EQ(test::GridRows(state.Xw.Squares)[0], "CAT#####");
+    EXPECT_EQ(loaded.Notice, "");
+    EXPECT_EQ(XwdFileText(state).substr(XwdFileText(state).size() - 16), std::string("  1D:  1  1:\x04\x05\r\n"));
+    ShowFreeformFill(state, 1);  // shown again from the freeform list, as a click on its line does
+    ASSERT_EQ(state.Xw.WordSlotCount, 2);
+    EXPECT_TRUE(state.Xw.Slot(2).WordTxt.empty());
+    EXPECT_EQ(test::GridRows(state.Xw.Squares)[0], "CAT#####");
+
+    // Small letters are taken as capitals.
+    test::WriteFile(dir.File("small.xwd"), Header(8, 2) + Line("  1A:  1  1:", "cat", "3") + Line("  1D:  1  1:", "Cow", "3"));
+    LoadCrosswordFile(state, dir.File("small.xwd"), nullptr);
+    EXPECT_EQ(state.Xw.Slot(1).WordTxt.str(), "CAT");
+    EXPECT_EQ(state.Xw.Slot(2).DisplayTxt.str(), "COW");
+
+    // A blocking style the program does not have becomes the default one, with a notice.
+    for (const int style : {9, -1, 12}) {
+        test::WriteFile(dir.File("style.xwd"), Header(8, 1, style) + Line("  1A:  1  1:", "CAT", "3"));
+        state.Output.Blocking = 6;
+        loaded = LoadCrosswordFile(state, dir.File("style.xwd"), nullptr);
+        EXPECT_EQ(state.Output.Blocking, DefaultBlockingStyle) << style;
+        EXPECT_EQ(loaded.Notice, "Loaded style.xwd, but the blocking style " + std::to_string(style) +
+                                     " is outside 0..8, so the default style is used.");
     }
 }
 

@@ -411,6 +411,10 @@ const SaveKind SaveKinds[] = {
 /// number saying what went wrong.
 int SaveInChild(const SaveKind& kind, Obstacle obstacle, const std::string& folder, const std::string& path)
 {
+    // Everything the save needs from the checkout (the stock grids) is read before the child gives up
+    // its rights: the checkout may sit in a folder that only its owner can enter.
+    auto state = BusyState();
+    const auto before = Snapshot(*state);
     const pid_t pid = ::fork();
     if (pid != 0) {
         int status = 0;
@@ -429,8 +433,6 @@ int SaveInChild(const SaveKind& kind, Obstacle obstacle, const std::string& fold
         small.rlim_cur = 64;
         if (::setrlimit(RLIMIT_FSIZE, &small) != 0) ::_exit(91);
     }
-    auto state = BusyState();
-    const auto before = Snapshot(*state);
     int code = 0;
     try {
         kind.save(*state, path);
