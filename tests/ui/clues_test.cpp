@@ -6,8 +6,8 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
-#include "ui/tform5.h"
-#include "ui/twords_dlg.h"
+#include "ui/main_window.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +23,7 @@ class CluesTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    TWordsDlg* WordsDlg() { return w_->findChild<TWordsDlg*>(); }
+    ReplaceWordDialog* WordsDlg() { return w_->findChild<ReplaceWordDialog*>(); }
 
     int IndexOf(const std::string& word)
     {
@@ -80,7 +80,7 @@ private slots:
     {
         const std::vector words = {test::Word("CAT", 10, 2, 3, 0, 1), test::Word("COT"), test::Word("CUT"),
                                    test::Word("COD"), test::Word("TOE"), test::Word("TIE"), test::Word("DYE")};
-        QVERIFY(OpenWindow(uitest::WindowStart(words).Before([](TForm5& w) { w.State().Clues = LoadClueList("\r\nFeline\r\n"); })));
+        QVERIFY(OpenWindow(uitest::WindowStart(words).Before([](MainWindow& w) { w.State().Clues = LoadClueList("\r\nFeline\r\n"); })));
     }
 
     void cleanup() { CloseWindow(); }
@@ -137,21 +137,21 @@ private slots:
         w_->State().Xw.Slot(1).ClueTxt = "My own clue for CAT";
 
         ClickSquare(3, 2, Qt::RightButton);  // TOE: T and E are crossed, O is free
-        TWordsDlg* dlg = WordsDlg();
+        ReplaceWordDialog* dlg = WordsDlg();
         QVERIFY(dlg && dlg->isVisible());
         QCOMPARE(dlg->windowTitle(), QString("Replace Word"));
-        QCOMPARE(dlg->FooterPnlA->text(), QString("1 alternative(s) available,"));
-        QCOMPARE(dlg->FooterPnlB->text(), QString("click to select"));
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlA")->text(), QString("1 alternative(s) available,"));
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlB")->text(), QString("click to select"));
         const QStringList lines = [&] {
             QStringList l;
-            for (int i = 0; i < dlg->WordsListBox.View()->count(); ++i) l << dlg->WordsListBox.View()->Line(i);
+            for (int i = 0; i < uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(); ++i) l << uitest::FindControl<RowListView>(dlg, "WordsListBox")->Line(i);
             return l;
         }();
         const int toe = w_->State().Xw.Squares(3, 2).SlotRef;
         QCOMPARE(lines, QStringList({QString("%1%2 %3").arg(-toe, 3).arg(IndexOf("TIE"), 4).arg(QString("TIE").leftJustified(20)),
                                      QString("%1%2*%3").arg(-toe, 3).arg(IndexOf("TOE"), 4).arg(QString("TOE").leftJustified(20))}));
 
-        ClickItem(dlg->WordsListBox.View(), 0);
+        ClickItem(uitest::FindControl<RowListView>(dlg, "WordsListBox"), 0);
         QVERIFY(!dlg->isVisible());
         QCOMPARE(test::GridRows(w_->State().Xw.Squares)[1].substr(0, 3), std::string("O#I"));
         QCOMPARE(down->CurrentLine().mid(16), QString("TIE"));
@@ -163,9 +163,9 @@ private slots:
         Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find<QWidget>("AcrossTabSheet"));
         Find<RowListView>("AcrossListBox")->setCurrentRow(1);
         Find<QPushButton>("ReplaceWordBtn")->click();
-        QCOMPARE(dlg->FooterPnlA->text(), QString("No alternatives available"));
-        QCOMPARE(dlg->FooterPnlB->text(), QString());
-        QCOMPARE(dlg->WordsListBox.View()->count(), 1);
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlA")->text(), QString("No alternatives available"));
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlB")->text(), QString());
+        QCOMPARE(uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(), 1);
     }
 
     void aChosenLineThatNoLongerFitsChangesNothing()

@@ -6,8 +6,8 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/count_table.h"
+#include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -36,7 +36,7 @@ private slots:
     {
         // Three 3-letter words (EMU an animal), two 5-letter words (one rarer, one a proper noun), one
         // 7-letter word.
-        const auto giveCluesAndMasks = [](TForm5& w) {
+        const auto giveCluesAndMasks = [](MainWindow& w) {
             uitest::GiveCategoryMasks(w);
             w.State().Clues = LoadClueList("\r\nLarge flightless bird\r\n");
         };

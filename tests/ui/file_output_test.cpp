@@ -11,9 +11,9 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/command_line.h"
+#include "ui/main_window.h"
 #include "ui/page_preview.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -183,7 +183,7 @@ private slots:
         utimbuf old{};
         old.actime = old.modtime = 1709812800;  // 7 Mar 2024, midday
         QCOMPARE(utime(again.c_str(), &old), 0);
-        for (auto start : {&TForm5::SymmetricBitBtnClick, &TForm5::FreeformBitBtnClick}) {
+        for (auto start : {&MainWindow::SymmetricBitBtnClick, &MainWindow::FreeformBitBtnClick}) {
             ClickChoosing("ReloadBtn", QString::fromStdString(again));
             QCOMPARE(w_->State().CrosswordDate, (Date{2024, 3, 7}));
             (w_.get()->*start)();
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(line.action, WindowCommandLine::Action::OpenWindow);
         QCOMPARE(line.crosswordFile, File("nine.xwd"));
         uitest::WindowStart start = uitest::GridDictionaryStart(dict_);
-        start.Before([&line, prepare = start.BeforeShow](TForm5& window) {
+        start.Before([&line, prepare = start.BeforeShow](MainWindow& window) {
             prepare(window);
             OpenCommandLineCrossword(window, line);
         });

@@ -5,7 +5,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/main_string_grid.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -106,9 +106,9 @@ private slots:
 
         // Choosing the last alternative puts it in the slot; asked again, the list shows it.
         rightClickTopLeftWord();
-        auto* dlg = w_->findChild<TWordsDlg*>();
+        auto* dlg = w_->findChild<ReplaceWordDialog*>();
         QVERIFY(dlg && dlg->isVisible());
-        RowListView* list = dlg->WordsListBox.View();
+        RowListView* list = uitest::FindControl<RowListView>(dlg, "WordsListBox");
         QCOMPARE(list->count(), 26);
         const QString last = list->Line(list->count() - 1).mid(8).trimmed();
         ClickItem(list, list->count() - 1);

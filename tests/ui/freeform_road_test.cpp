@@ -10,9 +10,9 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 #include "ui/theme_word_grid.h"
 
 #include <QApplication>
@@ -173,7 +173,7 @@ private slots:
     void init()
     {
         // A dictionary with three animals (category bit 2) for the theme import.
-        const auto giveCluesAndMasks = [](TForm5& w) {
+        const auto giveCluesAndMasks = [](MainWindow& w) {
             w.State().Clues = LoadClueList("\r\nA big bird\r\nA striped horse\r\nA woolly beast\r\n");
             uitest::GiveCategoryMasks(w);
         };

@@ -5,7 +5,7 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/help_window.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QComboBox>
 #include <QLabel>

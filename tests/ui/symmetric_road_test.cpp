@@ -7,13 +7,13 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
+#include "ui/diagnostics_window.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
-#include "ui/twords_dlg.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -120,8 +120,8 @@ private slots:
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a freeform crossword wants a word list first");
         w_->SymmetricBitBtnClick();
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new crossword wants a grid chosen");
-        QCOMPARE(w_->findChild<TForm4*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
-        QVERIFY(w_->findChild<TForm4*>()->Lines().contains("FILLING SEQUENCE:"));
+        QCOMPARE(w_->findChild<DiagnosticsWindow*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
+        QVERIFY(w_->findChild<DiagnosticsWindow*>()->Lines().contains("FILLING SEQUENCE:"));
     }
 
     void theThumbnailsScrollAndAScrolledThumbnailIsHit()
@@ -256,16 +256,16 @@ private slots:
         const std::string other = old == dict_.VariantOf ? dict_.Variant : dict_.VariantOf;
 
         ClickSquare(2, 1, Qt::RightButton);
-        auto* dlg = w_->findChild<TWordsDlg*>();
+        auto* dlg = w_->findChild<ReplaceWordDialog*>();
         QVERIFY(dlg->isVisible());
-        QCOMPARE(dlg->FooterPnlA->text(), QString("1 alternative(s) available,"));
-        QCOMPARE(dlg->WordsListBox.View()->count(), 2);
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlA")->text(), QString("1 alternative(s) available,"));
+        QCOMPARE(uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(), 2);
         int pick = -1;
-        for (int i = 0; i < dlg->WordsListBox.View()->count(); ++i)
-            if (dlg->WordsListBox.View()->Line(i).mid(8).trimmed() == QString::fromStdString(other)) pick = i;
+        for (int i = 0; i < uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(); ++i)
+            if (uitest::FindControl<RowListView>(dlg, "WordsListBox")->Line(i).mid(8).trimmed() == QString::fromStdString(other)) pick = i;
         QVERIFY(pick >= 0);
-        QCOMPARE(dlg->WordsListBox.View()->Line(1 - pick).at(7), QChar('*'));
-        ClickItem(dlg->WordsListBox.View(), pick);
+        QCOMPARE(uitest::FindControl<RowListView>(dlg, "WordsListBox")->Line(1 - pick).at(7), QChar('*'));
+        ClickItem(uitest::FindControl<RowListView>(dlg, "WordsListBox"), pick);
 
         QVERIFY(!dlg->isVisible());
         QCOMPARE(FirstAcross().WordTxt.str(), other);

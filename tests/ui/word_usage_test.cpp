@@ -7,9 +7,9 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/main_string_grid.h"
-#include "ui/tform5.h"
-#include "ui/tgrids_dlg.h"
+#include "ui/main_window.h"
 #include "ui/word_usage_grid.h"
 
 #include <QListWidget>
@@ -40,7 +40,7 @@ private:
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
 
     WordUsageGrid* Usage() { return Find<WordUsageGrid>("WordUsageStringGrid"); }
-    TGridsDlg* GridsDlg() { return w_->findChild<TGridsDlg*>(); }
+    FillsOfWordDialog* GridsDlg() { return w_->findChild<FillsOfWordDialog*>(); }
     void ClickUsageCell(int col, int row)
     {
         const QModelIndex cell = Usage()->model()->index(row, col);
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(GridsDlg()->isVisible());
         QCOMPARE(GridsDlg()->windowTitle(), QString("Grid Nos."));
         QStringList lines;
-        for (int i = 0; i < GridsDlg()->GridsListBox.View()->count(); ++i) lines << GridsDlg()->GridsListBox.View()->Line(i);
+        for (int i = 0; i < uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox")->count(); ++i) lines << uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox")->Line(i);
         QStringList expected;
         for (const FillsOfWordRow& use : FillsOfWord(word, w_->State().Imported, w_->State().Fills)) expected << QString::fromStdString(use.Text());
         QCOMPARE(lines, expected);
@@ -195,7 +195,7 @@ private slots:
 
         // Showing the last of them: the fill is on display and the word's squares are marked.
         const QString line = lines.last();
-        ClickItem(GridsDlg()->GridsListBox.View(), static_cast<int>(lines.size()) - 1);
+        ClickItem(uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox"), static_cast<int>(lines.size()) - 1);
         const QuillmereState& s = w_->State();
         QCOMPARE(s.Fills.CurrentFill, fills.back());
         const int row = line.mid(4, 3).trimmed().toInt();
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(s.Fills.CurrentFill, fills.back());
         QCOMPARE(s.Xw.Squares(first.x(), first.y()).CellColour, ColourSelectedWord);
 
-        GridsDlg()->CloseBtn->click();
+        uitest::FindControl<QPushButton>(GridsDlg(), "CloseBtn")->click();
         QVERIFY(!GridsDlg()->isVisible());
     }
 
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(Usage()->Cell(1, unused), QString("   0"));
         ClickUsageCell(0, unused);
         QVERIFY(!GridsDlg()->isVisible());
-        QCOMPARE(GridsDlg()->GridsListBox.View()->count(), 0);
+        QCOMPARE(uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox")->count(), 0);
     }
 };
 

@@ -6,14 +6,15 @@
 // With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
 // made for the first 7 x 7 stock grid is used (its fill backed by the kitchen word list then fails).
 #include "tests/support/fixtures.h"
+#include "tests/ui/support/find_control.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
+#include "ui/diagnostics_window.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
-#include "ui/tgrids_dlg.h"
-#include "ui/twords_dlg.h"
 #include "ui/word_usage_grid.h"
 
 #include <QApplication>
@@ -194,7 +195,7 @@ int main(int argc, char** argv)
     }
     options.SimulatedSeed = 12345;
     uitest::RecordingDialogs::Log log;
-    TForm5 w(options, std::make_unique<uitest::RecordingDialogs>(log));
+    MainWindow w(options, std::make_unique<uitest::RecordingDialogs>(log));
     window_ = &w;
     if (!realDictionary) uitest::UseWithWindow(small, w);
     w.show();
@@ -233,7 +234,7 @@ int main(int argc, char** argv)
     Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("AcrossTabSheet"));
     ClickItem(Find<RowListView>("AcrossListBox"), 13, Qt::RightButton);  // a right click on a clue offers other words
     Save(&w, "09-clues-across-word-replace");
-    if (auto* dlg = w.findChild<TWordsDlg*>(); dlg && dlg->isVisible()) {
+    if (auto* dlg = w.findChild<ReplaceWordDialog*>(); dlg && dlg->isVisible()) {
         Save(dlg, "10-replace-word-dialog");
         SaveScreen("10b-replace-word-dialog-on-screen");
         dlg->close();
@@ -298,9 +299,9 @@ int main(int argc, char** argv)
     auto* usage = Find<WordUsageGrid>("WordUsageStringGrid");
     const QModelIndex top = usage->model()->index(0, 0);
     QTest::mouseClick(usage->viewport(), Qt::LeftButton, {}, usage->visualRect(top).center());
-    if (auto* dlg = w.findChild<TGridsDlg*>(); dlg && dlg->isVisible()) {
-        if (dlg->GridsListBox.View()->count() > 0) {
-            auto* lines = dlg->GridsListBox.View();
+    if (auto* dlg = w.findChild<FillsOfWordDialog*>(); dlg && dlg->isVisible()) {
+        if (uitest::FindControl<RowListView>(dlg, "GridsListBox")->count() > 0) {
+            auto* lines = uitest::FindControl<RowListView>(dlg, "GridsListBox");
             QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualRect(lines->model()->index(0, 0)).center());
         }
         Save(dlg, "22-grid-nos-dialog");
@@ -317,7 +318,7 @@ int main(int argc, char** argv)
     Find<QPushButton>("Button8")->click();
     Save(&w, "23c-statistics-tight-interlock-list");
     Find<QPushButton>("ListOfGridsBtn")->click();
-    if (auto* form4 = w.findChild<TForm4*>(); form4 && form4->isVisible()) {
+    if (auto* form4 = w.findChild<DiagnosticsWindow*>(); form4 && form4->isVisible()) {
         Save(form4, "23d-diagnostics-window-list-of-grids");
         form4->hide();
     }

@@ -23,7 +23,7 @@ WindowStart GridDictionaryStart(const GridDictionary& dict) { return GridDiction
 
 WindowStart GridDictionaryStart(const GridDictionary& dict, std::vector<DictWord> words)
 {
-    return WindowStart(std::move(words)).Seeded().Before([&dict](ui::TForm5& window) { UseWithWindow(dict, window); });
+    return WindowStart(std::move(words)).Seeded().Before([&dict](ui::MainWindow& window) { UseWithWindow(dict, window); });
 }
 
 WindowFixture::~WindowFixture() { CloseWindow(); }
@@ -37,7 +37,7 @@ bool WindowFixture::OpenWindow(const WindowStart& start)
     options.DataDirs = {QString::fromStdString(Folder().Path().string())};
     options.SimulatedSeed = start.SimulatedSeed;
     log_ = {};
-    w_ = std::make_unique<ui::TForm5>(options, std::make_unique<RecordingDialogs>(log_));
+    w_ = std::make_unique<ui::MainWindow>(options, std::make_unique<RecordingDialogs>(log_));
     if (start.BeforeShow) start.BeforeShow(*w_);
     w_->show();
     return QTest::qWaitForWindowExposed(w_.get());

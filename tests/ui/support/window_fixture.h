@@ -6,7 +6,7 @@
 #include "tests/ui/support/find_control.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QListWidget>
 #include <QString>
@@ -38,7 +38,7 @@ struct WindowStart {
         SimulatedSeed = seed;
         return *this;
     }
-    WindowStart& Before(std::function<void(ui::TForm5&)> beforeShow)
+    WindowStart& Before(std::function<void(ui::MainWindow&)> beforeShow)
     {
         BeforeShow = std::move(beforeShow);
         return *this;
@@ -46,7 +46,7 @@ struct WindowStart {
 
     std::optional<std::vector<DictWord>> Words;   ///< WORD.LST in the data folder; none: no such file
     std::optional<std::uint32_t> SimulatedSeed;   ///< none: the window's own random numbers
-    std::function<void(ui::TForm5&)> BeforeShow;  ///< what the window is given before it first shows
+    std::function<void(ui::MainWindow&)> BeforeShow;  ///< what the window is given before it first shows
 };
 
 /// The start most window tests use: the dictionary made for the first 7 x 7 stock grid (or the given
@@ -110,7 +110,7 @@ protected:
     void RunFreeformFillsInCore(const std::string& wordList, int fills);
 
     RecordingDialogs::Log log_;      ///< what the window said and asked; answers and files to give it
-    std::unique_ptr<ui::TForm5> w_;  ///< the window, while open
+    std::unique_ptr<ui::MainWindow> w_;  ///< the window, while open
 
 private:
     std::optional<test::TempDir> folder_;

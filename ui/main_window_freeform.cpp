@@ -1,6 +1,6 @@
-// TForm5, freeform Generate page: the fill options, Quick Fill, runs of ranked fills with their list,
+// MainWindow, freeform Generate page: the fill options, Quick Fill, runs of ranked fills with their list,
 // Improve, and "Add This Grid" from the Clues page.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/fills/fill_list.h"
 #include "core/fills/fill_store.h"
@@ -47,7 +47,7 @@ QVector<FillColumn> FreeFillsColumns()
 
 }  // namespace
 
-void TForm5::BuildFreeformGenerateTabs()
+void MainWindow::BuildFreeformGenerateTabs()
 {
     // Fill Options
     auto* options = new QVBoxLayout(TabsheetFreeOptionsPnl);
@@ -138,14 +138,14 @@ void TForm5::BuildFreeformGenerateTabs()
 // ---------------------------------------------------------------------------------------------
 // Helpers
 
-SeedWordChoice TForm5::SeedChoice() const
+SeedWordChoice MainWindow::SeedChoice() const
 {
     if (RandomWordsRadio->isChecked()) return SeedWordChoice::RandomWord;
     if (SeedWordRadio->isChecked()) return SeedWordChoice::SelectedWord;
     return SeedWordChoice::GridWords;
 }
 
-void TForm5::ReadFreeformOptions(bool ranking)
+void MainWindow::ReadFreeformOptions(bool ranking)
 {
     FreeformOptions& o = state_.Freeform.Options;
     o.AllowDuplicates = DupCheckBox->isChecked();
@@ -157,7 +157,7 @@ void TForm5::ReadFreeformOptions(bool ranking)
                                               : RankingMethod::Score;
 }
 
-FreeformRunCallbacks TForm5::FreeformCallbacks()
+FreeformRunCallbacks MainWindow::FreeformCallbacks()
 {
     FreeformRunCallbacks c;
     c.Engine.QuickProgress = [this](int placed) { ProgressBarFreeQuick->setValue(placed); };
@@ -179,26 +179,26 @@ FreeformRunCallbacks TForm5::FreeformCallbacks()
     return c;
 }
 
-void TForm5::ShowFreeFillsLines()
+void MainWindow::ShowFreeFillsLines()
 {
     const QSignalBlocker block(freeformFills_.View());
     freeformFills_.SetRows(state_.Freeform.FreeFillsList.Rows);
 }
 
-void TForm5::SelectFillLine(int n)
+void MainWindow::SelectFillLine(int n)
 {
     const QSignalBlocker block(freeformFills_.View());
     freeformFills_.View()->setCurrentRow(FindFillRow(state_.Freeform.FreeFillsList, n));
 }
 
-void TForm5::DisplayFreeformFill(const ShownFill& shown)
+void MainWindow::DisplayFreeformFill(const ShownFill& shown)
 {
     SelectFillLine(shown.Fill);
     ResetFillDisplay();
     DisplayShownFill(shown);
 }
 
-void TForm5::SetFreeRunControls(bool running)
+void MainWindow::SetFreeRunControls(bool running)
 {
     if (running) {
         pausedDuringRun_.clear();
@@ -229,7 +229,7 @@ void TForm5::SetFreeRunControls(bool running)
 // ---------------------------------------------------------------------------------------------
 // Quick Fill, runs and Improve
 
-void TForm5::FreeQuickFillBtnClick()
+void MainWindow::FreeQuickFillBtnClick()
 {
     if (state_.RunInProgress() || !FreeQuickFillBtn->isEnabled()) return;
     CommitClueEdits();
@@ -268,7 +268,7 @@ void TForm5::FreeQuickFillBtnClick()
     RepaintGrid();
 }
 
-void TForm5::FreeStartBtnClick()
+void MainWindow::FreeStartBtnClick()
 {
     if (state_.RunInProgress() || !FreeStartBtn->isEnabled()) return;
     CommitClueEdits();
@@ -329,16 +329,16 @@ void TForm5::FreeStartBtnClick()
     if (closeAfterRun_) close();
 }
 
-void TForm5::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
+void MainWindow::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
 
-void TForm5::FreeStopBtnClick()
+void MainWindow::FreeStopBtnClick()
 {
     // The run or Improve ends after its current attempt, and then gives its buttons back.
     state_.Run = RunState::StopRequested;
     FreeStopBtn->setEnabled(false);
 }
 
-void TForm5::FreeImproveBtnClick()
+void MainWindow::FreeImproveBtnClick()
 {
     const int row = freeformFills_.View()->currentRow();
     if (state_.RunInProgress() || row < 0) return;
@@ -373,12 +373,12 @@ void TForm5::FreeImproveBtnClick()
     if (closeAfterRun_) close();
 }
 
-void TForm5::FreeFillsListBoxMouseUp(Qt::MouseButton button)
+void MainWindow::FreeFillsListBoxMouseUp(Qt::MouseButton button)
 {
     if (button == Qt::RightButton && !state_.RunInProgress() && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
 }
 
-void TForm5::FreeFillsListBoxClick()
+void MainWindow::FreeFillsListBoxClick()
 {
     const FillRow* row = freeformFills_.Current();
     if (!row || improving_) return;
@@ -406,7 +406,7 @@ void TForm5::FreeFillsListBoxClick()
 // ---------------------------------------------------------------------------------------------
 // Add This Grid (Clues page)
 
-void TForm5::AddToListOfGridsBtnClick()
+void MainWindow::AddToListOfGridsBtnClick()
 {
     if (state_.RunInProgress()) return;
     CommitClueEdits();

@@ -1,5 +1,5 @@
-// TForm5, File page: saving the crossword on display as a .xwd file and loading one back.
-#include "ui/tform5.h"
+// MainWindow, File page: saving the crossword on display as a .xwd file and loading one back.
+#include "ui/main_window.h"
 
 #include "core/files/crossword_file.h"
 #include "core/grid/grid.h"
@@ -26,7 +26,7 @@ QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
 }  // namespace
 
-QWidget* TForm5::BuildFilePage()
+QWidget* MainWindow::BuildFilePage()
 {
     auto* page = Named<QWidget>("TabSheetFile");
     auto* col = new QVBoxLayout(page);
@@ -61,7 +61,7 @@ QWidget* TForm5::BuildFilePage()
     return page;
 }
 
-void TForm5::SaveBtnClick()
+void MainWindow::SaveBtnClick()
 {
     if (state_.RunInProgress() || !SaveBtn->isEnabled()) return;
     if (!HasEveryAnswer(state_.Xw)) {
@@ -82,16 +82,16 @@ void TForm5::SaveBtnClick()
     });
 }
 
-void TForm5::ReloadBtnClick() { LoadCrosswordFile(); }
+void MainWindow::ReloadBtnClick() { LoadCrosswordFile(); }
 
-void TForm5::LoadCrosswordFile()
+void MainWindow::LoadCrosswordFile()
 {
     if (state_.RunInProgress()) return;
     const QString path = dialogs_->ChooseOpenFile(this, ProgramFolder(), DialogFilter(CrosswordOpenFilter));
     if (!path.isEmpty()) OpenCrosswordFile(path);
 }
 
-void TForm5::OpenCrosswordFile(const QString& path)
+void MainWindow::OpenCrosswordFile(const QString& path)
 {
     CommitClueEdits();
     Guard([&] {

@@ -1,13 +1,13 @@
-// TForm5, Clues page: the Across and Down lists, the selected word in the grid, clue editing, word
+// MainWindow, Clues page: the Across and Down lists, the selected word in the grid, clue editing, word
 // replacement through the "Replace Word" dialog and the removal of an answer.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/clues/clue_editing.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +34,7 @@ void SelectRow(RowList<ClueRow>& list, int row)
 
 }  // namespace
 
-QWidget* TForm5::BuildCluesPage()
+QWidget* MainWindow::BuildCluesPage()
 {
     auto* page = Named<QWidget>("TabSheetClues");
     auto* col = new QVBoxLayout(page);
@@ -75,7 +75,7 @@ QWidget* TForm5::BuildCluesPage()
     return page;
 }
 
-QWidget* TForm5::BuildClueTab(bool across)
+QWidget* MainWindow::BuildClueTab(bool across)
 {
     auto* tab = Named<QWidget>(across ? "AcrossTabSheet" : "DownTabSheet");
     auto* outer = new QVBoxLayout(tab);
@@ -117,26 +117,26 @@ QWidget* TForm5::BuildClueTab(bool across)
     return tab;
 }
 
-RowList<ClueRow>& TForm5::ClueList(bool across) { return across ? acrossClues_ : downClues_; }
-QPlainTextEdit* TForm5::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
-QLabel* TForm5::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
-bool TForm5::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
+RowList<ClueRow>& MainWindow::ClueList(bool across) { return across ? acrossClues_ : downClues_; }
+QPlainTextEdit* MainWindow::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
+QLabel* MainWindow::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
+bool MainWindow::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
 
-void TForm5::TabSheetCluesEnter() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+void MainWindow::TabSheetCluesEnter() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
 
-void TForm5::TabSheetCluesExit()
+void MainWindow::TabSheetCluesExit()
 {
     CommitClueEdits();
     ResetClueColours(state_.Xw, state_.FillSource);
     RepaintGrid();
 }
 
-void TForm5::CluePageControlChange() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+void MainWindow::CluePageControlChange() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
 
-void TForm5::AcrossListBoxClick() { SelectClueWord(true); }
-void TForm5::DownListBoxClick() { SelectClueWord(false); }
+void MainWindow::AcrossListBoxClick() { SelectClueWord(true); }
+void MainWindow::DownListBoxClick() { SelectClueWord(false); }
 
-void TForm5::SelectClueWord(bool across)
+void MainWindow::SelectClueWord(bool across)
 {
     // During a run the crossword is the run's working copy: the lists can be read, not followed.
     if (state_.RunInProgress()) return;
@@ -155,13 +155,13 @@ void TForm5::SelectClueWord(bool across)
     RepaintGrid();
 }
 
-void TForm5::CommitClueEdits()
+void MainWindow::CommitClueEdits()
 {
     ClueMemoExit(true);
     ClueMemoExit(false);
 }
 
-void TForm5::ClueMemoExit(bool across)
+void MainWindow::ClueMemoExit(bool across)
 {
     // Only what the user typed is kept: a memo that was not edited leaves the clue alone.
     QPlainTextEdit* memo = ClueMemo(across);
@@ -172,19 +172,19 @@ void TForm5::ClueMemoExit(bool across)
     memo->document()->setModified(false);
 }
 
-void TForm5::AcrossClueMemoExit() { ClueMemoExit(true); }
-void TForm5::DownClueMemoExit() { ClueMemoExit(false); }
+void MainWindow::AcrossClueMemoExit() { ClueMemoExit(true); }
+void MainWindow::DownClueMemoExit() { ClueMemoExit(false); }
 
-void TForm5::ListBoxMouseUp(bool across, Qt::MouseButton button)
+void MainWindow::ListBoxMouseUp(bool across, Qt::MouseButton button)
 {
     if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunInProgress()) return;
     if (const ClueRow* row = ClueList(across).Current()) FindAlternatives(row->Slot);
 }
 
-void TForm5::AcrossListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(true, button); }
-void TForm5::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, button); }
+void MainWindow::AcrossListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(true, button); }
+void MainWindow::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, button); }
 
-void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
+void MainWindow::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
 {
     if (!CluesPageShowing() || state_.RunInProgress() || !state_.Xw.Squares.Inside(col, row)) return;
     const int ref = state_.Xw.Squares(col, row).SlotRef;
@@ -204,12 +204,12 @@ void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
     }
 }
 
-void TForm5::ReplaceWordBtnClick()
+void MainWindow::ReplaceWordBtnClick()
 {
     ListBoxMouseUp(CluePageControl->currentWidget() == AcrossTabSheet, Qt::RightButton);
 }
 
-void TForm5::FindAlternatives(int slot)
+void MainWindow::FindAlternatives(int slot)
 {
     Guard([&] {
         const Alternatives alt = qm::FindAlternatives(state_.Xw, slot, state_.Dict);
@@ -217,7 +217,7 @@ void TForm5::FindAlternatives(int slot)
     });
 }
 
-void TForm5::WordsDlgWordsListBoxClick(const ReplacementChoice& choice)
+void MainWindow::WordsDlgWordsListBoxClick(const ReplacementChoice& choice)
 {
     if (state_.RunInProgress()) return;
     Guard([&] {
@@ -238,7 +238,7 @@ void TForm5::WordsDlgWordsListBoxClick(const ReplacementChoice& choice)
     WordsDlg->close();
 }
 
-void TForm5::DeleteSelectedAnswer()
+void MainWindow::DeleteSelectedAnswer()
 {
     if (state_.RunInProgress()) return;
     const bool across = CluePageControl->currentWidget() == AcrossTabSheet;

@@ -1,12 +1,12 @@
-// TForm5, grid page: layout and repainting of the main grid, the fill status line, clearing and flipping.
-#include "ui/tform5.h"
+// MainWindow, grid page: layout and repainting of the main grid, the fill status line, clearing and flipping.
+#include "ui/main_window.h"
 
 #include "core/grid/display.h"
 #include "core/grid/mirror.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QHBoxLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@
 
 namespace qm::ui {
 
-QWidget* TForm5::BuildGridPage()
+QWidget* MainWindow::BuildGridPage()
 {
     auto* page = Named<QWidget>("_TabGrid");
     auto* col = new QVBoxLayout(page);
@@ -60,16 +60,16 @@ QWidget* TForm5::BuildGridPage()
     return page;
 }
 
-void TForm5::LayOutMainGrid()
+void MainWindow::LayOutMainGrid()
 {
     MainStringGridView->LayOut();
     const int n = state_.Xw.Squares.Size();
     HeaderPnl->setText(QString("Dimensions: %1 x %2").arg(n).arg(n));
 }
 
-void TForm5::RepaintGrid() { MainStringGridView->update(); }
+void MainWindow::RepaintGrid() { MainStringGridView->update(); }
 
-void TForm5::ShowFillStatus(int words, int letters, int interlocks)
+void MainWindow::ShowFillStatus(int words, int letters, int interlocks)
 {
     const auto texts = MakeFillStatus(words, letters, interlocks, state_.Xw.GridSize, state_.ImportedFillShown,
                                       static_cast<int>(state_.Imported.ThemeWords.size()));
@@ -86,7 +86,7 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     unsetCursor();
 }
 
-void TForm5::ResetFillDisplay()
+void MainWindow::ResetFillDisplay()
 {
     CluePageControl->setCurrentWidget(AcrossTabSheet);
     state_.Xw.ShowCellNumbers = false;
@@ -111,7 +111,7 @@ void TForm5::ResetFillDisplay()
     MainStatusBar->repaint();
 }
 
-void TForm5::ShowSlotLists()
+void MainWindow::ShowSlotLists()
 {
     const SlotLists lists = ListSlots(state_.Xw);
     acrossMemoSlot_ = downMemoSlot_ = 0;
@@ -127,7 +127,7 @@ void TForm5::ShowSlotLists()
     ClueStatusBar->setPanelText(1, QString("Down: %1").arg(lists.Down.size()));
 }
 
-void TForm5::ClearGridBtnClick()
+void MainWindow::ClearGridBtnClick()
 {
     if (state_.RunInProgress()) return;
     CommitClueEdits();
@@ -151,7 +151,7 @@ void TForm5::ClearGridBtnClick()
     FreeFillStatusPnl->setText("Click on any row to select a fill");
 }
 
-void TForm5::MirrorBtnClick()
+void MainWindow::MirrorBtnClick()
 {
     if (state_.RunInProgress()) return;
     Guard([this] {

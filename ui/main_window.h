@@ -1,4 +1,4 @@
-// TForm5: the main window. It owns the program's state and binds the workflow pages to the core.
+// MainWindow: the main window. It owns the program's state and binds the workflow pages to the core.
 #pragma once
 
 #include "core/clues/clue_editing.h"
@@ -57,10 +57,10 @@ class MainStringGrid;
 class PagePreview;
 class PanelStatusBar;
 class StockGridPreview;
-class TForm4;
-class TGridsDlg;
+class DiagnosticsWindow;
+class FillsOfWordDialog;
 class ThemeWordGrid;
-class TWordsDlg;
+class ReplaceWordDialog;
 class WordUsageGrid;
 enum class GridPainter;
 class UrlLabel;
@@ -81,12 +81,12 @@ QStringList DefaultDataDirs();
 /// tform5_setup.cpp, tform5_generate.cpp, tform5_import.cpp, tform5_freeform.cpp, tform5_usage.cpp,
 /// tform5_categories.cpp, tform5_clues.cpp, tform5_grid.cpp, tform5_file.cpp, tform5_output.cpp and
 /// tform5_statistics.cpp.
-class TForm5 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(StartupOptions options = {}, std::unique_ptr<UserDialogs> dialogs = nullptr,
+    explicit MainWindow(StartupOptions options = {}, std::unique_ptr<UserDialogs> dialogs = nullptr,
                     QWidget* parent = nullptr);
-    ~TForm5() override;
+    ~MainWindow() override;
 
     QuillmereState& State() { return state_; }
     UserDialogs& Dialogs() { return *dialogs_; }
@@ -331,8 +331,8 @@ private:
 
     // Secondary windows
     HelpWindow* Help = nullptr;
-    TForm4* Form4 = nullptr;
-    TWordsDlg* WordsDlg = nullptr;
+    DiagnosticsWindow* Form4 = nullptr;
+    ReplaceWordDialog* WordsDlg = nullptr;
 
     // Left: the workflow pages
     QTabWidget* PageControlLeft = nullptr;
@@ -599,7 +599,7 @@ private:
     void SetDiagnosticPainter(bool checked, GridPainter painter);
     void ShowInterlockSquares();
 
-    TGridsDlg* GridsDlg = nullptr;
+    FillsOfWordDialog* GridsDlg = nullptr;
     // Word Usage tab
     QRadioButton* AlphaRadio = nullptr;
     QRadioButton* RankedRadio = nullptr;
@@ -621,7 +621,7 @@ private:
     QCheckBox* LogFileCheck = nullptr;
     QCheckBox* DlgCheck = nullptr;
 
-    friend class TForm5Test;
+    friend class MainWindowTest;
 };
 
 }  // namespace qm::ui

@@ -1,5 +1,5 @@
-// TForm5, subject categories: the right-hand category page with the category check list and its words.
-#include "ui/tform5.h"
+// MainWindow, subject categories: the right-hand category page with the category check list and its words.
+#include "ui/main_window.h"
 
 #include "core/clues/clue_store.h"
 #include "core/util/text.h"
@@ -22,7 +22,7 @@
 
 namespace qm::ui {
 
-QWidget* TForm5::BuildCategoryPage()
+QWidget* MainWindow::BuildCategoryPage()
 {
     auto* page = Named<QWidget>("_TabWordSel");
     auto* col = new QVBoxLayout(page);
@@ -97,17 +97,17 @@ QWidget* TForm5::BuildCategoryPage()
     return page;
 }
 
-void TForm5::WordCategBtnClick() { PageControlRight->setCurrentWidget(_TabWordSel); }
+void MainWindow::WordCategBtnClick() { PageControlRight->setCurrentWidget(_TabWordSel); }
 
-void TForm5::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(_TabGrid); }
+void MainWindow::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(_TabGrid); }
 
-void TForm5::CategoryListBoxClick()
+void MainWindow::CategoryListBoxClick()
 {
     BuildSelectionMasks();
     ShowCategoryWords();
 }
 
-void TForm5::ShowCategoryWords()
+void MainWindow::ShowCategoryWords()
 {
     BuildSelectionMasks();
     const int row = CategoryListBox->currentRow();
@@ -127,7 +127,7 @@ void TForm5::ShowCategoryWords()
     CategoryClueMemo->clear();
 }
 
-void TForm5::WordsListBoxClick()
+void MainWindow::WordsListBoxClick()
 {
     const CategoryListRow* row = categoryWords_.Current();
     const int clue = row && row->Of == CategoryListRow::Kind::Word ? row->ClueIndex : 0;
@@ -137,7 +137,7 @@ void TForm5::WordsListBoxClick()
         CategoryClueMemo->clear();
 }
 
-void TForm5::CategoryListBoxClickCheck(int row)
+void MainWindow::CategoryListBoxClickCheck(int row)
 {
     QListWidgetItem* item = CategoryListBox->item(row);
     if (!item) return;
@@ -149,13 +149,13 @@ void TForm5::CategoryListBoxClickCheck(int row)
     ShowCategoryWords();
 }
 
-void TForm5::AllOtherCheckClick()
+void MainWindow::AllOtherCheckClick()
 {
     BuildSelectionMasks();
     CountSelection();
 }
 
-void TForm5::SwitchAllBtnClick()
+void MainWindow::SwitchAllBtnClick()
 {
     {
         const QSignalBlocker block(CategoryListBox);
@@ -177,7 +177,7 @@ void TForm5::SwitchAllBtnClick()
     }
 }
 
-void TForm5::NumbersBtnClick()
+void MainWindow::NumbersBtnClick()
 {
     categoryWords_.SetRows(CategoryCountRows(state_.Dict, state_.BitPatterns));
 }

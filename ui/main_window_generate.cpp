@@ -1,6 +1,6 @@
-// TForm5, Generate page: the dictionary options, the fill options and the run of symmetrical fills with
+// MainWindow, Generate page: the dictionary options, the fill options and the run of symmetrical fills with
 // its list; the freeform generator's tabs.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
@@ -12,8 +12,8 @@
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/twords_dlg.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -63,7 +63,7 @@ QLabel* SmallLabel(const QString& text, QWidget* parent)
 
 }  // namespace
 
-QWidget* TForm5::BuildGeneratePage()
+QWidget* MainWindow::BuildGeneratePage()
 {
     auto* page = Named<QWidget>("TabSheetGenerate");
     auto* col = new QVBoxLayout(page);
@@ -112,7 +112,7 @@ QWidget* TForm5::BuildGeneratePage()
     return page;
 }
 
-QWidget* TForm5::BuildSymmDictionaryOptions()
+QWidget* MainWindow::BuildSymmDictionaryOptions()
 {
     auto* page = Named<QWidget>("TabSheetSymmDictionary");
     auto* outer = new QVBoxLayout(page);
@@ -205,7 +205,7 @@ QWidget* TForm5::BuildSymmDictionaryOptions()
     return page;
 }
 
-void TForm5::InitDictionaryGrid()
+void MainWindow::InitDictionaryGrid()
 {
     QFont f("Calibri");
     f.setPointSize(8);
@@ -220,7 +220,7 @@ void TForm5::InitDictionaryGrid()
     DictionaryStringGrid->SetCell(2, 0, "");
 }
 
-QWidget* TForm5::BuildSymmFillOptions()
+QWidget* MainWindow::BuildSymmFillOptions()
 {
     auto* page = Named<QWidget>("TabSheetSymmOptions");
     auto* col = new QVBoxLayout(page);
@@ -252,7 +252,7 @@ QWidget* TForm5::BuildSymmFillOptions()
     return page;
 }
 
-QWidget* TForm5::BuildSymmMain()
+QWidget* MainWindow::BuildSymmMain()
 {
     auto* page = Named<QWidget>("TabSheetSymmMain");
     auto* outer = new QVBoxLayout(page);
@@ -330,7 +330,7 @@ QWidget* TForm5::BuildSymmMain()
     return page;
 }
 
-QWidget* TForm5::BuildFreeformGenerate()
+QWidget* MainWindow::BuildFreeformGenerate()
 {
     auto* page = Named<QWidget>("TabSheetGenFreeForm");
     auto* col = new QVBoxLayout(page);
@@ -365,7 +365,7 @@ QWidget* TForm5::BuildFreeformGenerate()
 // ---------------------------------------------------------------------------------------------
 // Dictionary options
 
-SelectionOptions TForm5::ReadSelectionOptions() const
+SelectionOptions MainWindow::ReadSelectionOptions() const
 {
     SelectionOptions o;
     o.POSOther = POSOtherCheck->isChecked();
@@ -379,14 +379,14 @@ SelectionOptions TForm5::ReadSelectionOptions() const
     return o;
 }
 
-void TForm5::BuildSelectionMasks()
+void MainWindow::BuildSelectionMasks()
 {
     Guard([this] {
         DefaultDictionaryBtn->setEnabled(qm::BuildSelectionMasks(state_.Selection, ReadSelectionOptions(), state_.DictSelectionDirty));
     });
 }
 
-void TForm5::CountSelection()
+void MainWindow::CountSelection()
 {
     Guard([this] {
         const SelectionCounts counts = qm::CountSelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.FillSource,
@@ -407,7 +407,7 @@ void TForm5::CountSelection()
     });
 }
 
-void TForm5::SetDictionaryControls(bool enabled)
+void MainWindow::SetDictionaryControls(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{WordTypeLab, POSNounCommonCheck, POSNounProperCheck, POSOtherCheck,
                                                       POSInitialsCheck, ImportedWordCheck, WordCategBtn, FreqLab, TrackBarRare,
@@ -417,7 +417,7 @@ void TForm5::SetDictionaryControls(bool enabled)
     DictionaryStringGrid->setVisible(enabled);
 }
 
-void TForm5::DictionaryRadioClick()
+void MainWindow::DictionaryRadioClick()
 {
     state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     SetDictionaryControls(true);
@@ -426,7 +426,7 @@ void TForm5::DictionaryRadioClick()
     ShowSymmGenDescription();
 }
 
-void TForm5::ImportedWordRadioClick()
+void MainWindow::ImportedWordRadioClick()
 {
     state_.FillSource = FillSourceKind::ImportedOnly;
     SetDictionaryControls(false);
@@ -434,7 +434,7 @@ void TForm5::ImportedWordRadioClick()
     ShowSymmGenDescription();
 }
 
-void TForm5::POSCheckClick()
+void MainWindow::POSCheckClick()
 {
     state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     BuildSelectionMasks();
@@ -442,14 +442,14 @@ void TForm5::POSCheckClick()
     ShowSymmGenDescription();
 }
 
-void TForm5::TrackBarRareChange()
+void MainWindow::TrackBarRareChange()
 {
     BuildSelectionMasks();
     CountSelection();
     state_.DictSelectionDirty = true;
 }
 
-void TForm5::DefaultDictionaryBtnClick()
+void MainWindow::DefaultDictionaryBtnClick()
 {
     for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck}) {
         const QSignalBlocker block(c);
@@ -463,7 +463,7 @@ void TForm5::DefaultDictionaryBtnClick()
 // ---------------------------------------------------------------------------------------------
 // The run of symmetrical fills
 
-void TForm5::SymmStartBtnClick()
+void MainWindow::SymmStartBtnClick()
 {
     if (state_.RunInProgress() || !SymmStartBtn->isEnabled()) return;
     if (state_.DictSelectionDirty) {
@@ -474,19 +474,19 @@ void TForm5::SymmStartBtnClick()
     StartSymmetricRun();
 }
 
-void TForm5::SymmRepeatsEditKeyPress()
+void MainWindow::SymmRepeatsEditKeyPress()
 {
     // Enter starts the run as the Start button does (with a fresh selection, and not during a run).
     SymmStartBtnClick();
 }
 
-void TForm5::SymmStopBtnClick()
+void MainWindow::SymmStopBtnClick()
 {
     state_.Run = RunState::StopRequested;
     SymmStopBtn->setEnabled(false);
 }
 
-void TForm5::StartSymmetricRun()
+void MainWindow::StartSymmetricRun()
 {
     if (state_.RunInProgress()) return;
     bool isNumber = false;
@@ -570,7 +570,7 @@ void TForm5::StartSymmetricRun()
     if (closeAfterRun_) close();
 }
 
-void TForm5::SetRunControls(bool running)
+void MainWindow::SetRunControls(bool running)
 {
     SymmStartBtn->setEnabled(!running);
     SymmStopBtn->setEnabled(running);
@@ -596,7 +596,7 @@ void TForm5::SetRunControls(bool running)
     DownClueMemo->setReadOnly(running);
 }
 
-void TForm5::FillsListBoxClick()
+void MainWindow::FillsListBoxClick()
 {
     const FillRow* row = symmetricFills_.Current();
     if (!row) return;
@@ -617,7 +617,7 @@ void TForm5::FillsListBoxClick()
     }
 }
 
-void TForm5::DisplayShownFill(const ShownFill& shown)
+void MainWindow::DisplayShownFill(const ShownFill& shown)
 {
     // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared; a
     // freeform fill is numbered from its letters (clearing the display hid its numbers).

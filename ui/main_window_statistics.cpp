@@ -1,15 +1,15 @@
-// TForm5, the hidden Statistics page (reached with Ctrl+F5): the developer's diagnostics, and the
-// diagnostics window TForm4 they write into.
-#include "ui/tform5.h"
+// MainWindow, the hidden Statistics page (reached with Ctrl+F5): the developer's diagnostics, and the
+// diagnostics window DiagnosticsWindow they write into.
+#include "ui/main_window.h"
 
 #include "core/freeform/freeform_run.h"
 #include "core/freeform/scoring.h"
 #include "core/symmetric/fill_engine.h"
 #include "core/words/import.h"
+#include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform4.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -35,7 +35,7 @@ QStringList ToLines(const std::vector<std::string>& lines)
 
 }  // namespace
 
-QWidget* TForm5::BuildStatisticsPage()
+QWidget* MainWindow::BuildStatisticsPage()
 {
     auto* page = Named<QWidget>("TabSheetHidden");
     auto* col = new QVBoxLayout(page);
@@ -98,15 +98,15 @@ QWidget* TForm5::BuildStatisticsPage()
     return page;
 }
 
-void TForm5::SetDiagnosticPainter(bool checked, GridPainter painter)
+void MainWindow::SetDiagnosticPainter(bool checked, GridPainter painter)
 {
     MainStringGridView->SetPainter(checked ? painter : GridPainter::Normal);
     RepaintGrid();
 }
 
-void TForm5::RawDataCheckBoxClick() { SetDiagnosticPainter(RawDataCheckBox->isChecked(), GridPainter::RawData); }
+void MainWindow::RawDataCheckBoxClick() { SetDiagnosticPainter(RawDataCheckBox->isChecked(), GridPainter::RawData); }
 
-void TForm5::InterlockAreaBoxClick()
+void MainWindow::InterlockAreaBoxClick()
 {
     if (InterlockCheckBox->isChecked()) {
         const std::int32_t area = InterlockArea(state_.Xw.Squares);
@@ -117,18 +117,18 @@ void TForm5::InterlockAreaBoxClick()
     SetDiagnosticPainter(InterlockCheckBox->isChecked(), GridPainter::InterlockArea);
 }
 
-void TForm5::WrdCntCheckBoxClick()
+void MainWindow::WrdCntCheckBoxClick()
 {
     SetDiagnosticPainter(WrdCntCheckBox->isChecked(), GridPainter::InterlockFlagging);
     ShowInterlockSquares();
 }
 
-void TForm5::ShowInterlockSquares()
+void MainWindow::ShowInterlockSquares()
 {
     MainStatusBar->setPanelText(4, QString("%1 interlock squares").arg(CountInterlockSquares(state_.Xw.Squares)));
 }
 
-void TForm5::Button9Click()
+void MainWindow::Button9Click()
 {
     // Knocking out words rewrites a freeform grid; a stock grid's blocks would be lost.
     if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunInProgress()) {
@@ -145,20 +145,20 @@ void TForm5::Button9Click()
     RepaintGrid();
 }
 
-void TForm5::Button8Click()
+void MainWindow::Button8Click()
 {
     const std::vector<std::string> listing = BuildTightInterlocks(state_.Imported, true);
     Memo1->setPlainText(ToLines(listing).join('\n'));
     PageControlLeft->setCurrentWidget(TabSheetHidden);
 }
 
-void TForm5::FillSeqBtnClick()
+void MainWindow::FillSeqBtnClick()
 {
     MainStringGridView->SetPainter(GridPainter::FillSequenceFwrd);
     RepaintGrid();
 }
 
-void TForm5::WordArrBtnClick()
+void MainWindow::WordArrBtnClick()
 {
     if (Form4->isVisible())
         Form4->hide();
@@ -166,13 +166,13 @@ void TForm5::WordArrBtnClick()
         Form4->show();
 }
 
-void TForm5::MainWordArrayBtnClick()
+void MainWindow::MainWordArrayBtnClick()
 {
     Form4->SetLines(ToLines(MainWordArrayLines(state_.Xw)));
     Form4->show();
 }
 
-void TForm5::ListOfGridsBtnClick()
+void MainWindow::ListOfGridsBtnClick()
 {
     Form4->SetLines(ToLines(ListOfGridsListing(state_.Fills, symmetricFills_.Count())));
     Form4->show();

@@ -1,5 +1,5 @@
 // The "Grid Nos." window: its list of fills, the hint above it and the close button.
-#include "ui/tgrids_dlg.h"
+#include "ui/fills_of_word_dialog.h"
 
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
@@ -26,7 +26,7 @@ RowPainter<FillsOfWordRow> GridLinePainter()
 
 }  // namespace
 
-TGridsDlg::TGridsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
+FillsOfWordDialog::FillsOfWordDialog(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
     setObjectName("GridsDlg");
     setWindowTitle("Grid Nos.");
@@ -36,21 +36,19 @@ TGridsDlg::TGridsDlg(QWidget* parent) : QDialog(parent, Qt::Tool)
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(6, 6, 6, 6);
     col->setSpacing(4);
-    Panel1 = Named<QLabel>("Panel1", "Click to display a fill", this);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setFrameShape(QFrame::StyledPanel);
-    col->addWidget(Panel1);
-    GridsListBox = RowList<FillsOfWordRow>("GridsListBox", GridLinePainter(), 18, this);
-    col->addWidget(GridsListBox.View(), 1);
-    CloseBtn = AddCloseButtonRow(this, col);
+    auto* hint = Named<QLabel>("Panel1", "Click to display a fill", this);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFrameShape(QFrame::StyledPanel);
+    col->addWidget(hint);
+    uses_ = RowList<FillsOfWordRow>("GridsListBox", GridLinePainter(), 18, this);
+    col->addWidget(uses_.View(), 1);
+    QPushButton* closeButton = AddCloseButtonRow(this, col);
 
-    connect(GridsListBox.View(), &RowListView::rowClicked, this,
-            [this](int row) { emit gridChosen(GridsListBox.Rows().at(static_cast<std::size_t>(row))); });
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+    connect(uses_.View(), &RowListView::rowClicked, this,
+            [this](int row) { emit gridChosen(uses_.Rows().at(static_cast<std::size_t>(row))); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TGridsDlg::SetRows(std::vector<FillsOfWordRow> rows) { GridsListBox.SetRows(std::move(rows)); }
-
-void TGridsDlg::CloseBtnClick() { close(); }
+void FillsOfWordDialog::SetRows(std::vector<FillsOfWordRow> rows) { uses_.SetRows(std::move(rows)); }
 
 }  // namespace qm::ui

@@ -1,4 +1,4 @@
-// TGridsDlg: the "Grid Nos." window, listing the stored fills that use a word.
+// FillsOfWordDialog: the "Grid Nos." window, listing the stored fills that use a word.
 #pragma once
 
 #include "core/stats/word_usage.h"
@@ -16,24 +16,20 @@ namespace qm::ui {
 /// A small tool window (not modal) beside the main window. Its rows (the stored uses of a word) are
 /// painted as "Fill n"; a click on one reports the row, and the main window shows that fill with the
 /// word highlighted.
-class TGridsDlg : public QDialog {
+class FillsOfWordDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TGridsDlg(QWidget* parent = nullptr);
+    explicit FillsOfWordDialog(QWidget* parent = nullptr);
 
     /// Replaces the rows of GridsListBox; no row is selected afterwards.
     void SetRows(std::vector<FillsOfWordRow> rows);
 
-    QLabel* Panel1 = nullptr;
-    RowList<FillsOfWordRow> GridsListBox;
-    QPushButton* CloseBtn = nullptr;
-
 signals:
-    /// GridsListBoxClick: the row clicked.
+    /// A row was clicked: the main window shows that fill with the word marked.
     void gridChosen(const qm::FillsOfWordRow& use);
 
 private:
-    void CloseBtnClick();
+    RowList<FillsOfWordRow> uses_;  ///< GridsListBox
 };
 
 }  // namespace qm::ui

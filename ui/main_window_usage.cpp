@@ -1,12 +1,12 @@
-// TForm5, the Word Usage tab of the freeform Generate page: how often each imported word was used in the
+// MainWindow, the Word Usage tab of the freeform Generate page: how often each imported word was used in the
 // stored fills, and the "Grid Nos." window that shows the fills using a word.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/freeform/freeform_run.h"
 #include "core/stats/word_usage.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
-#include "ui/tgrids_dlg.h"
 #include "ui/word_usage_grid.h"
 
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 
 namespace qm::ui {
 
-void TForm5::BuildWordUsagePanel()
+void MainWindow::BuildWordUsagePanel()
 {
     auto* col = new QVBoxLayout(WordUsagePanel);
     col->setContentsMargins(6, 6, 6, 6);
@@ -57,7 +57,7 @@ void TForm5::BuildWordUsagePanel()
     connect(WordUsageStringGrid, &WordUsageGrid::mouseUp, this, [this](QPoint at) { WordUsageStringGridMouseUp(at); });
 }
 
-UsageTableKind TForm5::CheckedUsageTable() const
+UsageTableKind MainWindow::CheckedUsageTable() const
 {
     if (AlphaRadio->isChecked()) return UsageTableKind::Alphabetical;
     if (RankedRadio->isChecked()) return UsageTableKind::Ranked;
@@ -65,29 +65,29 @@ UsageTableKind TForm5::CheckedUsageTable() const
     return UsageTableKind::Summary;
 }
 
-void TForm5::PageControlFreeGenChange()
+void MainWindow::PageControlFreeGenChange()
 {
     if (PageControlFreeGen->currentWidget() == TabSheetUsage) ShowWordUsage(CheckedUsageTable());
 }
 
-void TForm5::RefreshWordUsageIfShown()
+void MainWindow::RefreshWordUsageIfShown()
 {
     if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
         PageControlFreeGen->currentWidget() == TabSheetUsage)
         ShowWordUsage(CheckedUsageTable());
 }
 
-void TForm5::AlphaRadioClick() { ShowWordUsage(UsageTableKind::Alphabetical); }
-void TForm5::RankedRadioClick() { ShowWordUsage(UsageTableKind::Ranked); }
-void TForm5::GroupedRadioClick() { ShowWordUsage(UsageTableKind::Grouped); }
-void TForm5::SummarisedRadioClick() { ShowWordUsage(UsageTableKind::Summary); }
+void MainWindow::AlphaRadioClick() { ShowWordUsage(UsageTableKind::Alphabetical); }
+void MainWindow::RankedRadioClick() { ShowWordUsage(UsageTableKind::Ranked); }
+void MainWindow::GroupedRadioClick() { ShowWordUsage(UsageTableKind::Grouped); }
+void MainWindow::SummarisedRadioClick() { ShowWordUsage(UsageTableKind::Summary); }
 
-void TForm5::ShowWordUsage(UsageTableKind kind)
+void MainWindow::ShowWordUsage(UsageTableKind kind)
 {
     Guard([&] { WordUsageStringGrid->SetTable(BuildUsageTable(kind, state_.Imported, state_.Fills)); });
 }
 
-void TForm5::WordUsageStringGridMouseUp(QPoint at)
+void MainWindow::WordUsageStringGridMouseUp(QPoint at)
 {
     if (WordUsageStringGrid->Table().Kind == UsageTableKind::Summary) return;
     const QModelIndex cell = WordUsageStringGrid->indexAt(at);
@@ -107,7 +107,7 @@ void TForm5::WordUsageStringGridMouseUp(QPoint at)
     }
 }
 
-void TForm5::GridsListBoxClick(const FillsOfWordRow& use)
+void MainWindow::GridsListBoxClick(const FillsOfWordRow& use)
 {
     const int fill = use.Fill;
     const int row = use.Row;
