@@ -77,10 +77,10 @@ QStringList DefaultDataDirs();
 
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
-/// tform5.cpp (construction, start-up, shell), tform5_home.cpp, tform5_navigation.cpp,
-/// tform5_setup.cpp, tform5_generate.cpp, tform5_import.cpp, tform5_freeform.cpp, tform5_usage.cpp,
-/// tform5_categories.cpp, tform5_clues.cpp, tform5_grid.cpp, tform5_file.cpp, tform5_output.cpp and
-/// tform5_statistics.cpp.
+/// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
+/// main_window_setup.cpp, main_window_generate.cpp, main_window_import.cpp, main_window_freeform.cpp, main_window_usage.cpp,
+/// main_window_categories.cpp, main_window_clues.cpp, main_window_grid.cpp, main_window_file.cpp, main_window_output.cpp and
+/// main_window_statistics.cpp.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -91,13 +91,13 @@ public:
     QuillmereState& State() { return state_; }
     UserDialogs& Dialogs() { return *dialogs_; }
 
-    // Application shell (tform5.cpp)
+    // Application shell (main_window.cpp)
     void FormShow();
     void HelpBtnClick();
     void URLLabelClick();
     void ExitBtnClick();
 
-    // Home page (tform5_home.cpp)
+    // Home page (main_window_home.cpp)
     void SymmetricBitBtnClick();
     void FreeformBitBtnClick();
     void LoadFileBitBtnClick();
@@ -105,7 +105,7 @@ public:
     /// chosen: the File page with the crossword on display, or the usual message and the window at Home.
     void OpenCrosswordFileAtStart(const QString& path);
 
-    // Navigation (tform5_navigation.cpp)
+    // Navigation (main_window_navigation.cpp)
     void ShowWorkflowTabs(bool visible);
     void NextBtn1Click();
     void BackBtn1Click();
@@ -117,7 +117,7 @@ public:
     /// The window's keyboard shortcuts; true when the key was used up.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
-    // Setup page (tform5_setup.cpp)
+    // Setup page (main_window_setup.cpp)
     void StockGridListBoxClick();
     /// Shows the stock grids of the size selected in StockGridListBox as thumbnails, with a blank grid.
     void ShowStockGridsOfSize();
@@ -126,7 +126,7 @@ public:
     void PreviewImgMouseUp(int x, int y);
     void FreeformDimensionListBoxClick();
 
-    // Generate page: dictionary options and the run of symmetrical fills (tform5_generate.cpp)
+    // Generate page: dictionary options and the run of symmetrical fills (main_window_generate.cpp)
     void DictionaryRadioClick();
     void ImportedWordRadioClick();
     void POSCheckClick();
@@ -144,7 +144,7 @@ public:
     /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
     void FillsListBoxClick();
 
-    // Subject categories (tform5_categories.cpp)
+    // Subject categories (main_window_categories.cpp)
     void WordCategBtnClick();
     void SubjectCloseBtnClick();
     void CategoryListBoxClick();
@@ -157,7 +157,7 @@ public:
     /// WordsListBoxClick of the category page: the clue of the clicked word.
     void WordsListBoxClick();
 
-    // Clues page (tform5_clues.cpp)
+    // Clues page (main_window_clues.cpp)
     void TabSheetCluesEnter();
     void TabSheetCluesExit();
     void CluePageControlChange();
@@ -178,7 +178,7 @@ public:
     /// Keeps what was typed into the clue memos in the slots they show.
     void CommitClueEdits();
 
-    // Grid page (tform5_grid.cpp)
+    // Grid page (main_window_grid.cpp)
     void LayOutMainGrid();
     void ShowFillStatus(int words, int letters, int interlocks);
     void ResetFillDisplay();
@@ -188,7 +188,7 @@ public:
     void ShowSlotLists();
     void RepaintGrid();
 
-    // Imported word list (tform5_import.cpp)
+    // Imported word list (main_window_import.cpp)
     void ThemeComboChange();
     void ClipboardBtnClick();
     /// Imports a text file chosen in the open dialog (LoadWordListBtn and ExternalWordListFileBtnB).
@@ -202,7 +202,7 @@ public:
     /// Shows the imported list in the theme-word grids, the seed list and the status bars.
     void ShowFreeformList();
 
-    // Freeform Generate page (tform5_freeform.cpp)
+    // Freeform Generate page (main_window_freeform.cpp)
     void FreeQuickFillBtnClick();
     void FreeStartBtnClick();
     void FreeRepeatsEditKeyPress();
@@ -215,14 +215,14 @@ public:
     /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
     void SelectFillLine(int n);
 
-    // File page (tform5_file.cpp)
+    // File page (main_window_file.cpp)
     void SaveBtnClick();
     void ReloadBtnClick();
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
     void LoadCrosswordFile();
     void OpenCrosswordFile(const QString& path);
 
-    // Output page (tform5_output.cpp)
+    // Output page (main_window_output.cpp)
     /// The output mode of the checked "Items to Display" button.
     OutputMode CheckedOutputMode() const;
     /// Draws the page preview for an output mode.
@@ -426,7 +426,7 @@ private:
     /// The freeform fills, best first (built with the freeform Main tab).
     RowList<FillRow> freeformFills_;  ///< FreeFillsListBox
 
-    // Imported word list and freeform Generate page (tform5_import.cpp, tform5_freeform.cpp)
+    // Imported word list and freeform Generate page (main_window_import.cpp, main_window_freeform.cpp)
     /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
     void BuildImportedListControls();
     /// The seed word group and the optimal length and variation settings (on the Fill Options tab).
@@ -565,7 +565,7 @@ private:
     QPushButton* NumbersBtn = nullptr;
     QPushButton* SubjectCloseBtn = nullptr;
 
-    // Word usage and diagnostics (tform5_usage.cpp, tform5_statistics.cpp)
+    // Word usage and diagnostics (main_window_usage.cpp, main_window_statistics.cpp)
 public:
     /// The freeform Generate page's tabs: the Word Usage tab builds the table of its checked radio button.
     void PageControlFreeGenChange();
