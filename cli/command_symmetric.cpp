@@ -1,8 +1,11 @@
 // quillmere-cli grids / analyse / fill: the stock grids, a grid's filling order, and runs of symmetrical fills.
+#include "cli/any_fill_output.h"
 #include "cli/cli.h"
 #include "cli/crossword_out.h"
 #include "cli/freeform_options.h"
+#include "cli/selection_options.h"
 
+#include "core/anyfill/any_fill.h"
 #include "core/grid/stock_grids.h"
 #include "core/output/clipboard_text.h"
 #include "core/symmetric/analysis.h"
@@ -71,34 +74,6 @@ int RunAnalyse(Context& ctx)
     return 0;
 }
 
-SelectionOptions SelectionFromArguments(Context& ctx)
-{
-    SelectionOptions options;
-    if (const auto rarity = ctx.IntOption("--rarity", 0, MaxRarityThreshold)) options.RarityThreshold = *rarity;
-    if (const auto types = ctx.IntOption("--types", 1, 15)) {
-        options.POSOther = (*types & 1) != 0;
-        options.POSNounCommon = (*types & 2) != 0;
-        options.POSNounProper = (*types & 4) != 0;
-        options.POSInitials = (*types & 8) != 0;
-    }
-    if (const auto categories = ctx.Option("--categories")) {
-        if (*categories == "none") {
-            options.Categories.fill(false);
-        } else if (*categories != "all") {
-            options.Categories.fill(false);
-            for (const std::string& item : Split(*categories, ",")) {
-                std::int32_t bit = 0;
-                if (!TryParseInt(item, bit) || bit < 1 || bit > CategoryCount)
-                    throw UsageError("--categories takes all, none or category numbers 1.." + std::to_string(CategoryCount) +
-                                     " separated by commas");
-                options.Categories[static_cast<std::size_t>(bit - 1)] = true;
-            }
-        }
-    }
-    if (ctx.Flag("--no-uncategorised")) options.AllOther = false;
-    return options;
-}
-
 int RunFill(Context& ctx)
 {
     const auto file = ctx.Option("--file");
@@ -110,7 +85,12 @@ int RunFill(Context& ctx)
     const auto sourceText = ctx.Option("--source");
     const SelectionOptions options = SelectionFromArguments(ctx);
     const auto out = CrosswordOutOption(ctx);
+    const auto engine = ctx.Option("--engine");
+    const auto timeLimit = TimeLimitOption(ctx);
     const auto args = ctx.Positionals(2, 2);
+    if (engine && *engine != "any" && *engine != "stock") throw UsageError("--engine is stock or any");
+    const bool anyEngine = engine && *engine == "any";
+    if (timeLimit && !anyEngine) throw UsageError("--time-limit needs --engine any");
     // An imported list backs the dictionary up unless it is to be used alone, as after an import.
     FillSourceKind source = listFile ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     if (sourceText) {
@@ -137,6 +117,8 @@ int RunFill(Context& ctx)
     state.FillSource = source;
     BuildSelectionMasks(state.Selection, options, state.DictSelectionDirty);
     if (state.DictSelectionDirty) ApplySelection(state.Dict, state.BitPatterns, state.Selection, state.DictSelectionDirty);
+    if (anyEngine)
+        return FillAndPrint(ctx, AnyGridOfStockGrid(state.Xw), source, settings.Repeats, timeLimit.value_or(DefaultAnyFillSeconds), out);
 
     RunCallbacks callbacks;
     callbacks.Fill.AddMemoLine = [&](const std::string& line) { ctx.out << line << "\n"; };
@@ -163,10 +145,12 @@ const Registration analyse{{"analyse", "SIZE K [--file GRIDSRES]",
                             &RunAnalyse}};
 const Registration fill{{"fill",
                          "SIZE K [--fills N] [--iterations M] [--rarity R] [--types MASK] [--categories all|none|LIST] "
-                         "[--no-uncategorised] [--show F] [--list FILE [--source list|both]] [--file GRIDSRES] [--out FILE.xwd]",
+                         "[--no-uncategorised] [--show F] [--list FILE [--source list|both]] [--file GRIDSRES] [--out FILE.xwd] "
+                         "[--engine stock|any [--time-limit SEC]]",
                          "run N fills (default 10) of the K-th stock grid of SIZE from the dictionary, or from an imported "
                          "word list alone or backed up by the dictionary; print the progress, the fills list, and the grid "
-                         "and clues of fill F (default the first listed); --out saves that fill as a crossword file",
+                         "and clues of fill F (default the first listed); --out saves that fill as a crossword file; "
+                         "--engine any fills the grid with the engine for any grid instead, printed as fill-grid prints",
                          &RunFill}};
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <unistd.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 namespace qm {
@@ -20,10 +22,39 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read in large blocks into room for the whole file: a dictionary or a word list of some megabytes
+    // is read at start-up.
+    std::string data;
+    if (const auto size = std::filesystem::file_size(path, ec); !ec) data.reserve(static_cast<std::size_t>(size));
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0) data.append(block.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return false;
     bytes = std::move(data);
     return true;
+}
+
+MappedFile::MappedFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        mapped_ = static_cast<std::size_t>(info.st_size);
+        mapping_ = ::mmap(nullptr, mapped_, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (mapping_ == MAP_FAILED) mapping_ = nullptr;
+    }
+    if (fd >= 0) ::close(fd);
+    if (mapping_) {
+        bytes_ = std::string_view(static_cast<const char*>(mapping_), mapped_);
+        ok_ = true;
+    } else {
+        ok_ = ReadWholeFile(path, copy_);
+        bytes_ = copy_;
+    }
+}
+
+MappedFile::~MappedFile()
+{
+    if (mapping_) ::munmap(mapping_, mapped_);
 }
 
 void WriteFileSafely(const std::string& path, std::string_view bytes)

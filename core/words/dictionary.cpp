@@ -129,9 +129,9 @@ std::uint64_t NewDictionaryVersion()
 
 void LoadDictionaryFile(Dictionary& dict, const std::string& path)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) throw Failure("File not found\n\n" + path);
-    LoadDictionary(dict, bytes);
+    const MappedFile file(path);
+    if (!file.Ok()) throw Failure("File not found\n\n" + path);
+    LoadDictionary(dict, file.Bytes());
 }
 
 std::vector<std::string> StandardDictionaryFolders(const std::string& workingFolder, const std::string& programFolder)

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
@@ -267,6 +268,58 @@ TEST(BuiltInData, NoBlockedWordIsUsed)
     });
 }
 
+/// Debian's standard British word list (package wbritish): letters only, upper case, accents dropped,
+/// possessives left out.
+std::set<std::string> StandardBritishWords()
+{
+    std::string text;
+    EXPECT_TRUE(ReadWholeFile("/usr/share/dict/british-english", text)) << "the Debian package wbritish is needed";
+    // UTF-8 letters of Latin-1 (second byte 0x80..0xBF after 0xC3) and their plain letters.
+    static const char plain[] = "AAAAAAACEEEEIIIIDNOOOOOxOUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
+    std::set<std::string> words;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.size() >= 2 && line.compare(line.size() - 2, 2, "'s") == 0) continue;
+        std::string key;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const auto c = static_cast<unsigned char>(line[i]);
+            if (c == 0xC3 && i + 1 < line.size()) {
+                const auto next = static_cast<unsigned char>(line[++i]);
+                if (next >= 0x80 && next <= 0xBF) key += static_cast<char>(std::toupper(static_cast<unsigned char>(plain[next - 0x80])));
+            } else if (std::isalpha(c)) {
+                key += static_cast<char>(std::toupper(c));
+            }
+        }
+        words.insert(key);
+    }
+    return words;
+}
+
+TEST(BuiltInData, OnlyWordsASolverKnows)
+{
+    const auto british = StandardBritishWords();
+    ASSERT_GT(british.size(), 50000u);
+    std::set<std::string> curated;
+    for (const char* list : {"additions.tsv", "assign.tsv", "clues.tsv", "initials.tsv"})
+        for (const auto& w : CuratedWords(list)) curated.insert(w);
+    std::set<std::string> initials;
+    for (const auto& w : CuratedWords("initials.tsv")) initials.insert(w);
+    ASSERT_FALSE(initials.empty());
+    std::vector<std::string> unknown;
+    ForEachWord([&](const DictWord& w) {
+        // a single word is a standard British spelling or one of the team's own entries
+        if (w.WordBreaks <= 31 && !british.count(w.Text) && !curated.count(w.Text)) unknown.push_back(w.Text);
+        // initials come only from the curated list of household ones
+        if (w.WordType & 8) EXPECT_TRUE(initials.count(w.Text)) << w.Text << " is marked as initials";
+    });
+    EXPECT_TRUE(unknown.empty()) << unknown.size() << " single words outside wbritish, the first: " << unknown.front();
+    // What a new user met in the fills before: initials, obscure words, phrases no one says.
+    for (const char* gone : {"MRD", "TPN", "EBN", "AUC", "LTM", "ESE", "ODO", "OTO", "ICACO", "UMA", "ANSAID", "KREBSCYCLE",
+                             "CANELLABARK", "SILVERTOPPALMETTO"})
+        EXPECT_EQ(Find(gone), nullptr) << gone;
+}
+
 TEST(BuiltInData, CluesAreShortCapitalisedSingleByteText)
 {
     for (std::size_t i = 1; i < Data().Clues.size(); ++i) {
@@ -276,6 +329,21 @@ TEST(BuiltInData, CluesAreShortCapitalisedSingleByteText)
         EXPECT_TRUE(std::isupper(static_cast<unsigned char>(c[0])) || std::isdigit(static_cast<unsigned char>(c[0]))) << c;
         EXPECT_EQ(c.find_first_of("\r\n"), std::string::npos) << "line " << i;
     }
+    // Crossword-like: a short definition, not a gloss with an encyclopedic tail.
+    std::vector<int> lengths;
+    ForEachWord([&](const DictWord& w) {
+        std::istringstream words(Data().Clues.at(w.ClueIndex));
+        std::string word;
+        int n = 0;
+        while (words >> word) ++n;
+        lengths.push_back(n);
+    });
+    ASSERT_FALSE(lengths.empty());
+    std::sort(lengths.begin(), lengths.end());
+    EXPECT_LE(lengths[lengths.size() / 2], 5);
+    const auto over = [&](int n) { return std::count_if(lengths.begin(), lengths.end(), [n](int k) { return k > n; }); };
+    EXPECT_LE(over(10) * 100, 8 * static_cast<std::ptrdiff_t>(lengths.size())) << over(10) << " clues of over 10 words";
+    EXPECT_LE(over(15) * 100, 1 * static_cast<std::ptrdiff_t>(lengths.size())) << over(15) << " clues of over 15 words";
 }
 
 TEST(BuiltInData, CategoriesAndThemesAreWellStocked)
@@ -327,6 +395,32 @@ TEST(BuiltInData, SpotChecks)
     int properPhrases = 0;
     ForEachWord([&](const DictWord& w) { properPhrases += (w.WordType & 4) && w.WordBreaks > 31; });
     EXPECT_GT(properPhrases, 100);
+
+    // Inflections come with a clue in the same form: a verb form's clue begins with a verb inflected
+    // alike, a plural's clue names things in the plural.
+    const struct {
+        const char* Text;
+        const char* Ending;
+        bool FirstWord;  // the clue's first word ends so; else some word of it does
+    } forms[] = {{"SINGS", "S", true},   {"SINGING", "ING", true}, {"SNOWED", "ED", true}, {"WALKED", "ED", true},
+                 {"DOGS", "S", false},   {"TREES", "S", false},    {"HORSES", "S", false}};
+    for (const auto& f : forms) {
+        const DictWord* w = Find(f.Text);
+        ASSERT_NE(w, nullptr) << f.Text;
+        const std::string& clue = Data().Clues.at(w->ClueIndex);
+        std::istringstream words(clue);
+        std::string word;
+        bool found = false;
+        while (!found && words >> word) {
+            std::string upper;
+            for (char c : word)
+                if (std::isalpha(static_cast<unsigned char>(c))) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            const std::string ending = f.Ending;
+            found = upper.size() > ending.size() && upper.compare(upper.size() - ending.size(), std::string::npos, ending) == 0;
+            if (f.FirstWord) break;
+        }
+        EXPECT_TRUE(found) << f.Text << ": " << clue;
+    }
 }
 
 TEST(BuiltInData, RarityBandsAreEvenlyFilled)

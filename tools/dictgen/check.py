@@ -3,12 +3,15 @@
 
 Reads DIR/words.tsv, DIR/CLUESRES and DIR/CATEGRES on their own terms (it shares no code with the
 generator) and exits non-zero when any rule is broken. The give-away test is written afresh here, so
-the generator's own filter is checked rather than trusted.
+the generator's own filter is checked rather than trusted; so is the rule that a single word is a
+standard British spelling at SCOWL size 50 (what Debian's wbritish holds) or one of the team's entries,
+that initials come only from the curated list, and the limits on clue length.
 """
 import os
 import re
 import struct
 import sys
+import unicodedata
 from collections import Counter
 
 MAX_PER_LENGTH = 9150
@@ -17,7 +20,13 @@ CLUE_SOFT = 105   # the generator cuts longer definitions at a word boundary
 MIN_CATEGORY = 30
 THEMES = {2: 'Animals', 3: 'Archaeology', 23: 'Food', 24: 'Gardening terms'}
 MIN_THEME = 150
+MAX_MEDIAN_CLUE_WORDS = 5
+MAX_SHARE_OVER_10_WORDS = 0.08
+MAX_SHARE_OVER_15_WORDS = 0.01
 CURATED = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'curated')
+SCOWL = '/usr/share/dict/scowl'
+# The SCOWL lists Debian's standard British word list is made of, up to size 50.
+BRITISH_LISTS = re.compile(r'(?:english|british|british_variant_[12])-(?:words|upper|proper-names|abbreviations)\.(\d+)$')
 EXCEPTION_FILES = ['/usr/share/wordnet/%s.exc' % p for p in ('noun', 'verb', 'adj', 'adv')]
 
 
@@ -103,6 +112,24 @@ def load_blocklist():
     return words - allowed, tuple(stems), allowed
 
 
+def standard_british():
+    """Upper-case letters of every spelling in SCOWL's English and British lists up to size 50."""
+    words = set()
+    for name in sorted(os.listdir(SCOWL)):
+        m = BRITISH_LISTS.match(name)
+        if m and int(m.group(1)) <= 50:
+            with open(os.path.join(SCOWL, name), encoding='utf-8') as f:
+                for line in f:
+                    plain = unicodedata.normalize('NFKD', line.strip())
+                    words.add(re.sub('[^A-Za-z]', '', ''.join(c for c in plain if not unicodedata.combining(c))).upper())
+    return words
+
+
+def curated_keys(name):
+    with open(os.path.join(CURATED, name), encoding='utf-8') as f:
+        return {re.sub('[^A-Za-z]', '', l.split('\t')[0]).upper() for l in f if l.strip() and not l.startswith('#')}
+
+
 def main(out):
     problems = []
 
@@ -136,6 +163,10 @@ def main(out):
 
     irregular = load_irregular()
     blocked, blocked_stems, allowed = load_blocklist()
+    british = standard_british()
+    initials = curated_keys('initials.tsv')
+    own = initials | curated_keys('additions.tsv') | curated_keys('assign.tsv') | curated_keys('clues.tsv')
+    clue_words = []
     seen, per_len, per_cat, bands, used = set(), Counter(), Counter(), Counter(), set()
     theme_words = {b: [] for b in THEMES}
     giveaways, rows = [], 0
@@ -173,6 +204,11 @@ def main(out):
             fail('%s: clue index %d outside 1..%d' % (text, clue, len(lines) - 1))
             continue
         used.add(clue)
+        clue_words.append(len(lines[clue].split()))
+        if breaks <= 31 and text not in british and text not in own:
+            fail('%s: a single word that is no standard British spelling at SCOWL size 50 and no entry of the team' % text)
+        if wtype & 8 and text not in initials:
+            fail('%s: initials that are not on the curated list' % text)
         if cat in theme_words:
             theme_words[cat].append((text, rarity))
         for part in sorted({text} | {p for p in re.split('[ -]', display) if p}):
@@ -197,6 +233,12 @@ def main(out):
     if bands and (max(bands.values()) > 1.5 * rows / 20 or min(bands.values()) < 0.5 * rows / 20):
         fail('rarity bands are uneven: %s' % dict(sorted(bands.items())))
     unused = len(lines) - 1 - len(used)
+    clue_words.sort()
+    median = clue_words[len(clue_words) // 2] if clue_words else 0
+    over10 = sum(n > 10 for n in clue_words) / max(1, len(clue_words))
+    over15 = sum(n > 15 for n in clue_words) / max(1, len(clue_words))
+    if median > MAX_MEDIAN_CLUE_WORDS or over10 > MAX_SHARE_OVER_10_WORDS or over15 > MAX_SHARE_OVER_15_WORDS:
+        fail('clues too long: median %d words, %.1f%% over 10, %.1f%% over 15' % (median, 100 * over10, 100 * over15))
 
     print('words: %d' % rows)
     print('words per length: ' + ', '.join('%d:%d' % kv for kv in sorted(per_len.items())))
@@ -205,6 +247,7 @@ def main(out):
     print('words per category: ' + ', '.join('%d:%d' % kv for kv in sorted(per_cat.items())))
     print('rarity bands: ' + ', '.join('%d:%d' % kv for kv in sorted(bands.items())))
     print('themes: ' + ', '.join('%s %d' % (name, len(theme_words[b])) for b, name in THEMES.items()))
+    print('clue words: median %d, %.1f%% over 10, %.1f%% over 15' % (median, 100 * over10, 100 * over15))
     if problems:
         print('%d problems' % len(problems))
         return 1

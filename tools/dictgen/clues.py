@@ -1,9 +1,12 @@
 # Turns WordNet glosses into short crossword definitions and tells whether a clue gives its answer away.
+import functools
 import os
 import re
 import unicodedata
 
 CLUE_SOFT = 105      # clues are cut to this length at a word boundary
+SHORT_WORDS = 6      # a definition longer than this is cut at a clause break when one leaves a clean clue
+LONG_WORDS = 10      # a definition longer than this is cut at a phrase break if no clause break will do
 CLUE_HARD = 200      # nothing longer may ever be stored (the slot's clue field holds 200)
 MIN_CLUE = 4         # shorter definitions say too little
 
@@ -12,7 +15,8 @@ _DANGLING = set('''a an the of to in on at by for from with without and or but n
 whom whose where when while if is are was were be been being its it their his her one's this these those
 into onto upon over under about such especially usually often typically mainly chiefly sometimes
 containing having made consisting used using esp e.g. etc like including either both each any some
-more most very not so all other resembling similar called known named during'''.split())
+more most very not so all other resembling similar called known named during equal equivalent due prior
+according relating belonging corresponding'''.split())
 
 # Classes too wide to stand alone as a clue.
 GENERIC = set('''person individual someone somebody mortal soul entity thing object whole unit group
@@ -84,14 +88,63 @@ def cut(text, limit=CLUE_SOFT):
     if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]):
         text = trim_tail(' '.join(words[:-1]))
     return text
-    head = text[:limit + 1]
-    breaks = [m.start() for m in re.finditer(r',\s|\s(?:that|which|who|whose|where|when|while|although|but|'
-                                             r'especially|usually|often|typically|used|having|with)\s', head)
-              if m.start() >= 30]
-    text = trim_tail(text[:breaks[-1]] if breaks else head.rsplit(' ', 1)[0])
-    words = text.split(' ')
-    if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]):
-        text = trim_tail(' '.join(words[:-1]))
+
+
+# Where a long definition may be cut to make a short clue: clause breaks, then a participle that starts
+# a clause ('Session of tuition given by a tutor'), then phrase breaks (never ' of ', ' and ' or ' or ').
+_SHORT_CLAUSE = re.compile(
+    r'[,;:]\s|\s\(|\s(?:that|which|who|whom|whose|where|when|while|although|though|because|since|but|especially|'
+    r'usually|often|typically|mainly|chiefly|sometimes|formerly|originally|once|used|using|having|with|without|'
+    r'containing|consisting|including|such as|like|in order|so as|so that|known|noted|famous|remembered|'
+    r'considered|regarded|born|founded|named|called|located|situated|made|based|characterized|characterised|'
+    r'marked|resembling|similar|whereby|in which|by which|of which|on which)\s')
+_SHORT_PARTICIPLE = re.compile(r'\s(?=[a-z]+(?:ed|en) (?:by|in|on|to|for|from|with|at|as|into|over|under|through|'
+                               r'during|after|before)\b)')
+_SHORT_PHRASE = re.compile(r'\s(?:in|to|for|from|on|at|by|as|between|within|into|during|after|before|under|over|'
+                           r'through|against|around|across|along|near|toward|towards)\s')
+
+
+def _clean_head(text):
+    """A cut definition's head as a clue, or None: no dangling word, no relative clause without its
+    verb, no bare participle at its end, and not ending on a word too vague to stand ('Person')."""
+    head = trim_tail(text)
+    relative = list(_RELATIVE.finditer(head))
+    if relative and len(head[relative[-1].end():].split(' ')) < 2:
+        head = trim_tail(head[:relative[-1].start()])
+    words = head.split(' ')
+    if len(words) > 2 and re.search(r'(?:ed|ing)$', words[-1]) and words[-1].lower() not in ('thing', 'being'):
+        head = trim_tail(' '.join(words[:-1]))
+    head = re.sub(r'(?:\s(?:best|well|most|widely|perhaps|chiefly|mainly|largely|now))+$', '', head)
+    words = head.split(' ')
+    if len(words) < 2 or words[-1].lower() in _DANGLING or re.match(r'(?:used|said|applied|of)\b', head, re.I) and len(words) <= 4:
+        return None
+    if words[-1].lower() in GENERIC | _VAGUE and (len(words) == 2 or words[-2].lower() in _DANGLING):
+        return None       # 'Kind of thing', 'Old person'
+    if len(words) <= 3 and words[0].lower() in ('any', 'some', 'each', 'one', 'have', 'has', 'having', 'be', 'being'):
+        return None       # 'Any plant' for WEED, 'Have legs' for BOWLEGGED: what was cut off was the point
+    return head
+
+
+def shorten(text):
+    """The clue a long definition makes: cut at the last clause break that leaves at most SHORT_WORDS
+    words (and at least two), else whole when it has at most LONG_WORDS words, else cut at the last
+    clause or phrase break that leaves at most LONG_WORDS ('Roman general who commanded the fleet
+    that ...' gives 'Roman general'; 'Volcanic peak in the Cascade Range in northern California'
+    gives 'Volcanic peak')."""
+    words = len(text.split(' '))
+    if words <= SHORT_WORDS:
+        return text
+    for limit, patterns in ((SHORT_WORDS, (_SHORT_CLAUSE, _SHORT_PARTICIPLE)),
+                            (LONG_WORDS, (_SHORT_CLAUSE, _SHORT_PARTICIPLE, _SHORT_PHRASE))):
+        if limit == LONG_WORDS and words <= LONG_WORDS:
+            return text
+        best = None
+        for at in sorted({m.start() for p in patterns for m in p.finditer(text)}):
+            head = _clean_head(text[:at])
+            if head and len(head.split(' ')) <= limit and (best is None or len(head) > len(best)):
+                best = head
+        if best:
+            return best
     return text
 
 
@@ -121,9 +174,10 @@ def definition_clue(definition, drop_article=True, respell=lambda word: word):
     d = re.sub(r'\s+', ' ', d).strip(' ,;:')
     if drop_article:
         d = re.sub(r'^(?:a|an|the)\s+', '', d, flags=re.I)
-    d = cut(d)
-    if label and not label.lower().startswith(('usually', 'often', 'followed', 'preceded', 'of ', 'with ', 'sometimes')) \
-            and len(d) + len(label) + 3 <= CLUE_SOFT and len(label) < 30:
+    d = re.sub(r'\bUnited States\b', 'US', d)
+    d = shorten(cut(d))
+    if label and not label.lower().startswith(('usually', 'often', 'followed', 'preceded', 'of ', 'with ', 'sometimes', 'used')) \
+            and len(d) + len(label) + 3 <= CLUE_SOFT and len(label) < 30 and len((d + ' ' + label).split(' ')) <= SHORT_WORDS + 1:
         d = '%s (%s)' % (d, label)
     d = d.strip(' ,;:')
     if not d[:1].isalnum():
@@ -213,6 +267,7 @@ def _edits(a, b):
     return row[-1]
 
 
+@functools.lru_cache(maxsize=None)
 def spelling_variants(a, b):
     """Whether two words look like spellings of one word ('kinesthesis', 'kinaesthesis', 'dacoity',
     'dakoity')."""

@@ -12,6 +12,11 @@ additions.tsv   Display text, category, clue: team-written entries for thin cate
                 replaces a WordNet word of the same letters)
 assign.tsv      Display text, category, words of the gloss: puts the WordNet meaning whose gloss holds
                 those words (it then supplies the clue) into the category
+initials.tsv    WORD, clue: the only initialisms and abbreviations in the dictionary, household ones a
+                quick crossword uses (BBC, NATO, UFO), each with the team's clue
+names.txt       one name a line: household names kept although WordNet's links and SemCor's counts are
+                too thin to show that they are well known (PERTH, TELEMANN)
+phrases.txt     one phrase a line: common expressions kept although SemCor never tags them (ICE CREAM)
 """
 import os
 import re
@@ -21,7 +26,8 @@ from categories import BIT
 HERE = os.path.dirname(os.path.abspath(__file__))
 CURATED_DIR = os.path.join(HERE, 'curated')
 WORD_TYPES = ('other', 'noun', 'proper', 'abbrev')   # bit 0..3 of a word's type
-FILES = ('blocklist.txt', 'whitelist.tsv', 'clues.tsv', 'additions.tsv', 'assign.tsv')
+FILES = ('blocklist.txt', 'whitelist.tsv', 'clues.tsv', 'additions.tsv', 'assign.tsv', 'initials.tsv', 'names.txt',
+         'phrases.txt')
 
 
 class CuratedError(Exception):
@@ -78,3 +84,16 @@ class Curated:
         self.assign = []       # (display, category bit, gloss words, line number)
         for n, (word, cat, hint) in _lines('assign.tsv', 3):
             self.assign.append((_display('assign.tsv', n, word), _category('assign.tsv', n, cat), hint, n))
+        for n, (word, clue) in _lines('initials.tsv', 2):
+            if not re.fullmatch('[A-Z]+', word):
+                raise CuratedError('initials.tsv:%d: initials are written in capitals: %r' % (n, word))
+            key = key_of(_display('initials.tsv', n, word))
+            if key in self.clues:
+                raise CuratedError('initials.tsv:%d: %s has a clue in clues.tsv too' % (n, word))
+            self.clues[key] = (word, 'abbrev', clue)
+        self.names = {key_of(_display('names.txt', n, w)) for n, (w,) in _lines('names.txt', 1)}
+        self.phrases = set()
+        for n, (w,) in _lines('phrases.txt', 1):
+            if not re.search('[ -]', _display('phrases.txt', n, w)):
+                raise CuratedError('phrases.txt:%d: not a phrase: %r' % (n, w))
+            self.phrases.add(key_of(w))

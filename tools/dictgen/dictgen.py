@@ -32,7 +32,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import categories                           # noqa: E402
 import clues                                # noqa: E402
 from curated import Curated, CuratedError, WORD_TYPES, key_of   # noqa: E402
+from names import Names                     # noqa: E402
 from plurals import COUNT_HEADS, Plurals    # noqa: E402
+from verbs import Inflector                 # noqa: E402
 from scowl import Scowl, ABSENT             # noqa: E402
 from wordnet import WordNet, sid            # noqa: E402
 
@@ -45,7 +47,10 @@ USE = 3                        # the first USE fields of a sense's preference sa
 # Clue qualities (see clue_for) that count alike when meanings are ranked: any definition or synonyms of a
 # meaning beat the meanings ranked below it; a derived word, an opposite or a wider class only stand in.
 QUALITY_CLASS = (0, 0, 0, 1, 1, 2, 2)
-PLURAL_LEVEL = 35              # plurals are made only of nouns whose plural SCOWL puts at this level or commoner
+
+# Kinds of meaning that are things one can count, whatever their definition says.
+COUNT_LEXNAMES = {'noun.artifact', 'noun.person', 'noun.animal', 'noun.plant', 'noun.object', 'noun.body',
+                  'noun.location', 'noun.shape'}
 
 # WordType bits
 OTHER, NOUN, PROPER, ABBREV = 1, 2, 4, 8
@@ -108,6 +113,19 @@ class Entry:
         self.fixed_clue = None    # team-written clue
 
 
+def _comparison_forms(b):
+    """The spellings an adjective's comparative and superlative may have by rule (the caller keeps the
+    ones SCOWL knows): DEEPER, NICER, HAPPIER, BIGGER."""
+    if b.endswith('e'):
+        return [b + 'r', b + 'st']
+    if re.search(r'[^aeiou]y$', b):
+        return [b[:-1] + 'ier', b[:-1] + 'iest']
+    out = [b + 'er', b + 'est']
+    if re.search(r'[^aeiou][aeiou][bdgmnpt]$', b):
+        out += [b + b[-1] + 'er', b + b[-1] + 'est']
+    return out
+
+
 def word_breaks(display):
     """The packed enumeration of a display text: a single word is its length; a phrase packs each part
     as 5 bits of letter count and a separator bit (1 = followed by a hyphen), lowest group first."""
@@ -127,6 +145,11 @@ class Generator:
         self.wn = WordNet()
         self.scowl = Scowl()
         self.curated = Curated()
+        self.names = Names(self.wn, self.curated.names)
+        self.assigned = {key_of(display) for display, _, _, _ in self.curated.assign}
+        self.phrase_tags = {}     # lower-case WordNet lemma -> SemCor tags over all its meanings
+        for (lemma, _), count in sorted(self.wn.sense_count.items()):
+            self.phrase_tags[lemma] = self.phrase_tags.get(lemma, 0) + count
         self.stats = {'dropped': {}}
         self.dropped = []   # (KEY, reason) of every candidate left out
         self.british_cache = {}
@@ -215,6 +238,12 @@ class Generator:
                     e = found[key] = Entry(key, 'wordnet')
                 e.senses.append(Sense(s, i, display, count, rank))
         self.stats['wordnet_candidates'] = len(found)
+        errors = ['names.txt: %s is not a name in WordNet' % k for k in sorted(self.curated.names)
+                  if not any(x.display[:1].isupper() for x in found.get(k, Entry(k, '')).senses)]
+        errors += ['phrases.txt: %s is not a phrase in WordNet' % k for k in sorted(self.curated.phrases)
+                   if not any(SEPARATOR.search(x.display) for x in found.get(k, Entry(k, '')).senses)]
+        if errors:
+            raise CuratedError('\n'.join(errors))
         entries = {}
         for key, e in found.items():
             if any(self.is_blocked(d) for d in sorted({x.display for x in e.senses})):
@@ -243,26 +272,58 @@ class Generator:
                 self.drop('offensive or indelicate meanings only', key)
                 continue
             e.senses = kept
-            if not self.attested(e):
-                self.drop('unattested (no SCOWL spelling)', key)
+            # a word the team put into a category (assign.tsv) is one of the curated additions
+            verdicts = [(None if key in self.assigned else self.unknown_reason(x), x) for x in kept]
+            kept = [x for why, x in verdicts if why is None]
+            if not kept:
+                self.drop(min(why for why, _ in verdicts)[1], key)
                 continue
+            e.senses = kept
             if sc.is_us_only(key) and self.has_british_synonym(e):
                 self.drop('American spelling of a British word', key)
                 continue
             entries[key] = e
         self.entries = entries
 
-    def attested(self, e):
-        """A single word must be a SCOWL spelling; every part of three or more letters of a phrase too."""
-        sc = self.scowl
-        for display in sorted({x.display for x in e.senses}):
-            parts = re.split('[ -]', display)
-            if len(parts) == 1:
-                if sc.attested(e.key):
-                    return True
-            elif all(len(p) < 3 or sc.attested(p.upper()) for p in parts):
-                return True
-        return False
+    # Why a meaning is left out, as (priority, reason): the reason with the lowest priority among a
+    # word's meanings is the one reported.
+    INITIALS = (0, 'initials or abbreviation (not on the curated list)')
+    SPELLING = (1, 'not a standard British spelling at SCOWL size 50')
+    NAME = (2, 'name not well known')
+    PHRASE = (3, 'phrase not attested (no SemCor tag, not on the curated list)')
+
+    def is_abbreviation(self, x):
+        """A shortened form: SCOWL lists it only as an abbreviation, or it is a short mixed-case unit (kHz),
+        or a capitalised word that begins another name of its meaning (Apr of April, Tues of Tuesday,
+        Mrs of Mrs.)."""
+        lemma = x.synset.lemmas[x.lemma]
+        if key_of(x.display) in self.scowl.abbrev or len(lemma) <= 4 and any(c.isupper() for c in lemma[1:]):
+            return True
+        return lemma[:1].isupper() and any(o != lemma and '_' not in o and o.lower().startswith(lemma.lower().rstrip('.'))
+                                           for o in x.synset.lemmas)
+
+    def unknown_reason(self, x):
+        """None when a solver knows this meaning's word: a single word is a standard British spelling
+        at SCOWL size 50 or commoner; a phrase's words (of three or more letters) are too, and the
+        phrase itself is attested (SemCor tags it, or it is on the curated list of common expressions)
+        unless it names something well known; a name (a capitalised meaning) must be well known;
+        initials come only from the curated list."""
+        if self.type_bit(x) == ABBREV or self.is_abbreviation(x):
+            return self.INITIALS
+        parts = [key_of(p) for p in SEPARATOR.split(x.display)]
+        words = [p for p in parts if len(p) >= 3] or [key_of(x.display)]
+        if not all(self.scowl.is_common(p) for p in words):
+            return self.SPELLING
+        capital = x.display[:1].isupper()
+        named = bool(x.synset.targets('@i'))
+        if len(parts) > 1 and not (named and capital):
+            lemma = x.synset.lemmas[x.lemma].lower()
+            if not self.phrase_tags.get(lemma) and key_of(x.display) not in self.curated.phrases:
+                return self.PHRASE
+            return None
+        if capital and not self.names.evidence(x.synset, x.synset.lemmas[x.lemma], key_of(x.display)):
+            return self.NAME
+        return None
 
     def has_british_synonym(self, e):
         for x in e.senses:
@@ -277,8 +338,10 @@ class Generator:
     def add_curated(self):
         cur = self.curated
         for key, (display, kind, clue) in sorted(cur.clues.items()):
-            if not self.scowl.attested(key):
+            if kind != 'abbrev' and not self.scowl.attested(key):
                 raise CuratedError('clues.tsv: %s is not a SCOWL spelling' % display)
+            if kind == 'abbrev' and key in self.entries:
+                raise CuratedError('initials.tsv: %s would replace the word %s' % (display, self.entries[key].senses[0].display))
             e = Entry(key, 'curated clue')
             e.display, e.fixed_clue = display, clue
             if key in self.entries:
@@ -313,7 +376,9 @@ class Generator:
             raise CuratedError('\n'.join(errors))
 
     def add_plurals(self):
-        """Plurals of common nouns, each with its singular's definition made plural (see plurals.py)."""
+        """Plurals of common nouns and attested noun phrases whose main use is a noun (CAR PARKS), each
+        with its singular's definition made plural (see plurals.py) or else with its singular's
+        synonyms made plural ('Matadors, toreros'), meaning by meaning in order of preference."""
         maker = Plurals(self.wn, self.scowl)
         irregular = lambda w: self.irregular.get(w, ())
         added = {}
@@ -321,27 +386,185 @@ class Generator:
             e = self.entries[key]
             if e.source != 'wordnet' or key in self.touchy:
                 continue
-            x = self.ranked_senses(e)[0][1]    # a noun in its main meaning
-            if x.synset.pos != 'n' or not x.display.isalpha() or not x.display.islower() or not self.synset_clues(x.synset):
+            ranked = self.ranked_senses(e)
+            x = ranked[0][1]
+            words = SEPARATOR.split(x.display)
+            if x.synset.pos != 'n' or not all(w.isalpha() and w.islower() for w in words) or \
+                    any(w in ('of', 'and', 'or', 'a', 'an', 'the', 'in', 'on', 'to', 'for', 'at') for w in words):
+                continue          # the main use is a noun, a common word or a compound (not BROTH OF A BOY)
+            last = maker.plural(words[-1])
+            if last is None:
                 continue
-            plural = maker.plural(x.display)
-            if plural is None:
+            plural = x.display[:len(x.display) - len(words[-1])] + last       # CAR PARKS
+            pkey = key_of(plural)
+            parts = [key_of(p) for p in SEPARATOR.split(plural)] if len(words) > 1 else []
+            if (pkey in added or len(pkey) > MAX_LEN or not self.scowl.is_common(last.upper()) or self.is_blocked(plural)
+                    or pkey in self.entries and self.clue_options(self.entries[pkey])):
                 continue
-            pkey = plural.upper()
-            if (pkey in self.entries or pkey in added or len(pkey) > MAX_LEN or self.scowl.of(pkey) > PLURAL_LEVEL
-                    or self.is_blocked(plural)):
-                continue
-            genus = set(COUNT_HEADS)
-            for h in self.wn.closure(x.synset.targets('@', '@i'), ()) | {
-                    g for t in x.synset.targets('@', '@i') for g in self.wn.synsets[t].targets('@', '@i')}:
-                genus.update(l.lower().split('_')[-1] for l in self.wn.synsets[h].lemmas)
-            text = maker.clue(x.synset.definition(), self.synset_clues(x.synset)[0], genus)
-            if text is None or clues.GiveAway(pkey, [], irregular).first(text, strict=True) is not None:
+            check = clues.GiveAway(pkey, parts, irregular)
+            text = None
+            for _, y in ranked[:4]:
+                if y.synset.pos != 'n' or y.display != x.display:
+                    continue
+                text = self.plural_clue(e, y, maker, check)
+                if text:
+                    x = y
+                    break
+            if text is None:
                 continue
             p = added[pkey] = Entry(pkey, 'plural')
             p.display, p.fixed_clue, p.wordtype = plural, text, NOUN
             p.category = self.category_of.get(x.synset.id, 0)
-            p.score = 0.7 * self.level_score(pkey) + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 3
+            p.score = (0.7 * self.level_score(pkey) if not parts else e.score) \
+                + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 3
+        self.entries.update(added)
+
+    def plural_clue(self, e, x, maker, check):
+        """A plural clue from one meaning of a singular noun, or None: the definition made plural,
+        else the meaning's one-word common synonyms made plural. Only a meaning defined as 'a ...' or
+        naming a thing, a living being or a place is surely countable (not PEACE OF MIND, not REPOSE)."""
+        countable = x.synset.lexname in COUNT_LEXNAMES
+        if not countable and not re.match(r'(?:a|an) ', x.synset.definition()):
+            return None
+        texts = self.synset_clues(x.synset)
+        if texts:
+            genus = set(COUNT_HEADS)
+            for h in self.wn.hypernym_chain(x.synset.id) - {x.synset.id}:
+                genus.update(l.lower().split('_')[-1] for l in self.wn.synsets[h].lemmas)
+            text = maker.clue(x.synset.definition(), texts[0], genus, countable)
+            if text and check.first(text, strict=True) is None:
+                return text
+        others = []
+        for i, l in enumerate(x.synset.lemmas):
+            if i == x.lemma or not l.isalpha() or not l.islower() or not self.scowl.is_common(l.upper()):
+                continue
+            p = maker.plural(l)
+            if p and self.scowl.is_common(p.upper()) and check.first(p, strict=True) is None \
+                    and not clues.spelling_variants(p.upper(), check.key):
+                others.append(p)
+        return clues.capitalise(', '.join(others[:2])) if others else None
+
+    def add_verb_forms(self):
+        """The past tense, past participle, -ing and third-person forms of common verbs (a base and a form
+        a solver knows, and attested phrasal verbs: GAVE UP), each with its verb's clue put into the same
+        form (see verbs.py). A form replaces a word of the same letters that found no clue."""
+        inflector = Inflector(self.wn, self.scowl)
+        added = {}
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.source != 'wordnet' or key in self.touchy:
+                continue
+            senses = [(p, x) for p, x in self.ranked_senses(e) if x.synset.pos == 'v' and x.display.islower()]
+            if not senses:
+                continue
+            display = senses[0][1].display
+            words = SEPARATOR.split(display)
+            if not inflector.is_verb(words[0]):
+                continue          # ROLLER SKATE is a verb, but ROLLER is not
+            tags = sum(x.count for _, x in senses)
+            for form, role in inflector.form_roles(words[0]):
+                shown = form + display[len(words[0]):]
+                fkey = key_of(shown)
+                parts = [key_of(p) for p in SEPARATOR.split(shown)] if len(words) > 1 else []
+                if (fkey in added or len(fkey) > MAX_LEN or not self.scowl.is_common(form.upper()) or self.is_blocked(shown)
+                        or fkey in self.entries and self.clue_options(self.entries[fkey])):
+                    continue
+                check = clues.GiveAway(fkey, parts, lambda w: self.irregular.get(w, ()))
+                text = self.verb_form_clue(e, senses, role, check, inflector)
+                if text is None:
+                    continue
+                f = added[fkey] = Entry(fkey, 'verb form')
+                f.display, f.fixed_clue, f.wordtype = shown, text, OTHER   # a verb form is no member of a category
+                f.score = 0.7 * self.level_score(form.upper() if not parts else e.key) \
+                    + 0.2 * min(100.0, 25 * math.log10(1 + tags)) - 3 - (15 if parts else 0)
+        self.entries.update(added)
+
+    def verb_form_clue(self, e, senses, role, check, inflector):
+        """The clue of a verb form: the first of its verb's definitions or synonyms, meaning by meaning,
+        that can be put into the form's role and then gives nothing away; None if there is none."""
+        for _, x in senses:
+            texts = list(self.synset_clues(x.synset))
+            others = self.synonym_clue(e, x, check, common=True)
+            if others:
+                long = texts and len(texts[0].split(' ')) > clues.SHORT_WORDS
+                texts = [others] + texts if long else texts + [others]
+            for text in texts:
+                inflected = inflector.inflect_clue(text, role)
+                if inflected and len(inflected) <= clues.CLUE_SOFT and check.first(inflected, strict=True) is None:
+                    return inflected
+        return None
+
+    def add_comparisons(self):
+        """Comparatives and superlatives of adjectives (DEEPER, FIERCEST) that a solver knows, clued
+        'More ...' or 'Most ...' with another adjective of the same meaning: a synonym, or the adjective a
+        satellite meaning is similar to ('More malicious' for CATTIER)."""
+        irregular = {}
+        for (pos, form), bases in sorted(self.wn.exceptions.items()):
+            if pos == 'a':
+                for b in bases:
+                    irregular.setdefault(b, []).append(form)
+        added = {}
+        for key in sorted(self.entries):
+            e = self.entries[key]
+            if e.source != 'wordnet' or key in self.touchy or not key.isalpha():
+                continue
+            senses = [x for _, x in self.ranked_senses(e)[:4] if x.synset.pos == 'a' and x.display.islower()
+                      and x.display.isalpha()]
+            if not senses:
+                continue
+            b = senses[0].display
+            for form in sorted(set(irregular.get(b, [])) | set(_comparison_forms(b))):
+                fkey = form.upper()
+                if (fkey in added or len(fkey) > MAX_LEN or not self.scowl.is_common(fkey) or self.is_blocked(form)
+                        or fkey in self.entries and self.clue_options(self.entries[fkey])):
+                    continue
+                check = clues.GiveAway(fkey, [], lambda w: self.irregular.get(w, ()))
+                degree = 'Most' if form.endswith('st') else 'More'
+                text = None
+                for x in senses:
+                    words = [l for i, l in enumerate(x.synset.lemmas) if i != x.lemma]
+                    words += [l for h in x.synset.targets('&') for l in self.wn.synsets[h].lemmas]
+                    words = [w for w in words if w.isalpha() and w.islower() and len(w) >= 4 and
+                             self.scowl.is_common(w.upper()) and not clues.spelling_variants(w.upper(), b.upper())]
+                    for w in words:
+                        t = '%s %s' % (degree, w)
+                        if check.first(t, strict=True) is None:
+                            text = t
+                            break
+                    if text:
+                        break
+                if text:
+                    f = added[fkey] = Entry(fkey, 'comparison')
+                    f.display, f.fixed_clue, f.wordtype = form, text, OTHER
+                    f.score = 0.7 * self.level_score(fkey) + 0.2 * min(100.0, 25 * math.log10(1 + senses[0].count)) - 3
+        self.entries.update(added)
+
+    def add_adverbs(self):
+        """Adverbs in -LY that a solver knows but WordNet does not list (DEFINITIVELY), clued 'In a ...
+        manner' with another adjective of their adjective's main meaning."""
+        added = {}
+        for key in sorted(self.scowl.common):
+            if not key.endswith('LY') or key in self.entries or len(key) > MAX_LEN or not MIN_LEN <= len(key):
+                continue
+            w = key.lower()
+            bases = [w[:-2], w[:-3] + 'y', w[:-1] + 'e', w[:-4] if w.endswith('ally') else None]
+            base = next((self.entries[b.upper()] for b in bases if b and b.upper() in self.entries
+                         and self.entries[b.upper()].source == 'wordnet'), None)
+            if base is None or base.key in self.touchy or self.is_blocked(w):
+                continue
+            senses = [x for _, x in self.ranked_senses(base)[:2] if x.synset.pos == 'a' and x.display.islower()]
+            if not senses:
+                continue
+            check = clues.GiveAway(key, [], lambda k: self.irregular.get(k, ()))
+            x = senses[0]
+            words = list(x.synset.lemmas) + [l for h in x.synset.targets('&') for l in self.wn.synsets[h].lemmas]
+            word = next((v for v in words if v.isalpha() and v.islower() and self.scowl.is_common(v.upper())
+                         and check.first(v, strict=True) is None), None)
+            if word:
+                a = added[key] = Entry(key, 'adverb')
+                a.display, a.wordtype = w, OTHER
+                a.fixed_clue = 'In %s %s manner' % ('an' if word[0] in 'aeiou' else 'a', word)
+                a.score = 0.7 * self.level_score(key) + 0.2 * min(100.0, 25 * math.log10(1 + x.count)) - 5
         self.entries.update(added)
 
     # -------------------------------------------------------------- commonness
@@ -369,6 +592,8 @@ class Generator:
         return any((b.lower(), pos) in self.wn.index for b in bases if b != key for pos in 'nvar')
 
     def score(self, e):
+        if e.source == 'curated clue' and e.wordtype == ABBREV:
+            return 0.7 * LEVEL_SCORE[20] + 5    # the household initialisms: as common as SCOWL's commonest words
         displays = sorted({x.display for x in e.senses}) or [e.display]
         solid = [d for d in displays if not re.search('[ -]', d) and self.scowl.attested(e.key)]
         tag = sum(x.count for x in e.senses)
@@ -429,24 +654,24 @@ class Generator:
         for text in self.synset_clues(s):
             at = check.first(text, strict=True)
             if at is None:
+                if len(text.split(' ')) > clues.SHORT_WORDS:
+                    # a long definition: a short list of common synonyms reads better ('Unutterable')
+                    others = self.synonym_clue(e, sense, check, common=True)
+                    if others and len(others.split(' ')) < len(text.split(' ')):
+                        return others, 0
                 return text, 0
             shorter = clues.cut_before(text, at) if at > 0 else None
             if shorter and check.first(shorter, strict=True) is None:
                 cut = cut or shorter
         if cut:
             return cut, 1
-        if not sense.display[:1].isupper():
-            others = [clues.to_single_byte(l.replace('_', ' ')) for i, l in enumerate(s.lemmas)
-                      if i != sense.lemma and len(l) >= 3]
-            chosen = []
-            for o in others:
-                if (PHRASE.fullmatch(o) and check.first(o, strict=True) is None and not o[:1].isupper()
-                        and key_of(o) not in e.key and not clues.spelling_variants(key_of(o), e.key)
-                        and not any(clues.spelling_variants(o, c) for c in chosen)):
-                    chosen.append(o)
-            others = chosen[:3]
-            if others:
-                return clues.capitalise(', '.join(others)), 2
+        if s.pos == 'r':
+            text = self.adverb_clue(sense, check)
+            if text:
+                return text, 1
+        others = self.synonym_clue(e, sense, check)
+        if others:
+            return others, 2
         for text in self.synset_clues(s):
             at = check.first(text)
             if at is None:
@@ -470,6 +695,36 @@ class Generator:
             if len(text) >= 4 and lemma.lower() not in clues.GENERIC and check.first(text, strict=True) is None and h not in self.taxa:
                 return text, 6
         return None, None
+
+    def adverb_clue(self, sense, check):
+        """'In a demure manner' for COYLY, whose definition 'In a coy manner' gives it away: the
+        adjective the adverb comes from, replaced by another adjective of its meaning (a synonym, or
+        the adjective a satellite meaning is similar to), or None."""
+        for sym, target, src, _ in sense.synset.pointers:
+            if sym != '\\' or src not in (0, sense.lemma + 1):
+                continue
+            adjective = self.wn.synsets[target]
+            words = list(adjective.lemmas) + [l for h in adjective.targets('&') for l in self.wn.synsets[h].lemmas]
+            for w in words:
+                if w.isalpha() and w.islower() and self.scowl.is_common(w.upper()) and check.first(w, strict=True) is None:
+                    return 'In %s %s manner' % ('an' if w[0] in 'aeiou' else 'a', w)
+        return None
+
+    def synonym_clue(self, e, sense, check, common=False):
+        """The meaning's other words as a clue ('Vie, contend' for COMPETE), at most three, none giving the
+        answer away; with common, only words a solver knows, at most two. None for a name."""
+        if sense.display[:1].isupper():
+            return None
+        chosen = []
+        for i, l in enumerate(sense.synset.lemmas):
+            o = clues.british_spelling(clues.to_single_byte(l.replace('_', ' ')), self.scowl.british)
+            if (i != sense.lemma and len(l) >= 3 and not o[:1].isupper() and PHRASE.fullmatch(o) and key_of(o) not in e.key
+                    and (not common or all(len(p) < 3 or self.scowl.is_common(key_of(p)) for p in SEPARATOR.split(o)))
+                    and check.first(o, strict=True) is None and not clues.spelling_variants(key_of(o), e.key)
+                    and not any(clues.spelling_variants(o, c) for c in chosen)):
+                chosen.append(o)
+        chosen = chosen[:2 if common else 3]
+        return clues.capitalise(', '.join(chosen)) if chosen else None
 
     def british_lemmas(self, s):
         """Keys of the synset's single-word lemmas that only the British lists hold."""
@@ -603,6 +858,9 @@ class Generator:
         for e in self.entries.values():
             e.score = self.score(e)
         self.add_plurals()
+        self.add_verb_forms()
+        self.add_comparisons()
+        self.add_adverbs()
         ranked = sorted(self.entries.values(), key=lambda e: (e.forced is None, -e.score, e.key))
         words = self.assign_clues(ranked)
         for e in words:
@@ -630,6 +888,16 @@ class Generator:
                 f.write('%s\t%s\n' % (key, reason))
         self.write_report(out)
 
+    def names_by_evidence(self, words):
+        """How many words that are only names entered on each kind of evidence (see names.py)."""
+        counts = {}
+        for e in words:
+            if e.wordtype == PROPER:
+                x = e.sense
+                why = 'curated' if x is None else self.names.evidence(x.synset, x.synset.lemmas[x.lemma], e.key) or 'assigned'
+                counts[why] = counts.get(why, 0) + 1
+        return dict(sorted(counts.items()))
+
     def write_report(self, out):
         words = self.words
         per_len = {L: sum(1 for e in words if len(e.key) == L) for L in range(MIN_LEN, MAX_LEN + 1)}
@@ -651,7 +919,8 @@ class Generator:
                            for name, bit in (('other', OTHER), ('noun', NOUN), ('proper', PROPER), ('abbrev', ABBREV))},
             'phrases': sum(1 for e in words if re.search('[ -]', e.display)),
             'sources': {s: sum(1 for e in words if e.source == s)
-                        for s in ('wordnet', 'curated clue', 'curated addition', 'plural')},
+                        for s in ('wordnet', 'curated clue', 'curated addition', 'plural', 'verb form', 'comparison', 'adverb')},
+            'names_by_evidence': self.names_by_evidence(words),
             'dropped': dict(sorted(self.stats['dropped'].items())),
             'wordnet_candidates': self.stats['wordnet_candidates'],
             'sample': sample,

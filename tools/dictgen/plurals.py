@@ -53,21 +53,29 @@ class Plurals:
         known = sorted((self.scowl.of(f.upper()), f) for f in forms if self.scowl.attested(f.upper()))
         return known[0][1] if known else None
 
-    def clue(self, definition, text, genus):
+    def clue(self, definition, text, genus, countable=False):
         """The plural of a clue made from definition (text is the singular clue), or None. genus holds
         the words the head noun may be: a definition names its wider class ('drama set to music' is
-        rejected for OPERA, whose wider class is a composition, so that 'set' is not made plural)."""
-        if not re.match(r'(?:a|an) ', definition):
+        rejected for OPERA, whose wider class is a composition, so that 'set' is not made plural).
+        Unless the caller knows the noun is countable, its definition must say 'a ...'."""
+        if not countable and not re.match(r'(?:a|an) ', definition):
             return None               # only a definition that says 'a ...' is surely of a count noun
         t = trim_tail(_RELATIVE.split(text)[0])
         words = t.split(' ')
+        if words[0].lower() in ('either', 'neither', 'both', 'any', 'one', 'each'):
+            return None               # 'Either a design or ...': no single head noun to make plural
         if _AGREEING_VERB.search(t) or t != text and len(words) < 3:
             return None               # a verb to agree, or too little left once the clause is gone
-        end = next((i for i, w in enumerate(words) if i > 0 and w.lower() in _PHRASE_END), len(words))
+        # the phrase ends before a preposition or the like, or before a participle ('domesticated since')
+        end = next((i for i, w in enumerate(words) if i > 0 and (w.lower() in _PHRASE_END or i > 1 and w.endswith('ed')
+                                                                 and '-' not in w and not self.is_noun(w.lower()))),
+                   len(words))
         phrase = words[:end]
         head = phrase[-1]
-        if (any(w.lower() in ('or', 'and') or w.endswith(',') for w in phrase) or head.lower() in _NOT_HEADS
-                or head.lower() not in genus):
+        # the head must name the wider class, unless the clue is nothing but a noun phrase about a thing
+        # or a living being ('Solid-hoofed herbivorous quadruped')
+        named = head.lower() in genus or countable and end == len(words) and self.is_noun(head.lower())
+        if any(w.lower() in ('or', 'and') or w.endswith(',') for w in phrase) or head.lower() in _NOT_HEADS or not named:
             return None
         plural = self.plural(head.lower())
         if plural is None:

@@ -4,6 +4,8 @@
 File names are VARIANT-KIND.LEVEL, e.g. english-words.35 or british-upper.70. The level (10..95) says
 how common a spelling is: 10 is the commonest, 95 the most obscure. 'english' lists hold spellings used
 everywhere, 'british' and 'american' those of one side only, 'variant_N' less-preferred spellings.
+The 'english', 'british' and 'british_variant_1/2' lists up to size 50 make Debian's standard British
+word list (wbritish): the spellings a solver knows (is_common).
 British '-ize' spellings (british_z) are not preferred here: the dictionary follows the '-ise' lists.
 
 Keys are upper-case letters only (accents removed, apostrophes and possessives dropped).
@@ -16,6 +18,9 @@ SCOWL_DIR = '/usr/share/dict/scowl'
 ABSENT = 99          # level of a spelling that no list holds
 
 _NAME = re.compile(r'(english|british|american|variant_[123])-(words|upper|proper-names|abbreviations)\.(\d+)$')
+# The lists Debian's standard British word list (package wbritish) is made of, and its size.
+_BRITISH_NAME = re.compile(r'(?:english|british|british_variant_[12])-(?:words|upper|proper-names|abbreviations)\.(\d+)$')
+COMMON_SIZE = 50
 
 
 def deaccent(text):
@@ -31,9 +36,14 @@ class Scowl:
         self._british = {}     # memo of british()
         self.lower = set()     # KEYs seen written in lower case (a common word, not only a name)
         self.british_only = set()  # KEYs of the British lists that the lists for everyone lack ('tyre')
+        self.common = set()    # KEYs of a standard British spelling at size COMMON_SIZE or commoner
         everyone = set()
         listed_as_word = set()
         for name in sorted(os.listdir(directory)):
+            b = _BRITISH_NAME.match(name)
+            if b and int(b.group(1)) <= COMMON_SIZE:
+                with open(os.path.join(directory, name), encoding='utf-8') as f:
+                    self.common.update(w.upper() for w in (deaccent(raw.strip()) for raw in f) if re.fullmatch(r'[A-Za-z]+', w))
             m = _NAME.match(name)
             if not m:
                 continue
@@ -65,6 +75,11 @@ class Scowl:
     def of(self, key):
         """Level of a spelling: English/British first, then a less-preferred variant, else ABSENT."""
         return self.level.get(key, ABSENT)
+
+    def is_common(self, key):
+        """Whether a solver knows the spelling: a standard British spelling at SCOWL size 50 or commoner,
+        the words of Debian's standard British word list."""
+        return key in self.common
 
     def is_us_only(self, key):
         return key in self.us_level and key not in self.level

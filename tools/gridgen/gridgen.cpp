@@ -1,6 +1,9 @@
 // quillmere-gridgen: makes the stock grids (GRIDSRES) and proves each one with the real fill engine.
 //
-//   quillmere-gridgen --data DIR --out GRIDSRES --report REPORT.md [--seed S] [--only SIZE] [--verbose]
+//   quillmere-gridgen --data DIR --out GRIDSRES --report REPORT.md [--seed S] [--only SIZE] [--keep GRIDSRES] [--verbose]
+//
+// With --keep the grids of an existing GRIDSRES are proved again, in their order: each one that still
+// passes keeps its place, and each one that does not is replaced by a new grid of the same size.
 //
 // DIR holds the dictionary WORD.LST and the built-in resources CLUESRES and CATEGRES. Every grid is
 // British in style: words run in alternate rows and columns (a lattice of blocked squares where two
@@ -98,6 +101,15 @@ qm::StockGrid ToStockGrid(const Pattern& p)
         for (int c = 1; c <= p.N; ++c)
             if (p.Blocked(r, c)) g.RowMasks[static_cast<std::size_t>(r - 1)] |= static_cast<std::int32_t>(1u << c);
     return g;
+}
+
+Pattern FromStockGrid(const qm::StockGrid& g)
+{
+    Pattern p(g.Size);
+    for (int r = 1; r <= (g.Size + 1) / 2; ++r)
+        for (int c = 1; c <= g.Size; ++c)
+            if (qm::StockSquareBlocked(g, c, r)) p.SetPair(r, c, true);
+    return p;
 }
 
 Pattern FromMasks(int n, std::initializer_list<std::int32_t> masks)
@@ -345,12 +357,14 @@ int main(int argc, char** argv)
     const std::string out = Arg(argc, argv, "--out");
     const std::string report = Arg(argc, argv, "--report");
     if (data.empty() || out.empty() || report.empty()) {
-        std::cerr << "usage: quillmere-gridgen --data DIR --out GRIDSRES --report REPORT.md [--seed S] [--only SIZE] [--verbose]\n";
+        std::cerr << "usage: quillmere-gridgen --data DIR --out GRIDSRES --report REPORT.md [--seed S] [--only SIZE] "
+                     "[--keep GRIDSRES] [--verbose]\n";
         return 2;
     }
     const auto seed = static_cast<std::uint32_t>(std::stoul(Arg(argc, argv, "--seed", "1")));
     const int only = std::stoi(Arg(argc, argv, "--only", "0"));
     const bool verbose = HasFlag(argc, argv, "--verbose");
+    const std::string keepFile = Arg(argc, argv, "--keep");
     try {
         auto state = std::make_unique<qm::QuillmereState>();
         const std::filesystem::path dir(data);
@@ -370,36 +384,61 @@ int main(int argc, char** argv)
         const Pattern first7 = FromMasks(7, {0x40, 0x14, 0x40, 0x6C});
         const Pattern first9 = FromMasks(9, {0x280, 0x36, 0x280, 0x2AA, 0x0});
 
+        // The grids to prove again (--keep), by size.
+        std::vector<std::vector<Pattern>> previous(qm::MaxStockGridSize + 1);
+        if (!keepFile.empty()) {
+            auto library = std::make_unique<qm::StockGridLibrary>();
+            qm::LoadStockGrids(*library, ReadFileOrFail(keepFile));
+            for (int k = 1; k <= library->GridCount; ++k) {
+                const qm::StockGrid& g = qm::StockGridAt(*library, k);
+                previous[static_cast<std::size_t>(g.Size)].push_back(FromStockGrid(g));
+            }
+        }
+
         qm::Lcg rng;
         rng.SetSeed(seed);
         std::vector<qm::StockGrid> grids;
-        std::string table = "| Grid | Size | Slots | White | Fills of 20 | Success | Median iterations |\n"
-                            "|---:|---:|---:|---:|---:|---:|---:|\n";
+        const bool keeping = !keepFile.empty();
+        std::string table = std::string("| Grid | Size | Slots | White | Fills of 20 | Success | Median iterations |") +
+                            (keeping ? " Grid is |\n" : "\n") + "|---:|---:|---:|---:|---:|---:|---:|" + (keeping ? "---|\n" : "\n");
         std::string summary = "| Size | Grids | Slots | Lowest success | Median of the medians | Highest median |\n"
                               "|---:|---:|---:|---:|---:|---:|\n";
         int tried = 0;
         int rejectedShape = 0;
         int rejectedFill = 0;
+        int keptGrids = 0;
+        std::string replaced;
         const auto started = std::chrono::steady_clock::now();
         for (const Group& group : Groups) {
             if (only != 0 && group.Size != only) continue;
             std::set<Pattern> seen;
+            const std::vector<Pattern>& old = previous[static_cast<std::size_t>(group.Size)];
+            seen.insert(old.begin(), old.end());  // a new grid never repeats one of the old ones
             std::vector<Pattern> fixed;
             if (group.Size == 7) fixed.push_back(first7);
             if (group.Size == 9) fixed.push_back(first9);
+            if (keeping && !fixed.empty() && (old.empty() || old.front().Block != fixed.front().Block))
+                throw qm::Failure(keepFile + " does not begin its " + std::to_string(group.Size) + " x " +
+                                  std::to_string(group.Size) + " grids with the quoted one");
+            std::size_t nextOld = 0;
             int kept = 0;
             std::vector<int> slots;
             std::vector<int> medians;
             int lowestFills = Attempts;
             while (kept < group.Count) {
                 const bool isFixed = static_cast<std::size_t>(kept) < fixed.size();
-                const Pattern p = isFixed ? fixed[static_cast<std::size_t>(kept)] : Candidate(group.Size, rng);
+                // The old grid of this place is tried first; once it fails, new candidates until one passes.
+                const bool isOld = keeping && nextOld == static_cast<std::size_t>(kept) && nextOld < old.size();
+                const Pattern p = isOld ? old[nextOld++] : isFixed ? fixed[static_cast<std::size_t>(kept)] : Candidate(group.Size, rng);
                 ++tried;
-                if (seen.count(p)) continue;
+                if (!isOld && seen.count(p)) continue;
                 seen.insert(p);
                 const std::string why = Problem(p);
                 if (!why.empty()) {
                     ++rejectedShape;
+                    if (isOld)
+                        replaced += Format("%s%d x %d no. %d (%s)", replaced.empty() ? "" : ", ", group.Size, group.Size, kept + 1,
+                                           why.c_str());
                     if (isFixed) throw qm::Failure("the quoted " + std::to_string(group.Size) + " x " + std::to_string(group.Size) + " grid: " + why);
                     if (verbose) std::cerr << group.Size << ": rejected (" << why << ")\n";
                     continue;
@@ -411,15 +450,20 @@ int main(int argc, char** argv)
                 if (fill.Fills < RequiredFills) {
                     ++rejectedFill;
                     if (isFixed) throw qm::Failure("the quoted " + std::to_string(group.Size) + " x " + std::to_string(group.Size) + " grid does not fill");
+                    if (isOld)
+                        replaced += Format("%s%d x %d no. %d (%d of 20)", replaced.empty() ? "" : ", ", group.Size, group.Size,
+                                           kept + 1, fill.Fills);
                     continue;
                 }
                 ++kept;
+                keptGrids += isOld;
                 grids.push_back(ToStockGrid(p));
                 slots.push_back(fill.Slots);
                 medians.push_back(fill.MedianIterations);
                 lowestFills = std::min(lowestFills, fill.Fills);
-                table += Format("| %d x %d no. %d | %d | %d | %d | %d | %d%% | %d |\n", group.Size, group.Size, kept, group.Size,
-                                fill.Slots, p.WhiteCount(), fill.Fills, fill.Fills * 100 / Attempts, fill.MedianIterations);
+                table += Format("| %d x %d no. %d | %d | %d | %d | %d | %d%% | %d |", group.Size, group.Size, kept, group.Size,
+                                fill.Slots, p.WhiteCount(), fill.Fills, fill.Fills * 100 / Attempts, fill.MedianIterations) +
+                         (keeping ? (isOld ? " kept |\n" : " new |\n") : "\n");
             }
             std::cerr << group.Size << " x " << group.Size << ": " << kept << " grids\n";
             if (kept > 0) {
@@ -432,13 +476,18 @@ int main(int argc, char** argv)
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         qm::WriteFileSafely(out, qm::WriteStockGrids(grids));
         std::string text = "# Stock grids\n\nMade by `quillmere-gridgen --seed " + std::to_string(seed) +
-                           "` with the built-in dictionary (" + std::to_string(dictionaryWords) + " words; WORD.LST of " +
+                           (keeping ? " --keep GRIDSRES" : "") + "` with the built-in dictionary (" + std::to_string(dictionaryWords) + " words; WORD.LST of " +
                            std::to_string(dictionaryBytes.size()) + Format(" bytes, FNV-1a %08x", checksum) +
                            ") and its default selection (every word type and category, rarity 0).\n"
                            "Each grid was filled " + std::to_string(Attempts) + " times at " + std::to_string(Iterations) +
                            " iterations, the run `quillmere-cli --seed " + std::to_string(seed) +
                            " fill SIZE K --fills 20`; a grid is kept when at least " + std::to_string(RequiredFills) +
                            " attempts succeed. Median iterations are over the successful attempts.\n\n" +
+                           (keeping ? Format("The grids of the previous GRIDSRES were proved again (`--keep`): %d kept their place; "
+                                             "%d failed and were replaced by new grids of the same size%s.\n\n",
+                                             keptGrids, static_cast<int>(grids.size()) - keptGrids,
+                                             replaced.empty() ? "" : (": " + replaced).c_str())
+                                    : std::string()) +
                            Format("Candidates tried: %d; rejected for their shape: %d; rejected by the fill test: %d; %.0f s.\n\n",
                                   tried, rejectedShape, rejectedFill, seconds) +
                            "## By size\n\n" + summary + "\n## Every grid\n\n" + table;
