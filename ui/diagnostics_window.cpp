@@ -16,20 +16,20 @@ DiagnosticsWindow::DiagnosticsWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     resize(620, 480);
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(4, 4, 4, 4);
-    memo_ = Named<QPlainTextEdit>("Memo2", this);
-    memo_->setReadOnly(true);
-    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    col->addWidget(memo_);
+    listing_ = Named<QPlainTextEdit>("Memo2", this);
+    listing_->setReadOnly(true);
+    listing_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    listing_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    col->addWidget(listing_);
 }
 
-void DiagnosticsWindow::SetLines(const QStringList& lines) { memo_->setPlainText(lines.join('\n')); }
+void DiagnosticsWindow::SetLines(const QStringList& lines) { listing_->setPlainText(lines.join('\n')); }
 
-void DiagnosticsWindow::AddLine(const QString& line) { memo_->appendPlainText(line); }
+void DiagnosticsWindow::AddLine(const QString& line) { listing_->appendPlainText(line); }
 
 QStringList DiagnosticsWindow::Lines() const
 {
-    const QString text = memo_->toPlainText();
+    const QString text = listing_->toPlainText();
     return text.isEmpty() ? QStringList() : text.split('\n');
 }
 

@@ -21,7 +21,7 @@ public:
     QStringList Lines() const;
 
 private:
-    QPlainTextEdit* memo_ = nullptr;
+    QPlainTextEdit* listing_ = nullptr;
 };
 
 }  // namespace qm::ui

@@ -61,7 +61,7 @@ MainWindow::MainWindow(StartupOptions options, std::unique_ptr<UserDialogs> dial
     BuildPages();
     GridsDlg = new FillsOfWordDialog(this);
     connect(GridsDlg, &FillsOfWordDialog::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
-    connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { Label54->setText("not defined"); });
+    connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { InterlockStatusLabel->setText("not defined"); });
     Form4 = new DiagnosticsWindow(this);
     WordsDlg = new ReplaceWordDialog(this);
     connect(WordsDlg, &ReplaceWordDialog::wordChosen, this, [this](const ReplacementChoice& choice) { WordsDlgWordsListBoxClick(choice); });
@@ -121,12 +121,12 @@ void MainWindow::BuildPages()
     // The right-hand side is switched by the program only, so it has no tabs.
     PageControlRight = Named<QStackedWidget>("PageControlRight", this);
     PageControlRight->setFixedWidth(RightWidth);
-    _TabGrid = BuildGridPage();
-    _TabPrint = BuildPreviewPage();
-    _TabWordSel = BuildCategoryPage();
-    PageControlRight->addWidget(_TabGrid);
-    PageControlRight->addWidget(_TabPrint);
-    PageControlRight->addWidget(_TabWordSel);
+    GridPage = BuildGridPage();
+    PreviewPage = BuildPreviewPage();
+    CategoryPage = BuildCategoryPage();
+    PageControlRight->addWidget(GridPage);
+    PageControlRight->addWidget(PreviewPage);
+    PageControlRight->addWidget(CategoryPage);
     row->addWidget(PageControlRight);
 
     ConnectNavigation();
@@ -198,7 +198,7 @@ void MainWindow::FormCreate()
     PageControlThemed->setCurrentWidget(TabSheetBuiltIn);
     PageControlSymmGen->setCurrentWidget(TabSheetSymmMain);
     PageControlSymmetric->setCurrentWidget(TabSheetGrids);
-    PageControlRight->setCurrentWidget(_TabGrid);
+    PageControlRight->setCurrentWidget(GridPage);
 
     ShowWorkflowTabs(false);
     PageControlLeft->setTabVisible(PageControlLeft->indexOf(TabSheetHidden), false);

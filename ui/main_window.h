@@ -543,9 +543,9 @@ private:
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* PageControlRight = nullptr;
-    QWidget* _TabGrid = nullptr;
-    QWidget* _TabPrint = nullptr;
-    QWidget* _TabWordSel = nullptr;
+    QWidget* GridPage = nullptr;
+    QWidget* PreviewPage = nullptr;
+    QWidget* CategoryPage = nullptr;
     QLabel* HeaderPnl = nullptr;
     QFrame* GridPanel = nullptr;
     MainStringGrid* MainStringGridView = nullptr;
@@ -579,8 +579,8 @@ public:
     void WordUsageStringGridMouseUp(QPoint at);
     /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
     void GridsListBoxClick(const FillsOfWordRow& use);
-    void Button8Click();
-    void Button9Click();
+    void OnPopulateTightInterlockList();
+    void OnKnockOutSingleInterlockWords();
     void InterlockAreaBoxClick();
     void WrdCntCheckBoxClick();
     void RawDataCheckBoxClick();
@@ -607,10 +607,10 @@ private:
     QRadioButton* SummarisedRadio = nullptr;
     WordUsageGrid* WordUsageStringGrid = nullptr;
     // Statistics page
-    QPlainTextEdit* Memo1 = nullptr;
-    QLabel* Label54 = nullptr;
-    QPushButton* Button8 = nullptr;
-    QPushButton* Button9 = nullptr;
+    QPlainTextEdit* TightInterlockListing = nullptr;
+    QLabel* InterlockStatusLabel = nullptr;
+    QPushButton* PopulateTightInterlockListButton = nullptr;
+    QPushButton* KnockOutSingleInterlockWordsButton = nullptr;
     QCheckBox* RawDataCheckBox = nullptr;
     QCheckBox* InterlockCheckBox = nullptr;
     QCheckBox* WrdCntCheckBox = nullptr;

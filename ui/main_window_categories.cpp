@@ -97,9 +97,9 @@ QWidget* MainWindow::BuildCategoryPage()
     return page;
 }
 
-void MainWindow::WordCategBtnClick() { PageControlRight->setCurrentWidget(_TabWordSel); }
+void MainWindow::WordCategBtnClick() { PageControlRight->setCurrentWidget(CategoryPage); }
 
-void MainWindow::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(_TabGrid); }
+void MainWindow::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(GridPage); }
 
 void MainWindow::CategoryListBoxClick()
 {

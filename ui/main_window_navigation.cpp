@@ -63,10 +63,10 @@ void MainWindow::PageControlLeftChange()
 
     if (page == TabSheetGenerate) ShowSymmGenDescription();
     if (page == TabSheetPrint) {
-        PageControlRight->setCurrentWidget(_TabPrint);
+        PageControlRight->setCurrentWidget(PreviewPage);
         TabSheetPrintEnter();
     } else {
-        PageControlRight->setCurrentWidget(_TabGrid);
+        PageControlRight->setCurrentWidget(GridPage);
     }
     if (page == TabSheetClues) TabSheetCluesEnter();
 }
@@ -76,7 +76,7 @@ void MainWindow::PageControlSymmGenChange()
     if (PageControlSymmGen->currentWidget() != TabSheetSymmMain) return;
     ShowSymmGenDescription();
     WordCategBtn->setText("Subject Categories >>");
-    PageControlRight->setCurrentWidget(_TabGrid);
+    PageControlRight->setCurrentWidget(GridPage);
 }
 
 void MainWindow::ShowSymmGenDescription()

@@ -67,24 +67,24 @@ QWidget* MainWindow::BuildStatisticsPage()
     RawDataCheckBox = Named<QCheckBox>("RawDataCheckBox", "Display Raw Data", freeform);
     InterlockCheckBox = Named<QCheckBox>("InterlockCheckBox", "Display Interlock Area", freeform);
     WrdCntCheckBox = Named<QCheckBox>("WrdCntCheckBox", "Display WrdCnt", freeform);
-    Button9 = Named<QPushButton>("Button9", "Knock out single interlock words", freeform);
-    Label54 = Named<QLabel>("Label54", freeform);
-    Button8 = Named<QPushButton>("Button8", "Populate Tight Interlock List (&& display below)", freeform);
+    KnockOutSingleInterlockWordsButton = Named<QPushButton>("Button9", "Knock out single interlock words", freeform);
+    InterlockStatusLabel = Named<QLabel>("Label54", freeform);
+    PopulateTightInterlockListButton = Named<QPushButton>("Button8", "Populate Tight Interlock List (&& display below)", freeform);
     ListOfGridsBtn = Named<QPushButton>("ListOfGridsBtn", "ListOfGrids", freeform);
     free->addWidget(RawDataCheckBox, 0, 0);
     free->addWidget(InterlockCheckBox, 1, 0);
     free->addWidget(WrdCntCheckBox, 2, 0);
     free->addWidget(ListOfGridsBtn, 0, 1);
-    free->addWidget(Label54, 1, 1);
-    free->addWidget(Button9, 3, 0, 1, 2);
-    free->addWidget(Button8, 4, 0, 1, 2);
+    free->addWidget(InterlockStatusLabel, 1, 1);
+    free->addWidget(KnockOutSingleInterlockWordsButton, 3, 0, 1, 2);
+    free->addWidget(PopulateTightInterlockListButton, 4, 0, 1, 2);
     col->addWidget(freeform);
 
-    Memo1 = Named<QPlainTextEdit>("Memo1", page);
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    col->addWidget(Memo1, 1);
+    TightInterlockListing = Named<QPlainTextEdit>("Memo1", page);
+    TightInterlockListing->setReadOnly(true);
+    TightInterlockListing->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TightInterlockListing->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    col->addWidget(TightInterlockListing, 1);
 
     connect(FillSeqBtn, &QPushButton::clicked, this, [this] { FillSeqBtnClick(); });
     connect(WordArrBtn, &QPushButton::clicked, this, [this] { WordArrBtnClick(); });
@@ -92,8 +92,8 @@ QWidget* MainWindow::BuildStatisticsPage()
     connect(RawDataCheckBox, &QCheckBox::clicked, this, [this] { RawDataCheckBoxClick(); });
     connect(InterlockCheckBox, &QCheckBox::clicked, this, [this] { InterlockAreaBoxClick(); });
     connect(WrdCntCheckBox, &QCheckBox::clicked, this, [this] { WrdCntCheckBoxClick(); });
-    connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
-    connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
+    connect(KnockOutSingleInterlockWordsButton, &QPushButton::clicked, this, [this] { OnKnockOutSingleInterlockWords(); });
+    connect(PopulateTightInterlockListButton, &QPushButton::clicked, this, [this] { OnPopulateTightInterlockList(); });
     connect(ListOfGridsBtn, &QPushButton::clicked, this, [this] { ListOfGridsBtnClick(); });
     return page;
 }
@@ -128,7 +128,7 @@ void MainWindow::ShowInterlockSquares()
     MainStatusBar->setPanelText(4, QString("%1 interlock squares").arg(CountInterlockSquares(state_.Xw.Squares)));
 }
 
-void MainWindow::Button9Click()
+void MainWindow::OnKnockOutSingleInterlockWords()
 {
     // Knocking out words rewrites a freeform grid; a stock grid's blocks would be lost.
     if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunInProgress()) {
@@ -136,8 +136,8 @@ void MainWindow::Button9Click()
         return;
     }
     CommitClueEdits();
-    for (const std::string& line : CrossingsListing(state_.Xw)) Memo1->appendPlainText(ToQ(line));
-    Label54->setText("start");
+    for (const std::string& line : CrossingsListing(state_.Xw)) TightInterlockListing->appendPlainText(ToQ(line));
+    InterlockStatusLabel->setText("start");
     Guard([this] {
         KnockOutSingleInterlockWords(state_.Xw, state_.Imported, state_.Freeform.Options.AllowDuplicates);
         ShowSlotLists();
@@ -145,10 +145,10 @@ void MainWindow::Button9Click()
     RepaintGrid();
 }
 
-void MainWindow::Button8Click()
+void MainWindow::OnPopulateTightInterlockList()
 {
     const std::vector<std::string> listing = BuildTightInterlocks(state_.Imported, true);
-    Memo1->setPlainText(ToLines(listing).join('\n'));
+    TightInterlockListing->setPlainText(ToLines(listing).join('\n'));
     PageControlLeft->setCurrentWidget(TabSheetHidden);
 }
 
