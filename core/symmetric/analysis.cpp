@@ -2,6 +2,7 @@
 #include "core/symmetric/analysis.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -262,7 +263,7 @@ void FindDependencies(Crossword& xw)
             if (j >= i) continue;
             if (count == MaxSlotDeps) throw Failure("D already at " + std::to_string(MaxSlotDeps));
             const WordSlot& other = xw.Slot(j);
-            SlotDep& d = s.Deps[static_cast<std::size_t>(count++)];
+            SlotDep& d = At(s.Deps, count++);
             d.PosHere = static_cast<std::uint8_t>(k);
             d.DepSlot = static_cast<std::uint8_t>(j);
             d.PosThere = static_cast<std::uint8_t>(s.Dir ? row - other.Row + 1 : col - other.Col + 1);
