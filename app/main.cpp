@@ -2,7 +2,7 @@
 // opens a crossword given on the command line and runs the event loop.
 #include "core/util/version.h"
 #include "ui/command_line.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
     const auto line = qm::ui::ParseWindowCommandLine(QApplication::arguments());
     if (const int code = AnswerWithoutWindow(line); code >= 0) return code;
 
-    qm::ui::TForm5 window;
+    qm::ui::MainWindow window;
     window.show();
     qm::ui::OpenCommandLineCrossword(window, line);
     return QApplication::exec();

@@ -64,7 +64,7 @@ Timed RunFills(const qm::ImportedList& list, qm::CandidateScan scan)
     Timed t;
     t.Seconds = CpuSeconds() - start;
     t.Attempts = out.Run.Attempts;
-    t.Lines = state.Freeform.FreeFillsList.Lines;
+    t.Lines = state.Freeform.FreeFillsList.Texts();
     return t;
 }
 

@@ -66,9 +66,9 @@ void CheckStores(const FillStore& store, const FillList& list, int expectedFills
     Expect(previous == store.StoredWordCount, "StoredWordCount " + std::to_string(store.StoredWordCount) + " != last LastWrd " +
                                                   std::to_string(previous));
     std::set<int> numbers;
-    for (const std::string& line : list.Lines) numbers.insert(FillNumberOfLine(line, 0));
+    for (const FillRow& row : list.Rows) numbers.insert(row.Fill);
     Expect(static_cast<int>(numbers.size()) == list.Count() && (numbers.empty() || (*numbers.begin() == 1 && *numbers.rbegin() == store.GridsMax)),
-           "list lines do not name fills 1..GridsMax once each");
+           "list rows do not name fills 1..GridsMax once each");
     for (int n = store.GridsMax + 1; n <= std::min(store.GridsMax + 5, MaxFillRecords); ++n)
         Expect(store.Record(n).LastWrd == 0, "record " + std::to_string(n) + " beyond GridsMax is not empty");
 }
@@ -112,7 +112,7 @@ void SymmetricRun(const Options& o, int stopAt)
     callbacks.ProcessMessages = [&] {
         if (attempt % 500 == 0)
             std::printf("  %8d %8d %10.1f %10.1f\n", attempt, state->Fills.GridsMax, ResidentMb(), PeakMb());
-        if (stopAt > 0 && attempt == stopAt) state->Running = false;
+        if (stopAt > 0 && attempt == stopAt) state->Run = RunState::StopRequested;
     };
     const auto t0 = std::chrono::steady_clock::now();
     const RunResult r = RunSymmetricFills(*state, state->SymmFillsList, settings, callbacks);
@@ -120,10 +120,10 @@ void SymmetricRun(const Options& o, int stopAt)
     std::printf("  ended after %d attempts, %d fills, %.1f s; rss %.1f MB at the start, %.1f MB at the end, peak %.1f MB\n",
                 r.Attempts, r.FillCount, seconds, startRss, ResidentMb(), PeakMb());
     Expect(r.Attempts == (stopAt > 0 ? stopAt : o.Fills), "the run did not end where it should");
-    Expect(!state->RunActive, "RunActive still set");
+    Expect(state->Run == RunState::Idle, "the run state is not Idle after the run");
     CheckStores(state->Fills, state->SymmFillsList, r.FillCount);
     for (int n = 1; n <= state->Fills.GridsMax; n += 97) {
-        ShowFill(*state, state->SymmFillsList.Lines[static_cast<std::size_t>(n - 1)]);
+        ShowFill(*state, state->SymmFillsList.At(n - 1).Fill);
         const FillRecord& rec = state->Fills.Record(state->Fills.CurrentFill);
         Expect(state->Xw.WordSlotCount == rec.WrdCount, "shown fill " + std::to_string(state->Fills.CurrentFill) + " word count");
     }
@@ -152,7 +152,7 @@ void FreeformRun(const Options& o, std::int64_t stopAt)
         ++attempts;
         if (attempts % std::max<std::int64_t>(1, o.Attempts / 10) == 0)
             std::printf("  %8lld %8d %10.1f %10.1f\n", static_cast<long long>(attempts), state->Fills.GridsMax, ResidentMb(), PeakMb());
-        if (stopAt > 0 && attempts == stopAt) state->Running = false;
+        if (stopAt > 0 && attempts == stopAt) state->Run = RunState::StopRequested;
     };
     const auto t0 = std::chrono::steady_clock::now();
     const FreeformRunOutcome out = StartFreeformRun(*state, request, callbacks);
@@ -163,7 +163,7 @@ void FreeformRun(const Options& o, std::int64_t stopAt)
     Expect(stopAt > 0 ? out.Run.Stopped : out.Run.AttemptLimitReached, "the run did not end by Stop or the attempt limit");
     Expect(out.Run.Attempts == (stopAt > 0 ? stopAt : o.Attempts), "attempts made");
     Expect(out.Run.Listed == std::min<std::int64_t>(25, out.Run.Attempts), "a run that cannot beat its average lists its first 25 fills only");
-    Expect(!state->RunActive, "RunActive still set");
+    Expect(state->Run == RunState::Idle, "the run state is not Idle after the run");
     CheckStores(state->Fills, state->Freeform.FreeFillsList, out.Run.Listed);
 }
 

@@ -67,7 +67,7 @@ std::vector<std::string> RunOnce(qm::QuillmereState& state, const qm::Crossword&
     settings.Method = method;
     qm::FillList list;
     qm::RunSymmetricFills(state, list, settings, {});
-    return list.Lines;
+    return list.Texts();
 }
 
 void BM_SymmetricRun(benchmark::State& bm)

@@ -18,8 +18,8 @@ int Run(Context& ctx)
     ctx.LoadBuiltInCategories();
     ctx.LoadDictionary();
     int count = 0;
-    for (const std::string& line : CategoryWordLines(ctx.state.Dict, ctx.state.BitPatterns, bit, count))
-        ctx.out << line << "\n";
+    for (const CategoryListRow& row : CategoryWordRows(ctx.state.Dict, ctx.state.BitPatterns, bit, count))
+        ctx.out << row.Text() << "\n";
     const std::string_view name = bit == 0 ? "No category" : CategoryNames[static_cast<std::size_t>(bit - 1)];
     ctx.out << bit << "/" << CategoryCount << ". " << name << ": " << count << " words\n";
     return 0;

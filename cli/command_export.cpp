@@ -66,7 +66,7 @@ int Run(Context& ctx)
     const LoadResult loaded = LoadCrosswordFile(state, path, [](const std::string& name) { return render::FindInstalledFont(name); });
     if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
     OutputOptions& options = state.Output;
-    options.Mode = *mode;
+    options.Mode = OutputModeOf(*mode);
     if (title) options.Title = *title;
     if (noTitle) options.TitleChecked = false;
     if (noExtras) options.ExtrasChecked = false;
@@ -75,15 +75,15 @@ int Run(Context& ctx)
     if (gridMM) options.GridMM = *gridMM;
 
     if (*format == "text") {
-        const ClipboardExport text = ClipboardTextForMode(*mode, state.Xw, ClueListCount(state.Fills, state.Xw));
+        const ClipboardExport text = ClipboardTextForMode(options.Mode, state.Xw, ClueListCount(state.Fills, state.Xw));
         if (!text.HasText) throw Failure(OneLineMessage(text.Message));
         WriteFileSafely(*out, text.Text);
     } else if (*format == "rtf") {
-        WriteRtfFile(*out, state, *mode, render::FontTableEntry(options.FontName));
+        WriteRtfFile(*out, state, options.Mode, render::FontTableEntry(options.FontName));
     } else if (*format == "html") {
-        WriteHtmlFile(*out, state, *mode);
+        WriteHtmlFile(*out, state, options.Mode);
     } else {
-        render::WritePdfFile(*out, state, *mode);
+        render::WritePdfFile(*out, state, options.Mode);
     }
     ctx.out << "wrote " << *out << "\n";
     return 0;

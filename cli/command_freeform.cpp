@@ -20,7 +20,7 @@ int Run(Context& ctx)
     const FreeformCommandRun run = RunFreeformCommand(ctx);
     QuillmereState& state = ctx.state;
     for (const std::string& message : run.ImproveMessages) ctx.out << "Improve: " << message << "\n";
-    for (const std::string& line : state.Freeform.FreeFillsList.Lines) ctx.out << line << "\n";
+    for (const FillRow& row : state.Freeform.FreeFillsList.Rows) ctx.out << row.Text() << "\n";
     if (state.Fills.GridsMax == 0) {
         ctx.out << "no fill was listed\n";
         return 0;

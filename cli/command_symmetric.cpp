@@ -123,16 +123,15 @@ int RunFill(Context& ctx)
     RunCallbacks callbacks;
     callbacks.Fill.AddMemoLine = [&](const std::string& line) { ctx.out << line << "\n"; };
     const RunResult result = RunSymmetricFills(state, state.SymmFillsList, settings, callbacks);
-    for (const std::string& line : state.SymmFillsList.Lines) ctx.out << line << "\n";
+    for (const FillRow& row : state.SymmFillsList.Rows) ctx.out << row.Text() << "\n";
     if (result.FillCount == 0) {
         if (out) throw Failure("No fill was made, so " + *out + " was not written.");
         return 0;
     }
     if (show) {
-        const int at = FindFillLine(state.SymmFillsList, *show);
-        if (FillNumberOfLine(state.SymmFillsList.Lines[static_cast<std::size_t>(at)], 0) != *show)
-            throw Failure("There is no fill " + std::to_string(*show) + " in the list");
-        ShowFill(state, state.SymmFillsList.Lines[static_cast<std::size_t>(at)]);
+        const int at = FindFillRow(state.SymmFillsList, *show);
+        if (state.SymmFillsList.At(at).Fill != *show) throw Failure("There is no fill " + std::to_string(*show) + " in the list");
+        ShowFill(state, *show);
     }
     ctx.out << WithNewlines(GridText(state.Xw.Squares));
     ctx.out << WithNewlines(ClueListText(state.Xw, ClueListCount(state.Fills, state.Xw)));

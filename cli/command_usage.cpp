@@ -28,8 +28,8 @@ int Run(Context& ctx)
     const UsageTable t = BuildUsageTable(kind, ctx.state.Imported, ctx.state.Fills);
     ctx.out << "MaxUsage " << t.MaxUsage << "\n";
     for (const UsageRow& row : t.Rows) {
-        ctx.out << row[0] << "\t" << row[1];
-        if (kind == UsageTableKind::Summary) ctx.out << "\t" << row[3];
+        ctx.out << row.Cell(0) << "\t" << row.Cell(1);
+        if (kind == UsageTableKind::Summary) ctx.out << "\t" << row.Cell(3);
         ctx.out << "\n";
     }
     return 0;

@@ -107,12 +107,12 @@ FreeformCommandRun RunFreeformCommand(Context& ctx)
     ctx.err << "listed " << r.Listed << "/" << (quick ? 1 : request.Fills) << " Av.=" << r.Average << ", " << r.Attempts
             << " attempts" << (r.AttemptLimitReached ? " (attempt limit reached)" : "") << ", "
             << run.Outcome.ElapsedText << "\n";
-    if (run.Outcome.Shown) run.SelectedLine = run.Outcome.Shown->SelectedLine;
-    for (int i = 0; i < improve.value_or(0) && run.SelectedLine >= 0; ++i) {
-        const FreeformAddResult added = ImproveFill(state, run.SelectedLine, {});
+    if (run.Outcome.Shown) run.SelectedRow = run.Outcome.Shown->SelectedRow;
+    for (int i = 0; i < improve.value_or(0) && run.SelectedRow >= 0; ++i) {
+        const FreeformAddResult added = ImproveFill(state, run.SelectedRow, {});
         run.ImproveMessages.push_back(added.Message);
         if (added.ListFull) break;
-        if (added.Shown) run.SelectedLine = added.Shown->SelectedLine;
+        if (added.Shown) run.SelectedRow = added.Shown->SelectedRow;
     }
     return run;
 }

@@ -21,7 +21,7 @@ void ImportWordList(Context& ctx, const std::optional<std::string>& file, const 
 struct FreeformCommandRun {
     FreeformRunOutcome Outcome;
     std::vector<std::string> ImproveMessages;
-    int SelectedLine = -1;   ///< the list line of the fill on display
+    int SelectedRow = -1;    ///< the fills list row of the fill on display
 };
 
 /// The usage text of the options read by RunFreeformCommand.

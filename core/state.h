@@ -3,13 +3,14 @@
 
 #include "core/clues/clue_store.h"
 #include "core/clues/edited_clues.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
+#include "core/fills/run_state.h"
 #include "core/freeform/freeform_state.h"
 #include "core/grid/fill_source.h"
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
 #include "core/output/output_options.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "core/symmetric/word_index.h"
 #include "core/util/date.h"
 #include "core/util/lcg.h"
@@ -37,8 +38,7 @@ struct QuillmereState {
     bool PrinterAvailable = true;              ///< printing to PDF always counts as a printer
     bool DictSelectionDirty = true;            ///< the selection must be recomputed before a run
     bool LoadedFromFile = false;               ///< the crossword on display came from a file
-    bool Running = false;                      ///< cleared by Stop; tested between attempts
-    bool RunActive = false;                    ///< a run of fills is in progress
+    RunState Run = RunState::Idle;             ///< a run of fills, and whether Stop asked it to end
 
     Lcg Random;
     Dictionary Dict;
@@ -51,12 +51,15 @@ struct QuillmereState {
     FreeformState Freeform;
     StockGridLibrary Stock;          ///< the stock grids, the chosen one and the preview state
     DictionarySelection Selection;   ///< the word-type and category masks and the rarity threshold
-    FillList SymmFillsList;          ///< lines of the symmetrical fills list
+    FillList SymmFillsList;          ///< rows of the symmetrical fills list
     /// The grid of the user's own (or stock grid filled by the engine for any grid) that the fills of
     /// SymmFillsList belong to; none when they belong to the chosen stock grid.
     std::shared_ptr<const AnyGrid> AnyFillGrid;
     WordIndex SymmetricIndex;        ///< the fill engine's word index, kept from one run to the next
     OutputOptions Output;            ///< the Output page's options (title, font and blocking travel in .xwd files)
+
+    /// A run of fills, Quick Fill or Improve works in the crossword (Stop may have been pressed).
+    bool RunInProgress() const { return Run != RunState::Idle; }
 };
 
 }  // namespace qm

@@ -19,7 +19,7 @@ namespace {
 /// 96 pixels per inch, the screen resolution the preview's font sizes are chosen for.
 constexpr int ScreenDotsPerMeter = 3780;
 
-void DrawOnPagedDevice(QPagedPaintDevice& device, const QuillmereState& state, int mode)
+void DrawOnPagedDevice(QPagedPaintDevice& device, const QuillmereState& state, OutputMode mode)
 {
     const double width = device.pageLayout().fullRectPixels(device.logicalDpiX()).width();
     QPainter painter;
@@ -36,7 +36,7 @@ void DrawOnPagedDevice(QPagedPaintDevice& device, const QuillmereState& state, i
 
 }  // namespace
 
-QImage RenderPreviewImage(const QuillmereState& state, int mode, int widthPixels)
+QImage RenderPreviewImage(const QuillmereState& state, OutputMode mode, int widthPixels)
 {
     const int height = static_cast<int>(RoundHalfEven(static_cast<double>(A4HeightMM) * widthPixels / A4WidthMM));
     QImage image(widthPixels, height, QImage::Format_RGB32);
@@ -65,9 +65,9 @@ QImage BlockingSwatch(int index, int sizePixels)
     return image;
 }
 
-void PrintPage(QPagedPaintDevice& device, const QuillmereState& state, int mode) { DrawOnPagedDevice(device, state, mode); }
+void PrintPage(QPagedPaintDevice& device, const QuillmereState& state, OutputMode mode) { DrawOnPagedDevice(device, state, mode); }
 
-QByteArray PdfDocument(const QuillmereState& state, int mode)
+QByteArray PdfDocument(const QuillmereState& state, OutputMode mode)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -84,7 +84,7 @@ QByteArray PdfDocument(const QuillmereState& state, int mode)
     return bytes;
 }
 
-void WritePdfFile(const std::string& path, const QuillmereState& state, int mode)
+void WritePdfFile(const std::string& path, const QuillmereState& state, OutputMode mode)
 {
     const QByteArray bytes = PdfDocument(state, mode);
     WriteFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

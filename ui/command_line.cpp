@@ -1,7 +1,7 @@
 // The window program's command line.
 #include "ui/command_line.h"
 
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -45,7 +45,7 @@ QString WindowUsage()
            "Without a display, quillmere-cli does the same work: quillmere-cli --help\n";
 }
 
-void OpenCommandLineCrossword(TForm5& window, const WindowCommandLine& line)
+void OpenCommandLineCrossword(MainWindow& window, const WindowCommandLine& line)
 {
     if (line.crosswordFile.isEmpty()) return;
     QTimer::singleShot(0, &window, [&window, file = line.crosswordFile] { window.OpenCrosswordFileAtStart(file); });

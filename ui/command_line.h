@@ -6,7 +6,7 @@
 
 namespace qm::ui {
 
-class TForm5;
+class MainWindow;
 
 /// What the command line asks of the window program.
 struct WindowCommandLine {
@@ -25,6 +25,6 @@ QString WindowUsage();
 
 /// Opens the command line's crossword file, if it names one, in the window once the event loop runs
 /// (so that a message about a bad file shows over the window, not before it).
-void OpenCommandLineCrossword(TForm5& window, const WindowCommandLine& line);
+void OpenCommandLineCrossword(MainWindow& window, const WindowCommandLine& line);
 
 }  // namespace qm::ui

@@ -3,6 +3,7 @@
 
 #include "core/grid/colours.h"
 #include "ui/colour.h"
+#include "ui/form_building.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -15,12 +16,6 @@ namespace {
 /// The left margin and the gap between columns of a column layout, in pixels.
 constexpr int ColumnLeft = 2;
 constexpr int ColumnGap = 6;
-
-QString Part(const QString& line, int first, int last = -1)
-{
-    if (first < 1) first = 1;
-    return last < 0 ? line.mid(first - 1) : line.mid(first - 1, last - first + 1);
-}
 
 void DrawAt(QPainter& p, const QRect& rect, int left, const QString& text, Qt::Alignment align = Qt::AlignLeft)
 {
@@ -74,56 +69,59 @@ LinePainter DimensionListPainter()
     };
 }
 
-LinePainter FillsListPainter(QVector<LineColumn> columns)
+RowPainter<FillRow> FillsListPainter(QVector<FillColumn> columns)
 {
-    return [columns](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {
+    return [columns](QPainter& p, const QRect& rect, const FillRow& row, bool selected, const QPalette& palette) {
         p.setPen(FillRowBackground(p, rect, selected, palette));
         int left = ColumnLeft;
-        for (const LineColumn& c : columns) {
+        for (const FillColumn& c : columns) {
             const QRect cell(rect.left() + left, rect.top(), c.Width, rect.height());
-            p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, Part(line, c.First, c.Last).trimmed());
+            p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, c.Field(row));
             left += c.Width + ColumnGap;
         }
         if (selected) DrawRowFocus(p, rect);
     };
 }
 
-LinePainter ClueListPainter()
+RowPainter<ClueRow> ClueListPainter()
 {
-    return [](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {
+    return [](QPainter& p, const QRect& rect, const ClueRow& row, bool selected, const QPalette& palette) {
         p.setPen(FillRowBackground(p, rect, selected, palette));
-        DrawAt(p, rect, 2, Part(line, 10, 14));
-        DrawAt(p, rect, 30, Part(line, 17));
+        DrawAt(p, rect, 2, QString::asprintf("%3d :", row.Clue));
+        DrawAt(p, rect, 30, ToQ(row.Answer));
         if (selected) DrawRowFocus(p, rect);
     };
 }
 
-LinePainter ReplacementListPainter()
+RowPainter<ReplacementChoice> ReplacementListPainter()
 {
-    return [](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {
+    return [](QPainter& p, const QRect& rect, const ReplacementChoice& row, bool selected, const QPalette& palette) {
         p.setPen(FillRowBackground(p, rect, selected, palette));
         QFont f = p.font();
-        f.setBold(Part(line, 8, 8) == "*");
+        f.setBold(row.Current);
         p.setFont(f);
-        DrawAt(p, rect, 2, Part(line, 9, 28));
+        // The list's text column is 20 characters wide: a longer display text is cut there.
+        DrawAt(p, rect, 2, ToQ(row.DisplayTxt).left(20));
     };
 }
 
-LinePainter CategoryWordsPainter()
+RowPainter<CategoryListRow> CategoryWordsPainter()
 {
-    return [](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {
-        if (line.startsWith('*')) {
+    return [](QPainter& p, const QRect& rect, const CategoryListRow& row, bool selected, const QPalette& palette) {
+        switch (row.Of) {
+        case CategoryListRow::Kind::LengthHeader:
             p.fillRect(rect, ToQColor(ColourSilver));
             p.setPen(ToQColor(ColourWindowText, palette));
-            DrawAt(p, rect, 2, Part(line, 2));
-        } else {
-            // A word line starts with its clue index in five characters, which is not shown; the
-            // lines of the per-category counts are shown whole.
-            bool isNumber = false;
-            Part(line, 1, 5).trimmed().toInt(&isNumber);
-            const bool wordLine = isNumber && line.size() > 5 && line.at(4).isDigit();
+            DrawAt(p, rect, 2, QString("Words of Length %1:").arg(row.Length));
+            break;
+        case CategoryListRow::Kind::Word:
             p.setPen(FillRowBackground(p, rect, selected, palette));
-            DrawAt(p, rect, wordLine ? 6 : 2, wordLine ? Part(line, 6) : line);
+            DrawAt(p, rect, 6, ToQ(row.Words));
+            break;
+        case CategoryListRow::Kind::Plain:
+            p.setPen(FillRowBackground(p, rect, selected, palette));
+            DrawAt(p, rect, 2, ToQ(row.Words));
+            break;
         }
         if (selected) DrawRowFocus(p, rect);
     };
@@ -151,7 +149,7 @@ QStringList Lines(const QListWidget* list)
     return out;
 }
 
-ColumnHeader::ColumnHeader(QVector<LineColumn> columns, QWidget* parent) : QWidget(parent), columns_(std::move(columns))
+ColumnHeader::ColumnHeader(QVector<FillColumn> columns, QWidget* parent) : QWidget(parent), columns_(std::move(columns))
 {
     setFixedHeight(fontMetrics().height() + 4);
 }
@@ -159,7 +157,7 @@ ColumnHeader::ColumnHeader(QVector<LineColumn> columns, QWidget* parent) : QWidg
 QString ColumnHeader::text() const
 {
     QStringList captions;
-    for (const LineColumn& c : columns_)
+    for (const FillColumn& c : columns_)
         if (!c.Caption.isEmpty()) captions << c.Caption;
     return captions.join(' ');
 }
@@ -169,7 +167,7 @@ void ColumnHeader::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     int left = ColumnLeft;
-    for (const LineColumn& c : columns_) {
+    for (const FillColumn& c : columns_) {
         p.drawText(QRect(left, 0, c.Width, height()), Qt::AlignRight | Qt::AlignVCenter, c.Caption);
         left += c.Width + ColumnGap;
     }

@@ -1,6 +1,12 @@
-// Owner-drawn lists: list widgets whose item texts are the program's fixed-layout lines, painted by
-// delegates that show only the parts of a line the list is meant to show.
+// Owner-drawn lists: the painters of the typed-row lists (fills, clues, replacement words, category
+// words), the line painter of the plain lists (sizes, themes, seed words) and the column header.
 #pragma once
+
+#include "core/clues/clue_editing.h"
+#include "core/fills/fill_list.h"
+#include "core/grid/grid.h"
+#include "core/words/category_browse.h"
+#include "ui/row_list.h"
 
 #include <QListWidget>
 #include <QStringList>
@@ -11,13 +17,12 @@
 
 namespace qm::ui {
 
-/// One column of a list of fixed-layout lines: characters First..Last (1-based) of each line, drawn
-/// right-aligned in a column Width pixels wide under a caption.
-struct LineColumn {
+/// One column of a fills list: its caption and width in pixels, and the field of a row it shows,
+/// right-aligned.
+struct FillColumn {
     QString Caption;
-    int First = 1;
-    int Last = 1;
     int Width = 40;
+    std::function<QString(const FillRow&)> Field;
 };
 
 /// Paints one line: the rectangle, the whole line (the item's text), whether it is selected.
@@ -45,14 +50,14 @@ void DrawRowFocus(QPainter& p, const QRect& rect);
 
 /// DimensionListBoxDrawItem: the size lists (StockGridListBox, FreeformDimensionListBox).
 LinePainter DimensionListPainter();
-/// FillsListBoxDrawItem: the fills lists, from the fill number on, in the given columns.
-LinePainter FillsListPainter(QVector<LineColumn> columns);
+/// FillsListBoxDrawItem: the fills lists, the given columns of each row.
+RowPainter<FillRow> FillsListPainter(QVector<FillColumn> columns);
 /// ADListBoxDrawItem: the Across and Down lists (clue number at 2 pixels, answer at 30).
-LinePainter ClueListPainter();
-/// WordsListBoxDrawItem of TWordsDlg: the replacement words, the current one in bold.
-LinePainter ReplacementListPainter();
-/// WordsListBoxDrawItem of the category page: length headers on silver, words with their clue index hidden.
-LinePainter CategoryWordsPainter();
+RowPainter<ClueRow> ClueListPainter();
+/// WordsListBoxDrawItem of the "Replace Word" dialog: the replacement words, the current one in bold.
+RowPainter<ReplacementChoice> ReplacementListPainter();
+/// WordsListBoxDrawItem of the category page: length headers on silver, words without their clue index.
+RowPainter<CategoryListRow> CategoryWordsPainter();
 
 /// Puts a line delegate on a list and gives the list the fixed row height.
 void MakeOwnerDrawn(QListWidget* list, LinePainter painter, int rowHeight);
@@ -62,19 +67,19 @@ void SetLines(QListWidget* list, const QStringList& lines);
 /// The item texts of a list.
 QStringList Lines(const QListWidget* list);
 
-/// The captions of a list's columns above it (the header label of a fills list). Its text() is the
-/// captions joined by blanks; each caption is painted over its column.
+/// The captions of a fills list's columns above it. Its text() is the captions joined by blanks; each
+/// caption is painted over its column.
 class ColumnHeader : public QWidget {
     Q_OBJECT
 public:
-    ColumnHeader(QVector<LineColumn> columns, QWidget* parent = nullptr);
+    ColumnHeader(QVector<FillColumn> columns, QWidget* parent = nullptr);
     QString text() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QVector<LineColumn> columns_;
+    QVector<FillColumn> columns_;
 };
 
 /// The check list of subject categories (CategoryListBoxDrawItem): a check box and the name, with the

@@ -30,10 +30,17 @@ void WordUsageModel::SetTable(UsageTable table)
     endResetModel();
 }
 
+const UsageRow* WordUsageModel::RowAt(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(table_.Rows.size())) return nullptr;
+    return &table_.Rows[static_cast<std::size_t>(row)];
+}
+
 QString WordUsageModel::Cell(int col, int row) const
 {
-    if (row < 0 || col < 0 || col >= UsageColumns || row >= static_cast<int>(table_.Rows.size())) return {};
-    const std::string& text = table_.Rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    const UsageRow* r = RowAt(row);
+    if (!r || col < 0 || col >= UsageColumns) return {};
+    const std::string text = r->Cell(col);
     return QString::fromLatin1(text.data(), static_cast<int>(text.size()));
 }
 
@@ -60,10 +67,11 @@ void WordUsageDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, c
     const int col = index.column();
     const int row = index.row();
     const QString text = model_.Cell(col, row);
+    const UsageRow* usage = model_.RowAt(row);
     QRect r = option.rect;
     p->save();
-    if (model_.Cell(0, row).startsWith(QChar(UsageGroupHeaderMark))) {
-        // A group header: grey over the whole row, its text bold without the mark.
+    if (usage && usage->Of == UsageRow::Kind::LengthHeader) {
+        // A group header: grey over the whole row, its text bold without the "*" of its cell.
         r.setRight(r.right() + HeaderWidening);
         p->setClipRect(option.rect);
         p->fillRect(r, ToQColor(ColourSilver));
@@ -71,18 +79,18 @@ void WordUsageDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, c
         f.setBold(true);
         p->setFont(f);
         p->setPen(ToQColor(ColourWindowText, option.palette));
-        p->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text.mid(1));
+        p->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString(" Words of Length %1").arg(usage->Length, 2));
     } else if (col == 0 && !text.isEmpty()) {
         const bool chosen = (option.state & QStyle::State_Selected) && (option.state & QStyle::State_HasFocus);
         p->fillRect(r, chosen ? ToQColor(ColourSelectedRow) : ToQColor(ColourWindow, option.palette));
         p->setFont(option.font);
         p->setPen(chosen ? ToQColor(ColourHighlightText, option.palette) : ToQColor(ColourWindowText, option.palette));
         p->drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, " " + text);
-    } else if (col == 2 && !model_.Cell(1, row).isEmpty()) {
+    } else if (col == 2 && usage) {
         p->setClipRect(r);  // the summary's total outgrows the largest length
         p->fillRect(r, ToQColor(ColourWindow, option.palette));
         const int maxUsage = model_.Table().MaxUsage;
-        const int count = model_.Cell(1, row).trimmed().toInt();  // 0 when not a number
+        const auto count = usage->Count;
         if (maxUsage > 0 && count > 0) {
             const double ratio = static_cast<double>(count) / maxUsage;
             const int width = static_cast<int>(std::nearbyint(r.width() * ratio));
@@ -138,8 +146,7 @@ void WordUsageGrid::SetTable(UsageTable table)
     SetColumnWidths(kind);
     const auto& rows = model_.Table().Rows;
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        if (!rows[static_cast<std::size_t>(row)][0].empty() && rows[static_cast<std::size_t>(row)][0][0] == UsageGroupHeaderMark)
-            setSpan(row, 0, 1, UsageColumns);
+        if (rows[static_cast<std::size_t>(row)].Of == UsageRow::Kind::LengthHeader) setSpan(row, 0, 1, UsageColumns);
     viewport()->update();
 }
 

@@ -17,6 +17,8 @@ public:
 
     void SetTable(UsageTable table);
     const UsageTable& Table() const { return table_; }
+    /// Row i of the table, or nullptr for a row beyond its content.
+    const UsageRow* RowAt(int row) const;
     QString Cell(int col, int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -52,6 +54,7 @@ public:
     void Clear();
     const UsageTable& Table() const { return model_.Table(); }
     QString Cell(int col, int row) const { return model_.Cell(col, row); }
+    const UsageRow* RowAt(int row) const { return model_.RowAt(row); }
     int RowCount() const { return model_.rowCount(); }
     /// Column widths: the lists 120, 30, the rest, 0; the summary 64, 40, the rest, 44.
     void SetColumnWidths(UsageTableKind kind);

@@ -4,7 +4,7 @@
 #include "core/clues/clue_store.h"
 #include "core/grid/display.h"
 #include "core/grid/fill_writer.h"
-#include "core/symmetric/fill_store.h"
+#include "core/fills/fill_store.h"
 #include "core/symmetric/symmetric_run.h"
 #include "core/util/failure.h"
 
@@ -13,22 +13,6 @@
 namespace qm {
 
 namespace {
-
-/// Clears RunActive and Running however the run ends.
-class ActiveAnyRun {
-public:
-    explicit ActiveAnyRun(QuillmereState& state) : state_(state) {}
-    ~ActiveAnyRun()
-    {
-        state_.RunActive = false;
-        state_.Running = false;
-    }
-    ActiveAnyRun(const ActiveAnyRun&) = delete;
-    ActiveAnyRun& operator=(const ActiveAnyRun&) = delete;
-
-private:
-    QuillmereState& state_;
-};
 
 /// The letters the constructor placed in every square of a slot, or empty when a square has none.
 std::string PlacedWord(const AnyGrid& grid, const WordSlot& s)
@@ -42,7 +26,7 @@ std::string PlacedWord(const AnyGrid& grid, const WordSlot& s)
     return word;
 }
 
-/// Where a stored fill went: its number and its line's position in the list.
+/// Where a stored fill went: its number and its row's position in the list.
 struct StoredPlace {
     int Fill = 0;
     int Position = 0;
@@ -71,7 +55,7 @@ StoredPlace StoreFill(FillStore& store, FillList& list, FillSourceKind source, c
     r.LastWrd = store.StoredWordCount;
     r.Iterations = 0;
     store.GridsMax = n;
-    const int position = list.Add(SymmetricFillLine(n, r.LttCount, r.WrdCount, 0, UsesImportedInSymmetric(source) ? imported : 0));
+    const int position = list.Add(FillRow::Symmetric(n, r.LttCount, r.WrdCount, 0, UsesImportedInSymmetric(source) ? imported : 0));
     return {n, position};
 }
 
@@ -146,7 +130,7 @@ ShownFill ShowAnyFill(QuillmereState& state, const AnyGrid& grid, int n, const C
     const FillRecord& r = state.Fills.Record(n);
     ShownFill shown;
     shown.Fill = n;
-    shown.SelectedLine = FindFillLine(state.SymmFillsList, n);
+    shown.SelectedRow = FindFillRow(state.SymmFillsList, n);
     shown.Lists = ListSlots(state.Xw);
     shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
     shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, state.Xw.GridSize, state.ImportedFillShown,
@@ -172,33 +156,31 @@ ShownFill ShowOnlyAnyFill(QuillmereState& state, const AnyGrid& grid, const AnyF
 }
 
 AnyRunResult RunAnyFills(QuillmereState& state, FillList& list, std::shared_ptr<const AnyGrid> grid, const AnyFillRequest& request,
-                         const AnyFillCallbacks& callbacks, const std::function<void(const std::string& line, int position)>& fillListed)
+                         const AnyFillCallbacks& callbacks, const std::function<void(const FillRow& row, int position)>& fillListed)
 {
     Check(grid != nullptr, "There is no grid to fill");
     if (!UsesDictionary(state.FillSource) && !UsesImportedInSymmetric(state.FillSource))
         throw Failure("Start a symmetrical crossword before running fills");
     const FillWords words(state.Dict, state.Imported, state.FillSource, LengthsOf(grid->Xw));
 
-    ActiveAnyRun active(state);
+    RunScope active(state.Run);
     AnyFillCallbacks run = callbacks;
     run.Started = [&] {
         ClearStores(state, list);
         ResetCellColours(state.Xw.Squares);
         state.AnyFillGrid = grid;
-        state.RunActive = true;
-        state.Running = true;
         if (callbacks.Started) callbacks.Started();
     };
     run.FillMade = [&](const AnyFill& fill) {
         const StoredPlace place = StoreFill(state.Fills, list, state.FillSource, *grid, fill);
-        if (fillListed) fillListed(list.Lines[static_cast<std::size_t>(place.Position)], place.Position);
+        if (fillListed) fillListed(list.At(place.Position), place.Position);
         if (callbacks.FillMade) callbacks.FillMade(fill);
     };
-    run.StopRequested = [&] { return (callbacks.StopRequested && callbacks.StopRequested()) || !state.Running; };
+    run.StopRequested = [&] { return (callbacks.StopRequested && callbacks.StopRequested()) || state.Run != RunState::Running; };
 
     AnyRunResult result;
     result.Run = RunAnyFill(*grid, words, request, state.Random, run);
-    if (!list.Lines.empty()) result.Shown = ShowAnyFill(state, *grid, FillNumberOfLine(list.Lines.front()));
+    if (list.Count() > 0) result.Shown = ShowAnyFill(state, *grid, list.At(0).Fill);
     return result;
 }
 

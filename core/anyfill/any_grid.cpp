@@ -60,23 +60,6 @@ void AddSlot(Crossword& xw, int row, int col, bool across, int length)
     s.EnumTxt = std::to_string(length);
 }
 
-/// Clue numbers into the start squares and the count of words through every square.
-void MarkSquares(Crossword& xw)
-{
-    Grid& g = xw.Squares;
-    for (int c = 1; c <= g.Size(); ++c)
-        for (int r = 1; r <= g.Size(); ++r) {
-            g(c, r).CellNumber = 0;
-            g(c, r).WrdCnt = 0;
-        }
-    for (int i = 1; i <= xw.WordSlotCount; ++i) {
-        const WordSlot& s = xw.Slot(i);
-        xw.SquareOf(s, 1).CellNumber = s.Clue;
-        for (int k = 1; k <= s.NumLett; ++k) ++xw.SquareOf(s, k).WrdCnt;
-    }
-    xw.ShowCellNumbers = true;
-}
-
 }  // namespace
 
 Grid ReadGridSquares(std::string_view text)
@@ -143,7 +126,7 @@ AnyGrid AnalyseAnyGrid(const Grid& squares, const GridCheckOptions& options)
             if (down >= MinAnyWordLength && !IsOpen(squares, col, row - 1)) AddSlot(xw, row, col, false, down);
         }
     NumberSlots(xw);
-    MarkSquares(xw);
+    PutClueNumbers(xw);
     return std::move(*grid);
 }
 
@@ -169,7 +152,7 @@ AnyGrid AnyGridOfStockGrid(const Crossword& analysed)
         return a.RCTxt.view() != b.RCTxt.view() ? a.RCTxt.view() < b.RCTxt.view() : a.Dir && !b.Dir;
     });
     NumberSlots(xw);
-    MarkSquares(xw);
+    PutClueNumbers(xw);
     for (int c = 1; c <= xw.Squares.Size(); ++c)
         for (int r = 1; r <= xw.Squares.Size(); ++r)
             if (xw.Squares(c, r).Letter != '#' && xw.Squares(c, r).WrdCnt == 1) ++grid->UncheckedSquares;

@@ -6,6 +6,7 @@
 #include "core/grid/pattern.h"
 #include "core/state.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 #include "core/words/word_breaks.h"
 
@@ -14,8 +15,6 @@
 namespace qm {
 
 namespace {
-
-constexpr std::size_t AnswerColumn = 17;
 
 bool CoversSquare(const WordSlot& s, int col, int row)
 {
@@ -34,25 +33,12 @@ bool SharedSquare(const Crossword& xw, int k, int col, int row)
 
 }  // namespace
 
-bool ParseClueLine(std::string_view line, ClueLineRef& ref)
+int FindSlotRow(const std::vector<ClueRow>& rows, int slot)
 {
-    ClueLineRef r;
-    if (!TryParseInt(Mid(line, 1, 3), r.Slot) || !TryParseInt(Mid(line, 4, 3), r.Row) ||
-        !TryParseInt(Mid(line, 7, 3), r.Col))
-        return false;
-    ref = r;
-    return true;
-}
-
-std::string ClueLineAnswer(std::string_view line) { return std::string(Mid(line, AnswerColumn)); }
-
-int FindSlotLine(const std::vector<std::string>& lines, int slot)
-{
-    if (lines.empty()) return -1;
-    const std::string key = Format("%3d", slot);
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
-        if (Mid(lines[i], 1, 3) == key) return static_cast<int>(i);
-    return static_cast<int>(lines.size()) - 1;
+    if (rows.empty()) return -1;
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        if (rows[i].Slot == slot) return static_cast<int>(i);
+    return static_cast<int>(rows.size()) - 1;
 }
 
 void ResetClueColours(Crossword& xw, FillSourceKind source)
@@ -73,7 +59,7 @@ void HighlightClueWord(Crossword& xw, FillSourceKind source, int slot)
     }
 }
 
-std::string CluePanelCaption(std::string_view line) { return "Clue for " + ClueLineAnswer(line) + ":"; }
+std::string CluePanelCaption(const ClueRow& row) { return "Clue for " + row.Answer + ":"; }
 
 bool StoreEditedClue(WordSlot& slot, std::string_view text)
 {
@@ -94,15 +80,14 @@ Alternatives FindAlternatives(const Crossword& xw, int slot, const Dictionary& d
         const int row = s.Dir ? s.Row : s.Row + i - 1;
         if (xw.Squares.Inside(col, row) && SharedSquare(xw, slot, col, row)) {
             const char letter = xw.Squares(col, row).Letter;
-            if (letter >= 'A' && letter <= 'Z') result.Pattern[static_cast<std::size_t>(i - 1)] = letter;
+            if (letter >= 'A' && letter <= 'Z') At(result.Pattern, i - 1) = letter;
         }
     }
     for (int i = 1; i <= dict.Count(length); ++i) {
-        const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(i)];
+        const DictWord& w = dict.Word(length, i);
         if (!MatchesPattern(w.Text, result.Pattern)) continue;
         const bool current = w.Text == s.WordTxt.view();
-        const std::string display = DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt;
-        result.Lines.push_back(Format("%3d%4d%1s%-20s", slot, i, current ? "*" : " ", display.c_str()));
+        result.Rows.push_back(ReplacementChoice{slot, i, current, DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt});
         if (!current) ++result.Count;
     }
     if (result.Count == 0) {
@@ -114,14 +99,9 @@ Alternatives FindAlternatives(const Crossword& xw, int slot, const Dictionary& d
     return result;
 }
 
-bool ParseReplacementLine(std::string_view line, ReplacementChoice& choice)
+std::string ReplacementChoice::Text() const
 {
-    ReplacementChoice c;
-    if (!TryParseInt(Mid(line, 1, 3), c.Slot) || !TryParseInt(Mid(line, 4, 4), c.WordIndex)) return false;
-    c.Current = Mid(line, 8, 1) == "*";
-    c.DisplayTxt = Trim(Mid(line, 9, 20));
-    choice = c;
-    return true;
+    return Format("%3d%4d%1s%-20s", Slot, WordIndex, Current ? "*" : " ", DisplayTxt.c_str());
 }
 
 namespace {
@@ -131,7 +111,7 @@ namespace {
 std::int32_t StoredEntryOf(const FillStore& store, int n, const WordSlot& s)
 {
     for (std::int32_t j = store.FirstWordOf(n); j <= store.LastWordOf(n) && j <= store.StoredWordCount; ++j) {
-        const StoredWord& w = store.Words[static_cast<std::size_t>(j)];
+        const StoredWord& w = At(store.Words, j);
         const bool down = w.Row < 1 || w.Col < 1;
         if (std::abs(w.Row) == s.Row && std::abs(w.Col) == s.Col && down == !s.Dir && w.NumLett == s.NumLett) return j;
     }
@@ -151,7 +131,7 @@ void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
     Check(choice.WordIndex >= 1 && choice.WordIndex <= state.Dict.Count(length),
           "There is no dictionary word " + std::to_string(choice.WordIndex) + " of " + std::to_string(length) + " letters");
     const DictWord& word =
-        state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(choice.WordIndex)];
+        state.Dict.Word(length, choice.WordIndex);
     if (slot.FromDict && slot.DictOrThemeRef == choice.WordIndex && slot.WordTxt.view() == word.Text) return;
 
     std::int32_t entry = 0;
@@ -170,7 +150,7 @@ void ReplaceSlotWord(QuillmereState& state, const ReplacementChoice& choice)
         throw;
     }
     if (stored) {
-        StoredWord& w = state.Fills.Words[static_cast<std::size_t>(entry)];
+        StoredWord& w = At(state.Fills.Words, entry);
         w.DictOrThemeRef = static_cast<std::uint16_t>(choice.WordIndex);
         w.FromDict = 1;
         state.ClueEdits.Forget(state.Fills.CurrentFill, slot);

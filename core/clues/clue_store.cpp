@@ -2,6 +2,7 @@
 #include "core/clues/clue_store.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
 #include "core/words/word_breaks.h"
@@ -29,7 +30,7 @@ const std::string& ClueLine(const ClueList& clues, int i)
 {
     if (i < 0 || static_cast<std::size_t>(i) >= clues.size())
         throw Failure("List index out of bounds (" + std::to_string(i) + ")");
-    return clues[static_cast<std::size_t>(i)];
+    return At(clues, i);
 }
 
 namespace {
@@ -52,7 +53,7 @@ void TakeImported(WordSlot& s, const ImportedList& imported, bool assertRange)
                           std::to_string(high) + ")");
         throw Failure(RangeError);
     }
-    const ThemeEntry& e = entries[static_cast<std::size_t>(s.DictOrThemeRef)];
+    const ThemeEntry& e = At(entries, s.DictOrThemeRef);
     s.WordTxt = e.Text;
     const auto decoded = DecodeWordBreaks(e.Text, static_cast<std::uint32_t>(e.WordBreaks));
     s.DisplayTxt = decoded.DisplayTxt;
@@ -60,7 +61,7 @@ void TakeImported(WordSlot& s, const ImportedList& imported, bool assertRange)
     s.ThemeRef = e.ThemeRef;
     if (e.ThemeRef < 0 || static_cast<std::size_t>(e.ThemeRef) >= imported.ThemeClues.size())
         throw Failure("List index out of bounds (" + std::to_string(e.ThemeRef) + ")");
-    s.ClueTxt = imported.ThemeClues[static_cast<std::size_t>(e.ThemeRef)];
+    s.ClueTxt = At(imported.ThemeClues, e.ThemeRef);
 }
 
 }  // namespace
@@ -79,7 +80,7 @@ void LookUpSlotWord(WordSlot& s, FillSourceKind source, const Dictionary& dict, 
     const int L = s.NumLett;
     if (L < MinWordLength || L > MaxWordLength || s.DictOrThemeRef < 1 || s.DictOrThemeRef > dict.Count(L))
         throw Failure(RangeError);
-    const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(L)][static_cast<std::size_t>(s.DictOrThemeRef)];
+    const DictWord& w = dict.Word(L, s.DictOrThemeRef);
     s.WordTxt = w.Text;
     const auto decoded = DecodeWordBreaks(w.Text, w.WordBreaks);
     s.DisplayTxt = decoded.DisplayTxt;

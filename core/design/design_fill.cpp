@@ -9,7 +9,7 @@ AnyGrid AnyGridOfDesign(const GridDesign& design, const GridCheckOptions& option
 
 AnyRunResult RunDesignFills(QuillmereState& state, FillList& list, const GridDesign& design, const GridCheckOptions& options,
                             const AnyFillRequest& request, const AnyFillCallbacks& callbacks,
-                            const std::function<void(const std::string& line, int position)>& fillListed)
+                            const std::function<void(const FillRow& row, int position)>& fillListed)
 {
     auto grid = std::make_shared<const AnyGrid>(AnyGridOfDesign(design, options));
     return RunAnyFills(state, list, std::move(grid), request, callbacks, fillListed);

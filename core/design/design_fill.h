@@ -19,6 +19,6 @@ AnyGrid AnyGridOfDesign(const GridDesign& design, const GridCheckOptions& option
 /// and shown as a stock grid's are.
 AnyRunResult RunDesignFills(QuillmereState& state, FillList& list, const GridDesign& design, const GridCheckOptions& options,
                             const AnyFillRequest& request, const AnyFillCallbacks& callbacks = {},
-                            const std::function<void(const std::string& line, int position)>& fillListed = {});
+                            const std::function<void(const FillRow& row, int position)>& fillListed = {});
 
 }  // namespace qm

@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <cerrno>
@@ -70,7 +71,7 @@ Crossword RebuildCrossword(const XwdContents& in)
     for (int i = 1; i <= xw.WordSlotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
         for (int k = 1; k <= static_cast<int>(s.WordTxt.size()); ++k)
-            Check(xw.SquareOf(s, k).Letter == s.WordTxt[static_cast<std::size_t>(k - 1)], [&] { return ClashMessage(xw, i, k); });
+            Check(xw.SquareOf(s, k).Letter == At(s.WordTxt, k - 1), [&] { return ClashMessage(xw, i, k); });
     }
     BlockEmptySquares(xw.Squares);
     NumberLetterSquares(xw);
@@ -207,10 +208,11 @@ LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& 
     result.Score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
     const int key = RankKey(state.Freeform.Options.Ranking, counts, result.Score);
     result.Notice = LoadNotice(file);
-    result.FillListLine = Format("%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", 9999 - key, 0, 1, "", result.Letters, result.Words,
-                                 result.Interlocks, result.Area, result.Score, "s");
+    result.Row = FillRow::Freeform(key, 0, 1, FillOrigin::Plain, result.Letters, result.Words, result.Interlocks, result.Area,
+                                   result.Score);
+    result.Row.Loaded = true;
     FillList freeFills;
-    freeFills.Add(result.FillListLine);
+    freeFills.Add(result.Row);
 
     OutputOptions output = state.Output;
     output.Title = in.Title;

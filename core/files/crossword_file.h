@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/files/xwd_format.h"
+#include "core/fills/fill_list.h"
 #include "core/util/date.h"
 
 #include <cstdint>
@@ -85,9 +86,9 @@ std::string LoadNotice(const LoadedCrosswordFile& file);
 /// its spelling there; nullopt keeps the current font.
 using FontLookup = std::function<std::optional<std::string>(const std::string& name)>;
 
-/// What the window shows after a load: the freeform fill list's one line and the status line counts.
+/// What the window shows after a load: the freeform fills list's one row and the status line counts.
 struct LoadResult {
-    std::string FillListLine;  ///< "%4d%6d%4d%1s%5d%7d%6d%5d%6d%-1s", ending in "s"
+    FillRow Row;  ///< fill 1, ranked as the ranking method says, with a wide score and an "s" after it
     int Letters = 0;
     int Words = 0;
     int Interlocks = 0;
@@ -100,7 +101,7 @@ struct LoadResult {
 /// title, font (through findFont; an empty function takes the file's name as it is), blocking
 /// style (an interchange file holds no font or blocking style: those on display stay),
 /// grid size on the page (7 mm per square), date, file name, the fill word store and fill
-/// record 1. The freeform fills list then holds its one line and the symmetrical fills list is
+/// record 1. The freeform fills list then holds its one row and the symmetrical fills list is
 /// emptied, since the fills it listed are gone from the store. Everything is built aside first, so a failure leaves the state exactly as it was.
 LoadResult ApplyCrosswordFile(QuillmereState& state, const LoadedCrosswordFile& file, const FontLookup& findFont);
 

@@ -2,10 +2,11 @@
 #include "core/freeform/freeform_run.h"
 
 #include "core/clues/clue_store.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/grid/fill_writer.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 #include "core/words/import.h"
 
@@ -40,7 +41,7 @@ void CheckRunCanStart(const QuillmereState& state, SeedWordChoice seed, std::int
     switch (seed) {
     case SeedWordChoice::SelectedWord: {
         Check(selectedSeed >= 0 && static_cast<std::size_t>(selectedSeed) < list.ThemeWords.size(), "No seed word is selected");
-        const std::string& word = list.ThemeWords[static_cast<std::size_t>(selectedSeed)];
+        const std::string& word = At(list.ThemeWords, selectedSeed);
         Check(static_cast<int>(word.size()) <= n, "The seed word \"" + word + "\" is longer than the grid (" +
                                                        std::to_string(n) + " x " + std::to_string(n) +
                                                        "); choose a shorter word or a larger grid");
@@ -91,9 +92,9 @@ void MarkSlotWords(Crossword& xw, ImportedList& list, bool allowDuplicates)
     for (int k = 1; k <= xw.WordSlotCount; ++k) {
         const WordSlot& s = xw.Slot(k);
         if (s.NumLett < 0 || static_cast<std::size_t>(s.NumLett) >= list.ThemeIndex.size()) continue;
-        auto& entries = list.ThemeIndex[static_cast<std::size_t>(s.NumLett)];
+        auto& entries = At(list.ThemeIndex, s.NumLett);
         if (s.DictOrThemeRef < 0 || static_cast<std::size_t>(s.DictOrThemeRef) >= entries.size()) continue;
-        ThemeEntry& e = entries[static_cast<std::size_t>(s.DictOrThemeRef)];
+        ThemeEntry& e = At(entries, s.DictOrThemeRef);
         e.Used = true;
         if (!allowDuplicates) e.Available = false;
     }
@@ -101,36 +102,13 @@ void MarkSlotWords(Crossword& xw, ImportedList& list, bool allowDuplicates)
 
 std::string ElapsedText(double seconds) { return Format("%-3.2f secs.", seconds); }
 
-/// Sets RunActive for the length of a run, also when it ends with an error.
-class RunActiveGuard {
-public:
-    explicit RunActiveGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunActiveGuard() { flag_ = false; }
-    RunActiveGuard(const RunActiveGuard&) = delete;
-    RunActiveGuard& operator=(const RunActiveGuard&) = delete;
-
-private:
-    bool& flag_;
-};
-
 }  // namespace
 
-std::string FreeformListLine(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, const char* origin,
-                             const FillCounts& counts, std::int32_t score, bool wideScore)
+FillRow FreeformFillRow(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, char origin,
+                        const FillCounts& counts, std::int32_t score)
 {
-    return Format(wideScore ? "%4d%6d%4d%1s%5d%7d%6d%5d%6d" : "%4d%6d%4d%1s%5d%7d%6d%5d%5d", 9999 - rankKey, seedPosition,
-                  fill, origin, counts.Letters, counts.Words, counts.Interlocks, counts.Area, score);
-}
-
-std::int32_t SeedPositionOfLine(std::string_view line) { return ParseIntOr(Trim(Mid(line, 5, 6)), 1); }
-
-std::int32_t ScoreOfLine(std::string_view line)
-{
-    const std::string rest = Trim(Mid(line, 39));
-    std::size_t end = 0;
-    if (end < rest.size() && (rest[end] == '-' || rest[end] == '+')) ++end;
-    while (end < rest.size() && rest[end] >= '0' && rest[end] <= '9') ++end;
-    return ParseIntOr(std::string_view(rest).substr(0, end), 0);
+    return FillRow::Freeform(rankKey, seedPosition, fill, origin, counts.Letters, counts.Words, counts.Interlocks,
+                             counts.Area, score);
 }
 
 void ChooseFreeformSize(QuillmereState& state, std::int32_t size)
@@ -147,127 +125,184 @@ std::int32_t ParseFreeRepeats(std::string_view text)
     return std::clamp(ParseIntOr(Trim(text), 1), 1, MaxFreeformRunFills);
 }
 
+namespace {
+
+/// A run of freeform fills as it goes: the request, the engine's context, and what the loop keeps
+/// from one fill to the next.
+struct FreeformRunLoop {
+    FreeformRunLoop(QuillmereState& state, const FreeformRunRequest& request, bool quick, const FreeformRunCallbacks& callbacks)
+        : State(state), Ctx(state, callbacks.Engine), Request(request), Quick(quick), Callbacks(callbacks),
+          Options(state.Freeform.Options), N(request.Fills), F(std::max(0.4 * request.Fills, 1.0)),
+          FreshFills(RoundHalfEven(F))
+    {
+    }
+
+    QuillmereState& State;
+    FreeformContext Ctx;
+    const FreeformRunRequest& Request;
+    bool Quick;
+    const FreeformRunCallbacks& Callbacks;
+    const FreeformOptions Options;
+    const std::int32_t N;             ///< fills to list
+    const double F;                   ///< fills of the fresh phase (at least one), as a real number
+    const std::int64_t FreshFills;    ///< the same, rounded
+    std::int32_t SeedPosition = 0;    ///< the seed word's place in the list
+    std::vector<WordSlot> GridWords;  ///< the words on display every fill starts from (GridWords)
+    std::int32_t K = 1;               ///< the number the next listed fill gets
+    std::int64_t ScoreSum = 0;
+    std::int32_t Average = 0;
+    FreeformRunResult Result;
+};
+
+/// How a fill of the run began.
+struct FillStart {
+    char Origin = FillOrigin::Plain;
+    bool Interlocked = false;
+    double RegrowProbability = 0.0;  ///< reported after the attempt ("%0.4f")
+};
+
+/// The seed word of a run that seeds every fill with one chosen word, and the grid's words when every
+/// fill starts from them (they join the list once).
+void PrepareRunSeed(FreeformRunLoop& run)
+{
+    if (run.Request.Seed == SeedWordChoice::SelectedWord) {
+        run.SeedPosition = run.Request.SelectedSeed;
+        run.State.Freeform.SeedWord = At(run.State.Imported.ThemeWords, run.SeedPosition);
+    }
+    if (run.Request.Seed == SeedWordChoice::GridWords) {
+        Crossword& xw = run.State.Xw;
+        AdoptGridWords(xw, run.State.Imported, run.Options.AllowDuplicates);
+        run.GridWords.assign(xw.WordSlots.begin() + 1, xw.WordSlots.begin() + 1 + xw.WordSlotCount);
+    }
+}
+
+/// A random seed word for the next fill; the run notes once when none has 6 or more characters.
+void ChooseFillSeedWord(FreeformRunLoop& run)
+{
+    const ImportedList& list = run.State.Imported;
+    const int n = run.State.Xw.GridSize;
+    const SeedWordPick pick = ChooseRandomSeedWord(list, n, run.State.Random);
+    run.SeedPosition = pick.Position;
+    run.State.Freeform.SeedWord = At(list.ThemeWords, pick.Position);
+    if (pick.Fallback && run.Result.Notes.empty())
+        run.Result.Notes.push_back("No word of the list has " + std::to_string(MinRandomSeedChars) + " to " + std::to_string(n) +
+                                   " characters; the seed word is \"" + run.State.Freeform.SeedWord + "\", the longest that fits");
+}
+
+/// Regrows from one of the best fifth of the fills listed so far: its words with the loose ones knocked
+/// out. False when nothing is left to grow on.
+bool RegrowFromListedFill(FreeformRunLoop& run)
+{
+    QuillmereState& state = run.State;
+    Crossword& xw = state.Xw;
+    const auto best = static_cast<std::int32_t>(RoundHalfEven(run.K * 0.2));
+    const int row = state.Random.Random(best);
+    const int fill = state.Freeform.FreeFillsList.At(row).Fill;
+    RestoreFill(state.Fills, fill, xw, [&](WordSlot& s) {
+        LookUpSlotWord(s, FillSourceKind::Freeform, state.Dict, state.Imported, state.Clues);
+    });
+    WriteFillToGrid(xw, FillSourceKind::Freeform);
+    KnockOutSingleInterlockWords(xw, state.Imported, run.Options.AllowDuplicates);
+    // A fill without a closed ring of crossings loses every word to the knock-out, and nothing grows on
+    // an empty grid: such an attempt starts afresh instead.
+    return xw.WordSlotCount > 0;
+}
+
+/// What the next fill grows from: the grid's words, a plain seed word (Quick Fill), or, in a run, an
+/// earlier fill regrown (with rising probability after the fresh phase) or a new seed, interlocked
+/// half of the time.
+FillStart StartFill(FreeformRunLoop& run)
+{
+    FillStart start;
+    Crossword& xw = run.State.Xw;
+    if (run.Request.Seed == SeedWordChoice::GridWords) {
+        std::copy(run.GridWords.begin(), run.GridWords.end(), xw.WordSlots.begin() + 1);
+        xw.WordSlotCount = static_cast<std::int32_t>(run.GridWords.size());
+        WriteFreeSlots(xw);
+        MarkSlotWords(xw, run.State.Imported, run.Options.AllowDuplicates);
+        return start;
+    }
+    if (run.Quick) {
+        SeedFreeformFill(run.Ctx, SeedKind::PlainWord);
+        return start;
+    }
+    Lcg& random = run.State.Random;
+    bool regrow = false;
+    if (run.K > run.FreshFills) {
+        start.RegrowProbability = ((run.K - run.F) / (run.N - run.F)) / (static_cast<double>(run.K) / run.N) * 0.95;
+        regrow = random.RandomReal() <= start.RegrowProbability;
+    }
+    if (regrow && RegrowFromListedFill(run)) {
+        start.Origin = FillOrigin::Regrown;
+        return start;
+    }
+    if (random.RandomReal() > 0.5) {
+        start.Interlocked = SeedFreeformFill(run.Ctx, SeedKind::InterlockedAttempt);
+        start.Origin = start.Interlocked ? FillOrigin::Interlocked : FillOrigin::Plain;
+    } else {
+        SeedFreeformFill(run.Ctx, SeedKind::PlainWord);
+    }
+    return start;
+}
+
+/// Stores and lists the fill on the grid when it is among the first 25 or beats the running average.
+void ListFillIfGoodEnough(FreeformRunLoop& run, char origin)
+{
+    QuillmereState& state = run.State;
+    Crossword& xw = state.Xw;
+    FillStore& store = state.Fills;
+    const FillCounts counts = CountFill(xw);
+    const std::int32_t score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
+    const std::int32_t k = run.K;
+    if (k > AcceptedWithoutAverage && score <= run.Average) return;
+    SaveFillWords(store, xw, FillSourceKind::Freeform, true, 0);
+    run.ScoreSum += score;
+    run.Average = static_cast<std::int32_t>(run.ScoreSum / k);
+    ClearFillRecord(store, k);
+    FillRecordFrom(store.Record(k), counts, store.StoredWordCount);
+    store.GridsMax = k;  // a listed fill can be shown while the run goes on
+    state.Freeform.FreeFillsList.Add(FreeformFillRow(RankKey(run.Options.Ranking, counts, score), run.SeedPosition, k, origin, counts, score));
+    if (run.Callbacks.FillListed) {
+        FreeformRunProgress progress;
+        progress.Listed = k;
+        progress.Fills = run.N;
+        progress.Average = run.Average;
+        progress.Attempts = run.Result.Attempts;
+        progress.CountText = std::to_string(k) + "/" + std::to_string(run.N);
+        progress.AverageText = "Av.=" + std::to_string(run.Average);
+        run.Callbacks.FillListed(progress);
+    }
+    ++run.K;
+}
+
+}  // namespace
+
 FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunRequest& request, bool quick,
                                    const FreeformRunCallbacks& callbacks)
 {
-    FreeformContext ctx(state, callbacks.Engine);
-    Crossword& xw = state.Xw;
-    ImportedList& list = state.Imported;
-    FillStore& store = state.Fills;
-    FreeformState& free = state.Freeform;
-    Lcg& random = state.Random;
-    const FreeformOptions options = free.Options;
-
-    ResetSelectWeights(list);
-    std::int32_t seedPosition = 0;
-    if (request.Seed == SeedWordChoice::SelectedWord) {
-        seedPosition = request.SelectedSeed;
-        free.SeedWord = list.ThemeWords.at(static_cast<std::size_t>(seedPosition));
-    }
-    std::vector<WordSlot> gridWords;
-    if (request.Seed == SeedWordChoice::GridWords) {
-        // The words on display join the list once; every fill then starts from them.
-        AdoptGridWords(xw, list, options.AllowDuplicates);
-        gridWords.assign(xw.WordSlots.begin() + 1, xw.WordSlots.begin() + 1 + xw.WordSlotCount);
-    }
-
-    const std::int32_t N = request.Fills;
-    const double F = std::max(0.4 * N, 1.0);
-    const auto freshFills = RoundHalfEven(F);
-    std::int32_t k = 1;
-    std::int64_t sum = 0;
-    std::int32_t average = 0;
-    state.Running = true;
-    FreeformRunResult result;
-    while (k <= N && state.Running) {
-        if (request.MaxAttempts && result.Attempts >= *request.MaxAttempts) {
-            result.AttemptLimitReached = true;
+    FreeformRunLoop run(state, request, quick, callbacks);
+    ResetSelectWeights(state.Imported);
+    PrepareRunSeed(run);
+    while (run.K <= run.N && state.Run == RunState::Running) {
+        if (request.MaxAttempts && run.Result.Attempts >= *request.MaxAttempts) {
+            run.Result.AttemptLimitReached = true;
             break;
         }
-        if (request.Seed == SeedWordChoice::RandomWord) {
-            const SeedWordPick pick = ChooseRandomSeedWord(list, xw.GridSize, random);
-            seedPosition = pick.Position;
-            free.SeedWord = list.ThemeWords[static_cast<std::size_t>(pick.Position)];
-            if (pick.Fallback && result.Notes.empty())
-                result.Notes.push_back("No word of the list has " + std::to_string(MinRandomSeedChars) + " to " +
-                                       std::to_string(xw.GridSize) + " characters; the seed word is \"" + free.SeedWord +
-                                       "\", the longest that fits");
-        }
-        ClearGrid(xw.Squares, true);
-
-        const char* origin = FillOrigin::Plain;
-        bool interlocked = false;
-        double p = 0.0;
-        if (request.Seed == SeedWordChoice::GridWords) {
-            std::copy(gridWords.begin(), gridWords.end(), xw.WordSlots.begin() + 1);
-            xw.WordSlotCount = static_cast<std::int32_t>(gridWords.size());
-            WriteFreeSlots(xw);
-            MarkSlotWords(xw, list, options.AllowDuplicates);
-        } else if (quick) {
-            SeedFreeformFill(ctx, SeedKind::PlainWord);
-        } else {
-            bool regrow = false;
-            if (k > freshFills) {
-                p = ((k - F) / (N - F)) / (static_cast<double>(k) / N) * 0.95;
-                regrow = random.RandomReal() <= p;
-            }
-            if (regrow) {
-                const auto best = static_cast<std::int32_t>(RoundHalfEven(k * 0.2));
-                const int line = random.Random(best);
-                const int fill = FillNumberOfLine(free.FreeFillsList.Lines.at(static_cast<std::size_t>(line)), 1);
-                RestoreFill(store, fill, xw, [&](WordSlot& s) {
-                    LookUpSlotWord(s, FillSourceKind::Freeform, state.Dict, list, state.Clues);
-                });
-                WriteFillToGrid(xw, FillSourceKind::Freeform);
-                KnockOutSingleInterlockWords(xw, list, options.AllowDuplicates);
-                // A fill without a closed ring of crossings loses every word to the knock-out, and
-                // nothing grows on an empty grid: such an attempt starts afresh instead.
-                regrow = xw.WordSlotCount > 0;
-                if (regrow) origin = FillOrigin::Regrown;
-            }
-            if (!regrow) {
-                if (random.RandomReal() > 0.5) {
-                    interlocked = SeedFreeformFill(ctx, SeedKind::InterlockedAttempt);
-                    origin = interlocked ? FillOrigin::Interlocked : FillOrigin::Plain;
-                } else {
-                    SeedFreeformFill(ctx, SeedKind::PlainWord);
-                }
-            }
-        }
-        GrowFreeformFill(ctx, 4, interlocked ? GrowthBias::BottomRight : GrowthBias::TopLeft, N, quick,
-                         options.ModifyProbability);
-        GrowFreeformFill(ctx, 2, GrowthBias::None, N, quick, options.ModifyProbability);
-        ++result.Attempts;
-
-        const FillCounts counts = CountFill(xw);
-        const std::int32_t score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
-        if (k <= AcceptedWithoutAverage || score > average) {
-            SaveFillWords(store, xw, FillSourceKind::Freeform, true, 0);
-            sum += score;
-            average = static_cast<std::int32_t>(sum / k);
-            ClearFillRecord(store, k);
-            FillRecordFrom(store.Record(k), counts, store.StoredWordCount);
-            store.GridsMax = k;  // a listed fill can be shown while the run goes on
-            free.FreeFillsList.Add(FreeformListLine(RankKey(options.Ranking, counts, score), seedPosition, k, origin, counts, score));
-            if (callbacks.FillListed) {
-                FreeformRunProgress progress;
-                progress.Listed = k;
-                progress.Fills = N;
-                progress.Average = average;
-                progress.Attempts = result.Attempts;
-                progress.CountText = std::to_string(k) + "/" + std::to_string(N);
-                progress.AverageText = "Av.=" + std::to_string(average);
-                callbacks.FillListed(progress);
-            }
-            ++k;
-        }
-        if (callbacks.AttemptDone) callbacks.AttemptDone(Format("%0.4f", p));
+        if (request.Seed == SeedWordChoice::RandomWord) ChooseFillSeedWord(run);
+        ClearGrid(state.Xw.Squares, true);
+        const FillStart start = StartFill(run);
+        const bool modify = run.Options.ModifyProbability;
+        GrowFreeformFill(run.Ctx, 4, start.Interlocked ? GrowthBias::BottomRight : GrowthBias::TopLeft, run.N, quick, modify);
+        GrowFreeformFill(run.Ctx, 2, GrowthBias::None, run.N, quick, modify);
+        ++run.Result.Attempts;
+        ListFillIfGoodEnough(run, start.Origin);
+        if (callbacks.AttemptDone) callbacks.AttemptDone(Format("%0.4f", start.RegrowProbability));
         if (callbacks.ProcessMessages) callbacks.ProcessMessages();
     }
-    result.Listed = k - 1;
-    result.Average = average;
-    result.Stopped = k <= N && !state.Running;
-    return result;
+    run.Result.Listed = run.K - 1;
+    run.Result.Average = run.Average;
+    run.Result.Stopped = run.K <= run.N && state.Run == RunState::StopRequested;
+    return run.Result;
 }
 
 ShownFill ShowFreeformFill(QuillmereState& state, std::int32_t n)
@@ -288,7 +323,7 @@ ShownFill ShowFreeformFill(QuillmereState& state, std::int32_t n)
     const FillRecord& r = store.Record(n);
     ShownFill shown;
     shown.Fill = n;
-    shown.SelectedLine = FindFillLine(state.Freeform.FreeFillsList, n);
+    shown.SelectedRow = FindFillRow(state.Freeform.FreeFillsList, n);
     shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
     shown.Score = FreeformScore(r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea, xw.GridSize);
     shown.Lists = ListSlots(xw);
@@ -302,6 +337,7 @@ FreeformRunOutcome QuickFill(QuillmereState& state, SeedWordChoice seed, std::in
 {
     CheckRunCanStart(state, seed, selectedSeed, 1);
     const auto started = std::chrono::steady_clock::now();
+    const RunScope run(state.Run);
     PrepareFreeformFills(state, seed, false);
     ClearFillRecord(state.Fills, 1);
     FreeformRunRequest request;
@@ -322,15 +358,14 @@ FreeformRunOutcome StartFreeformRun(QuillmereState& state, const FreeformRunRequ
 {
     CheckRunCanStart(state, request.Seed, request.SelectedSeed, request.Fills);
     const auto started = std::chrono::steady_clock::now();
-    RunActiveGuard active(state.RunActive);
+    const RunScope run(state.Run);
     PrepareFreeformFills(state, request.Seed, true);
     FreeformRunOutcome outcome;
     outcome.Run = RunFreeformFills(state, request, false, callbacks);
     state.Fills.GridsMax = outcome.Run.Listed;
     if (outcome.Run.Listed > 0) {
-        const int first = FillNumberOfLine(state.Freeform.FreeFillsList.Lines.front(), 1);
-        outcome.Shown = ShowFreeformFill(state, first);
-        outcome.Shown->SelectedLine = 0;
+        outcome.Shown = ShowFreeformFill(state, state.Freeform.FreeFillsList.At(0).Fill);
+        outcome.Shown->SelectedRow = 0;
     }
     outcome.ElapsedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     outcome.ElapsedText = ElapsedText(outcome.ElapsedSeconds);
@@ -344,7 +379,7 @@ std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const F
     Crossword& xw = state.Xw;
     std::int32_t score = 0;
     int attempts = 0;
-    while (score < target && attempts < MaxImproveAttempts && state.Running) {
+    while (score < target && attempts < MaxImproveAttempts && state.Run == RunState::Running) {
         ++attempts;
         if (callbacks.ImproveProgress) callbacks.ImproveProgress(attempts);
         KnockOutSingleInterlockWords(xw, state.Imported, state.Freeform.Options.AllowDuplicates);
@@ -358,7 +393,7 @@ std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const F
     return score;
 }
 
-FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, const FreeformRunCallbacks& callbacks)
+FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedRow, const FreeformRunCallbacks& callbacks)
 {
     FillStore& store = state.Fills;
     FillList& list = state.Freeform.FreeFillsList;
@@ -368,27 +403,27 @@ FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, 
         result.Message = "No more attempts available";
         return result;
     }
-    Check(selectedLine >= 0 && selectedLine < list.Count(), "No fill is selected");
+    Check(selectedRow >= 0 && selectedRow < list.Count(), "No fill is selected");
     ResetSelectWeights(state.Imported);
-    const std::string line = list.Lines[static_cast<std::size_t>(selectedLine)];
-    const std::int32_t seedPosition = SeedPositionOfLine(line);
-    const std::int32_t S = ScoreOfLine(line);
-    state.Running = true;
+    const FillRow row = list.At(selectedRow);
+    const std::int32_t seedPosition = row.SeedPosition;
+    const std::int32_t S = row.Score;
+    const RunScope run(state.Run);
 
     FillCounts last;
     std::int32_t R = ImproveAttempts(state, S + 1, callbacks, &last);
     if (R <= S) R = ImproveAttempts(state, S, callbacks, &last);
     if (R < S) {
         result.Message = "No improvement found";
-        result.Shown = ShowFreeformFill(state, FillNumberOfLine(line, 1));
-        result.Shown->SelectedLine = selectedLine;
+        result.Shown = ShowFreeformFill(state, row.Fill);
+        result.Shown->SelectedRow = selectedRow;
         return result;
     }
     SaveFillWords(store, state.Xw, FillSourceKind::Freeform, true, 0);
     const std::int32_t n = store.GridsMax + 1;
     ClearFillRecord(store, n);
     FillRecordFrom(store.Record(n), last, store.StoredWordCount);
-    list.Add(FreeformListLine(RankKey(state.Freeform.Options.Ranking, last, R), seedPosition, n, FillOrigin::Improved, last, R));
+    list.Add(FreeformFillRow(RankKey(state.Freeform.Options.Ranking, last, R), seedPosition, n, FillOrigin::Improved, last, R));
     store.GridsMax = n;
     result.Added = true;
     result.Message = R != S ? "Score improved from " + std::to_string(S) + " to " + std::to_string(R)
@@ -397,14 +432,13 @@ FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, 
     return result;
 }
 
-FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedLine)
+FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedRow)
 {
     FillStore& store = state.Fills;
     FillList& list = state.Freeform.FreeFillsList;
     Crossword& xw = state.Xw;
     ResetSelectWeights(state.Imported);
-    const std::int32_t seedPosition =
-        selectedLine >= 0 && selectedLine < list.Count() ? SeedPositionOfLine(list.Lines[static_cast<std::size_t>(selectedLine)]) : 1;
+    const std::int32_t seedPosition = selectedRow >= 0 && selectedRow < list.Count() ? list.At(selectedRow).SeedPosition : 1;
     FreeformAddResult result;
     if (store.GridsMax >= MaxFillRecords) {
         result.ListFull = true;
@@ -421,8 +455,10 @@ FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedLine)
     counts.Area = InterlockArea(xw.Squares);
     const std::int32_t score = FreeformScore(counts.Letters, counts.Words, counts.Interlocks, counts.Area, xw.GridSize);
     FillRecordFrom(store.Record(n), counts, store.StoredWordCount);
-    list.Add(FreeformListLine(RankKey(state.Freeform.Options.Ranking, counts, score), seedPosition, n, FillOrigin::Edited,
-                              counts, score, true));
+    FillRow row = FreeformFillRow(RankKey(state.Freeform.Options.Ranking, counts, score), seedPosition, n, FillOrigin::Edited,
+                                  counts, score);
+    row.WideScore = true;  // an edited grid's row has always given its score six characters
+    list.Add(row);
     store.GridsMax = store.CurrentFill = n;
     result.Added = true;
     result.Shown = ShowFreeformFill(state, n);

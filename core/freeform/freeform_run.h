@@ -5,6 +5,8 @@
 // (fill_store.h), the clue lookup (clue_store.h) and the callbacks below; never the window.
 #pragma once
 
+#include "core/fills/fill_list.h"
+#include "core/fills/shown_fill.h"
 #include "core/freeform/placement.h"
 #include "core/freeform/scoring.h"
 #include "core/grid/display.h"
@@ -33,25 +35,10 @@ enum class SeedWordChoice : std::uint8_t {
     GridWords,     ///< neither: the words of the crossword on display
 };
 
-/// Origin markers of the fill list lines.
-namespace FillOrigin {
-inline constexpr const char* Plain = " ";        ///< plain seed word, and Quick Fill
-inline constexpr const char* Interlocked = "i";  ///< interlocked seed
-inline constexpr const char* Regrown = "r";      ///< regrown from an earlier fill of the run
-inline constexpr const char* Improved = "x";     ///< found by Improve
-inline constexpr const char* Edited = "e";       ///< added from the edited grid
-}  // namespace FillOrigin
-
-/// One line of FreeFillsListBox: "%4d%6d%4d%1s%5d%7d%6d%5d%5d" of 9999 - rank key, seed position, fill
-/// number, origin marker, letters, words, interlocks, area and score; wideScore gives the score 6
-/// characters ("e" lines).
-std::string FreeformListLine(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, const char* origin,
-                             const FillCounts& counts, std::int32_t score, bool wideScore = false);
-/// The seed position of a line (characters 5-10), 1 when they are not a number.
-std::int32_t SeedPositionOfLine(std::string_view line);
-/// The score of a line: the number from character 39 on (5 or 6 characters wide, a marker letter may
-/// follow), 0 when there is none.
-std::int32_t ScoreOfLine(std::string_view line);
+/// A row of the freeform fills list for a fill with these counts (the rank key is the count or score the
+/// ranking method picks).
+FillRow FreeformFillRow(std::int32_t rankKey, std::int32_t seedPosition, std::int32_t fill, char origin,
+                        const FillCounts& counts, std::int32_t score);
 
 /// Chooses the size of the freeform grid (FreeformDimensionListBox, 8..30): the grid is made anew,
 /// empty, and the fill list is emptied. A size outside 8..30 throws Failure and changes nothing.
@@ -76,7 +63,7 @@ struct FreeformRunCallbacks {
     std::function<void(const FreeformRunProgress&)> FillListed;  ///< a fill was stored and listed
     /// After every attempt: FreeFillsStatusBar panel 3, the re-use probability "%0.4f" (0 in the fresh phase).
     std::function<void(const std::string&)> AttemptDone;
-    /// Lets the window process its messages; Stop clears QuillmereState::Running here.
+    /// Lets the window process its messages; Stop sets QuillmereState::Run to StopRequested here.
     std::function<void()> ProcessMessages;
     /// Improve: the attempt number of ImproveAttempts (ProgressBarFreeMult, maximum 500).
     std::function<void(int)> ImproveProgress;
@@ -95,26 +82,17 @@ struct FreeformRunResult {
     std::int32_t Listed = 0;              ///< fills listed: the new GridsMax
     std::int64_t Attempts = 0;            ///< fills built
     std::int32_t Average = 0;
-    bool Stopped = false;                 ///< Running was cleared (Stop)
+    bool Stopped = false;                 ///< Stop was pressed
     bool AttemptLimitReached = false;
     std::vector<std::string> Notes;       ///< remarks for the user (a seed word fallback)
 };
 
 /// The run loop itself: fresh fills for the first 40%, then fills regrown from one of the best fifth
 /// with rising probability; after 25 listed fills only fills above the running average are kept.
-/// Works on the prepared state (see StartFreeformRun and QuickFill).
+/// Works on the prepared state within the caller's run (see StartFreeformRun and QuickFill): it makes
+/// fills while state.Run is Running.
 FreeformRunResult RunFreeformFills(QuillmereState& state, const FreeformRunRequest& request, bool quick,
                                    const FreeformRunCallbacks& callbacks);
-
-/// A fill shown in the grid, with what the window shows of it.
-struct ShownFill {
-    std::int32_t Fill = 0;             ///< CurrentFill
-    std::int32_t SelectedLine = -1;    ///< the list line to select
-    FillStatusTexts Status;            ///< MainStatusBar panels 0..3
-    SlotLists Lists;                   ///< AcrossListBox and DownListBox lines
-    FillCounts Counts;                 ///< letters, words, interlocks and area of the fill record
-    std::int32_t Score = 0;
-};
 
 /// Shows fill n of the freeform list: slots restored from the store with their clues, sorted and
 /// numbered, words written into the cleared grid, unused squares blocked, squares numbered.
@@ -139,7 +117,7 @@ FreeformRunOutcome StartFreeformRun(QuillmereState& state, const FreeformRunRequ
                                     const FreeformRunCallbacks& callbacks);
 
 /// Loosens and regrows the fill on display until its score reaches target, at most 500 times or
-/// until Running is cleared; returns the score of the last attempt.
+/// until Stop is pressed; returns the score of the last attempt. Works within the caller's run.
 std::int32_t ImproveAttempts(QuillmereState& state, std::int32_t target, const FreeformRunCallbacks& callbacks,
                              FillCounts* lastCounts = nullptr);
 
@@ -151,13 +129,13 @@ struct FreeformAddResult {
     std::optional<ShownFill> Shown;      ///< the fill shown afterwards
 };
 
-/// Improve the fill on display, whose list line is selectedLine: a higher score is searched for, else
-/// an equal one; a result is stored and listed with the marker "x".
-FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedLine, const FreeformRunCallbacks& callbacks);
+/// Improve the fill on display, whose row of the fills list is selectedRow: a higher score is searched
+/// for, else an equal one; a result is stored and listed with the marker "x".
+FreeformAddResult ImproveFill(QuillmereState& state, std::int32_t selectedRow, const FreeformRunCallbacks& callbacks);
 
 /// Add This Grid: stores the crossword on display (as the user edited it) as a new fill with the
 /// marker "e". When the list is full nothing is stored.
-FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedLine);
+FreeformAddResult AddThisGrid(QuillmereState& state, std::int32_t selectedRow);
 
 /// The diagnostic listing of ListOfGrids: "GridsMax= ", the header, one line per record and the
 /// number of lines of the symmetric fills list.

@@ -1,9 +1,9 @@
 // FreeformState: what the freeform generator keeps between operations (options, seed, fill list, bitsets).
 #pragma once
 
+#include "core/fills/fill_list.h"
 #include "core/freeform/candidate_index.h"
 #include "core/freeform/scoring.h"
-#include "core/symmetric/fill_list.h"
 
 #include <cstdint>
 #include <string>
@@ -30,7 +30,7 @@ struct FreeformState {
     std::string SeedWord;           ///< the ThemeWords entry the current fill starts from
     std::int32_t SeedCol = 1;       ///< start square of a plain seed word
     std::int32_t SeedRow = 1;
-    FillList FreeFillsList;         ///< the lines of FreeFillsListBox, best fill first
+    FillList FreeFillsList;         ///< the rows of the freeform fills list, best fill first
     CandidateIndex Index;           ///< derived from the imported list; rebuilt when the list changes
 };
 

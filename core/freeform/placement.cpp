@@ -3,11 +3,14 @@
 
 #include "core/grid/pattern.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/words/import.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <functional>
+#include <optional>
 
 namespace qm {
 
@@ -50,13 +53,7 @@ void MarkPlaced(ThemeEntry& e, bool allowDuplicates)
     if (!allowDuplicates) e.Available = false;
 }
 
-ThemeEntry& EntryAt(ImportedList& list, int L, int index)
-{
-    Check(L >= 0 && static_cast<std::size_t>(L) < list.ThemeIndex.size(), RangeError);
-    auto& entries = list.ThemeIndex[static_cast<std::size_t>(L)];
-    Check(index >= 0 && static_cast<std::size_t>(index) < entries.size(), RangeError);
-    return entries[static_cast<std::size_t>(index)];
-}
+ThemeEntry& EntryAt(ImportedList& list, int L, int index) { return list.Entry(L, index); }
 
 /// A new slot for a word of the imported list.
 WordSlot& AppendSlot(Crossword& xw, int row, int col, bool across, const ThemeEntry& e, int L, int index)
@@ -249,8 +246,8 @@ GrowthResult Grow(FreeformContext& ctx, Scanner& scanner, CandidateIndex* index,
         if (modifyWeights) e.SelectWeight = static_cast<float>(static_cast<double>(e.SelectWeight) * fade);
         MarkPlaced(e, duplicates);
         if (index) {
-            LengthBits& bits = index->ByLength[static_cast<std::size_t>(chosen.L)];
-            bits.SelectWeight[static_cast<std::size_t>(chosen.Index)] = e.SelectWeight;
+            LengthBits& bits = At(index->ByLength, chosen.L);
+            At(bits.SelectWeight, chosen.Index) = e.SelectWeight;
             bits.SetAvailable(chosen.Index, e.Available);
         }
         AppendSlot(xw, chosen.Row, chosen.Col, !placeDown, e, chosen.L, chosen.Index);
@@ -269,7 +266,7 @@ WordRef FindWordByPairIndexed(const ImportedList& list, const CandidateIndex& in
         const int n = static_cast<int>(list.EntriesOf(L).size());
         if (n == 0) continue;
         const int start = random.Random(n);
-        const LengthBits& bits = index.ByLength[static_cast<std::size_t>(L)];
+        const LengthBits& bits = At(index.ByLength, L);
         const auto& starts = atStart ? bits.BeginStarts : bits.EndStarts;
         const auto& indexes = atStart ? bits.BeginIndexes : bits.EndIndexes;
         const auto from = indexes.begin() + starts[key];
@@ -373,93 +370,111 @@ void PlaceSeedWord(FreeformContext& ctx)
     xw.WordSlotCount = 1;
 }
 
+namespace {
+
+using PairFinder = std::function<WordRef(std::string_view pair, bool atStart)>;
+
+/// Four words for a ring round one square from a tight interlock entry "X:Y:candidates": w1 ends in
+/// Y Z1, w2 starts with Z2 X, w3 starts with Z1 X and w4 ends in Y Z2, for two different candidate
+/// letters Z1, Z2. Nothing when one of them is missing.
+std::optional<std::array<WordRef, 4>> RingWords(const std::string& entry, Lcg& random, const PairFinder& find)
+{
+    Check(entry.size() >= 3, "Too few letters");
+    const char X = entry[0];
+    const char Y = entry[2];
+    const std::string candidates = entry.size() > 4 ? entry.substr(4, MaxTightCandidates) : std::string();
+    const auto count = static_cast<std::int32_t>(candidates.size());
+    Check(count >= 2, "Too few letters");
+    int z1 = 0;
+    int z2 = 1;
+    if (count > 2) {
+        z1 = random.Random(count);
+        do z2 = random.Random(count);
+        while (z2 == z1);
+    }
+    const char Z1 = At(candidates, z1);
+    const char Z2 = At(candidates, z2);
+    const std::array<WordRef, 4> words{find(std::string{Y, Z1}, false), find(std::string{Z2, X}, true),
+                                       find(std::string{Z1, X}, true), find(std::string{Y, Z2}, false)};
+    for (const WordRef& w : words)
+        if (!w.Found()) return std::nullopt;
+    return words;
+}
+
+/// Whatever found the words must give entries of the index of at least four letters.
+void CheckRingWords(const ImportedList& list, const std::array<WordRef, 4>& words)
+{
+    for (const WordRef& w : words) {
+        Check(w.L <= list.MaxLen, "wlen higher than range");
+        Check(w.L >= 4, [&] { return "wlen lower than 4 (=" + std::to_string(w.L) + ")"; });
+        const int high = static_cast<int>(list.EntriesOf(w.L).size()) - 1;
+        Check(w.Index <= high, [&] { return "w=" + std::to_string(w.Index) + "  High=" + std::to_string(high); });
+        Check(w.Index >= 0, "w lower than 0");
+    }
+}
+
+/// Four different words whose ring fits the grid.
+bool RingFits(const std::array<WordRef, 4>& w, int n)
+{
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (w[i].Index == w[j].Index) return false;
+    return w[3].L + w[2].L - 2 <= n && w[0].L + w[1].L - 2 <= n;
+}
+
+/// Places the ring in the middle of the grid (at its edge when it spans the grid): w1 and w2 down, w3
+/// and w4 across, as the only words of the crossword.
+void PlaceRing(FreeformContext& ctx, const std::array<WordRef, 4>& words)
+{
+    const auto& [w1, w2, w3, w4] = words;
+    ImportedList& list = ctx.List;
+    const int n = ctx.Xw.Squares.Size();
+    ResetWordFlags(list);
+    for (const WordRef& w : words) MarkPlaced(EntryAt(list, w.L, w.Index), ctx.Free.Options.AllowDuplicates);
+    const int H = w4.L + w3.L - 2;
+    const int V = w1.L + w2.L - 2;
+    const int c = H == n ? w4.L - 1 : w4.L + (n - H) / 2;
+    const int start4 = H == n ? 1 : c - w4.L + 2;
+    const int r = V == n ? w1.L - 1 : w1.L + (n - V) / 2 - 1;
+    const int start1 = V == n ? 1 : r - w1.L + 2;
+    Crossword& xw = ctx.Xw;
+    xw.WordSlotCount = 0;
+    const auto add = [&](const WordRef& w, int col, int row, bool across) {
+        const ThemeEntry& placed = EntryAt(list, w.L, w.Index);
+        AppendSlot(xw, row, col, across, placed, w.L, w.Index);
+        if (across)
+            WriteFreeAcross(xw.Squares, col, row, placed.Text);
+        else
+            WriteFreeDown(xw.Squares, col, row, placed.Text);
+    };
+    add(w1, c, start1, false);
+    add(w2, c + 1, r, false);
+    add(w3, c, r + 1, true);
+    add(w4, start4, r, true);
+}
+
+}  // namespace
+
 bool SeedInterlockedCrosswordInMemory(FreeformContext& ctx)
 {
     ImportedList& list = ctx.List;
-    Lcg& random = ctx.Random;
     const auto& tight = list.TightInterlocksList;
     if (tight.empty()) return false;
     const bool indexed = ctx.Free.Options.Scan == CandidateScan::Indexed;
     if (indexed) RefreshCandidateIndex(ctx.Free.Index, list);
-    const auto find = [&](std::string_view pair, bool atStart) {
-        return indexed ? FindWordByPairIndexed(list, ctx.Free.Index, random, pair, atStart)
-                       : FindWordByPair(list, random, pair, atStart);
+    const PairFinder find = [&](std::string_view pair, bool atStart) {
+        return indexed ? FindWordByPairIndexed(list, ctx.Free.Index, ctx.Random, pair, atStart)
+                       : FindWordByPair(list, ctx.Random, pair, atStart);
     };
     int entry = -1;
     try {
-        const int n = ctx.Xw.Squares.Size();
         for (int attempt = 1; attempt <= InterlockedSeedAttempts; ++attempt) {
-            entry = random.Random(static_cast<std::int32_t>(tight.size()));
-            const std::string& e = tight[static_cast<std::size_t>(entry)];
-            Check(e.size() >= 3, "Too few letters");
-            const char X = e[0];
-            const char Y = e[2];
-            const std::string candidates = e.size() > 4 ? e.substr(4, MaxTightCandidates) : std::string();
-            const auto count = static_cast<std::int32_t>(candidates.size());
-            Check(count >= 2, "Too few letters");
-            int z1 = 0;
-            int z2 = 1;
-            if (count > 2) {
-                z1 = random.Random(count);
-                do z2 = random.Random(count);
-                while (z2 == z1);
-            }
-            const char Z1 = candidates[static_cast<std::size_t>(z1)];
-            const char Z2 = candidates[static_cast<std::size_t>(z2)];
-            const WordRef w1 = find(std::string{Y, Z1}, false);
-            const WordRef w2 = find(std::string{Z2, X}, true);
-            const WordRef w3 = find(std::string{Z1, X}, true);
-            const WordRef w4 = find(std::string{Y, Z2}, false);
-            const std::array<WordRef, 4> words{w1, w2, w3, w4};
-            if (!w1.Found() || !w2.Found() || !w3.Found() || !w4.Found()) continue;
-            for (const WordRef& w : words) {
-                Check(w.L <= list.MaxLen, "wlen higher than range");
-                Check(w.L >= 4, [&] { return "wlen lower than 4 (=" + std::to_string(w.L) + ")"; });
-                const int high = static_cast<int>(list.EntriesOf(w.L).size()) - 1;
-                Check(w.Index <= high, [&] { return "w=" + std::to_string(w.Index) + "  High=" + std::to_string(high); });
-                Check(w.Index >= 0, "w lower than 0");
-            }
-            if (w1.Index == w2.Index || w1.Index == w3.Index || w1.Index == w4.Index || w2.Index == w3.Index ||
-                w2.Index == w4.Index || w3.Index == w4.Index)
-                continue;
-            const int H = w4.L + w3.L - 2;
-            const int V = w1.L + w2.L - 2;
-            if (H > n || V > n) continue;
-
-            ResetWordFlags(list);
-            for (const WordRef& w : words) MarkPlaced(EntryAt(list, w.L, w.Index), ctx.Free.Options.AllowDuplicates);
-            int c = 0;
-            int start4 = 0;
-            if (H == n) {
-                start4 = 1;
-                c = w4.L - 1;
-            } else {
-                c = w4.L + (n - H) / 2;
-                start4 = c - w4.L + 2;
-            }
-            int r = 0;
-            int start1 = 0;
-            if (V == n) {
-                start1 = 1;
-                r = w1.L - 1;
-            } else {
-                r = w1.L + (n - V) / 2 - 1;
-                start1 = r - w1.L + 2;
-            }
-            Crossword& xw = ctx.Xw;
-            xw.WordSlotCount = 0;
-            const auto add = [&](const WordRef& w, int col, int row, bool across) {
-                const ThemeEntry& placed = EntryAt(list, w.L, w.Index);
-                AppendSlot(xw, row, col, across, placed, w.L, w.Index);
-                if (across)
-                    WriteFreeAcross(xw.Squares, col, row, placed.Text);
-                else
-                    WriteFreeDown(xw.Squares, col, row, placed.Text);
-            };
-            add(w1, c, start1, false);
-            add(w2, c + 1, r, false);
-            add(w3, c, r + 1, true);
-            add(w4, start4, r, true);
+            entry = ctx.Random.Random(static_cast<std::int32_t>(tight.size()));
+            const auto words = RingWords(At(tight, entry), ctx.Random, find);
+            if (!words) continue;
+            CheckRingWords(list, *words);
+            if (!RingFits(*words, ctx.Xw.Squares.Size())) continue;
+            PlaceRing(ctx, *words);
             return true;
         }
         return false;
@@ -573,7 +588,7 @@ void WriteFreeAcross(Grid& grid, int col, int row, std::string_view text)
     Check(col >= 1 && row >= 1 && row <= n && col + len - 1 <= n, RangeError);
     for (int i = 0; i < len; ++i) {
         GridCell& cell = grid(col + i, row);
-        cell.Letter = text[static_cast<std::size_t>(i)];
+        cell.Letter = At(text, i);
         ++cell.WrdCnt;
     }
     if (col + len <= n) grid(col + len, row).Letter = '#';
@@ -587,7 +602,7 @@ void WriteFreeDown(Grid& grid, int col, int row, std::string_view text)
     Check(col >= 1 && row >= 1 && col <= n && row + len - 1 <= n, RangeError);
     for (int i = 0; i < len; ++i) {
         GridCell& cell = grid(col, row + i);
-        cell.Letter = text[static_cast<std::size_t>(i)];
+        cell.Letter = At(text, i);
         ++cell.WrdCnt;
     }
     if (row + len <= n) grid(col, row + len).Letter = '#';
@@ -669,7 +684,7 @@ void AdoptGridWords(Crossword& xw, ImportedList& list, bool allowDuplicates)
 bool SeedWordFits(const ImportedList& list, int index, int gridSize)
 {
     return index >= 0 && static_cast<std::size_t>(index) < list.ThemeWords.size() &&
-           static_cast<int>(list.ThemeWords[static_cast<std::size_t>(index)].size()) <= gridSize;
+           static_cast<int>(At(list.ThemeWords, index).size()) <= gridSize;
 }
 
 SeedWordPick ChooseRandomSeedWord(const ImportedList& list, int gridSize, Lcg& random)
@@ -682,13 +697,13 @@ SeedWordPick ChooseRandomSeedWord(const ImportedList& list, int gridSize, Lcg& r
     if (std::any_of(words.begin(), words.end(), fits)) {
         while (true) {
             const int p = random.Random(static_cast<std::int32_t>(words.size()));
-            if (fits(words[static_cast<std::size_t>(p)])) return {p, false};
+            if (fits(At(words, p))) return {p, false};
         }
     }
     int best = -1;
     for (std::size_t i = 0; i < words.size(); ++i)
         if (static_cast<int>(words[i].size()) <= gridSize &&
-            (best < 0 || words[i].size() > words[static_cast<std::size_t>(best)].size()))
+            (best < 0 || words[i].size() > At(words, best).size()))
             best = static_cast<int>(i);
     Check(best >= 0, "No word of the imported list fits into a " + std::to_string(gridSize) + " x " +
                          std::to_string(gridSize) + " grid");

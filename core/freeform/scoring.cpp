@@ -3,6 +3,7 @@
 
 #include "core/freeform/placement.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 namespace qm {
@@ -43,10 +44,20 @@ std::int32_t CountInterlocks(Crossword& xw)
     return interlocks;
 }
 
-std::int32_t InterlockArea(Grid& g)
+namespace {
+
+/// Repeats a pass over the squares until it changes nothing.
+template <class Pass>
+void UntilSettled(Pass pass)
+{
+    while (pass()) {
+    }
+}
+
+/// 1. Letters count ('X'), everything else is not part of a ring ('#').
+void MarkLetters(Grid& g)
 {
     const int n = g.Size();
-    // 1. Letters count, everything else is not part of a ring.
     for (int c = 0; c <= n + 1; ++c)
         for (int r = 0; r <= n + 1; ++r) {
             GridCell& cell = g(c, r);
@@ -55,22 +66,30 @@ std::int32_t InterlockArea(Grid& g)
             else if (cell.Letter == '#' || cell.Letter == ' ' || cell.Letter == '\0')
                 cell.AreaMark = '#';
         }
-    const auto mark = [&](int c, int r) { return g(c, r).AreaMark; };
-    // 2. Peel loose ends until only letters on closed rings remain.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= n; ++c) {
-                if (mark(c, r) != 'X') continue;
-                const int blocked = (mark(c - 1, r) == '#') + (mark(c + 1, r) == '#') + (mark(c, r - 1) == '#') +
-                                    (mark(c, r + 1) == '#');
-                if (blocked >= 3) {
-                    g(c, r).AreaMark = '#';
-                    changed = true;
-                }
+}
+
+/// 2. Peels loose ends (a letter with three blocked neighbours) until only letters on closed rings remain.
+bool PeelLooseEnds(Grid& g)
+{
+    const int n = g.Size();
+    bool changed = false;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            if (g(c, r).AreaMark != 'X') continue;
+            const int blocked = (g(c - 1, r).AreaMark == '#') + (g(c + 1, r).AreaMark == '#') + (g(c, r - 1).AreaMark == '#') +
+                                (g(c, r + 1).AreaMark == '#');
+            if (blocked >= 3) {
+                g(c, r).AreaMark = '#';
+                changed = true;
             }
-    }
-    // 3. The outside starts at the border ring and the blocked squares of the outer rows and columns.
+        }
+    return changed;
+}
+
+/// 3. The outside ('.') starts at the border ring and the blocked squares of the outer rows and columns.
+void MarkOutsideEdges(Grid& g)
+{
+    const int n = g.Size();
     for (int i = 0; i <= n + 1; ++i) {
         g(i, 0).AreaMark = '.';
         g(i, n + 1).AreaMark = '.';
@@ -81,50 +100,62 @@ std::int32_t InterlockArea(Grid& g)
         for (GridCell* cell : {&g(i, 1), &g(i, n), &g(1, i), &g(n, i)})
             if (cell->AreaMark == '#') cell->AreaMark = '.';
     }
-    // 4. Flood the outside through blocked squares, diagonals included.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int r = 2; r <= n - 1; ++r)
-            for (int c = 2; c <= n - 1; ++c) {
-                if (mark(c, r) != '#') continue;
-                bool outside = false;
-                for (int dc = -1; dc <= 1 && !outside; ++dc)
-                    for (int dr = -1; dr <= 1 && !outside; ++dr)
-                        if ((dc != 0 || dr != 0) && mark(c + dc, r + dr) == '.') outside = true;
-                if (outside) {
-                    g(c, r).AreaMark = '.';
-                    changed = true;
-                }
+}
+
+/// 4. Floods the outside through blocked squares, diagonals included.
+bool FloodOutside(Grid& g)
+{
+    const int n = g.Size();
+    bool changed = false;
+    for (int r = 2; r <= n - 1; ++r)
+        for (int c = 2; c <= n - 1; ++c) {
+            if (g(c, r).AreaMark != '#') continue;
+            bool outside = false;
+            for (int dc = -1; dc <= 1 && !outside; ++dc)
+                for (int dr = -1; dr <= 1 && !outside; ++dr)
+                    if ((dc != 0 || dr != 0) && g(c + dc, r + dr).AreaMark == '.') outside = true;
+            if (outside) {
+                g(c, r).AreaMark = '.';
+                changed = true;
             }
-    }
+        }
+    return changed;
+}
+
+/// 5. and 6.: a letter between two squares marked `side` (across or down) takes that mark, within
+/// columns and rows first..last.
+bool AbsorbWalls(Grid& g, char side, int first, int last)
+{
+    bool changed = false;
+    for (int r = first; r <= last; ++r)
+        for (int c = first; c <= last; ++c) {
+            if (g(c, r).AreaMark != 'X') continue;
+            if ((g(c - 1, r).AreaMark == side && g(c + 1, r).AreaMark == side) ||
+                (g(c, r - 1).AreaMark == side && g(c, r + 1).AreaMark == side)) {
+                g(c, r).AreaMark = side;
+                changed = true;
+            }
+        }
+    return changed;
+}
+
+}  // namespace
+
+std::int32_t InterlockArea(Grid& g)
+{
+    const int n = g.Size();
+    MarkLetters(g);
+    UntilSettled([&] { return PeelLooseEnds(g); });
+    MarkOutsideEdges(g);
+    UntilSettled([&] { return FloodOutside(g); });
     // 5. A letter between two enclosed squares belongs to the hole.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int r = 2; r <= n - 1; ++r)
-            for (int c = 2; c <= n - 1; ++c) {
-                if (mark(c, r) != 'X') continue;
-                if ((mark(c - 1, r) == '#' && mark(c + 1, r) == '#') || (mark(c, r - 1) == '#' && mark(c, r + 1) == '#')) {
-                    g(c, r).AreaMark = '#';
-                    changed = true;
-                }
-            }
-    }
+    UntilSettled([&] { return AbsorbWalls(g, '#', 2, n - 1); });
     // 6. A letter between two outside squares belongs to the outside.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= n; ++c) {
-                if (mark(c, r) != 'X') continue;
-                if ((mark(c - 1, r) == '.' && mark(c + 1, r) == '.') || (mark(c, r - 1) == '.' && mark(c, r + 1) == '.')) {
-                    g(c, r).AreaMark = '.';
-                    changed = true;
-                }
-            }
-    }
+    UntilSettled([&] { return AbsorbWalls(g, '.', 1, n); });
     // 7. What is still blocked inside the outer rows and columns is enclosed.
     std::int32_t area = 0;
     for (int r = 2; r <= n - 1; ++r)
-        for (int c = 2; c <= n - 1; ++c) area += mark(c, r) == '#';
+        for (int c = 2; c <= n - 1; ++c) area += g(c, r).AreaMark == '#';
     return area;
 }
 
@@ -195,7 +226,7 @@ void KnockOutSingleInterlockWords(Crossword& xw, ImportedList& list, bool allowD
         const WordSlot& s = xw.Slot(k);
         const int L = static_cast<int>(s.WordTxt.size());
         if (L < 0 || static_cast<std::size_t>(L) >= list.ThemeIndex.size()) continue;
-        for (ThemeEntry& e : list.ThemeIndex[static_cast<std::size_t>(L)])
+        for (ThemeEntry& e : At(list.ThemeIndex, L))
             if (e.Text == s.WordTxt.view()) {
                 e.Used = true;
                 if (!allowDuplicates) e.Available = false;

@@ -1,6 +1,7 @@
 // Judging a freeform fill: interlocks, enclosed area, score, ranking key, and knocking out loose words.
 #pragma once
 
+#include "core/fills/shown_fill.h"
 #include "core/grid/grid.h"
 #include "core/words/imported_list.h"
 
@@ -16,14 +17,6 @@ enum class RankingMethod : std::int32_t {
     Letters = 1,
     Words = 2,
     Interlocks = 3,
-};
-
-/// The four counts a fill is judged by.
-struct FillCounts {
-    std::int32_t Letters = 0;     ///< squares holding a letter
-    std::int32_t Words = 0;       ///< WordSlotCount
-    std::int32_t Interlocks = 0;  ///< crossings of words that cross three times or more
-    std::int32_t Area = 0;        ///< squares enclosed by rings of interlocking words
 };
 
 /// Sets WrdCnt of every inner square to the number of slots through it.

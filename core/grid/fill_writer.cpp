@@ -1,5 +1,6 @@
 // Writing a fill's words into the grid, with the slot references, word ends and colours.
 #include "core/grid/fill_writer.h"
+#include "core/util/index.h"
 
 namespace qm {
 
@@ -16,7 +17,7 @@ void WriteFillToGrid(Crossword& xw, FillSourceKind source)
         const int len = static_cast<int>(s.WordTxt.size());
         for (int i = 1; i <= len; ++i) {
             GridCell& cell = xw.SquareOf(s, i);
-            cell.Letter = s.WordTxt[static_cast<std::size_t>(i - 1)];
+            cell.Letter = At(s.WordTxt, i - 1);
             if (!dictionary) ++cell.WrdCnt;
         }
         if (!dictionary && len > 0) {  // a slot without its answer yet has no ends to mark

@@ -2,6 +2,7 @@
 #include "core/grid/grid.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 namespace qm {
@@ -25,13 +26,13 @@ void Grid::OutOfRange() { throw Failure(RangeError); }
 WordSlot& Crossword::Slot(int i)
 {
     if (i < 1 || i > MaxWordSlots) throw Failure("A crossword holds at most " + std::to_string(MaxWordSlots) + " words");
-    return WordSlots[static_cast<std::size_t>(i)];
+    return At(WordSlots, i);
 }
 
 const WordSlot& Crossword::Slot(int i) const
 {
     if (i < 1 || i > MaxWordSlots) throw Failure("A crossword holds at most " + std::to_string(MaxWordSlots) + " words");
-    return WordSlots[static_cast<std::size_t>(i)];
+    return At(WordSlots, i);
 }
 
 GridCell& Crossword::SquareOf(const WordSlot& s, int k)
@@ -130,13 +131,31 @@ void NumberSlots(Crossword& xw)
     }
 }
 
+void PutClueNumbers(Crossword& xw)
+{
+    Grid& g = xw.Squares;
+    const int n = g.Size();
+    for (int c = 1; c <= n; ++c)
+        for (int r = 1; r <= n; ++r) {
+            g(c, r).CellNumber = 0;
+            g(c, r).WrdCnt = 0;
+        }
+    for (int i = 1; i <= xw.WordSlotCount; ++i) {
+        const WordSlot& s = xw.Slot(i);
+        xw.SquareOf(s, 1).CellNumber = s.Clue;
+        for (int k = 1; k <= s.NumLett; ++k) ++xw.SquareOf(s, k).WrdCnt;
+    }
+    xw.ShowCellNumbers = true;
+}
+
+std::string ClueRow::Text() const { return Format("%3d%-6s%3d", Slot, RCTxt.c_str(), Clue) + " :  " + Answer; }
+
 SlotLists ListSlots(const Crossword& xw)
 {
     SlotLists lists;
     for (int i = 1; i <= xw.WordSlotCount; ++i) {
         const WordSlot& s = xw.Slot(i);
-        std::string line = Format("%3d%-6s%3d", i, s.RCTxt.str().c_str(), s.Clue) + " :  " + s.DisplayTxt.str();
-        (s.Dir ? lists.Across : lists.Down).push_back(std::move(line));
+        (s.Dir ? lists.Across : lists.Down).push_back(ClueRow{i, s.RCTxt.str(), s.Clue, s.DisplayTxt.str()});
     }
     return lists;
 }

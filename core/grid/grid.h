@@ -140,11 +140,25 @@ void NumberLetterSquares(Crossword& xw);
 void SortSlotsByPosition(Crossword& xw);
 /// Clue numbers in slot order: a new number for each new start square.
 void NumberSlots(Crossword& xw);
+/// Clue numbers into the start squares (other squares lose theirs), WrdCnt of every square; sets
+/// ShowCellNumbers.
+void PutClueNumbers(Crossword& xw);
 
-/// The clue list lines: "%3d%-6s%3d" of slot index, RCTxt and Clue, then " :  " and DisplayTxt.
+/// One row of the Across or Down list: a slot with its start square, clue number and answer.
+struct ClueRow {
+    int Slot = 0;        ///< the slot's index (WRef)
+    std::string RCTxt;   ///< its start square, row and column in three characters each
+    int Clue = 0;        ///< its clue number
+    std::string Answer;  ///< its DisplayTxt: the answer with its word breaks
+
+    /// "%3d%-6s%3d" of slot index, RCTxt and clue number, then " :  " and the answer.
+    std::string Text() const;
+};
+
+/// The Across and Down lists, in slot order.
 struct SlotLists {
-    std::vector<std::string> Across;
-    std::vector<std::string> Down;
+    std::vector<ClueRow> Across;
+    std::vector<ClueRow> Down;
 };
 SlotLists ListSlots(const Crossword& xw);
 

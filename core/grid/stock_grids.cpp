@@ -2,6 +2,7 @@
 #include "core/grid/stock_grids.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <cstring>
@@ -51,7 +52,7 @@ void LoadStockGrids(StockGridLibrary& library, std::string_view bytes)
 {
     auto loaded = std::make_unique<StockGridLibrary>();
     for (int n = MinStockGridSize; n <= MaxStockGridSize; ++n)
-        loaded->StockGridRange[static_cast<std::size_t>(n)] = {0, DefaultPerRow(n)};
+        At(loaded->StockGridRange, n) = {0, DefaultPerRow(n)};
     Int32Reader in(bytes);
     int counter = 0;
     int previousSize = 0;
@@ -69,20 +70,20 @@ void LoadStockGrids(StockGridLibrary& library, std::string_view bytes)
             throw Failure("The stock grid resource GRIDSRES gives a negative grid count (" + std::to_string(count) +
                           ") for size " + std::to_string(size));
         previousSize = size;
-        loaded->StockGridRange[static_cast<std::size_t>(size)].LastGrid = count;
+        At(loaded->StockGridRange, size).LastGrid = count;
         for (int g = 0; g < count; ++g) {
             ++counter;
             if (counter > MaxStockGrids) throw Failure("Grid number exceeds StockGrids array");
-            StockGrid& grid = loaded->StockGrids[static_cast<std::size_t>(counter)];
+            StockGrid& grid = At(loaded->StockGrids, counter);
             grid.Size = size;
             grid.WhiteCount = in.Next("a grid's white count");
             grid.RowMasks.fill(0);
-            for (int r = 0; r < StoredRows(size); ++r) grid.RowMasks[static_cast<std::size_t>(r)] = in.Next("a grid's row masks");
+            for (int r = 0; r < StoredRows(size); ++r) At(grid.RowMasks, r) = in.Next("a grid's row masks");
         }
     }
     for (int n = MinStockGridSize + 1; n <= MaxStockGridSize; ++n)
-        loaded->StockGridRange[static_cast<std::size_t>(n)].LastGrid +=
-            loaded->StockGridRange[static_cast<std::size_t>(n - 1)].LastGrid;
+        At(loaded->StockGridRange, n).LastGrid +=
+            At(loaded->StockGridRange, n - 1).LastGrid;
     loaded->GridCount = counter;
     library = *loaded;
 }
@@ -102,7 +103,7 @@ std::string WriteStockGrids(const std::vector<StockGrid>& grids)
         AppendInt32(out, static_cast<std::int32_t>(j - i));
         for (std::size_t k = i; k < j; ++k) {
             AppendInt32(out, grids[k].WhiteCount);
-            for (int r = 0; r < StoredRows(size); ++r) AppendInt32(out, grids[k].RowMasks[static_cast<std::size_t>(r)]);
+            for (int r = 0; r < StoredRows(size); ++r) AppendInt32(out, At(grids[k].RowMasks, r));
         }
         previousSize = size;
         i = j;
@@ -113,8 +114,8 @@ std::string WriteStockGrids(const std::vector<StockGrid>& grids)
 StockGridSpan StockGridsOfSize(const StockGridLibrary& library, int size)
 {
     if (size <= MinStockGridSize || size > MaxStockGridSize) return {};
-    return {library.StockGridRange[static_cast<std::size_t>(size - 1)].LastGrid + 1,
-            library.StockGridRange[static_cast<std::size_t>(size)].LastGrid};
+    return {At(library.StockGridRange, size - 1).LastGrid + 1,
+            At(library.StockGridRange, size).LastGrid};
 }
 
 std::vector<int> StockGridSizes(const StockGridLibrary& library)
@@ -130,7 +131,7 @@ const StockGrid& StockGridAt(const StockGridLibrary& library, int k)
     if (k < 1 || k > library.GridCount)
         throw Failure("There is no stock grid " + std::to_string(k) + " (the library holds " +
                       std::to_string(library.GridCount) + ")");
-    return library.StockGrids[static_cast<std::size_t>(k)];
+    return At(library.StockGrids, k);
 }
 
 bool StockSquareBlocked(const StockGrid& grid, int col, int row)
@@ -141,7 +142,7 @@ bool StockSquareBlocked(const StockGrid& grid, int col, int row)
         col = n + 1 - col;
     }
     if (row < 1 || col < 1 || col > n || col > 30) return true;
-    return (static_cast<std::uint32_t>(grid.RowMasks[static_cast<std::size_t>(row - 1)]) >> col) & 1u;
+    return (static_cast<std::uint32_t>(At(grid.RowMasks, row - 1)) >> col) & 1u;
 }
 
 void LoadStockGrid(const StockGridLibrary& library, int k, Grid& grid)
@@ -153,7 +154,7 @@ void LoadStockGrid(const StockGridLibrary& library, int k, Grid& grid)
                       " but the grid is " + std::to_string(grid.Size()) + " x " + std::to_string(grid.Size()));
     for (int r = 1; r <= StoredRows(n); ++r)
         for (int c = 1; c <= n; ++c) {
-            const bool blocked = (static_cast<std::uint32_t>(sg.RowMasks[static_cast<std::size_t>(r - 1)]) >> c) & 1u;
+            const bool blocked = (static_cast<std::uint32_t>(At(sg.RowMasks, r - 1)) >> c) & 1u;
             const char letter = blocked ? '#' : ' ';
             grid(c, r).Letter = letter;
             grid(n + 1 - c, n + 1 - r).Letter = letter;
@@ -169,7 +170,7 @@ PreviewLayout LayOutStockGridPreview(const StockGridLibrary& library, int size, 
     p.Last = span.Last;
     p.ThumbSize = size * ThumbPixelsPerSquare;
     p.PerRow = (size >= MinStockGridSize && size <= MaxStockGridSize)
-                   ? library.StockGridRange[static_cast<std::size_t>(size)].PerRow
+                   ? At(library.StockGridRange, size).PerRow
                    : 1;
     if (p.PerRow < 1) p.PerRow = DefaultPerRow(size);
     p.LeftMargin = (imageWidth - p.ThumbSize * p.PerRow - PreviewGap * (p.PerRow - 1)) / 2;
@@ -191,7 +192,7 @@ std::vector<ThumbnailPlacement> PlaceStockGridPreviews(StockGridLibrary& library
     std::vector<ThumbnailPlacement> out;
     for (int k = layout.First; k <= layout.Last; ++k) {
         const int i = k - layout.First;
-        StockGrid& g = library.StockGrids[static_cast<std::size_t>(k)];
+        StockGrid& g = At(library.StockGrids, k);
         g.PreviewTop = (i / layout.PerRow) * layout.RowPitch + PreviewTopMargin + library.PreviewScroll;
         g.PreviewLeft = (i % layout.PerRow) * (layout.ThumbSize + PreviewGap) + layout.LeftMargin;
         ThumbnailPlacement t;
@@ -210,7 +211,7 @@ std::vector<ThumbnailPlacement> PlaceStockGridPreviews(StockGridLibrary& library
 int HitStockGrid(const StockGridLibrary& library, const PreviewLayout& layout, int x, int y)
 {
     for (int k = layout.First; k <= layout.Last; ++k) {
-        const StockGrid& g = library.StockGrids[static_cast<std::size_t>(k)];
+        const StockGrid& g = At(library.StockGrids, k);
         if (g.PreviewTop < y && y < g.PreviewTop + layout.ThumbSize && g.PreviewLeft < x &&
             x < g.PreviewLeft + layout.ThumbSize)
             return k;

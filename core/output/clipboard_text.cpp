@@ -73,14 +73,14 @@ std::string AnswerClueListText(const Crossword& xw, int count)
     return text;
 }
 
-ClipboardExport ClipboardTextForMode(int mode, const Crossword& xw, int count)
+ClipboardExport ClipboardTextForMode(OutputMode mode, const Crossword& xw, int count)
 {
     switch (mode) {
-    case ModeCompletedGridOnly:
+    case OutputMode::CompletedGridOnly:
         return {true, GridText(xw.Squares), "Grid copied to clipboard"};
-    case ModeClueListOnly:
+    case OutputMode::ClueListOnly:
         return {true, ClueListText(xw, count), "Clue list copied to clipboard"};
-    case ModeAnswerClueListAlpha:
+    case OutputMode::AnswerClueListAlpha:
         return {true, AnswerClueListText(xw, count), "Answer/Clue list copied to clipboard"};
     default:
         return {false, {}, ClipboardModeWarning};

@@ -1,8 +1,9 @@
 // Plain-text forms of a crossword for the clipboard: the completed grid, the clue list, the answer/clue list.
 #pragma once
 
+#include "core/fills/fill_store.h"
 #include "core/grid/grid.h"
-#include "core/symmetric/fill_store.h"
+#include "core/output/output_options.h"
 
 #include <string>
 
@@ -34,13 +35,14 @@ std::string AnswerClueListText(const Crossword& xw, int count);
 inline constexpr const char* ClipboardModeWarning =
     "Select 'Completed Grid only ' or\r'Clue List only'' or\r'Answer/Clue list'";
 
-/// What "Text to Clipboard" does for an output mode: modes 2, 4 and 6 give a text for the clipboard
-/// and the confirmation to show; the other modes give no text and the warning.
+/// What "Text to Clipboard" does for an output mode: the completed grid, the clue list and the
+/// alphabetical answer/clue list give a text for the clipboard and the confirmation to show; the other
+/// modes give no text and the warning.
 struct ClipboardExport {
     bool HasText = false;  ///< false: put nothing on the clipboard and show Message as a warning
     std::string Text;
     std::string Message;
 };
-ClipboardExport ClipboardTextForMode(int mode, const Crossword& xw, int count);
+ClipboardExport ClipboardTextForMode(OutputMode mode, const Crossword& xw, int count);
 
 }  // namespace qm

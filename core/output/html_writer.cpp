@@ -17,7 +17,7 @@ constexpr const char* HtmlPlainTable = "<table border=\"0\" cellspacing=\"0\" ce
 
 class HtmlBuilder {
 public:
-    HtmlBuilder(const QuillmereState& state, int mode)
+    HtmlBuilder(const QuillmereState& state, OutputMode mode)
         : state_(state), xw_(state.Xw), options_(state.Output), mode_(mode), count_(ClueListCount(state.Fills, state.Xw))
     {
     }
@@ -34,8 +34,8 @@ public:
         }
         if (ModeShowsGrid(mode_)) GridTable();
         if (ModeShowsClues(mode_)) ClueTables();
-        if (mode_ == ModeAnswerListOnly) Answers();
-        if (mode_ == ModeAnswerClueListAlpha) AlphabeticalList();
+        if (mode_ == OutputMode::AnswerListOnly) Answers();
+        if (mode_ == OutputMode::AnswerClueListAlpha) AlphabeticalList();
         Line("</body>");
         Line("</html>");
         return std::move(out_);
@@ -139,7 +139,7 @@ private:
     const QuillmereState& state_;
     const Crossword& xw_;
     const OutputOptions& options_;
-    int mode_;
+    OutputMode mode_;
     int count_;
     std::string out_;
 };
@@ -156,7 +156,7 @@ std::string CellWidthAttr(int gridSize)
     return attr + "%\"";
 }
 
-std::string HtmlDocument(const QuillmereState& state, int mode)
+std::string HtmlDocument(const QuillmereState& state, OutputMode mode)
 {
     OutputOptions checked = state.Output;
     checked.Mode = mode;
@@ -164,7 +164,7 @@ std::string HtmlDocument(const QuillmereState& state, int mode)
     return HtmlBuilder(state, mode).Build();
 }
 
-void WriteHtmlFile(const std::string& path, const QuillmereState& state, int mode)
+void WriteHtmlFile(const std::string& path, const QuillmereState& state, OutputMode mode)
 {
     WriteExportFile(path, HtmlDocument(state, mode));
 }

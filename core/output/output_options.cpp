@@ -19,12 +19,18 @@ const std::array<BlockingStyle, BlockingStyleCount> BlockingStyles = {{
     {"Crosshatch diag.", 0x00000000, BrushStyle::DiagCross, "\\clbgdcross"},
 }};
 
+OutputMode OutputModeOf(int number)
+{
+    Check(number >= 0 && number < OutputModeCount,
+          [&] { return "Output mode " + std::to_string(number) + " is outside 0.." + std::to_string(OutputModeCount - 1); });
+    return static_cast<OutputMode>(number);
+}
+
 int DefaultGridMM(int gridSize) { return std::clamp(gridSize * GridMMPerSquare, MinGridMM, MaxGridMM); }
 
 void CheckOutputOptions(const OutputOptions& options)
 {
-    Check(options.Mode >= 0 && options.Mode < OutputModeCount,
-          "Output mode " + std::to_string(options.Mode) + " is outside 0.." + std::to_string(OutputModeCount - 1));
+    OutputModeOf(static_cast<int>(options.Mode));
     Check(options.GridMM >= MinGridMM && options.GridMM <= MaxGridMM,
           "Grid size " + std::to_string(options.GridMM) + " mm is outside " + std::to_string(MinGridMM) + ".." +
               std::to_string(MaxGridMM) + " mm");

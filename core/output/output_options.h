@@ -4,24 +4,40 @@
 #include "core/grid/colours.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace qm {
 
-/// Items to display, in the order of the Output page's radio buttons.
+/// Items to display, in the order of the Output page's radio buttons (the command line's --mode 0..6).
+enum class OutputMode : std::uint8_t {
+    EmptyGridAndClues,
+    CompletedGridAndClues,
+    CompletedGridOnly,
+    EmptyGridOnly,
+    ClueListOnly,
+    AnswerListOnly,
+    AnswerClueListAlpha,
+};
 constexpr int OutputModeCount = 7;
-constexpr int ModeEmptyGridAndClues = 0;
-constexpr int ModeCompletedGridAndClues = 1;
-constexpr int ModeCompletedGridOnly = 2;
-constexpr int ModeEmptyGridOnly = 3;
-constexpr int ModeClueListOnly = 4;
-constexpr int ModeAnswerListOnly = 5;
-constexpr int ModeAnswerClueListAlpha = 6;
 
-/// Modes 0..3 show the grid, 1 and 2 with its letters; modes 0, 1 and 4 show the clue columns.
-constexpr bool ModeShowsGrid(int mode) { return mode >= 0 && mode <= 3; }
-constexpr bool ModeShowsLetters(int mode) { return mode == 1 || mode == 2; }
-constexpr bool ModeShowsClues(int mode) { return mode == 0 || mode == 1 || mode == 4; }
+/// The mode of number 0..6; another number ends the operation with "Output mode n is outside 0..6".
+OutputMode OutputModeOf(int number);
+
+/// The first four modes show the grid, two of them with its letters; three modes show the clue columns.
+constexpr bool ModeShowsGrid(OutputMode mode)
+{
+    return mode == OutputMode::EmptyGridAndClues || mode == OutputMode::CompletedGridAndClues ||
+           mode == OutputMode::CompletedGridOnly || mode == OutputMode::EmptyGridOnly;
+}
+constexpr bool ModeShowsLetters(OutputMode mode)
+{
+    return mode == OutputMode::CompletedGridAndClues || mode == OutputMode::CompletedGridOnly;
+}
+constexpr bool ModeShowsClues(OutputMode mode)
+{
+    return mode == OutputMode::EmptyGridAndClues || mode == OutputMode::CompletedGridAndClues || mode == OutputMode::ClueListOnly;
+}
 
 /// The printed grid's edge in millimetres (the track bar's range) and the default of 7 mm per square.
 constexpr int MinGridMM = 60;
@@ -46,7 +62,7 @@ extern const std::array<BlockingStyle, BlockingStyleCount> BlockingStyles;
 
 /// The options of the Output page; title, font name and blocking style travel in .xwd files.
 struct OutputOptions {
-    int Mode = ModeEmptyGridAndClues;     ///< 0..6, the checked "Items to Display" button
+    OutputMode Mode = OutputMode::EmptyGridAndClues;  ///< the checked "Items to Display" button
     int GridMM = StartGridMM;             ///< GridSizeTrackBar position: the grid's edge in mm, 60..180
     std::string FontName = "Arial";       ///< FontLabel's caption: the font of every output
     int Blocking = DefaultBlockingStyle;  ///< BlockingCombo item index, 0..8

@@ -7,7 +7,7 @@
 
 namespace qm {
 
-PageLayout PageLayoutMM(const OutputOptions& options, int mode)
+PageLayout PageLayoutMM(const OutputOptions& options, OutputMode mode)
 {
     PageLayout p;
     p.PageWidth = A4WidthMM;
@@ -62,7 +62,7 @@ PageLayout ScaleLayout(const PageLayout& mm, double pixelsPerMM)
     return p;
 }
 
-PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, int gridSize, int mode)
+PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, int gridSize, OutputMode mode)
 {
     const double r = (static_cast<double>(options.GridMM) / StartGridMM) * (15.0 / gridSize);
     PageFontSizes s;
@@ -73,7 +73,7 @@ PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, 
         s.Number = 0;
         s.Clue = 5;
     } else {
-        const bool emptyGrid = mode == ModeEmptyGridAndClues || mode == ModeEmptyGridOnly;
+        const bool emptyGrid = mode == OutputMode::EmptyGridAndClues || mode == OutputMode::EmptyGridOnly;
         s.Title = 14;
         s.Extras = 8;
         s.Letter = 12 * r;

@@ -39,7 +39,7 @@ constexpr int A4WidthMM = 210;
 constexpr int A4HeightMM = 297;
 
 /// The page in millimetres for the options and a mode (integer arithmetic as tabled).
-PageLayout PageLayoutMM(const OutputOptions& options, int mode);
+PageLayout PageLayoutMM(const OutputOptions& options, OutputMode mode);
 
 /// Every measure times pixelsPerMM, rounded (halves to even).
 PageLayout ScaleLayout(const PageLayout& mm, double pixelsPerMM);
@@ -55,6 +55,6 @@ struct PageFontSizes {
 
 /// Sizes for a device. Letters and numbers scale with R = (GridMM / StartGridMM) x (15 / gridSize),
 /// so at 7 mm per square printed letters are 12 point for every grid size.
-PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, int gridSize, int mode);
+PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, int gridSize, OutputMode mode);
 
 }  // namespace qm

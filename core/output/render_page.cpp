@@ -5,6 +5,7 @@
 #include "core/output/page_texts.h"
 #include "core/state.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ int Points(double size) { return static_cast<int>(RoundHalfEven(size)); }
 
 class PageRenderer {
 public:
-    PageRenderer(PageCanvas& canvas, PageDevice device, int mode, const QuillmereState& state)
+    PageRenderer(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state)
         : canvas_(canvas), device_(device), mode_(mode), state_(state), xw_(state.Xw), options_(state.Output),
           mm_(PageLayoutMM(options_, mode)), px_(ScaleLayout(mm_, canvas.PageWidthPixels() / A4WidthMM)),
           sizes_(PageFontSizesFor(device, options_, xw_.GridSize, mode)), pen_(PenWidthFor(device))
@@ -40,9 +41,9 @@ public:
             SetFont(sizes_.Clue);
             DrawClueColumn(true, px_.AcrossX, "Across");
             DrawClueColumn(false, px_.DownX, "Down");
-        } else if (mode_ == ModeAnswerListOnly) {
+        } else if (mode_ == OutputMode::AnswerListOnly) {
             DrawAnswerParagraphs();
-        } else if (mode_ == ModeAnswerClueListAlpha) {
+        } else if (mode_ == OutputMode::AnswerClueListAlpha) {
             DrawAlphabeticalList();
         }
     }
@@ -62,8 +63,8 @@ private:
         const ExtrasTexts extras = BuildExtrasTexts(state_);
         for (int k = 0; k < 3; ++k) {
             const PixelRect box{px_.Margin, px_.TopMargin + k * h, px_.RightEdge, px_.TitleTop + h};
-            canvas_.DrawText(box, extras[static_cast<std::size_t>(k)].Left, TextLeft);
-            canvas_.DrawText(box, extras[static_cast<std::size_t>(k)].Right, TextRight);
+            canvas_.DrawText(box, At(extras, k).Left, TextLeft);
+            canvas_.DrawText(box, At(extras, k).Right, TextRight);
         }
     }
 
@@ -77,7 +78,7 @@ private:
     void DrawGrid()
     {
         const int n = xw_.GridSize;
-        const BlockingStyle& style = BlockingStyles[static_cast<std::size_t>(options_.Blocking)];
+        const BlockingStyle& style = At(BlockingStyles, options_.Blocking);
         const int left = px_.GridLeft;
         const int top = px_.GridTop;
         const int size = px_.GridMM;
@@ -165,7 +166,7 @@ private:
 
     PageCanvas& canvas_;
     PageDevice device_;
-    int mode_;
+    OutputMode mode_;
     const QuillmereState& state_;
     const Crossword& xw_;
     const OutputOptions& options_;
@@ -178,7 +179,7 @@ private:
 
 }  // namespace
 
-void RenderPage(PageCanvas& canvas, PageDevice device, int mode, const QuillmereState& state)
+void RenderPage(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state)
 {
     OutputOptions checked = state.Output;
     checked.Mode = mode;

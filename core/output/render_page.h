@@ -17,6 +17,6 @@ constexpr int PenWidthFor(PageDevice device) { return device == PageDevice::Scre
 /// Draws the page of the given mode (0..6) for the crossword and output options in the state. On
 /// the preview the page is first painted white with a black border, and nothing more is drawn
 /// while the crossword has no words. The output options are checked first (Failure when out of range).
-void RenderPage(PageCanvas& canvas, PageDevice device, int mode, const QuillmereState& state);
+void RenderPage(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state);
 
 }  // namespace qm

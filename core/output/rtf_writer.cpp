@@ -6,6 +6,7 @@
 #include "core/output/output_options.h"
 #include "core/output/page_texts.h"
 #include "core/state.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -65,7 +66,7 @@ std::string RtfText(std::string_view text)
 
 class RtfBuilder {
 public:
-    RtfBuilder(const QuillmereState& state, int mode, std::string_view fontTableEntry)
+    RtfBuilder(const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry)
         : state_(state), xw_(state.Xw), options_(state.Output), mode_(mode), fontTableEntry_(fontTableEntry),
           fontRef_(RtfFontRef(options_.FontName)), count_(ClueListCount(state.Fills, state.Xw))
     {
@@ -82,8 +83,8 @@ public:
         if (options_.TitleShown()) out_ += "{" + fontRef_ + "\\fs28\\qc " + RtfText(options_.Title) + " \\par}\\pard {\\fs24 \\par }";
         if (ModeShowsGrid(mode_)) GridRows();
         if (ModeShowsClues(mode_)) ClueTable();
-        if (mode_ == ModeAnswerListOnly) Answers();
-        if (mode_ == ModeAnswerClueListAlpha) AlphabeticalList();
+        if (mode_ == OutputMode::AnswerListOnly) Answers();
+        if (mode_ == OutputMode::AnswerClueListAlpha) AlphabeticalList();
         out_ += "\\pard \\widctlpar\\adjustright {" + fontRef_ + "\\par }}";
         return std::move(out_);
     }
@@ -122,7 +123,7 @@ private:
         const int n = xw_.GridSize;
         const int twips = CellTwips(options_.GridMM, n);
         const double letterSize = 12.0 * (static_cast<double>(options_.GridMM) / StartGridMM) * (15.0 / n);
-        const std::string shading = BlockingStyles[static_cast<std::size_t>(options_.Blocking)].RtfShading;
+        const std::string shading = At(BlockingStyles, options_.Blocking).RtfShading;
         auto isLetter = [](char ch) { return ch >= 'A' && ch <= 'Z'; };
         for (int r = 1; r <= n; ++r) {
             out_ += "\\trowd \\trqc\\trrh" + std::to_string(-twips) + std::string(RtfTableBorders) + " ";
@@ -212,7 +213,7 @@ private:
     const QuillmereState& state_;
     const Crossword& xw_;
     const OutputOptions& options_;
-    int mode_;
+    OutputMode mode_;
     std::string_view fontTableEntry_;
     std::string fontRef_;
     int count_;
@@ -280,7 +281,7 @@ std::uint8_t FontPitchAndFamily(const std::array<std::uint8_t, 10>& panose, std:
     return static_cast<std::uint8_t>((family << 4) | (fixedPitch ? 0 : 1));
 }
 
-std::string RtfDocument(const QuillmereState& state, int mode, std::string_view fontTableEntry)
+std::string RtfDocument(const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry)
 {
     OutputOptions checked = state.Output;
     checked.Mode = mode;
@@ -288,7 +289,7 @@ std::string RtfDocument(const QuillmereState& state, int mode, std::string_view 
     return RtfBuilder(state, mode, fontTableEntry).Build();
 }
 
-void WriteRtfFile(const std::string& path, const QuillmereState& state, int mode, std::string_view fontTableEntry)
+void WriteRtfFile(const std::string& path, const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry)
 {
     WriteExportFile(path, RtfDocument(state, mode, fontTableEntry));
 }

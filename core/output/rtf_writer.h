@@ -1,6 +1,8 @@
 // The rich text export: the crossword as an RTF document of tables (extras, grid, clues, answers).
 #pragma once
 
+#include "core/output/output_options.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -31,12 +33,12 @@ std::string FontTableEntryText(std::string_view fontName, const std::array<std::
 /// byte of sFamilyClass). Fixed-pitch text fonts count as modern; the low bit marks variable pitch.
 std::uint8_t FontPitchAndFamily(const std::array<std::uint8_t, 10>& panose, std::uint8_t ibmClass, bool fixedPitch);
 
-/// The whole document for a mode (0..6). fontTableEntry is the output font's entry from the
+/// The whole document for a mode. fontTableEntry is the output font's entry from the
 /// platform's font metrics (see FontTableEntryText); it is used only when the font is neither Times
 /// New Roman nor Arial, and an empty one gives an entry with an all-zero panose.
-std::string RtfDocument(const QuillmereState& state, int mode, std::string_view fontTableEntry);
+std::string RtfDocument(const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry);
 
 /// Writes RtfDocument to a file (safely: a failure never leaves a partial file).
-void WriteRtfFile(const std::string& path, const QuillmereState& state, int mode, std::string_view fontTableEntry);
+void WriteRtfFile(const std::string& path, const QuillmereState& state, OutputMode mode, std::string_view fontTableEntry);
 
 }  // namespace qm

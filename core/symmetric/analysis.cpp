@@ -2,6 +2,7 @@
 #include "core/symmetric/analysis.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -262,7 +263,7 @@ void FindDependencies(Crossword& xw)
             if (j >= i) continue;
             if (count == MaxSlotDeps) throw Failure("D already at " + std::to_string(MaxSlotDeps));
             const WordSlot& other = xw.Slot(j);
-            SlotDep& d = s.Deps[static_cast<std::size_t>(count++)];
+            SlotDep& d = At(s.Deps, count++);
             d.PosHere = static_cast<std::uint8_t>(k);
             d.DepSlot = static_cast<std::uint8_t>(j);
             d.PosThere = static_cast<std::uint8_t>(s.Dir ? row - other.Row + 1 : col - other.Col + 1);
@@ -273,23 +274,6 @@ void FindDependencies(Crossword& xw)
         s.DepE = earliest;
         s.DepL = latest;
     }
-}
-
-void PutClueNumbers(Crossword& xw)
-{
-    Grid& g = xw.Squares;
-    const int n = g.Size();
-    for (int c = 1; c <= n; ++c)
-        for (int r = 1; r <= n; ++r) {
-            g(c, r).CellNumber = 0;
-            g(c, r).WrdCnt = 0;
-        }
-    for (int i = 1; i <= xw.WordSlotCount; ++i) {
-        const WordSlot& s = xw.Slot(i);
-        xw.SquareOf(s, 1).CellNumber = s.Clue;
-        for (int k = 1; k <= s.NumLett; ++k) ++xw.SquareOf(s, k).WrdCnt;
-    }
-    xw.ShowCellNumbers = true;
 }
 
 std::vector<std::string> DumpSlotTable(const Crossword& xw)

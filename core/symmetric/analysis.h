@@ -52,9 +52,6 @@ void SortSlotsBySeq(Crossword& xw);
 void MarkFirstSlots(Crossword& xw);
 /// Deps, DepNum, DepE and DepL of slots 2..count.
 void FindDependencies(Crossword& xw);
-/// Clue numbers into the start squares (other squares lose theirs), WrdCnt of every square; sets
-/// ShowCellNumbers.
-void PutClueNumbers(Crossword& xw);
 
 /// One line per slot, "%2d: %2d  %2d%1s (%2d,%2d) len=%2d %2d: [%2d %2d %2d] x4 DepE=%2d DepL=%2d Isl=%2d",
 /// then 30 "-".

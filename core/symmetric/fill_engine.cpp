@@ -4,6 +4,7 @@
 #include "core/symmetric/analysis.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -40,9 +41,8 @@ std::int32_t PickDict(QuillmereState& state, std::string_view pattern, int lengt
     if (index)
         index->SetDictInUse(state.Dict, length, found, true);
     else
-        state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(found)].InUse = true;
-    if (diagnostic)
-        Tell(diagnostic, "selected " + state.Dict.MainWordArray[static_cast<std::size_t>(length)][static_cast<std::size_t>(found)].Text);
+        state.Dict.Word(length, found).InUse = true;
+    if (diagnostic) Tell(diagnostic, "selected " + state.Dict.Word(length, found).Text);
     return found;
 }
 
@@ -53,12 +53,12 @@ void ReleaseWord(QuillmereState& state, const WordSlot& s, WordIndex* index)
         if (index)
             index->SetDictInUse(state.Dict, L, s.DictOrThemeRef, false);
         else
-            state.Dict.MainWordArray.at(static_cast<std::size_t>(L)).at(static_cast<std::size_t>(s.DictOrThemeRef)).InUse = false;
+            state.Dict.Word(L, s.DictOrThemeRef).InUse = false;
     } else {
         if (index)
             index->SetImportedUsed(state.Imported, L, s.DictOrThemeRef, false);
         else
-            state.Imported.ThemeIndex.at(static_cast<std::size_t>(L)).at(static_cast<std::size_t>(s.DictOrThemeRef)).Used = false;
+            state.Imported.Entry(L, s.DictOrThemeRef).Used = false;
     }
 }
 
@@ -74,7 +74,7 @@ void CheckSlotTable(const Crossword& xw)
                     xw.Squares.Inside(s.Col, s.Row) &&
                     xw.Squares.Inside(s.Dir ? s.Col + s.NumLett - 1 : s.Col, s.Dir ? s.Row : s.Row + s.NumLett - 1);
         for (int d = 0; good && d < s.DepNum; ++d) {
-            const SlotDep& dep = s.Deps[static_cast<std::size_t>(d)];
+            const SlotDep& dep = At(s.Deps, d);
             good = dep.DepSlot >= 1 && dep.DepSlot < i && dep.PosHere >= 1 && dep.PosHere <= s.NumLett &&
                    dep.PosThere >= 1 && dep.PosThere <= xw.Slot(dep.DepSlot).NumLett;
         }
@@ -88,7 +88,7 @@ void CheckSlotTable(const Crossword& xw)
 int LettersOfGrid(const QuillmereState& state)
 {
     const int k = state.Stock.SelectedStockGrid;
-    if (k >= 1 && k <= state.Stock.GridCount) return state.Stock.StockGrids[static_cast<std::size_t>(k)].WhiteCount;
+    if (k >= 1 && k <= state.Stock.GridCount) return At(state.Stock.StockGrids, k).WhiteCount;
     return OpenSquareCount(state.Xw.Squares);
 }
 
@@ -132,7 +132,7 @@ std::int32_t PickImportedWord(QuillmereState& state, std::string_view pattern, i
     if (index)
         index->SetImportedUsed(state.Imported, length, found, true);
     else
-        state.Imported.ThemeIndex[static_cast<std::size_t>(length)][static_cast<std::size_t>(found)].Used = true;
+        state.Imported.Entry(length, found).Used = true;
     return found;
 }
 
@@ -141,7 +141,7 @@ void WriteSlotWord(Grid& grid, int col, int row, int length, bool across, std::s
     const int n = std::min(length, static_cast<int>(word.size()));
     if (n < 1) return;
     const Grid::SquareLine squares = grid.Line(col, row, across, n);
-    for (int i = 0; i < n; ++i) squares[i].Letter = word[static_cast<std::size_t>(i)];
+    for (int i = 0; i < n; ++i) squares[i].Letter = At(word, i);
 }
 
 void BlankSlot(Grid& grid, int col, int row, int length, bool across)
@@ -162,33 +162,72 @@ void BlankAllSlots(Crossword& xw)
 void ClearDictInUse(Dictionary& dict)
 {
     for (int L = MinWordLength; L <= MaxWordLength; ++L)
-        for (DictWord& w : dict.MainWordArray[static_cast<std::size_t>(L)]) w.InUse = false;
+        for (DictWord& w : dict.WordsOf(L)) w.InUse = false;
 }
 
-int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, const FillCallbacks& callbacks,
-             WordIndex* index)
+void SlotPattern(const Crossword& xw, int slot, std::string& pattern)
 {
-    if (settings.MaxIterations < 1)
-        throw Failure("The number of iterations must be at least 1 (it is " + std::to_string(settings.MaxIterations) + ")");
-    Crossword& xw = state.Xw;
-    CheckSlotTable(xw);
-    const int maxIterations = settings.MaxIterations;
-    const int progressStep = ProgressStepFor(maxIterations);
-    const FillSourceKind source = state.FillSource;
-    const bool useImported = UsesImportedInSymmetric(source);
-    const bool useDictionary = UsesDictionary(source);
-    const Diagnostic* diagnostic = callbacks.Diagnostic ? &callbacks.Diagnostic : nullptr;
-    std::vector<std::string> stepLog;
+    const WordSlot& s = xw.Slot(slot);
+    pattern.assign(static_cast<std::size_t>(std::max(s.NumLett, 0)), '?');
+    for (int d = 0; d < s.DepNum; ++d) {
+        const SlotDep& dep = At(s.Deps, d);
+        const WordSlot& other = xw.Slot(dep.DepSlot);
+        const int there = dep.PosThere - 1;
+        At(pattern, dep.PosHere - 1) = there >= 0 && there < static_cast<int>(other.WordTxt.size()) ? At(other.WordTxt, there) : '?';
+    }
+}
 
-    if (index) {
-        index->ClearDictInUse(state.Dict);
+int StepBackTarget(Crossword& xw, int slot)
+{
+    WordSlot& s = xw.Slot(slot);
+    const int count = xw.WordSlotCount;
+    if (s.NumTries >= DeepStepBackTries) {
+        // Back to the earliest dependency of the first slot that has used up its tries; every slot from
+        // there on starts counting again.
+        int j = 1;
+        while (j < count && xw.Slot(j).NumTries < DeepStepBackTries) ++j;
+        int back = xw.Slot(j).DepE;
+        // A slot without dependencies (the first of a separate group) starts over itself.
+        if (back == NoDependency) back = j;
+        for (int m = j; m <= count; ++m) xw.Slot(m).NumTries = 0;
+        return back;
+    }
+    if (s.NumTries >= MiddleStepBackTries) {
+        s.NumTries = 0;
+        return s.DepE == NoDependency ? slot : s.DepE;
+    }
+    return (s.DepNum == 0 && slot > 1) ? slot : s.DepL;
+}
+
+namespace {
+
+/// What one fill attempt works with, from its start to its report.
+struct Attempt {
+    QuillmereState& State;
+    Crossword& Xw;
+    const FillSettings& Settings;
+    const FillCallbacks& Callbacks;
+    WordIndex* Index;
+    const Diagnostic* Diag;
+    bool UseImported;
+    bool UseDictionary;
+    std::string Pattern;                ///< the current slot's pattern (kept to spare allocations)
+    std::vector<std::string> StepLog;   ///< progress.log, when it is kept
+};
+
+/// Every word free again, every slot blank, the random generator reseeded.
+void StartAttempt(Attempt& a)
+{
+    QuillmereState& state = a.State;
+    if (a.Index) {
+        a.Index->ClearDictInUse(state.Dict);
     } else {
         ClearDictInUse(state.Dict);
         state.SymmetricIndex.MarkUntracked();  // this attempt's flags bypass the kept index
     }
-    if (useImported) {
-        if (index) {
-            index->ClearImportedUsed(state.Imported);
+    if (a.UseImported) {
+        if (a.Index) {
+            a.Index->ClearImportedUsed(state.Imported);
         } else {
             for (auto& entries : state.Imported.ThemeIndex)
                 for (ThemeEntry& e : entries) {
@@ -197,135 +236,155 @@ int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, co
                 }
         }
     }
-    BlankAllSlots(xw);
+    BlankAllSlots(a.Xw);
     state.Random.Reseed();
-    if (settings.ShowProgress && callbacks.Repaint) callbacks.Repaint();
+    if (a.Settings.ShowProgress && a.Callbacks.Repaint) a.Callbacks.Repaint();
+}
 
-    const int count = xw.WordSlotCount;
-    std::string pattern;
-    pattern.reserve(32);
-    bool success = false;
-    int iterations = 0;
-    int slotNo = 0;
-    bool done = false;
-    while (!done) {
-        ++slotNo;
+/// The slot's dictionary count, pattern and (for a slot without dependencies) random start; false when
+/// the dictionary has no word of its length, which ends the attempt at once.
+bool PrepareSlot(Attempt& a, int slot)
+{
+    WordSlot& s = a.Xw.Slot(slot);
+    const int L = s.NumLett;
+    s.MaxRef = (L >= 0 && L < static_cast<int>(a.State.Dict.WordCounts.size())) ? At(a.State.Dict.WordCounts, L).DictCount : 0;
+    if (s.MaxRef == 0) return false;
+    SlotPattern(a.Xw, slot, a.Pattern);
+    s.Pattern = a.Pattern;
+    if (s.DepNum == 0) s.StartRef = a.State.Random.Random(s.MaxRef);
+    if (a.Diag) Tell(a.Diag, "Pattern " + a.Pattern);
+    return true;
+}
+
+/// A dictionary word for the slot: from the words with its first letter when the pattern has one.
+void PickDictionaryWordFor(Attempt& a, WordSlot& s)
+{
+    const std::string& pattern = a.Pattern;
+    const int L = s.NumLett;
+    std::int32_t found = 0;
+    if (pattern[0] == '?') {
+        found = PickDict(a.State, pattern, L, 0, 0, a.Index, a.Diag);
+    } else {
+        const LetterRange range = a.State.Dict.StartsOf(L, pattern[0]);
+        if (range.First == 0) return;  // no word of this length begins with the letter: no try counted
+        found = PickDict(a.State, pattern, L, range.First, range.Last, a.Index, a.Diag);
+    }
+    if (found != 0) s.WordTxt = a.State.Dict.Word(L, found).Text;
+    s.DictOrThemeRef = found;
+    s.FromDict = true;
+    ++s.NumTries;
+}
+
+/// A word for the slot: from the imported list first where it takes part, then from the dictionary.
+void PickSlotWord(Attempt& a, WordSlot& s)
+{
+    const int L = s.NumLett;
+    s.WordTxt.clear();
+    if (a.UseImported) {
+        const std::int32_t pos = PickImportedWord(a.State, a.Pattern, L, a.Index);
+        if (pos >= 0) s.WordTxt = a.State.Imported.Entry(L, pos).Text;
+        s.DictOrThemeRef = pos >= 0 ? pos : 0;
+        s.FromDict = false;
+        ++s.NumTries;
+    }
+    if (a.UseDictionary && s.WordTxt.empty()) PickDictionaryWordFor(a, s);
+}
+
+/// Blanks and frees the words of slots back..slot-1; returns the slot before back, where the attempt
+/// goes on (0: from the first slot).
+int StepBack(Attempt& a, int slot, int back)
+{
+    if (back == 0) return 0;
+    for (int m = back; m <= slot - 1; ++m) {
+        const WordSlot& ms = a.Xw.Slot(m);
+        BlankSlot(a.Xw.Squares, ms.Col, ms.Row, ms.NumLett, ms.Dir);
+        ReleaseWord(a.State, ms, a.Index);
+    }
+    return back - 1;
+}
+
+void ReportStep(const Attempt& a, int slot, int iterations, int progressStep)
+{
+    if (!a.Settings.ShowProgress) return;
+    if (a.Callbacks.SetProgress) a.Callbacks.SetProgress(slot);
+    if (iterations % progressStep == 0 && a.Callbacks.AddMemoLine) a.Callbacks.AddMemoLine(std::to_string(iterations) + " iterations");
+    if (a.Callbacks.Repaint) a.Callbacks.Repaint();
+}
+
+/// The slots filled one after another, stepping back where no word fits; true when every slot has a
+/// word within the iterations allowed. iterations counts the steps taken.
+bool FillSlots(Attempt& a, int& iterations)
+{
+    const int count = a.Xw.WordSlotCount;
+    const int maxIterations = a.Settings.MaxIterations;
+    const int progressStep = ProgressStepFor(maxIterations);
+    int slot = 0;
+    while (true) {
+        ++slot;
         ++iterations;
-        WordSlot& s = xw.Slot(slotNo);
-        const int L = s.NumLett;
-        s.MaxRef = (L >= 0 && L < static_cast<int>(state.Dict.WordCounts.size()))
-                       ? state.Dict.WordCounts[static_cast<std::size_t>(L)].DictCount
-                       : 0;
-        if (s.MaxRef == 0) {
-            // "Zero words of length L": the attempt ends at once.
-            break;
-        }
-        pattern.assign(static_cast<std::size_t>(L), '?');
-        for (int d = 0; d < s.DepNum; ++d) {
-            const SlotDep& dep = s.Deps[static_cast<std::size_t>(d)];
-            const WordSlot& other = xw.Slot(dep.DepSlot);
-            const std::size_t there = static_cast<std::size_t>(dep.PosThere - 1);
-            pattern[static_cast<std::size_t>(dep.PosHere - 1)] = there < other.WordTxt.size() ? other.WordTxt[there] : '?';
-        }
-        s.Pattern = pattern;
-        if (s.DepNum == 0) s.StartRef = state.Random.Random(s.MaxRef);
-        if (diagnostic) Tell(diagnostic, "Pattern " + pattern);
-        s.WordTxt.clear();
-        if (useImported) {
-            const std::int32_t pos = PickImportedWord(state, pattern, L, index);
-            if (pos >= 0) s.WordTxt = state.Imported.ThemeIndex[static_cast<std::size_t>(L)][static_cast<std::size_t>(pos)].Text;
-            s.DictOrThemeRef = pos >= 0 ? pos : 0;
-            s.FromDict = false;
-            ++s.NumTries;
-        }
-        if (useDictionary && s.WordTxt.empty()) {
-            std::int32_t found = 0;
-            bool picked = true;
-            if (pattern[0] == '?') {
-                found = PickDict(state, pattern, L, 0, 0, index, diagnostic);
-            } else {
-                const char initial = pattern[0];
-                const LetterRange range = (initial >= 'A' && initial <= 'Z' && L <= MaxWordLength)
-                                              ? state.Dict.LetterStarts[static_cast<std::size_t>(L)][static_cast<std::size_t>(initial - 'A')]
-                                              : LetterRange{};
-                if (range.First == 0)
-                    picked = false;  // no word of this length begins with the letter: no try counted
-                else
-                    found = PickDict(state, pattern, L, range.First, range.Last, index, diagnostic);
-            }
-            if (picked) {
-                if (found != 0) s.WordTxt = state.Dict.MainWordArray[static_cast<std::size_t>(L)][static_cast<std::size_t>(found)].Text;
-                s.DictOrThemeRef = found;
-                s.FromDict = true;
-                ++s.NumTries;
-            }
-        }
-        if (settings.KeepStepLog)
-            stepLog.push_back(std::to_string(slotNo) + ":" + s.WordTxt.str() + ":  N=" + std::to_string(s.NumTries));
-
+        if (!PrepareSlot(a, slot)) return false;
+        WordSlot& s = a.Xw.Slot(slot);
+        PickSlotWord(a, s);
+        if (a.Settings.KeepStepLog) a.StepLog.push_back(std::to_string(slot) + ":" + s.WordTxt.str() + ":  N=" + std::to_string(s.NumTries));
+        bool complete = false;
         if (!s.WordTxt.empty() && s.NumTries < DeepStepBackTries) {
             s.StartRef = s.DictOrThemeRef;
-            WriteSlotWord(xw.Squares, s.Col, s.Row, L, s.Dir, s.WordTxt);
-            if (slotNo == count) {
-                done = true;
-                success = true;
-            }
+            WriteSlotWord(a.Xw.Squares, s.Col, s.Row, s.NumLett, s.Dir, s.WordTxt);
+            complete = slot == count;
         } else {
-            // A word found at the 30th or later pick is dropped with its in-use flag still set.
-            int back = 0;
-            if (s.NumTries >= DeepStepBackTries) {
-                int j = 1;
-                while (j < count && xw.Slot(j).NumTries < DeepStepBackTries) ++j;
-                back = xw.Slot(j).DepE;
-                // A slot without dependencies (the first of a separate group) starts over itself.
-                if (back == NoDependency) back = j;
-                for (int m = j; m <= count; ++m) xw.Slot(m).NumTries = 0;
-            } else if (s.NumTries >= MiddleStepBackTries) {
-                back = s.DepE == NoDependency ? slotNo : s.DepE;
-                s.NumTries = 0;
-            } else {
-                back = (s.DepNum == 0 && slotNo > 1) ? slotNo : s.DepL;
-            }
-            if (back == 0) {
-                slotNo = 0;
-            } else {
-                for (int m = back; m <= slotNo - 1; ++m) {
-                    const WordSlot& ms = xw.Slot(m);
-                    BlankSlot(xw.Squares, ms.Col, ms.Row, ms.NumLett, ms.Dir);
-                    ReleaseWord(state, ms, index);
-                }
-                slotNo = back - 1;
-            }
+            // Deliberately, a word found only at the 30th pick is dropped with its in-use flag still set:
+            // it stays out of this attempt.
+            slot = StepBack(a, slot, StepBackTarget(a.Xw, slot));
         }
-        // Tested after the success test, so a fill completed at the last allowed step counts as failed.
-        if (iterations == maxIterations) {
-            done = true;
-            success = false;
-        }
-        if (settings.ShowProgress) {
-            if (callbacks.SetProgress) callbacks.SetProgress(slotNo);
-            if (iterations % progressStep == 0 && callbacks.AddMemoLine)
-                callbacks.AddMemoLine(std::to_string(iterations) + " iterations");
-            if (callbacks.Repaint) callbacks.Repaint();
-        }
+        ReportStep(a, slot, iterations, progressStep);
+        // Deliberately tested after the success test: a fill completed at the last allowed step counts as failed.
+        if (iterations == maxIterations) return false;
+        if (complete) return true;
     }
+}
 
-    int result = 0;
+/// The attempt's last memo line, the fill status, the step log and a last repaint.
+void FinishAttempt(Attempt& a, int fillNo, bool success, int iterations)
+{
     if (success) {
-        if (callbacks.AddMemoLine)
-            callbacks.AddMemoLine(std::to_string(fillNo) + ". Successful fill in " + std::to_string(iterations) + " iterations.");
-        if (callbacks.ShowFillStatus) callbacks.ShowFillStatus(count, LettersOfGrid(state), 0);
-        result = iterations;
-    } else if (callbacks.AddMemoLine) {
-        callbacks.AddMemoLine(std::to_string(fillNo) + ". Failed to fill after " + std::to_string(iterations) + " iterations.");
+        if (a.Callbacks.AddMemoLine)
+            a.Callbacks.AddMemoLine(std::to_string(fillNo) + ". Successful fill in " + std::to_string(iterations) + " iterations.");
+        if (a.Callbacks.ShowFillStatus) a.Callbacks.ShowFillStatus(a.Xw.WordSlotCount, LettersOfGrid(a.State), 0);
+    } else if (a.Callbacks.AddMemoLine) {
+        a.Callbacks.AddMemoLine(std::to_string(fillNo) + ". Failed to fill after " + std::to_string(iterations) + " iterations.");
     }
-    if (settings.KeepStepLog) {
+    if (a.Settings.KeepStepLog) {
         std::string text;
-        for (const std::string& line : stepLog) text += line + "\r\n";
-        WriteFileSafely((std::filesystem::path(settings.StepLogFolder) / StepLogFileName).string(), text);
+        for (const std::string& line : a.StepLog) text += line + "\r\n";
+        WriteFileSafely((std::filesystem::path(a.Settings.StepLogFolder) / StepLogFileName).string(), text);
     }
-    if (callbacks.Repaint) callbacks.Repaint();
-    return result;
+    if (a.Callbacks.Repaint) a.Callbacks.Repaint();
+}
+
+}  // namespace
+
+int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, const FillCallbacks& callbacks,
+             WordIndex* index)
+{
+    Check(settings.MaxIterations >= 1,
+          [&] { return "The number of iterations must be at least 1 (it is " + std::to_string(settings.MaxIterations) + ")"; });
+    CheckSlotTable(state.Xw);
+    Attempt a{state,
+              state.Xw,
+              settings,
+              callbacks,
+              index,
+              callbacks.Diagnostic ? &callbacks.Diagnostic : nullptr,
+              UsesImportedInSymmetric(state.FillSource),
+              UsesDictionary(state.FillSource),
+              {},
+              {}};
+    a.Pattern.reserve(32);
+    StartAttempt(a);
+    int iterations = 0;
+    const bool success = FillSlots(a, iterations);
+    FinishAttempt(a, fillNo, success, iterations);
+    return success ? iterations : 0;
 }
 
 }  // namespace qm

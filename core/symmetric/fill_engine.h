@@ -48,6 +48,17 @@ struct FillCallbacks {
 int FillGrid(QuillmereState& state, int fillNo, const FillSettings& settings, const FillCallbacks& callbacks,
              WordIndex* index = nullptr);
 
+/// The pattern of slot k: for each position the letter of the earlier slot that crosses it there, '?'
+/// where none does (written into pattern, whose room is reused).
+void SlotPattern(const Crossword& xw, int slot, std::string& pattern);
+
+/// Where an attempt goes back to after slot k found no word (or found one only at the 30th pick): after
+/// 30 picks, to the earliest dependency of the first slot that has had 30 (its own start for a slot
+/// without dependencies), every slot from there on counting its picks afresh; after 10 picks, to its
+/// own earliest dependency (itself without one), counting afresh; else to its latest dependency (itself
+/// for a later slot without dependencies). 0 starts the attempt over from the first slot.
+int StepBackTarget(Crossword& xw, int slot);
+
 /// A random pick among the dictionary words of length L: the first selected word not in use that
 /// matches the pattern, from a random place in First..Last (First 0: the whole length), wrapping.
 /// Sets the word's InUse; returns its index, 0 when nothing fits.

@@ -16,22 +16,6 @@ namespace qm {
 
 namespace {
 
-/// Clears RunActive and Running however the run ends.
-class ActiveRun {
-public:
-    explicit ActiveRun(QuillmereState& state) : state_(state) { state_.RunActive = true; }
-    ~ActiveRun()
-    {
-        state_.RunActive = false;
-        state_.Running = false;
-    }
-    ActiveRun(const ActiveRun&) = delete;
-    ActiveRun& operator=(const ActiveRun&) = delete;
-
-private:
-    QuillmereState& state_;
-};
-
 void CheckAnalysed(const Crossword& xw)
 {
     if (xw.WordSlotCount < 1) throw Failure("Choose a stock grid before starting a run of fills");
@@ -41,11 +25,6 @@ void CheckAnalysed(const Crossword& xw)
 }
 
 }  // namespace
-
-std::string SymmetricFillLine(int fill, int letters, int words, int iterations, int imported)
-{
-    return Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9999 - imported, 0, fill, "", letters, words, iterations, imported);
-}
 
 RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSettings& settings, const RunCallbacks& callbacks)
 {
@@ -60,7 +39,7 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
     if (callbacks.ClearMemo) callbacks.ClearMemo();
     if (callbacks.Fill.AddMemoLine) callbacks.Fill.AddMemoLine("Running...");
     SortSlotsBySeq(state.Xw);
-    ActiveRun active(state);
+    const RunScope run(state.Run);
     state.Random.Reseed();
     ClearListOfGrids(state.Fills);
     list.Clear();
@@ -68,7 +47,6 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
     ResetCellColours(state.Xw.Squares);
     state.Xw.ShowCellNumbers = false;
     state.Fills.StoredWordCount = 0;
-    state.Running = true;
     const int letters = OpenSquareCount(state.Xw.Squares);
 
     WordIndex* index = nullptr;
@@ -79,7 +57,7 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
 
     RunResult result;
     int fillCount = 0;
-    for (int i = 1; i <= settings.Repeats && state.Running; ++i) {
+    for (int i = 1; i <= settings.Repeats && state.Run == RunState::Running; ++i) {
         if (callbacks.AttemptStarted) callbacks.AttemptStarted(i, settings.Repeats);
         // A fill shown between attempts leaves the slots sorted by position; the engine needs them
         // in filling order with their dependencies.
@@ -99,15 +77,15 @@ RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSett
             r.Iterations = iterations;
             state.Fills.GridsMax = fillCount;
             const int imported = UsesImportedInSymmetric(state.FillSource) ? CountImportedWords(state.Xw) : 0;
-            const std::string line = SymmetricFillLine(fillCount, letters, r.WrdCount, iterations, imported);
-            const int position = list.Add(line);
-            if (callbacks.FillListed) callbacks.FillListed(line, position);
+            const FillRow row = FillRow::Symmetric(fillCount, letters, r.WrdCount, iterations, imported);
+            const int position = list.Add(row);
+            if (callbacks.FillListed) callbacks.FillListed(row, position);
         }
         if (callbacks.ProcessMessages) callbacks.ProcessMessages();
     }
     result.FillCount = fillCount;
     state.Fills.GridsMax = fillCount;
-    if (fillCount > 0) result.Shown = ShowFill(state, list.Lines.front());
+    if (fillCount > 0) result.Shown = ShowFill(state, list.At(0).Fill);
     return result;
 }
 
@@ -133,11 +111,10 @@ StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_
     return run;
 }
 
-ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine)
+ShownFill ShowFill(QuillmereState& state, int n)
 {
-    const int n = FillNumberOfLine(selectedLine, 1);
     const FillSourceKind source = state.FillSource;
-    if (!UsesDictionary(source) && !UsesImportedInSymmetric(source)) return ShowFreeformFill(state, n);
+    Check(UsesDictionary(source) || UsesImportedInSymmetric(source), "Fill " + std::to_string(n) + " is not a symmetrical fill");
     if (state.AnyFillGrid) return ShowAnyFill(state, *state.AnyFillGrid, n);
     const FillStore& store = state.Fills;
     if (n < 1 || n > MaxFillRecords || store.Record(n).WrdCount < 1 || store.LastWordOf(n) < store.FirstWordOf(n) ||
@@ -162,7 +139,7 @@ ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine)
     const FillRecord& r = store.Record(n);
     ShownFill shown;
     shown.Fill = n;
-    shown.SelectedLine = FindFillLine(state.SymmFillsList, n);
+    shown.SelectedRow = FindFillRow(state.SymmFillsList, n);
     shown.Lists = ListSlots(state.Xw);
     shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
     shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, state.Xw.GridSize, state.ImportedFillShown,

@@ -2,11 +2,11 @@
 // showing a stored fill (symmetrical or freeform) in the grid with its clues.
 #pragma once
 
-#include "core/freeform/freeform_run.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/shown_fill.h"
 #include "core/grid/grid.h"
 #include "core/state.h"
 #include "core/symmetric/fill_engine.h"
-#include "core/symmetric/fill_list.h"
 
 #include <functional>
 #include <optional>
@@ -33,8 +33,8 @@ struct RunCallbacks {
     FillCallbacks Fill;                                        ///< passed to every attempt
     std::function<void()> ClearMemo;                           ///< empty the progress memo
     std::function<void(int attempt, int repeats)> AttemptStarted;  ///< the run's progress bar and "i/Repeats"
-    std::function<void(const std::string& line, int position)> FillListed;  ///< a line added to the list
-    std::function<void()> ProcessMessages;  ///< between attempts: where Stop (state.Running = false) arrives
+    std::function<void(const FillRow& row, int position)> FillListed;  ///< a row added to the list
+    std::function<void()> ProcessMessages;  ///< between attempts: where Stop (RunState::StopRequested) arrives
 };
 
 struct RunResult {
@@ -44,10 +44,9 @@ struct RunResult {
 };
 
 /// Makes up to settings.Repeats attempts on the analysed grid (FillSource 1..3), storing each complete
-/// fill in state.Fills and listing it in list ("%4d%6d%4d%1s%5d%7d%8d%7d": 9999 - imported words, 0,
-/// fill number, "", letters, words, iterations, imported words). The slots are put back into filling
+/// fill in state.Fills and listing its row in list (ranked by its imported words). The slots are put back into filling
 /// order before every attempt, so a fill shown between attempts does not change the run. Stops early
-/// when ProcessMessages clears state.Running. Refuses, before changing anything, repeats outside
+/// when ProcessMessages sets state.Run to StopRequested. Refuses, before changing anything, repeats outside
 /// 1..3000, an iteration limit below 1, or a grid that has not been analysed.
 RunResult RunSymmetricFills(QuillmereState& state, FillList& list, const RunSettings& settings,
                             const RunCallbacks& callbacks);
@@ -71,15 +70,12 @@ struct StartedRun {
 StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_view repeatsText, RunSettings settings,
                              const RunCallbacks& callbacks);
 
-/// Shows the fill of a list line (its number in characters 11-14, 1 when they are not a number). In
-/// the symmetrical sources the stock grid is rebuilt and keeps its clue numbers, the slots get their
-/// words and clues (LookUpSlotWord), are sorted by position and numbered, and in the hybrid source the
-/// imported words are light yellow; SelectedLine is the fill's line of SymmFillsList. A freeform fill
-/// is shown by ShowFreeformFill, a fill of a grid of any pattern (state.AnyFillGrid) by ShowAnyFill. Fails with a clear message, the crossword unchanged, when the line
-/// names no stored fill.
-ShownFill ShowFill(QuillmereState& state, std::string_view selectedLine);
-
-/// The list line of a stored symmetrical fill.
-std::string SymmetricFillLine(int fill, int letters, int words, int iterations, int imported);
+/// Shows stored fill n of a symmetrical source: the stock grid is rebuilt and keeps its clue numbers,
+/// the slots get their words and clues (LookUpSlotWord), are sorted by position and numbered, and in
+/// the hybrid source the imported words are light yellow; SelectedRow is the fill's row of
+/// SymmFillsList. A fill of a grid of any pattern (state.AnyFillGrid) is shown by ShowAnyFill, a
+/// freeform fill by ShowFreeformFill. Fails with a clear message, the crossword unchanged, when there
+/// is no such stored fill or the source is not a symmetrical one.
+ShownFill ShowFill(QuillmereState& state, int n);
 
 }  // namespace qm

@@ -98,7 +98,7 @@ void WordIndex::BuildDictionary(const Dictionary& dict)
     dict_.assign(MaxWordLength + 1, LengthIndex{});
     dictFlagged_.clear();
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        const auto& words = dict.WordsOf(L);
         LengthIndex& index = dict_[static_cast<std::size_t>(L)];
         index.Build(L, words.size());
         for (std::size_t i = 0; i < words.size(); ++i) {
@@ -115,7 +115,7 @@ void WordIndex::ReadDictInUse(const Dictionary& dict)
 {
     dictFlagged_.clear();
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        const auto& words = dict.WordsOf(L);
         LengthIndex& index = dict_[static_cast<std::size_t>(L)];
         index.ClearInUse();
         for (std::size_t i = 0; i < words.size(); ++i)
@@ -180,7 +180,7 @@ void WordIndex::SetImportedUsed(ImportedList& imported, int length, std::int32_t
 void WordIndex::ClearDictInUse(Dictionary& dict)
 {
     for (const auto& [L, i] : dictFlagged_) {
-        dict.MainWordArray[static_cast<std::size_t>(L)][static_cast<std::size_t>(i)].InUse = false;
+        dict.Word(L, i).InUse = false;
         dict_[static_cast<std::size_t>(L)].SetInUse(static_cast<std::size_t>(i), false);
     }
     dictFlagged_.clear();
@@ -200,7 +200,7 @@ std::int32_t ScanDictWord(const Dictionary& dict, int length, std::string_view p
                           std::int32_t start)
 {
     if (length < 0 || length > MaxWordLength) return 0;
-    const auto& words = dict.MainWordArray[static_cast<std::size_t>(length)];
+    const auto& words = dict.WordsOf(length);
     const std::int32_t n = hi - lo + 1;
     std::int32_t i = start;
     for (std::int32_t k = 0; k < n; ++k) {

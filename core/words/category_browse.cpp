@@ -10,24 +10,34 @@ namespace {
 constexpr std::uint8_t NounTypes = 0x02 | 0x04;  // common and proper nouns
 }
 
-std::vector<std::string> CategoryWordLines(const Dictionary& dict, const WordBitPatterns& patterns, int bit,
-                                           int& wordCount)
+std::string CategoryListRow::Text() const
 {
-    std::vector<std::string> lines;
+    switch (Of) {
+    case Kind::LengthHeader: return "*Words of Length " + std::to_string(Length) + ":";
+    case Kind::Word: return Format("%5d%-30s", ClueIndex, Words.c_str());
+    case Kind::Plain: return Words;
+    }
+    return Words;
+}
+
+std::vector<CategoryListRow> CategoryWordRows(const Dictionary& dict, const WordBitPatterns& patterns, int bit,
+                                              int& wordCount)
+{
+    std::vector<CategoryListRow> rows;
     wordCount = 0;
     const std::int64_t mask = (bit >= 0 && bit < 64) ? (std::int64_t{1} << bit) : 0;
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        lines.push_back("*Words of Length " + std::to_string(L) + ":");
-        const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        rows.push_back({CategoryListRow::Kind::LengthHeader, L, 0, {}});
+        const auto& words = dict.WordsOf(L);
         for (std::size_t i = 1; i + 1 < words.size(); ++i) {
             const DictWord& w = words[i];
             if ((w.WordType & NounTypes) == 0 || w.CategPattern >= patterns.size()) continue;
             if ((patterns[w.CategPattern] & mask) == 0) continue;
-            lines.push_back(Format("%5d%-30s", w.ClueIndex, DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt.c_str()));
+            rows.push_back({CategoryListRow::Kind::Word, 0, w.ClueIndex, DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt});
             ++wordCount;
         }
     }
-    return lines;
+    return rows;
 }
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/util/index.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,7 +15,18 @@ namespace qm {
 std::int32_t Dictionary::Count(int length) const
 {
     if (length < MinWordLength || length > MaxWordLength) return 0;
-    return WordCounts[static_cast<std::size_t>(length)].DictCount;
+    return At(WordCounts, length).DictCount;
+}
+
+std::vector<DictWord>& Dictionary::WordsOf(int length) { return At(MainWordArray, length); }
+const std::vector<DictWord>& Dictionary::WordsOf(int length) const { return At(MainWordArray, length); }
+DictWord& Dictionary::Word(int length, int i) { return At(WordsOf(length), i); }
+const DictWord& Dictionary::Word(int length, int i) const { return At(WordsOf(length), i); }
+
+LetterRange Dictionary::StartsOf(int length, char initial) const
+{
+    if (initial < 'A' || initial > 'Z' || length < 0 || length > MaxWordLength) return {};
+    return At(At(LetterStarts, length), initial - 'A');
 }
 
 namespace {
@@ -78,7 +90,7 @@ void LoadDictionary(Dictionary& dict, std::string_view bytes)
         auto& starts = loaded.LetterStarts[L];
         char current = ' ';
         for (std::int32_t i = 1; i <= count; ++i) {
-            DictWord& w = words[static_cast<std::size_t>(i)];
+            DictWord& w = At(words, i);
             const auto stored = in.U(1);
             w.Text = std::string(in.Take(static_cast<std::size_t>(L)));
             w.Rarity = static_cast<std::uint16_t>(in.U(2));
@@ -151,7 +163,7 @@ std::string WriteDictionary(const std::array<std::vector<DictWord>, MaxWordLengt
 {
     std::string out;
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        const auto& list = words[static_cast<std::size_t>(L)];
+        const auto& list = At(words, L);
         if (list.size() > static_cast<std::size_t>(MaxWordsPerLength))
             throw Failure("word number (" + std::to_string(list.size()) + ") exceeds array dimensions for wlen=" + std::to_string(L));
         PutU(out, static_cast<std::uint32_t>(list.size()), 4);

@@ -53,6 +53,14 @@ struct Dictionary {
 
     /// Words of length L (0 outside 3..20).
     std::int32_t Count(int length) const;
+    /// MainWordArray[L] with its two sentinels; outside 0..20 a RangeError.
+    std::vector<DictWord>& WordsOf(int length);
+    const std::vector<DictWord>& WordsOf(int length) const;
+    /// Word i of length L (0 and Count(L) + 1 are the sentinels); outside the array a RangeError.
+    DictWord& Word(int length, int i);
+    const DictWord& Word(int length, int i) const;
+    /// The words of length L that begin with a letter A..Z; (0, 0) when there are none or for another character.
+    LetterRange StartsOf(int length, char initial) const;
 };
 
 /// A new Dictionary::Version value.

@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 #include "core/words/word_breaks.h"
 
@@ -162,10 +163,10 @@ void BuildThemeIndex(ImportedList& list)
         e.Text = std::move(w.Text);
         e.ThemeRef = static_cast<std::int32_t>(i);
         e.WordBreaks = w.WordBreaks;
-        index[static_cast<std::size_t>(L)].push_back(std::move(e));
+        At(index, L).push_back(std::move(e));
     }
     int maxLen = MaxImportedLength;
-    while (maxLen > MinImportedLength && index[static_cast<std::size_t>(maxLen)].empty()) --maxLen;
+    while (maxLen > MinImportedLength && At(index, maxLen).empty()) --maxLen;
     index.resize(static_cast<std::size_t>(maxLen) + 1);
     list.ThemeIndex = std::move(index);
     list.MaxLen = maxLen;
@@ -452,7 +453,7 @@ ImportOutcome ImportTheme(ImportedList& list, int categoryBit, const Dictionary&
     std::vector<std::string> lines;
     for (int L = MinWordLength; L <= MaxWordLength; ++L)
         for (int i = 1; i <= dict.Count(L); ++i) {
-            const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(L)][static_cast<std::size_t>(i)];
+            const DictWord& w = dict.Word(L, i);
             Check(w.CategPattern < MaxBitPatterns, RangeError);
             if ((patterns[w.CategPattern] & mask) == 0) continue;
             std::string line = DecodeWordBreaks(w.Text, w.WordBreaks).DisplayTxt;

@@ -41,6 +41,9 @@ struct ImportedList {
     bool Empty() const { return ThemeWords.empty(); }
     /// Entries with L letters (empty outside 2..MaxLen).
     const std::vector<ThemeEntry>& EntriesOf(int length) const;
+    /// Entry i of ThemeIndex[L]; outside the index a RangeError.
+    ThemeEntry& Entry(int length, int i);
+    const ThemeEntry& Entry(int length, int i) const;
 };
 
 }  // namespace qm

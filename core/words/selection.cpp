@@ -2,6 +2,7 @@
 #include "core/words/selection.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 #include "core/util/text.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ bool BuildSelectionMasks(DictionarySelection& selection, const SelectionOptions&
     if (options.POSInitials) types |= 8u;
     std::int64_t categories = options.AllOther ? 1 : 0;
     for (int i = 0; i < CategoryCount; ++i)
-        if (options.Categories[static_cast<std::size_t>(i)]) categories |= std::int64_t{1} << (i + 1);
+        if (At(options.Categories, i)) categories |= std::int64_t{1} << (i + 1);
     if (types != selection.WordTypeMask || categories != selection.CategoryMask ||
         options.RarityThreshold != selection.RarityThreshold)
         dirty = true;
@@ -48,7 +49,7 @@ bool PassesSelection(const DictWord& word, const WordBitPatterns& patterns, cons
 void ApplySelection(Dictionary& dict, const WordBitPatterns& patterns, const DictionarySelection& selection, bool& dirty)
 {
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+        auto& words = dict.WordsOf(L);
         for (std::size_t i = 1; i < words.size(); ++i) words[i].Selected = PassesSelection(words[i], patterns, selection);
     }
     dict.Version = NewDictionaryVersion();
@@ -63,10 +64,10 @@ SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns
     std::int64_t maxCount = 0;
     if (UsesDictionary(source)) {
         for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-            const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+            const auto& words = dict.WordsOf(L);
             std::int32_t n = 0;
             for (std::size_t i = 1; i < words.size(); ++i) n += PassesSelection(words[i], patterns, selection);
-            WordCount& wc = dict.WordCounts[static_cast<std::size_t>(L)];
+            WordCount& wc = At(dict.WordCounts, L);
             wc.SelectedCount = n;
             selectedSum += n;
             maxCount = std::max<std::int64_t>(maxCount, wc.DictCount);
@@ -77,7 +78,7 @@ SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns
     if (UsesImportedInSymmetric(source) && !imported.Empty()) {
         for (int L = MinWordLength; L <= MaxWordLength; ++L) {
             const auto n = static_cast<std::int32_t>(imported.EntriesOf(L).size());
-            dict.WordCounts[static_cast<std::size_t>(L)].ImportedCount = n;
+            At(dict.WordCounts, L).ImportedCount = n;
             importedSum += n;
             maxImported = std::max<std::int64_t>(maxImported, n);
         }
@@ -86,7 +87,7 @@ SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns
     out.Total = selectedSum + importedSum;
     const std::int64_t scale = maxCount + maxImported;
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-        const WordCount& wc = dict.WordCounts[static_cast<std::size_t>(L)];
+        const WordCount& wc = At(dict.WordCounts, L);
         const std::int64_t count = static_cast<std::int64_t>(wc.SelectedCount) + wc.ImportedCount;
         SelectionRow row;
         row.Length = L;
@@ -104,19 +105,19 @@ SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns
     return out;
 }
 
-std::vector<std::string> CategoryCountLines(const Dictionary& dict, const WordBitPatterns& patterns)
+std::vector<CategoryListRow> CategoryCountRows(const Dictionary& dict, const WordBitPatterns& patterns)
 {
-    std::vector<std::string> lines{"Cat   Words"};
+    std::vector<CategoryListRow> rows{{CategoryListRow::Kind::Plain, 0, 0, "Cat   Words"}};
     for (int bit = 0; bit < CountedCategoryBits; ++bit) {
         const std::int64_t mask = std::int64_t{1} << bit;
         int count = 0;
         for (int L = MinWordLength; L <= MaxWordLength; ++L) {
-            const auto& words = dict.MainWordArray[static_cast<std::size_t>(L)];
+            const auto& words = dict.WordsOf(L);
             for (std::size_t i = 1; i + 1 < words.size(); ++i) count += (PatternOf(words[i], patterns) & mask) != 0;
         }
-        lines.push_back(std::to_string(bit) + "   " + std::to_string(count));
+        rows.push_back({CategoryListRow::Kind::Plain, 0, 0, std::to_string(bit) + "   " + std::to_string(count)});
     }
-    return lines;
+    return rows;
 }
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 
 #include "core/grid/fill_source.h"
 #include "core/words/categories.h"
+#include "core/words/category_browse.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
 
@@ -79,8 +80,8 @@ SelectionCounts CountSelection(Dictionary& dict, const WordBitPatterns& patterns
 /// Category bits the per-category counts cover (0..36).
 constexpr int CountedCategoryBits = 37;
 
-/// "Cat   Words", then for bits 0..36 the bit, "   " and the number of dictionary words whose
+/// The rows "Cat   Words", then for bits 0..36 the bit, "   " and the number of dictionary words whose
 /// category pattern has that bit (all words, no other filter).
-std::vector<std::string> CategoryCountLines(const Dictionary& dict, const WordBitPatterns& patterns);
+std::vector<CategoryListRow> CategoryCountRows(const Dictionary& dict, const WordBitPatterns& patterns);
 
 }  // namespace qm

@@ -311,7 +311,9 @@ TEST(BuiltInData, OnlyWordsASolverKnows)
         // a single word is a standard British spelling or one of the team's own entries
         if (w.WordBreaks <= 31 && !british.count(w.Text) && !curated.count(w.Text)) unknown.push_back(w.Text);
         // initials come only from the curated list of household ones
-        if (w.WordType & 8) EXPECT_TRUE(initials.count(w.Text)) << w.Text << " is marked as initials";
+        if (w.WordType & 8) {
+            EXPECT_TRUE(initials.count(w.Text)) << w.Text << " is marked as initials";
+        }
     });
     EXPECT_TRUE(unknown.empty()) << unknown.size() << " single words outside wbritish, the first: " << unknown.front();
     // What a new user met in the fills before: initials, obscure words, phrases no one says.

@@ -95,9 +95,9 @@ TEST_F(OutputCommands, ExportWritesWhatTheButtonsWrite)
     // The file's title and blocking style, 7 mm a square (63 mm) and Arial, a built-in RTF font.
     ASSERT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--out", dir_.File("page.rtf")}).ExitCode, 0);
     EXPECT_EQ(state.Output.GridMM, 63);
-    EXPECT_EQ(Read("page.rtf"), RtfDocument(state, 0, ""));
+    EXPECT_EQ(Read("page.rtf"), RtfDocument(state, OutputMode::EmptyGridAndClues, ""));
     ASSERT_EQ(Run({"export", file_, "--mode", "6", "--format", "html", "--out", dir_.File("page.htm")}).ExitCode, 0);
-    EXPECT_EQ(Read("page.htm"), HtmlDocument(state, 6));
+    EXPECT_EQ(Read("page.htm"), HtmlDocument(state, OutputMode::AnswerClueListAlpha));
 
     const auto overridden = Run({"export", file_, "--mode", "1", "--format", "rtf", "--out", dir_.File("other.rtf"), "--title", "Other title",
                                    "--no-extras", "--blocking", "8", "--grid-mm", "90", "--font", "Times New Roman"});
@@ -107,7 +107,7 @@ TEST_F(OutputCommands, ExportWritesWhatTheButtonsWrite)
     state.Output.Blocking = 8;
     state.Output.GridMM = 90;
     state.Output.FontName = "Times New Roman";
-    EXPECT_EQ(Read("other.rtf"), RtfDocument(state, 1, ""));
+    EXPECT_EQ(Read("other.rtf"), RtfDocument(state, OutputMode::CompletedGridAndClues, ""));
     ASSERT_EQ(Run({"export", file_, "--mode", "3", "--format", "html", "--no-title", "--out", dir_.File("untitled.htm")}).ExitCode, 0);
     EXPECT_EQ(Read("untitled.htm").find("<h3>"), std::string::npos);
 

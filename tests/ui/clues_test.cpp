@@ -6,8 +6,8 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
-#include "ui/twords_dlg.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +23,7 @@ class CluesTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
-    TWordsDlg* WordsDlg() { return w_->findChild<TWordsDlg*>(); }
+    ReplaceWordDialog* WordsDlg() { return w_->findChild<ReplaceWordDialog*>(); }
 
     int IndexOf(const std::string& word)
     {
@@ -80,7 +80,7 @@ private slots:
     {
         const std::vector words = {test::Word("CAT", 10, 2, 3, 0, 1), test::Word("COT"), test::Word("CUT"),
                                    test::Word("COD"), test::Word("TOE"), test::Word("TIE"), test::Word("DYE")};
-        QVERIFY(OpenWindow(uitest::WindowStart(words).Before([](TForm5& w) { w.State().Clues = LoadClueList("\r\nFeline\r\n"); })));
+        QVERIFY(OpenWindow(uitest::WindowStart(words).Before([](MainWindow& w) { w.State().Clues = LoadClueList("\r\nFeline\r\n"); })));
     }
 
     void cleanup() { CloseWindow(); }
@@ -94,9 +94,9 @@ private slots:
         QCOMPARE(Painted(3, 1), highlight);
         QCOMPARE(Painted(1, 3), window);
 
-        auto* down = Find<QListWidget>("DownListBox");
+        auto* down = Find<RowListView>("DownListBox");
         Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find<QWidget>("DownTabSheet"));
-        QTest::mouseClick(down->viewport(), Qt::LeftButton, {}, down->visualItemRect(down->item(1)).center());
+        ClickItem(down, 1);
         QCOMPARE(Find<QLabel>("DownCluePnl")->text(), QString("Clue for TOE:"));
         QCOMPARE(Painted(3, 2), highlight);
         QCOMPARE(Painted(1, 1), window);
@@ -133,47 +133,46 @@ private slots:
     void aRightClickOffersTheWordsThatFitAndOneIsPutIn()
     {
         ShowSmallFill();
-        auto* down = Find<QListWidget>("DownListBox");
+        auto* down = Find<RowListView>("DownListBox");
         w_->State().Xw.Slot(1).ClueTxt = "My own clue for CAT";
 
         ClickSquare(3, 2, Qt::RightButton);  // TOE: T and E are crossed, O is free
-        TWordsDlg* dlg = WordsDlg();
+        ReplaceWordDialog* dlg = WordsDlg();
         QVERIFY(dlg && dlg->isVisible());
         QCOMPARE(dlg->windowTitle(), QString("Replace Word"));
-        QCOMPARE(dlg->FooterPnlA->text(), QString("1 alternative(s) available,"));
-        QCOMPARE(dlg->FooterPnlB->text(), QString("click to select"));
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlA")->text(), QString("1 alternative(s) available,"));
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlB")->text(), QString("click to select"));
         const QStringList lines = [&] {
             QStringList l;
-            for (int i = 0; i < dlg->WordsListBox->count(); ++i) l << dlg->WordsListBox->item(i)->text();
+            for (int i = 0; i < uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(); ++i) l << uitest::FindControl<RowListView>(dlg, "WordsListBox")->Line(i);
             return l;
         }();
         const int toe = w_->State().Xw.Squares(3, 2).SlotRef;
         QCOMPARE(lines, QStringList({QString("%1%2 %3").arg(-toe, 3).arg(IndexOf("TIE"), 4).arg(QString("TIE").leftJustified(20)),
                                      QString("%1%2*%3").arg(-toe, 3).arg(IndexOf("TOE"), 4).arg(QString("TOE").leftJustified(20))}));
 
-        QTest::mouseClick(dlg->WordsListBox->viewport(), Qt::LeftButton, {},
-                          dlg->WordsListBox->visualItemRect(dlg->WordsListBox->item(0)).center());
+        ClickItem(uitest::FindControl<RowListView>(dlg, "WordsListBox"), 0);
         QVERIFY(!dlg->isVisible());
         QCOMPARE(test::GridRows(w_->State().Xw.Squares)[1].substr(0, 3), std::string("O#I"));
-        QCOMPARE(down->currentItem()->text().mid(16), QString("TIE"));
+        QCOMPARE(down->CurrentLine().mid(16), QString("TIE"));
         QCOMPARE(Find<QLabel>("DownCluePnl")->text(), QString("Clue for TIE:"));
         QCOMPARE(w_->State().Xw.Slot(1).ClueTxt.view(), std::string_view("My own clue for CAT"));
         QCOMPARE(w_->State().Fills.Words[static_cast<std::size_t>(-toe)].DictOrThemeRef, IndexOf("TIE"));
 
         // DYE has both ends crossed and nothing else fits; the button asks for the selected across word.
         Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find<QWidget>("AcrossTabSheet"));
-        Find<QListWidget>("AcrossListBox")->setCurrentRow(1);
+        Find<RowListView>("AcrossListBox")->setCurrentRow(1);
         Find<QPushButton>("ReplaceWordBtn")->click();
-        QCOMPARE(dlg->FooterPnlA->text(), QString("No alternatives available"));
-        QCOMPARE(dlg->FooterPnlB->text(), QString());
-        QCOMPARE(dlg->WordsListBox->count(), 1);
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlA")->text(), QString("No alternatives available"));
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlB")->text(), QString());
+        QCOMPARE(uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(), 1);
     }
 
     void aChosenLineThatNoLongerFitsChangesNothing()
     {
         ShowSmallFill();
         const int toe = -w_->State().Xw.Squares(3, 2).SlotRef;
-        emit WordsDlg()->wordChosen(QString("%1%2 %3").arg(toe, 3).arg(IndexOf("CAT"), 4).arg(QString("CAT").leftJustified(20)));
+        emit WordsDlg()->wordChosen(ReplacementChoice{toe, IndexOf("CAT"), false, "CAT"});
         QCOMPARE(w_->State().Xw.Slot(toe).WordTxt.view(), std::string_view("TOE"));
         QCOMPARE(test::GridRows(w_->State().Xw.Squares)[1].substr(0, 3), std::string("O#O"));
         QVERIFY(log_.Messages.isEmpty());

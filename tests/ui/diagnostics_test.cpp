@@ -7,10 +7,10 @@
 #include "core/words/import.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
+#include "ui/diagnostics_window.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -35,7 +35,7 @@ private:
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
     QString oldCurrent_;
 
-    TForm4* Form4() { return w_->findChild<TForm4*>(); }
+    DiagnosticsWindow* Form4() { return w_->findChild<DiagnosticsWindow*>(); }
     QStringList MemoLines(const char* name) { return Find<QPlainTextEdit>(name)->toPlainText().split('\n'); }
     static QStringList ToLines(const std::vector<std::string>& lines)
     {
@@ -212,7 +212,7 @@ private slots:
         QVERIFY2(expected.WordSlotCount < before, "the fill has weakly crossed words to knock out");
         QCOMPARE(test::GridRows(s.Xw.Squares), test::GridRows(expected.Squares));
         for (int k = 1; k <= s.Xw.WordSlotCount; ++k) QVERIFY(s.Xw.Slot(k).Crossings >= 2);
-        QCOMPARE(Find<QListWidget>("AcrossListBox")->count() + Find<QListWidget>("DownListBox")->count(), s.Xw.WordSlotCount);
+        QCOMPARE(Find<RowListView>("AcrossListBox")->count() + Find<RowListView>("DownListBox")->count(), s.Xw.WordSlotCount);
     }
 
     void theKnockOutLeavesASymmetricalGridAlone()

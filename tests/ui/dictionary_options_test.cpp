@@ -6,8 +6,8 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/count_table.h"
+#include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -36,7 +36,7 @@ private slots:
     {
         // Three 3-letter words (EMU an animal), two 5-letter words (one rarer, one a proper noun), one
         // 7-letter word.
-        const auto giveCluesAndMasks = [](TForm5& w) {
+        const auto giveCluesAndMasks = [](MainWindow& w) {
             uitest::GiveCategoryMasks(w);
             w.State().Clues = LoadClueList("\r\nLarge flightless bird\r\n");
         };
@@ -156,18 +156,18 @@ private slots:
         QCOMPARE(w_->State().Selection.CategoryMask & (std::int64_t{1} << 4), std::int64_t{0});
 
         Find<QPushButton>("NumbersBtn")->click();
-        auto* words = Find<QListWidget>("WordsListBox");
+        auto* words = Find<RowListView>("WordsListBox");
         QCOMPARE(words->count(), 38);
-        QCOMPARE(words->item(0)->text(), QString("Cat   Words"));
-        QCOMPARE(words->item(1)->text(), QString("0   5"));
-        QCOMPARE(words->item(3)->text(), QString("2   1"));
-        QCOMPARE(words->item(37)->text(), QString("36   0"));
+        QCOMPARE(words->Line(0), QString("Cat   Words"));
+        QCOMPARE(words->Line(1), QString("0   5"));
+        QCOMPARE(words->Line(3), QString("2   1"));
+        QCOMPARE(words->Line(37), QString("36   0"));
 
         // A category's words, by length, with the clue of the word clicked.
         categories->setCurrentRow(1);
         QCOMPARE(words->count(), 19);
-        QCOMPARE(words->item(0)->text(), QString("*Words of Length 3:"));
-        QCOMPARE(words->item(1)->text(), QString("    1EMU").leftJustified(35));
+        QCOMPARE(words->Line(0), QString("*Words of Length 3:"));
+        QCOMPARE(words->Line(1), QString("    1EMU").leftJustified(35));
         QCOMPARE(Find<PanelStatusBar>("CategStatusBar")->panelText(0), QString("2/40. Animals: 1 words"));
         QCOMPARE(Find<PanelStatusBar>("CategStatusBar")->panelText(2), QString("Click on a word to display current clue"));
         auto* memo = Find<QPlainTextEdit>("CategoryClueMemo");

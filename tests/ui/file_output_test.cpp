@@ -11,9 +11,9 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/command_line.h"
+#include "ui/main_window.h"
 #include "ui/page_preview.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -107,12 +107,12 @@ private:
         QCOMPARE(shown.FillSource, FillSourceKind::Freeform);
         const SlotLists lists = ListSlots(core.Xw);
         QStringList across, down;
-        for (const auto& l : lists.Across) across << QString::fromStdString(l);
-        for (const auto& l : lists.Down) down << QString::fromStdString(l);
+        for (const auto& l : lists.Across) across << QString::fromStdString(l.Text());
+        for (const auto& l : lists.Down) down << QString::fromStdString(l.Text());
         QCOMPARE(ListLines("AcrossListBox"), across);
         QCOMPARE(ListLines("DownListBox"), down);
         QCOMPARE(w_->windowTitle(), QString::fromStdString("Quillmere [" + FileNameOf(path) + "]"));
-        QCOMPARE(ListLines("FreeFillsListBox"), QStringList{QString::fromStdString(loaded.FillListLine)});
+        QCOMPARE(ListLines("FreeFillsListBox"), QStringList{QString::fromStdString(loaded.Row.Text())});
         // The file's answers join the imported list (after what was there), also in the seed word list.
         QStringList listed, answers;
         for (const std::string& word : shown.Imported.ThemeWords) listed << QString::fromStdString(word);
@@ -183,7 +183,7 @@ private slots:
         utimbuf old{};
         old.actime = old.modtime = 1709812800;  // 7 Mar 2024, midday
         QCOMPARE(utime(again.c_str(), &old), 0);
-        for (auto start : {&TForm5::SymmetricBitBtnClick, &TForm5::FreeformBitBtnClick}) {
+        for (auto start : {&MainWindow::SymmetricBitBtnClick, &MainWindow::FreeformBitBtnClick}) {
             ClickChoosing("ReloadBtn", QString::fromStdString(again));
             QCOMPARE(w_->State().CrosswordDate, (Date{2024, 3, 7}));
             (w_.get()->*start)();
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(line.action, WindowCommandLine::Action::OpenWindow);
         QCOMPARE(line.crosswordFile, File("nine.xwd"));
         uitest::WindowStart start = uitest::GridDictionaryStart(dict_);
-        start.Before([&line, prepare = start.BeforeShow](TForm5& window) {
+        start.Before([&line, prepare = start.BeforeShow](MainWindow& window) {
             prepare(window);
             OpenCommandLineCrossword(window, line);
         });
@@ -338,8 +338,8 @@ private slots:
         QList<QImage> seen{Picture()};
         for (int mode : {6, 5, 4, 3, 2, 1, 0}) {
             Find<QRadioButton>(radios[mode])->click();
-            QCOMPARE(w_->State().Output.Mode, mode);
-            QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), mode));
+            QCOMPARE(static_cast<int>(w_->State().Output.Mode), mode);
+            QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), OutputModeOf(mode)));
             if (mode != 0) QVERIFY2(!seen.contains(Picture()), radios[mode]);  // mode 0 was drawn on entering
             seen << Picture();
         }
@@ -375,7 +375,7 @@ private slots:
             c.act();
             QVERIFY2(c.stateFollows(), c.name);
             QVERIFY2(Picture() != before, c.name);
-            QVERIFY2(Picture() == render::RenderPreviewImage(w_->State(), 1), c.name);
+            QVERIFY2(Picture() == render::RenderPreviewImage(w_->State(), OutputMode::CompletedGridAndClues), c.name);
             if (std::string(c.name) == "track bar") {
                 QCOMPARE(Find<PanelStatusBar>("SizeStatusBar")->panelText(0), QString("150 x 150 mm"));
                 QVERIFY(defaultBtn->isEnabled());
@@ -408,7 +408,7 @@ private slots:
         for (const char* c : controls) QVERIFY2(Find<QWidget>(c)->isEnabled(), c);
 
         // During a run the crossword is the run's working copy: nothing is saved, loaded or put out.
-        w_->State().RunActive = true;
+        w_->State().Run = RunState::Running;
         const qsizetype messages = log_.Messages.size();
         for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "ExportClipboardBtn"}) {
             log_.Files = {File("during-run")};
@@ -416,7 +416,7 @@ private slots:
             QVERIFY2(log_.Files.size() == 1, button);
         }
         QCOMPARE(log_.Messages.size(), messages);
-        w_->State().RunActive = false;
+        w_->State().Run = RunState::Idle;
 
         Find<QPushButton>("ClearGridBtn")->click();
         for (const char* c : controls) QVERIFY2(!Find<QWidget>(c)->isEnabled(), c);
@@ -439,10 +439,10 @@ private slots:
             const std::string rtf = Folder().File("out" + std::to_string(c.mode) + ".rtf");
             ClickChoosing("CreateRTFbtn", QString::fromStdString(rtf));
             QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), proposed);
-            QCOMPARE(ReadBytes(rtf), RtfDocument(w_->State(), c.mode, render::FontTableEntry(w_->State().Output.FontName)));
+            QCOMPARE(ReadBytes(rtf), RtfDocument(w_->State(), OutputModeOf(c.mode), render::FontTableEntry(w_->State().Output.FontName)));
             const std::string htm = Folder().File("out" + std::to_string(c.mode) + ".htm");
             ClickChoosing("CreateHTMbtn", QString::fromStdString(htm));
-            QCOMPARE(ReadBytes(htm), HtmlDocument(w_->State(), c.mode));
+            QCOMPARE(ReadBytes(htm), HtmlDocument(w_->State(), OutputModeOf(c.mode)));
         }
         QVERIFY(ReadBytes(Folder().File("out1.rtf")).find("\\clbgbdiag") != std::string::npos);
         QVERIFY(ReadBytes(Folder().File("out1.htm")).find("<h3>Nine</h3>") != std::string::npos);
@@ -456,7 +456,7 @@ private slots:
         QCOMPARE(ReadBytes(Folder().File("out6.htm")), before);
         log_.Answers = {true};
         ClickChoosing("CreateHTMbtn", File("out6.htm"));
-        QCOMPARE(ReadBytes(Folder().File("out6.htm")), HtmlDocument(w_->State(), 4));
+        QCOMPARE(ReadBytes(Folder().File("out6.htm")), HtmlDocument(w_->State(), OutputMode::ClueListOnly));
 
         // A folder that is not there: the message names the file, and nothing is left behind.
         ClickChoosing("CreateRTFbtn", File("gone/out.rtf"));
@@ -483,7 +483,7 @@ private slots:
             Find<QRadioButton>(c.radio)->click();
             Find<QPushButton>("ExportClipboardBtn")->click();
             QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), QString(c.message));
-            const std::string expected = ClipboardTextForMode(c.mode, state.Xw, ClueListCount(state.Fills, state.Xw)).Text;
+            const std::string expected = ClipboardTextForMode(OutputModeOf(c.mode), state.Xw, ClueListCount(state.Fills, state.Xw)).Text;
             QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), expected);
         }
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Answers (alphabetical) and Clues\r\n"));

@@ -5,7 +5,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/main_string_grid.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -74,7 +74,7 @@ private slots:
         Find<QLineEdit>("FreeRepeatsEdit")->setText("4");
         QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
         ExpectNumbersShown("after a run");
-        auto* fills = Find<QListWidget>("FreeFillsListBox");
+        auto* fills = Find<RowListView>("FreeFillsListBox");
         QCOMPARE(fills->count(), 4);
         for (int row : {2, 0}) {
             ClickItem(fills, row);
@@ -106,22 +106,22 @@ private slots:
 
         // Choosing the last alternative puts it in the slot; asked again, the list shows it.
         rightClickTopLeftWord();
-        auto* dlg = w_->findChild<TWordsDlg*>();
+        auto* dlg = w_->findChild<ReplaceWordDialog*>();
         QVERIFY(dlg && dlg->isVisible());
-        QListWidget* list = dlg->WordsListBox;
+        RowListView* list = uitest::FindControl<RowListView>(dlg, "WordsListBox");
         QCOMPARE(list->count(), 26);
-        const QString last = list->item(list->count() - 1)->text().mid(8).trimmed();
+        const QString last = list->Line(list->count() - 1).mid(8).trimmed();
         ClickItem(list, list->count() - 1);
         QCOMPARE(QString::fromStdString(w_->State().Xw.Slot(w_->State().Xw.Squares(1, 1).SlotRef).WordTxt.str()), last);
         // Another word's alternatives in between.
         Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find<QWidget>("DownTabSheet"));
-        ClickItem(Find<QListWidget>("DownListBox"), 0, Qt::RightButton);
+        ClickItem(Find<RowListView>("DownListBox"), 0, Qt::RightButton);
         QVERIFY(dlg->isVisible());
         QVERIFY(list->count() < 5);
         rightClickTopLeftWord();
         QVERIFY(dlg->isVisible());
-        QCOMPARE(list->item(list->count() - 1)->text().at(7), QChar('*'));
-        QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1))));
+        QCOMPARE(list->Line(list->count() - 1).at(7), QChar('*'));
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(list->count() - 1, 0))));
     }
 
     void theDictionaryOptionsFitUnderATwoLineHeader()

@@ -2,17 +2,17 @@
 // clipboard or a theme, a size chosen, Quick Fill, a ranked run, a fill shown and improved, an answer
 // deleted and the edited grid added to the list, the flip; Stop and closing during a run.
 #include "core/clues/clue_store.h"
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/freeform/freeform_run.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "core/util/text.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 #include "ui/theme_word_grid.h"
 
 #include <QApplication>
@@ -157,13 +157,15 @@ private:
     /// A list line agrees with its fill record and the score of its counts.
     void CheckLine(const QString& line, char marker)
     {
-        const int n = FillNumberOfLine(FromQ(line), 0);
+        const int n = ShownFillNumber(line);
         QVERIFY(n >= 1 && n <= S().Fills.GridsMax);
         const FillRecord& r = S().Fills.Record(n);
         const FillCounts counts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
         const int score = FreeformScore(r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea, S().Xw.GridSize);
         QCOMPARE(line.at(14), QChar(marker));
-        QCOMPARE(line.mid(10), QString::fromStdString(FreeformListLine(score, 0, n, " ", counts, score, marker == 'e')).mid(10).replace(4, 1, QChar(marker)));
+        FillRow expected = FreeformFillRow(score, 0, n, FillOrigin::Plain, counts, score);
+        expected.WideScore = marker == 'e';
+        QCOMPARE(line.mid(10), QString::fromStdString(expected.Text()).mid(10).replace(4, 1, QChar(marker)));
         QCOMPARE(line.left(4).toInt(), 9999 - score);
     }
 
@@ -171,7 +173,7 @@ private slots:
     void init()
     {
         // A dictionary with three animals (category bit 2) for the theme import.
-        const auto giveCluesAndMasks = [](TForm5& w) {
+        const auto giveCluesAndMasks = [](MainWindow& w) {
             w.State().Clues = LoadClueList("\r\nA big bird\r\nA striped horse\r\nA woolly beast\r\n");
             uitest::GiveCategoryMasks(w);
         };
@@ -361,8 +363,8 @@ private slots:
         const QStringList lines = ListLines("FreeFillsListBox");
         QCOMPARE(lines.size(), 1);
         CheckLine(lines[0], ' ');
-        QCOMPARE(FillNumberOfLine(FromQ(lines[0])), 1);
-        QCOMPARE(Find<QListWidget>("FreeFillsListBox")->currentRow(), 0);
+        QCOMPARE(ShownFillNumber(lines[0]), 1);
+        QCOMPARE(Find<RowListView>("FreeFillsListBox")->currentRow(), 0);
         CheckShownFill(1);
         QVERIFY(S().Xw.WordSlotCount > 1);
         QCOMPARE(Find<QProgressBar>("ProgressBarFreeQuick")->value(), 30);
@@ -380,7 +382,7 @@ private slots:
             QString count, reuse;
         } during;
         QTimer::singleShot(0, this, [&] {
-            during.listed = Find<QListWidget>("FreeFillsListBox")->count();
+            during.listed = Find<RowListView>("FreeFillsListBox")->count();
             during.startEnabled = Find<QPushButton>("FreeStartBtn")->isEnabled();
             during.stopEnabled = Find<QPushButton>("FreeStopBtn")->isEnabled();
             during.quickEnabled = Find<QPushButton>("FreeQuickFillBtn")->isEnabled();
@@ -408,18 +410,18 @@ private slots:
         for (const QString& line : lines) {
             CheckLine(line, line.at(14).toLatin1());
             QVERIFY(QString(" ir").contains(line.at(14)));
-            fills.insert(FillNumberOfLine(FromQ(line)));
-            sum += ScoreOfLine(FromQ(line));
+            fills.insert(ShownFillNumber(line));
+            sum += ShownScore(line);
         }
         QCOMPARE(fills, (std::set<int>{1, 2, 3, 4, 5}));
         auto* status = Find<PanelStatusBar>("FreeFillsStatusBar");
         QCOMPARE(status->panelText(1), QString());
         QCOMPARE(status->panelText(2), QString("Av.=%1").arg(sum / 5));
         QVERIFY2(QRegularExpression("^\\d+\\.\\d\\d secs\\.$").match(status->panelText(3)).hasMatch(), qPrintable(status->panelText(3)));
-        CheckShownFill(FillNumberOfLine(FromQ(lines[0])));
+        CheckShownFill(ShownFillNumber(lines[0]));
 
-        ClickItem(Find<QListWidget>("FreeFillsListBox"), 3);
-        CheckShownFill(FillNumberOfLine(FromQ(lines[3])));
+        ClickItem(Find<RowListView>("FreeFillsListBox"), 3);
+        CheckShownFill(ShownFillNumber(lines[3]));
         QCOMPARE(Find<QLabel>("FreeFillStatusPnl")->text(), QString("Click on any row to select another fill"));
     }
 
@@ -427,18 +429,18 @@ private slots:
     {
         StartWithWordList();
         Run(5);
-        auto* fills = Find<QListWidget>("FreeFillsListBox");
+        auto* fills = Find<RowListView>("FreeFillsListBox");
         ClickItem(fills, 2);
-        const QString chosen = fills->currentItem()->text();
-        const int S0 = ScoreOfLine(FromQ(chosen));
+        const QString chosen = fills->CurrentLine();
+        const int S0 = ShownScore(chosen);
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         const QString said = Find<QLabel>("FreeFillStatusPnl")->text();
         const QRegularExpressionMatch better = QRegularExpression("^Score improved from (\\d+) to (\\d+)$").match(said);
         const QRegularExpressionMatch same = QRegularExpression("^Same score \\((\\d+)\\)$").match(said);
         if (said == "No improvement found") {
             QCOMPARE(fills->count(), 5);
-            QCOMPARE(fills->currentItem()->text(), chosen);
-            CheckShownFill(FillNumberOfLine(FromQ(chosen)));
+            QCOMPARE(fills->CurrentLine(), chosen);
+            CheckShownFill(ShownFillNumber(chosen));
         } else {
             QVERIFY2(better.hasMatch() || same.hasMatch(), qPrintable(said));
             const int R = better.hasMatch() ? better.captured(2).toInt() : same.captured(1).toInt();
@@ -450,9 +452,9 @@ private slots:
             }
             QCOMPARE(fills->count(), 6);
             QCOMPARE(S().Fills.GridsMax, 6);
-            const QString added = fills->currentItem()->text();
-            QCOMPARE(FillNumberOfLine(FromQ(added)), 6);
-            QCOMPARE(ScoreOfLine(FromQ(added)), R);
+            const QString added = fills->CurrentLine();
+            QCOMPARE(ShownFillNumber(added), 6);
+            QCOMPARE(ShownScore(added), R);
             CheckLine(added, 'x');
             CheckShownFill(6);
         }
@@ -484,15 +486,15 @@ private slots:
 
         bool listEnabled = true;
         QTimer::singleShot(0, this, [&] {
-            listEnabled = Find<QListWidget>("FreeFillsListBox")->isEnabled();
+            listEnabled = Find<RowListView>("FreeFillsListBox")->isEnabled();
             Find<QPushButton>("FreeStopBtn")->click();
         });
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         QVERIFY2(!listEnabled, "no other fill is shown while Improve works on this one");
-        QVERIFY(Find<QListWidget>("FreeFillsListBox")->isEnabled());
+        QVERIFY(Find<RowListView>("FreeFillsListBox")->isEnabled());
         QVERIFY(Find<QPushButton>("FreeStartBtn")->isEnabled());
         QVERIFY(!Find<QPushButton>("FreeStopBtn")->isEnabled());
-        QVERIFY(!S().RunActive);
+        QVERIFY(!S().RunInProgress());
         QVERIFY(Find<QLabel>("FreeFillStatusPnl")->text() != "Searching for higher score...");
     }
 
@@ -529,7 +531,7 @@ private slots:
         QCOMPARE(ListLines("FreeFillsListBox").size(), 1);
 
         Find<QPushButton>("NextBtn2")->click();
-        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_Delete);
+        QTest::keyClick(Find<RowListView>("AcrossListBox"), Qt::Key_Delete);
         const int stored = S().Fills.StoredWordCount;
         Find<QPushButton>("AddToListOfGridsBtn")->click();
         QCOMPARE(log_.Messages.last(), QString("info: No more grids available"));
@@ -560,7 +562,7 @@ private slots:
         QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
         QVERIFY2(!hiddenAtOnce, "the window waits for Improve to stop");
         QVERIFY(!w_->isVisible());
-        QVERIFY(!S().RunActive);
+        QVERIFY(!S().RunInProgress());
     }
 
     void aDeletedAnswerAndAnEditedClueGoIntoTheAddedGrid()
@@ -571,7 +573,7 @@ private slots:
         QCOMPARE(LeftPage(), QString("TabSheetClues"));
         QVERIFY(!Find<QPushButton>("AddToListOfGridsBtn")->isHidden());
         QVERIFY(Find<QPushButton>("ReplaceWordBtn")->isHidden());
-        auto* across = Find<QListWidget>("AcrossListBox");
+        auto* across = Find<RowListView>("AcrossListBox");
         QVERIFY(across->count() >= 2);
         const int words = S().Xw.WordSlotCount;
 
@@ -581,8 +583,8 @@ private slots:
         memo->selectAll();
         QTest::keyClicks(memo, "My own clue");
         ClickItem(across, 1);
-        const QString keptLine = across->item(0)->text();
-        const QString doomed = across->item(1)->text().mid(16);
+        const QString keptLine = across->Line(0);
+        const QString doomed = across->Line(1).mid(16);
 
         log_.Answers = {false};
         QTest::keyClick(across, Qt::Key_Delete);
@@ -593,7 +595,7 @@ private slots:
         log_.Answers = {true};
         QTest::keyClick(across, Qt::Key_Delete);
         QCOMPARE(S().Xw.WordSlotCount, words - 1);
-        for (const QString& line : Lines(across)) QVERIFY(line.mid(16) != doomed);
+        for (const QString& line : across->Lines()) QVERIFY(line.mid(16) != doomed);
         const std::set<SlotKey> edited = SlotSet();
         auto* add = Find<QPushButton>("AddToListOfGridsBtn");
         QVERIFY(add->isEnabled());
@@ -603,9 +605,9 @@ private slots:
         const QStringList lines = ListLines("FreeFillsListBox");
         QCOMPARE(lines.size(), 2);
         QCOMPARE(S().Fills.GridsMax, 2);
-        QCOMPARE(FillNumberOfLine(FromQ(Find<QListWidget>("FreeFillsListBox")->currentItem()->text())), 2);
+        QCOMPARE(ShownFillNumber(Find<RowListView>("FreeFillsListBox")->CurrentLine()), 2);
         for (const QString& line : lines)
-            if (FillNumberOfLine(FromQ(line)) == 2) {
+            if (ShownFillNumber(line) == 2) {
                 CheckLine(line, 'e');
                 QCOMPARE(line.size(), 44);  // the score six characters wide
             }
@@ -614,10 +616,10 @@ private slots:
         QCOMPARE(S().Fills.Record(2).WrdCount, words - 1);
 
         // Fill 1 is as it was made; fill 2 comes back with the answer gone and the edited clue.
-        auto* fills = Find<QListWidget>("FreeFillsListBox");
-        ClickItem(fills, FindFillLine(S().Freeform.FreeFillsList, 1));
+        auto* fills = Find<RowListView>("FreeFillsListBox");
+        ClickItem(fills, FindFillRow(S().Freeform.FreeFillsList, 1));
         QCOMPARE(S().Xw.WordSlotCount, words);
-        ClickItem(fills, FindFillLine(S().Freeform.FreeFillsList, 2));
+        ClickItem(fills, FindFillRow(S().Freeform.FreeFillsList, 2));
         QCOMPARE(SlotSet(), edited);
         ShowLeftPage("TabSheetClues");
         const int kept = FindSlotLineOf(keptLine);
@@ -632,7 +634,7 @@ private slots:
         QTest::mouseClick(Find<QPushButton>("FreeQuickFillBtn"), Qt::LeftButton);
         const std::set<SlotKey> before = SlotSet();
         const std::vector<std::string> rows = test::GridRows(S().Xw.Squares);
-        const int acrossLines = Find<QListWidget>("AcrossListBox")->count();
+        const int acrossLines = Find<RowListView>("AcrossListBox")->count();
         auto* flip = Find<QPushButton>("MirrorBtn");
         QVERIFY(flip->isEnabled());
 
@@ -643,7 +645,7 @@ private slots:
         const std::vector<std::string> now = test::GridRows(S().Xw.Squares);
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows.size(); ++c) QCOMPARE(now[c][r], rows[r][c]);
-        QCOMPARE(Find<QListWidget>("DownListBox")->count(), acrossLines);
+        QCOMPARE(Find<RowListView>("DownListBox")->count(), acrossLines);
 
         flip->click();
         QCOMPARE(SlotSet(), before);

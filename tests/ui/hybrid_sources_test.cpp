@@ -5,7 +5,7 @@
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
 #include "ui/main_string_grid.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -47,7 +47,7 @@ private:
     {
         ChooseFirstSevenBySeven();
         RunSymmetricFills(repeats);
-        QCOMPARE(Find<QListWidget>("SymmFillsListBox")->count(), repeats);
+        QCOMPARE(Find<RowListView>("SymmFillsListBox")->count(), repeats);
     }
     /// The squares of every imported word of the crossword on display.
     std::set<std::pair<int, int>> ImportedSquares()
@@ -91,9 +91,9 @@ private slots:
         QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(),
                  QString("Create random fills from the imported word list, backed up by the internal dictionary."));
 
-        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        auto* fills = Find<RowListView>("SymmFillsListBox");
         for (int row = 0; row < fills->count(); ++row) {
-            QCOMPARE(fills->item(row)->text().mid(35, 7), QString("      1"));  // one imported word in each fill
+            QCOMPARE(fills->Line(row).mid(35, 7), QString("      1"));  // one imported word in each fill
             ClickItem(fills, row);
             const Crossword& xw = w_->State().Xw;
             int imported = 0;
@@ -118,10 +118,10 @@ private slots:
         QCOMPARE(yellow.size(), std::size_t{5});
         ShowLeftPage("TabSheetClues");
         Find<QTabWidget>("CluePageControl")->setCurrentIndex(1);
-        auto* down = Find<QListWidget>("DownListBox");
+        auto* down = Find<RowListView>("DownListBox");
         ClickItem(down, 0);
         const Crossword& xw = w_->State().Xw;
-        const WordSlot& first = xw.Slot(down->item(0)->text().left(3).trimmed().toInt());
+        const WordSlot& first = xw.Slot(down->Line(0).left(3).trimmed().toInt());
         QCOMPARE(first.Col, 1);
         QCOMPARE(first.Row, 1);
         std::set<std::pair<int, int>> picked;
@@ -146,11 +146,11 @@ private slots:
         RunOnFirstSevenBySeven(2);
         QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(), QString("Create random fills from the imported word list."));
 
-        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        auto* fills = Find<RowListView>("SymmFillsListBox");
         for (int row = 0; row < fills->count(); ++row) {
             ClickItem(fills, row);
             const Crossword& xw = w_->State().Xw;
-            QCOMPARE(fills->item(row)->text().mid(35, 7).trimmed().toInt(), xw.WordSlotCount);
+            QCOMPARE(fills->Line(row).mid(35, 7).trimmed().toInt(), xw.WordSlotCount);
             for (int k = 1; k <= xw.WordSlotCount; ++k) {
                 QVERIFY(!xw.Slot(k).FromDict);
                 QCOMPARE(xw.Slot(k).ClueTxt.str(), "Imported clue for " + xw.Slot(k).WordTxt.str());

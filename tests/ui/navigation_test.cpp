@@ -4,7 +4,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/help_window.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -199,8 +199,8 @@ private slots:
     void deleteRemovesAFreeformAnswerAfterAskingOnlyOnTheCluesPage()
     {
         ShowFreeformCrossword();
-        auto* across = Find<QListWidget>("AcrossListBox");
-        auto* down = Find<QListWidget>("DownListBox");
+        auto* across = Find<RowListView>("AcrossListBox");
+        auto* down = Find<RowListView>("DownListBox");
         QCOMPARE(down->count(), 2);
 
         QTest::keyClick(w_.get(), Qt::Key_Delete);
@@ -250,7 +250,7 @@ private slots:
         QTest::keyClick(w_.get(), Qt::Key_Delete);
         QVERIFY(log_.Messages.isEmpty());
         QCOMPARE(w_->State().Xw.WordSlotCount, 3);
-        QCOMPARE(Find<QListWidget>("AcrossListBox")->count(), 1);
+        QCOMPARE(Find<RowListView>("AcrossListBox")->count(), 1);
     }
 };
 

@@ -36,7 +36,7 @@ private slots:
     void previewIsAnA4PageWithABorderAndTheBlockedSquares()
     {
         QuillmereState state = test::TinyCrosswordState();
-        const QImage image = render::RenderPreviewImage(state, 1);
+        const QImage image = render::RenderPreviewImage(state, OutputMode::CompletedGridAndClues);
         QCOMPARE(image.size(), QSize(435, 615));
         QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::black));
         QCOMPARE(QColor(image.pixel(434, 614)), QColor(Qt::black));
@@ -48,11 +48,11 @@ private slots:
         QCOMPARE(QColor(image.pixel(qRound(97 * px), qRound(36 * px))), QColor(Qt::white));
 
         state.Output.Blocking = 0;
-        const QImage white = render::RenderPreviewImage(state, 1);
+        const QImage white = render::RenderPreviewImage(state, OutputMode::CompletedGridAndClues);
         QCOMPARE(QColor(white.pixel(qRound(85 * px), qRound(44 * px))), QColor(Qt::white));
 
         state.Xw.WordSlotCount = 0;  // nothing on display: an empty page
-        const QImage empty = render::RenderPreviewImage(state, 1);
+        const QImage empty = render::RenderPreviewImage(state, OutputMode::CompletedGridAndClues);
         for (int y = 2; y < 613; y += 7)
             for (int x = 2; x < 433; x += 7) QCOMPARE(QColor(empty.pixel(x, y)), QColor(Qt::white));
     }
@@ -61,7 +61,7 @@ private slots:
     {
         const QuillmereState state = test::TinyCrosswordState();
         const std::string path = dir_.File("page.pdf");
-        render::WritePdfFile(path, state, 1);
+        render::WritePdfFile(path, state, OutputMode::CompletedGridAndClues);
         bool found = false;
         const QString info = Poppler("pdfinfo", {QString::fromStdString(path)}, found);
         if (!found) QSKIP("pdfinfo (poppler-utils) is not installed");
@@ -83,7 +83,7 @@ private slots:
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
         printer.setDocName(render::PrintJobTitle);
-        render::PrintPage(printer, state, 6);
+        render::PrintPage(printer, state, OutputMode::AnswerClueListAlpha);
         bool found = false;
         const QString text = Poppler("pdftotext", {"-layout", path, "-"}, found);
         if (!found) QSKIP("pdftotext (poppler-utils) is not installed");

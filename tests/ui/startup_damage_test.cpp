@@ -4,7 +4,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/find_control.h"
 #include "tests/ui/support/recording_dialogs.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -63,7 +63,7 @@ private slots:
         uitest::RecordingDialogs::Log log;
         StartupOptions options;
         options.DataDirs = {QString::fromStdString(dir.Path().string())};
-        auto w = std::make_unique<TForm5>(options, std::make_unique<uitest::RecordingDialogs>(log));
+        auto w = std::make_unique<MainWindow>(options, std::make_unique<uitest::RecordingDialogs>(log));
         w->show();
         QTest::qWait(10);
 

@@ -7,13 +7,13 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
+#include "ui/diagnostics_window.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
-#include "ui/twords_dlg.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -120,8 +120,8 @@ private slots:
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a freeform crossword wants a word list first");
         w_->SymmetricBitBtnClick();
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new crossword wants a grid chosen");
-        QCOMPARE(w_->findChild<TForm4*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
-        QVERIFY(w_->findChild<TForm4*>()->Lines().contains("FILLING SEQUENCE:"));
+        QCOMPARE(w_->findChild<DiagnosticsWindow*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
+        QVERIFY(w_->findChild<DiagnosticsWindow*>()->Lines().contains("FILLING SEQUENCE:"));
     }
 
     void theThumbnailsScrollAndAScrolledThumbnailIsHit()
@@ -165,7 +165,7 @@ private slots:
             during.bar = Find<QProgressBar>("ProgressBarSymmMult")->value();
             during.barMax = Find<QProgressBar>("ProgressBarSymmMult")->maximum();
             during.attempt = Find<PanelStatusBar>("SymmFillsStatusBar")->panelText(1);
-            during.listed = Find<QListWidget>("SymmFillsListBox")->count();
+            during.listed = Find<RowListView>("SymmFillsListBox")->count();
             during.startEnabled = Find<QPushButton>("SymmStartBtn")->isEnabled();
             during.stopEnabled = Find<QPushButton>("SymmStopBtn")->isEnabled();
             during.homeEnabled = Find<QPushButton>("SymmetricBitBtn")->isEnabled();
@@ -181,7 +181,7 @@ private slots:
 
         QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
         QVERIFY(!Find<QPushButton>("SymmStopBtn")->isEnabled());
-        QVERIFY(!w_->State().RunActive);
+        QVERIFY(!w_->State().RunInProgress());
         QVERIFY(Find<PanelStatusBar>("SymmFillsStatusBar")->panelText(2).endsWith(" secs."));
         const QStringList lines = ListLines("SymmFillsListBox");
         QCOMPARE(lines.size(), 3);
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(Find<ColumnHeader>("SymmFillsHeaderPnl")->text(), QString("Fill Letters Words Iterations Imported"));
 
         // The first fill is on display with its words in the grid and in the clue lists.
-        QCOMPARE(Find<QListWidget>("SymmFillsListBox")->currentRow(), 0);
+        QCOMPARE(Find<RowListView>("SymmFillsListBox")->currentRow(), 0);
         QCOMPARE(w_->State().Fills.CurrentFill, 1);
         for (const std::string& row : Letters())
             for (char c : row) QVERIFY(c == '#' || (c >= 'A' && c <= 'Z'));
@@ -208,7 +208,7 @@ private slots:
     {
         StartOnFirstSevenBySeven();
         Run(3);
-        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        auto* fills = Find<RowListView>("SymmFillsListBox");
         ClickItem(fills, 1);
         QCOMPARE(w_->State().Fills.CurrentFill, 2);
         QCOMPARE(Find<QLabel>("SymmFillStatusPnl")->text(), QString("Click on any row to select another fill"));
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(memo->toPlainText(), QString::fromStdString("Clue for " + firstWord));
         memo->selectAll();
         QTest::keyClicks(memo, "A clue of my own");
-        ClickItem(Find<QListWidget>("AcrossListBox"), 1);
+        ClickItem(Find<RowListView>("AcrossListBox"), 1);
         QCOMPARE(FirstAcross().ClueTxt.view(), std::string_view("A clue of my own"));
 
         // Another fill, then this one again: the edited clue comes back with it.
@@ -256,24 +256,24 @@ private slots:
         const std::string other = old == dict_.VariantOf ? dict_.Variant : dict_.VariantOf;
 
         ClickSquare(2, 1, Qt::RightButton);
-        auto* dlg = w_->findChild<TWordsDlg*>();
+        auto* dlg = w_->findChild<ReplaceWordDialog*>();
         QVERIFY(dlg->isVisible());
-        QCOMPARE(dlg->FooterPnlA->text(), QString("1 alternative(s) available,"));
-        QCOMPARE(dlg->WordsListBox->count(), 2);
+        QCOMPARE(uitest::FindControl<QLabel>(dlg, "FooterPnlA")->text(), QString("1 alternative(s) available,"));
+        QCOMPARE(uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(), 2);
         int pick = -1;
-        for (int i = 0; i < dlg->WordsListBox->count(); ++i)
-            if (dlg->WordsListBox->item(i)->text().mid(8).trimmed() == QString::fromStdString(other)) pick = i;
+        for (int i = 0; i < uitest::FindControl<RowListView>(dlg, "WordsListBox")->count(); ++i)
+            if (uitest::FindControl<RowListView>(dlg, "WordsListBox")->Line(i).mid(8).trimmed() == QString::fromStdString(other)) pick = i;
         QVERIFY(pick >= 0);
-        QCOMPARE(dlg->WordsListBox->item(1 - pick)->text().at(7), QChar('*'));
-        ClickItem(dlg->WordsListBox, pick);
+        QCOMPARE(uitest::FindControl<RowListView>(dlg, "WordsListBox")->Line(1 - pick).at(7), QChar('*'));
+        ClickItem(uitest::FindControl<RowListView>(dlg, "WordsListBox"), pick);
 
         QVERIFY(!dlg->isVisible());
         QCOMPARE(FirstAcross().WordTxt.str(), other);
         QCOMPARE(Letters()[0].substr(0, 5), other);
-        QCOMPARE(Find<QListWidget>("AcrossListBox")->item(0)->text().mid(16), QString::fromStdString(other));
+        QCOMPARE(Find<RowListView>("AcrossListBox")->Line(0).mid(16), QString::fromStdString(other));
         QCOMPARE(Find<QPlainTextEdit>("AcrossClueMemo")->toPlainText(), QString::fromStdString("Clue for " + other));
         // The fills list keeps the new word: showing the fill again brings it.
-        auto* fills = Find<QListWidget>("SymmFillsListBox");
+        auto* fills = Find<RowListView>("SymmFillsListBox");
         ClickItem(fills, 1);
         ClickItem(fills, 0);
         QCOMPARE(FirstAcross().WordTxt.str(), other);
@@ -286,13 +286,13 @@ private slots:
         ShowLeftPage("TabSheetClues");
         const int words = w_->State().Xw.WordSlotCount;
         const QStringList across = ListLines("AcrossListBox");
-        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_Delete);
+        QTest::keyClick(Find<RowListView>("AcrossListBox"), Qt::Key_Delete);
         QVERIFY(log_.Messages.isEmpty());
         QCOMPARE(w_->State().Xw.WordSlotCount, words);
         QCOMPARE(ListLines("AcrossListBox"), across);
         QVERIFY(!Find<QPushButton>("MirrorBtn")->isEnabled());
 
-        QTest::keyClick(Find<QListWidget>("AcrossListBox"), Qt::Key_F5, Qt::ControlModifier);
+        QTest::keyClick(Find<RowListView>("AcrossListBox"), Qt::Key_F5, Qt::ControlModifier);
         QCOMPARE(LeftPage(), QString("TabSheetHidden"));
     }
 
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(ListLines("SymmFillsListBox").size(), 3);
         QCOMPARE(Find<QLabel>("SymmFillStatusPnl")->text(), QString("Click on any row to select a fill"));
         for (const std::string& row : Letters()) QCOMPARE(row, std::string(7, ' '));
-        ClickItem(Find<QListWidget>("SymmFillsListBox"), 2);
+        ClickItem(Find<RowListView>("SymmFillsListBox"), 2);
         QCOMPARE(w_->State().Fills.CurrentFill, 3);
         QCOMPARE(Letters()[0][5], '#');
         QVERIFY(Letters()[0][0] != ' ');

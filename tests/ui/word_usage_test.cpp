@@ -7,9 +7,9 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/colour.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/main_string_grid.h"
-#include "ui/tform5.h"
-#include "ui/tgrids_dlg.h"
+#include "ui/main_window.h"
 #include "ui/word_usage_grid.h"
 
 #include <QListWidget>
@@ -40,7 +40,7 @@ private:
     uitest::GridDictionary dict_ = uitest::MakeGridDictionary();
 
     WordUsageGrid* Usage() { return Find<WordUsageGrid>("WordUsageStringGrid"); }
-    TGridsDlg* GridsDlg() { return w_->findChild<TGridsDlg*>(); }
+    FillsOfWordDialog* GridsDlg() { return w_->findChild<FillsOfWordDialog*>(); }
     void ClickUsageCell(int col, int row)
     {
         const QModelIndex cell = Usage()->model()->index(row, col);
@@ -121,7 +121,7 @@ private slots:
             QCOMPARE(Usage()->Table().MaxUsage, expected.MaxUsage);
             for (int row = 0; row < static_cast<int>(expected.Rows.size()); ++row)
                 for (int col = 0; col < 4; ++col)
-                    QCOMPARE(Usage()->Cell(col, row), QString::fromStdString(expected.Rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]));
+                    QCOMPARE(Usage()->Cell(col, row), QString::fromStdString(expected.Rows[static_cast<std::size_t>(row)].Cell(col)));
             if (t.kind == UsageTableKind::Summary) {
                 QCOMPARE(Usage()->Cell(0, t.rows - 1), QString("Total"));
                 QCOMPARE(Usage()->Cell(1, t.rows - 1).toInt(), s.Fills.StoredWordCount);
@@ -181,9 +181,9 @@ private slots:
         QVERIFY(GridsDlg()->isVisible());
         QCOMPARE(GridsDlg()->windowTitle(), QString("Grid Nos."));
         QStringList lines;
-        for (int i = 0; i < GridsDlg()->GridsListBox->count(); ++i) lines << GridsDlg()->GridsListBox->item(i)->text();
+        for (int i = 0; i < uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox")->count(); ++i) lines << uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox")->Line(i);
         QStringList expected;
-        for (const std::string& l : GridNumberLines(word, w_->State().Imported, w_->State().Fills)) expected << QString::fromStdString(l);
+        for (const FillsOfWordRow& use : FillsOfWord(word, w_->State().Imported, w_->State().Fills)) expected << QString::fromStdString(use.Text());
         QCOMPARE(lines, expected);
         // One line per use, naming the fills that hold the word.
         std::vector<int> fills;
@@ -191,11 +191,11 @@ private slots:
             for (const std::string& w : WordsOfFill(n))
                 if (w == word) fills.push_back(n);
         QCOMPARE(lines.size(), static_cast<int>(fills.size()));
-        for (int i = 0; i < lines.size(); ++i) QCOMPARE(GridLineFill(lines[i]), fills[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < lines.size(); ++i) QCOMPARE(lines[i].left(4).trimmed().toInt(), fills[static_cast<std::size_t>(i)]);
 
         // Showing the last of them: the fill is on display and the word's squares are marked.
         const QString line = lines.last();
-        ClickItem(GridsDlg()->GridsListBox, static_cast<int>(lines.size()) - 1);
+        ClickItem(uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox"), static_cast<int>(lines.size()) - 1);
         const QuillmereState& s = w_->State();
         QCOMPARE(s.Fills.CurrentFill, fills.back());
         const int row = line.mid(4, 3).trimmed().toInt();
@@ -220,11 +220,11 @@ private slots:
         QCOMPARE(image.pixelColor(grid->SquareRect(first.x(), first.y()).bottomRight() - QPoint(1, 1)), ToQColor(ColourSelectedWord));
 
         // A line naming a fill the list no longer has changes nothing.
-        w_->GridsListBoxClick(QString::fromStdString(Format("%4d%3d%3d%2d", s.Fills.GridsMax + 1, row, col, static_cast<int>(word.size()))));
+        w_->GridsListBoxClick(FillsOfWordRow{s.Fills.GridsMax + 1, row, col, static_cast<int>(word.size())});
         QCOMPARE(s.Fills.CurrentFill, fills.back());
         QCOMPARE(s.Xw.Squares(first.x(), first.y()).CellColour, ColourSelectedWord);
 
-        GridsDlg()->CloseBtn->click();
+        uitest::FindControl<QPushButton>(GridsDlg(), "CloseBtn")->click();
         QVERIFY(!GridsDlg()->isVisible());
     }
 
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(Usage()->Cell(1, unused), QString("   0"));
         ClickUsageCell(0, unused);
         QVERIFY(!GridsDlg()->isVisible());
-        QCOMPARE(GridsDlg()->GridsListBox->count(), 0);
+        QCOMPARE(uitest::FindControl<RowListView>(GridsDlg(), "GridsListBox")->count(), 0);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "core/anyfill/any_fill.h"
 #include "core/util/failure.h"
 #include "core/words/import.h"
+#include "tests/core/anyfill/grid_text.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/symmetric_fixtures.h"
 
@@ -15,16 +16,9 @@
 namespace qm {
 namespace {
 
-std::string Rows(const std::vector<std::string>& rows)
-{
-    std::string text;
-    for (const auto& r : rows) text += r + "\n";
-    return text;
-}
-
 AnyGrid Grid(const std::vector<std::string>& rows, bool allowUnchecked = false)
 {
-    return ReadGridText(Rows(rows), GridCheckOptions{allowUnchecked});
+    return ReadGridText(GridText(rows), GridCheckOptions{allowUnchecked});
 }
 
 std::vector<DictWord> Words(const std::vector<std::string>& texts)

@@ -3,19 +3,13 @@
 #include "core/anyfill/any_grid.h"
 #include "core/symmetric/analysis.h"
 #include "core/util/failure.h"
+#include "tests/core/anyfill/grid_text.h"
 #include "tests/support/symmetric_fixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace qm {
 namespace {
-
-std::string Rows(const std::vector<std::string>& rows)
-{
-    std::string text;
-    for (const auto& r : rows) text += r + "\n";
-    return text;
-}
 
 std::vector<std::string> SlotTable(const Crossword& xw)
 {
@@ -30,7 +24,7 @@ std::vector<std::string> SlotTable(const Crossword& xw)
 
 TEST(AnyGrid, FindsAndNumbersTheSlotsInPositionOrder)
 {
-    const AnyGrid grid = ReadGridText(Rows({"...#", "....", "....", "#..."}), {});
+    const AnyGrid grid = ReadGridText(GridText({"...#", "....", "....", "#..."}), {});
     EXPECT_EQ(grid.Xw.GridSize, 4);
     EXPECT_EQ(SlotTable(grid.Xw), (std::vector<std::string>{
                                       "1 Across r1c1 3 (3)", "1 Down r1c1 3 (3)", "2 Down r1c2 4 (4)", "3 Down r1c3 4 (4)",
@@ -71,17 +65,17 @@ TEST(AnyGrid, RefusesBadGridsWithAMessageNamingTheProblem)
         bool allowUnchecked;
         const char* message;
     } cases[] = {
-        {"two rows", Rows({"...", "..."}), false, "The grid has 2 rows; a grid has 3 to 30 rows"},
-        {"31 rows", Rows(tooMany), false, "The grid has 31 rows"},
-        {"not square", Rows({"....", "...", "....", "...."}), false, "Row 2 has 3 squares; the grid has 4 rows, so every row needs 4"},
-        {"bad character", Rows({"...", ".x?", "..."}), false, "The square at row 2, column 3 is \"?\""},
-        {"unchecked square", Rows({"...", ".##", ".##"}), false, "The square at row 1, column 2 is in only one word"},
-        {"square in no word", Rows({"...", "#.#", ".#."}), true, "The square at row 2, column 2 is in no word"},
-        {"word too long", Rows(longWord), false, "has 21 letters; a word has 3 to 20 letters"},
-        {"too many words", Rows(manyWords), true, "The grid has 168 words; a crossword holds at most 160"},
-        {"falls apart", Rows({"...#...", "...#...", "...#...", "#######", "...#...", "...#...", "...#..."}), false,
+        {"two rows", GridText({"...", "..."}), false, "The grid has 2 rows; a grid has 3 to 30 rows"},
+        {"31 rows", GridText(tooMany), false, "The grid has 31 rows"},
+        {"not square", GridText({"....", "...", "....", "...."}), false, "Row 2 has 3 squares; the grid has 4 rows, so every row needs 4"},
+        {"bad character", GridText({"...", ".x?", "..."}), false, "The square at row 2, column 3 is \"?\""},
+        {"unchecked square", GridText({"...", ".##", ".##"}), false, "The square at row 1, column 2 is in only one word"},
+        {"square in no word", GridText({"...", "#.#", ".#."}), true, "The square at row 2, column 2 is in no word"},
+        {"word too long", GridText(longWord), false, "has 21 letters; a word has 3 to 20 letters"},
+        {"too many words", GridText(manyWords), true, "The grid has 168 words; a crossword holds at most 160"},
+        {"falls apart", GridText({"...#...", "...#...", "...#...", "#######", "...#...", "...#...", "...#..."}), false,
          "The grid falls apart: the square at row 1, column 5 is not joined to the square at row 1, column 1"},
-        {"all blocks", Rows({"###", "###", "###"}), false, "The grid has no open squares"},
+        {"all blocks", GridText({"###", "###", "###"}), false, "The grid has no open squares"},
         {"huge text", std::string(5000, '.'), false, "The grid text has 5000 characters"},
     };
     for (const auto& c : cases) {
@@ -97,14 +91,14 @@ TEST(AnyGrid, RefusesBadGridsWithAMessageNamingTheProblem)
 TEST(AnyGrid, UncheckedSquaresNeedTheUsersPermission)
 {
     // A British-style corner: the squares between the blocks are in one word only.
-    const std::string text = Rows({".....", ".#.#.", ".....", ".#.#.", "....."});
+    const std::string text = GridText({".....", ".#.#.", ".....", ".#.#.", "....."});
     EXPECT_THROW(ReadGridText(text, {}), Failure);
     const AnyGrid grid = ReadGridText(text, GridCheckOptions{true});
     EXPECT_EQ(grid.UncheckedSquares, 12);
     EXPECT_EQ(SlotTable(grid.Xw), (std::vector<std::string>{"1 Across r1c1 5 (5)", "1 Down r1c1 5 (5)", "2 Down r1c3 5 (5)",
                                                              "3 Down r1c5 5 (5)", "4 Across r3c1 5 (5)", "5 Across r5c1 5 (5)"}));
     // Even then a square must be in some word.
-    EXPECT_THROW(ReadGridText(Rows({".....", ".#.#.", "..#..", ".#.#.", "....."}), GridCheckOptions{true}), Failure);
+    EXPECT_THROW(ReadGridText(GridText({".....", ".#.#.", "..#..", ".#.#.", "....."}), GridCheckOptions{true}), Failure);
 }
 
 TEST(AnyGrid, AStockGridKeepsItsSlotsInPositionOrderWithBlankSquares)
@@ -113,7 +107,7 @@ TEST(AnyGrid, AStockGridKeepsItsSlotsInPositionOrderWithBlankSquares)
     AnalyseStockGrid(*xw);  // filling order
     xw->Squares(1, 2).Letter = 'Q';
     const AnyGrid grid = AnyGridOfStockGrid(*xw);
-    const AnyGrid fromText = ReadGridText(Rows({"#....", ".....", ".....", ".....", "....#"}), {});
+    const AnyGrid fromText = ReadGridText(GridText({"#....", ".....", ".....", ".....", "....#"}), {});
     EXPECT_EQ(SlotTable(grid.Xw), SlotTable(fromText.Xw));
     EXPECT_EQ(grid.Xw.Squares(1, 2).Letter, ' ');
     EXPECT_EQ(grid.UncheckedSquares, 0);

@@ -11,23 +11,16 @@
 namespace qm {
 namespace {
 
-TEST(ClueLines, NumbersAndAnswerAreReadByPosition)
+TEST(ClueRows, FieldsAtTheirPlacesInTheLineAndTheCaption)
 {
-    ClueLineRef ref;
-    ASSERT_TRUE(ParseClueLine("  7 12  3 14 :  ICE CREAM", ref));
-    EXPECT_EQ(ref.Slot, 7);
-    EXPECT_EQ(ref.Row, 12);
-    EXPECT_EQ(ref.Col, 3);
-    EXPECT_EQ(ClueLineAnswer("  7 12  3 14 :  ICE CREAM"), "ICE CREAM");
-    EXPECT_EQ(CluePanelCaption("  7 12  3 14 :  ICE CREAM"), "Clue for ICE CREAM:");
-    EXPECT_FALSE(ParseClueLine("abc", ref));
-    EXPECT_FALSE(ParseClueLine("  x  1  1  1 :  CAT", ref));
-    EXPECT_EQ(ref.Slot, 7) << "a failed parse leaves the result alone";
+    const ClueRow row{7, MakeRCTxt(12, 3), 14, "ICE CREAM"};
+    EXPECT_EQ(row.Text(), "  7 12  3 14 :  ICE CREAM");
+    EXPECT_EQ(CluePanelCaption(row), "Clue for ICE CREAM:");
 }
 
-TEST(ClueLines, TheLineOfASlotFallsBackToTheLastLine)
+TEST(ClueRows, TheRowOfASlotFallsBackToTheLastRow)
 {
-    const std::vector<std::string> lines = {"  1  1  1  1 :  CAT", "  4  3  1  3 :  DOG", "  9  5  1  5 :  EEL"};
+    const std::vector<ClueRow> rows = {{1, MakeRCTxt(1, 1), 1, "CAT"}, {4, MakeRCTxt(3, 1), 3, "DOG"}, {9, MakeRCTxt(5, 1), 5, "EEL"}};
     struct Case {
         const char* name;
         int slot;
@@ -35,9 +28,9 @@ TEST(ClueLines, TheLineOfASlotFallsBackToTheLastLine)
     };
     for (const Case& c : {Case{"first", 1, 0}, Case{"middle", 4, 1}, Case{"last", 9, 2}, Case{"absent gives last", 5, 2}}) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(FindSlotLine(lines, c.slot), c.expected);
+        EXPECT_EQ(FindSlotRow(rows, c.slot), c.expected);
     }
-    EXPECT_EQ(FindSlotLine({}, 1), -1);
+    EXPECT_EQ(FindSlotRow({}, 1), -1);
 }
 
 TEST(ClueEdits, OnlyAChangedClueIsStoredAndLongCluesAreCut)
@@ -131,22 +124,23 @@ TEST_F(SmallFill, AlternativesKeepTheLettersSharedWithCrossingWords)
         std::vector<std::string> expected;
         for (const std::string& w : c.words)
             expected.push_back(Format("%3d%4d%1s%-20s", c.slot, IndexOf(w.substr(1)), w.substr(0, 1).c_str(), w.substr(1).c_str()));
-        EXPECT_EQ(alt.Lines, expected);
+        std::vector<std::string> lines;
+        for (const ReplacementChoice& r : alt.Rows) lines.push_back(r.Text());
+        EXPECT_EQ(lines, expected);
         EXPECT_EQ(alt.FooterA, c.footerA);
         EXPECT_EQ(alt.FooterB, c.footerB);
     }
 }
 
-TEST_F(SmallFill, ReplacementLinesAreReadBackByPosition)
+TEST_F(SmallFill, ReplacementRowsCarryTheirFields)
 {
     const Alternatives alt = FindAlternatives(state.Xw, 1, state.Dict);
-    ReplacementChoice choice;
-    ASSERT_TRUE(ParseReplacementLine(alt.Lines[0], choice));
+    const ReplacementChoice& choice = alt.Rows.at(0);
     EXPECT_EQ(choice.Slot, 1);
     EXPECT_EQ(choice.WordIndex, IndexOf("CAT"));
     EXPECT_TRUE(choice.Current);
     EXPECT_EQ(choice.DisplayTxt, "CAT");
-    EXPECT_FALSE(ParseReplacementLine("  1abcd CAT", choice));
+    EXPECT_EQ(choice.Text(), Format("%3d%4d*%-20s", 1, IndexOf("CAT"), "CAT"));
 }
 
 TEST_F(SmallFill, ReplacingAWordChangesItsSquaresClueAndStoredFillButKeepsOtherEditedClues)

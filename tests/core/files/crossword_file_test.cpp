@@ -154,7 +154,7 @@ TEST(CrosswordFile, LoadRebuildsTheCrosswordAsTheOnlyFreeformFill)
     state.Fills.GridsMax = 7;
     state.Fills.StoredWordCount = 90;
     state.Output.GridMM = 140;
-    state.SymmFillsList.Lines = {"9999     0   1      225     78    5000      0"};
+    state.SymmFillsList.Add(FillRow::Symmetric(1, 225, 78, 5000, 0));
     const LoadResult result = LoadCrosswordFile(state, path, nullptr);
 
     const Crossword& xw = state.Xw;
@@ -180,8 +180,8 @@ TEST(CrosswordFile, LoadRebuildsTheCrosswordAsTheOnlyFreeformFill)
 
     EXPECT_EQ(state.Fills.GridsMax, 1);
     EXPECT_EQ(state.Fills.CurrentFill, 1);
-    EXPECT_TRUE(state.SymmFillsList.Lines.empty());
-    EXPECT_EQ(state.Freeform.FreeFillsList.Lines, std::vector<std::string>{result.FillListLine});
+    EXPECT_TRUE(state.SymmFillsList.Rows.empty());
+    EXPECT_EQ(state.Freeform.FreeFillsList.Texts(), std::vector<std::string>{result.Row.Text()});
     EXPECT_EQ(state.Fills.StoredWordCount, xw.WordSlotCount);
     EXPECT_EQ(state.Fills.Record(1).WrdCount, xw.WordSlotCount);
     EXPECT_EQ(state.Fills.Record(1).LttCount, saved.Fills.Record(1).LttCount);
@@ -189,7 +189,7 @@ TEST(CrosswordFile, LoadRebuildsTheCrosswordAsTheOnlyFreeformFill)
     EXPECT_EQ(result.Words, xw.WordSlotCount);
     EXPECT_EQ(result.Letters, saved.Fills.Record(1).LttCount);
 
-    const std::string& line = result.FillListLine;
+    const std::string line = result.Row.Text();
     EXPECT_EQ(line.size(), 45u);
     EXPECT_EQ(Mid(line, 5, 6), "     0");
     EXPECT_EQ(Mid(line, 11, 4), "   1");
@@ -217,12 +217,12 @@ TEST(CrosswordFile, LoadScoresTheFillAndAdoptsItsWords)
     EXPECT_EQ(result.Interlocks, 0);
     EXPECT_EQ(result.Area, 9);
     EXPECT_EQ(result.Score, 113);  // (3 x 16 + 4 + 0 + 9 / 2) x 200 / 100
-    EXPECT_EQ(result.FillListLine, "9886     0   1    16      4     0    9   113s");
-    EXPECT_EQ(state.Freeform.FreeFillsList.Lines, std::vector<std::string>{result.FillListLine});
+    EXPECT_EQ(result.Row.Text(), "9886     0   1    16      4     0    9   113s");
+    EXPECT_EQ(state.Freeform.FreeFillsList.Texts(), std::vector<std::string>{result.Row.Text()});
     EXPECT_EQ(state.Fills.Record(1).ILockArea, 9);
 
     state.Freeform.Options.Ranking = RankingMethod::Letters;
-    EXPECT_EQ(Mid(LoadCrosswordFile(state, dir.File("ring.xwd"), nullptr).FillListLine, 1, 4), "9983");  // 9999 - 16
+    EXPECT_EQ(Mid(LoadCrosswordFile(state, dir.File("ring.xwd"), nullptr).Row.Text(), 1, 4), "9983");  // 9999 - 16
 
     // The words joined the imported list after what it held, so the fill can be shown again from it.
     EXPECT_EQ(state.Imported.ThemeWords.front(), "EARLIER");
@@ -380,7 +380,7 @@ TEST(CrosswordFile, BrokenFilesLeaveEverythingAsItWas)
         state.CurrentFileName = "before.xwd";
         state.Output.GridMM = 140;
         state.Imported.ThemeWords = {"CAT"};
-        state.SymmFillsList.Lines = {"a fill"};
+        state.SymmFillsList.Add(FillRow::Symmetric(1, 10, 3, 20, 0));
         const std::string before = XwdFileText(state);
         const auto rowsBefore = test::GridRows(state.Xw.Squares);
         test::ExpectLoadRefused(state, path, broken.problem);
@@ -390,7 +390,7 @@ TEST(CrosswordFile, BrokenFilesLeaveEverythingAsItWas)
         EXPECT_EQ(state.Output.GridMM, 140);
         EXPECT_EQ(state.Fills.GridsMax, 1);
         EXPECT_EQ(state.Imported.ThemeWords.size(), 1u);
-        EXPECT_EQ(state.SymmFillsList.Lines.size(), 1u);
+        EXPECT_EQ(state.SymmFillsList.Rows.size(), 1u);
         EXPECT_FALSE(state.LoadedFromFile);
     }
 }

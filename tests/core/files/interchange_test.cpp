@@ -243,7 +243,7 @@ TEST_F(InterchangeLoad, PuzBuiltByHandFromTheFormatNotes)
     EXPECT_EQ(loaded.Words, 4);
     EXPECT_EQ(loaded.Letters, 12);
     EXPECT_EQ(state_.CurrentFileName, "hand.puz");
-    EXPECT_EQ(state_.Freeform.FreeFillsList.Lines.size(), 1u);
+    EXPECT_EQ(state_.Freeform.FreeFillsList.Rows.size(), 1u);
 }
 
 TEST_F(InterchangeLoad, PuzExtrasAreDroppedWithOneNotice)

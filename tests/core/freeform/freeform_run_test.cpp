@@ -12,22 +12,23 @@
 namespace qm {
 namespace {
 
-TEST(FreeformLines, LayoutAndFields)
+TEST(FreeformRows, LayoutAndFields)
 {
     const FillCounts counts{100, 25, 40, 4};
-    const std::string line = FreeformListLine(326, 12, 7, FillOrigin::Interlocked, counts, 326);
+    const FillRow row = FreeformFillRow(326, 12, 7, FillOrigin::Interlocked, counts, 326);
+    const std::string line = row.Text();
     EXPECT_EQ(line, "9673    12   7i  100     25    40    4  326");
     EXPECT_EQ(Mid(line, 11, 4), "   7");
     EXPECT_EQ(Mid(line, 15, 1), "i");
-    EXPECT_EQ(SeedPositionOfLine(line), 12);
-    EXPECT_EQ(ScoreOfLine(line), 326);
+    EXPECT_EQ(row.SeedPosition, 12);
+    EXPECT_EQ(row.Score, 326);
 
-    const std::string wide = FreeformListLine(1326, 0, 8, FillOrigin::Edited, counts, 1326, true);
-    EXPECT_EQ(wide, "8673     0   8e  100     25    40    4  1326");
-    EXPECT_EQ(ScoreOfLine(wide), 1326);             // all six characters of the wide score
-    EXPECT_EQ(ScoreOfLine(wide.substr(0, 38) + "   326s"), 326);  // a reloaded file's line
-    EXPECT_EQ(SeedPositionOfLine("9673  abcd   7"), 1);
-    EXPECT_EQ(ScoreOfLine("short"), 0);
+    FillRow wide = FreeformFillRow(1326, 0, 8, FillOrigin::Edited, counts, 1326);
+    wide.WideScore = true;
+    EXPECT_EQ(wide.Text(), "8673     0   8e  100     25    40    4  1326");
+    FillRow loaded = FreeformFillRow(326, 0, 8, FillOrigin::Plain, counts, 326);
+    loaded.Loaded = true;
+    EXPECT_EQ(loaded.Text(), "9673     0   8   100     25    40    4   326s");  // a reloaded file's row
 
     const struct {
         const char* text;
@@ -46,18 +47,18 @@ protected:
         state.FillSource = FillSourceKind::Freeform;
         state.Random.SetClock(SimulatedSeedClock(clock));
     }
-    std::map<int, std::string> LinesByFill() const
+    std::map<int, FillRow> RowsByFill() const
     {
-        std::map<int, std::string> lines;
-        for (const auto& l : state.Freeform.FreeFillsList.Lines) lines[FillNumberOfLine(l)] = l;
-        return lines;
+        std::map<int, FillRow> rows;
+        for (const FillRow& r : state.Freeform.FreeFillsList.Rows) rows[r.Fill] = r;
+        return rows;
     }
     /// Each listed fill shown again has the counts of its record and line and keeps the rules.
     void ExpectListedFillsConsistent()
     {
         const FillStore& store = state.Fills;
         std::int32_t previous = 0;
-        for (const auto& [n, line] : LinesByFill()) {
+        for (const auto& [n, row] : RowsByFill()) {
             const FillRecord r = store.Record(n);
             EXPECT_EQ(r.WrdCount, r.LastWrd - previous) << n;
             previous = r.LastWrd;
@@ -67,9 +68,9 @@ protected:
             EXPECT_EQ(counts.Words, r.WrdCount) << n;
             EXPECT_EQ(counts.Interlocks, r.ILockCount) << n;
             EXPECT_EQ(counts.Area, r.ILockArea) << n;
-            EXPECT_EQ(ScoreOfLine(line), shown.Score) << n;
-            EXPECT_EQ(std::stoi(line.substr(0, 4)), 9999 - shown.Score) << n;
-            if (line[14] != 'e') {  // an edited grid need not keep the rules
+            EXPECT_EQ(row.Score, shown.Score) << n;
+            EXPECT_EQ(std::stoi(row.Text().substr(0, 4)), 9999 - shown.Score) << n;
+            if (row.Origin != FillOrigin::Edited) {  // an edited grid need not keep the rules
                 EXPECT_TRUE(test::PlacementRuleBreaches(state.Xw).empty()) << n;
             }
         }
@@ -93,7 +94,7 @@ TEST_F(FreeformRun, TenFillsFreshPhaseAndReuseProbability)
     EXPECT_EQ(out.Run.Listed, 10);
     EXPECT_EQ(out.Run.Attempts, 10);  // the first 25 fills are all listed
     EXPECT_EQ(state.Fills.GridsMax, 10);
-    EXPECT_FALSE(state.RunActive);
+    EXPECT_EQ(state.Run, RunState::Idle);
     ASSERT_EQ(probabilities.size(), 10u);
     for (int k = 1; k <= 10; ++k) {
         const double p = k <= 4 ? 0.0 : ((k - 4) / 6.0) / (k / 10.0) * 0.95;
@@ -103,15 +104,16 @@ TEST_F(FreeformRun, TenFillsFreshPhaseAndReuseProbability)
     EXPECT_EQ(probabilities[9], "0.9500");
     ASSERT_EQ(counts.size(), 10u);
     EXPECT_EQ(counts[0].substr(0, 9), "1/10 Av.=");
-    EXPECT_TRUE(std::is_sorted(state.Freeform.FreeFillsList.Lines.begin(), state.Freeform.FreeFillsList.Lines.end()));
-    for (const auto& [n, line] : LinesByFill()) {
+    const std::vector<std::string> texts = state.Freeform.FreeFillsList.Texts();
+    EXPECT_TRUE(std::is_sorted(texts.begin(), texts.end()));
+    for (const auto& [n, row] : RowsByFill()) {
         if (n <= 4) {
-            EXPECT_NE(line[14], 'r') << line;  // fills 1..4 are fresh
+            EXPECT_NE(row.Origin, FillOrigin::Regrown) << row.Text();  // fills 1..4 are fresh
         }
     }
     ASSERT_TRUE(out.Shown.has_value());
-    EXPECT_EQ(out.Shown->Fill, FillNumberOfLine(state.Freeform.FreeFillsList.Lines.front()));
-    EXPECT_EQ(out.Shown->SelectedLine, 0);
+    EXPECT_EQ(out.Shown->Fill, state.Freeform.FreeFillsList.At(0).Fill);
+    EXPECT_EQ(out.Shown->SelectedRow, 0);
     EXPECT_NE(out.ElapsedText.find(" secs."), std::string::npos);
     ExpectListedFillsConsistent();
 }
@@ -124,21 +126,21 @@ TEST_F(FreeformRun, AfterTwentyFiveOnlyFillsAboveTheAverageAreListed)
     const FreeformRunOutcome out = StartFreeformRun(state, request, {});
     ASSERT_EQ(out.Run.Listed, 40);
     EXPECT_GT(out.Run.Attempts, 40);
-    const auto lines = LinesByFill();
+    const auto rows = RowsByFill();
     std::int64_t sum = 0;
     bool regrown = false;
     for (int k = 1; k <= 40; ++k) {
-        const std::string& line = lines.at(k);
-        const std::int32_t score = ScoreOfLine(line);
+        const FillRow& row = rows.at(k);
+        const std::int32_t score = row.Score;
         if (k > 25) {
             EXPECT_GT(score, sum / (k - 1)) << k;
         }
         sum += score;
         if (k <= 16) {
-            EXPECT_NE(line[14], 'r') << k;  // the fresh phase: Round(0.4 x 40) fills
+            EXPECT_NE(row.Origin, FillOrigin::Regrown) << k;  // the fresh phase: Round(0.4 x 40) fills
         }
-        regrown = regrown || line[14] == 'r';
-        EXPECT_TRUE(line[14] == ' ' || line[14] == 'i' || line[14] == 'r') << line;
+        regrown = regrown || row.Origin == FillOrigin::Regrown;
+        EXPECT_TRUE(row.Origin == ' ' || row.Origin == 'i' || row.Origin == 'r') << row.Text();
     }
     EXPECT_TRUE(regrown);
     EXPECT_EQ(out.Run.Average, sum / 40);
@@ -162,9 +164,9 @@ TEST_F(FreeformRun, NoListedFillIsEmptyWhenARegrownFillLosesEveryWord)
         request.Fills = 12;
         const FreeformRunOutcome out = StartFreeformRun(state, request, {});
         ASSERT_EQ(out.Run.Listed, 12);
-        for (const auto& [n, line] : LinesByFill()) {
-            EXPECT_GT(state.Fills.Record(n).WrdCount, 0) << "clock " << clock << ": " << line;
-            regrown += line[14] == 'r';
+        for (const auto& [n, row] : RowsByFill()) {
+            EXPECT_GT(state.Fills.Record(n).WrdCount, 0) << "clock " << clock << ": " << row.Text();
+            regrown += row.Origin == FillOrigin::Regrown;
         }
         ExpectListedFillsConsistent();
     }
@@ -177,7 +179,7 @@ TEST_F(FreeformRun, StopAndAttemptLimitEndTheRunBetweenFills)
     int calls = 0;
     FreeformRunCallbacks callbacks;
     callbacks.ProcessMessages = [&] {
-        if (++calls == 3) state.Running = false;  // the Stop button
+        if (++calls == 3) state.Run = RunState::StopRequested;  // the Stop button
     };
     FreeformRunRequest request;
     request.Fills = 100;
@@ -206,7 +208,7 @@ TEST_F(FreeformRun, SeededRunsRepeat)
         FreeformRunRequest request;
         request.Fills = 12;
         StartFreeformRun(s, request, {});
-        return s.Freeform.FreeFillsList.Lines;
+        return s.Freeform.FreeFillsList.Texts();
     };
     EXPECT_EQ(run(5), run(5));
     EXPECT_NE(run(5), run(6));
@@ -228,7 +230,7 @@ TEST_F(FreeformRun, ShowingListedFillsDuringARunChangesNothing)
         FreeformRunRequest request;
         request.Fills = 30;
         StartFreeformRun(s, request, callbacks);
-        return s.Freeform.FreeFillsList.Lines;
+        return s.Freeform.FreeFillsList.Texts();
     };
     EXPECT_EQ(run(true), run(false));
 }
@@ -244,7 +246,7 @@ TEST_F(FreeformRun, QuickFillStoresAndShowsOneFill)
     EXPECT_EQ(state.Fills.GridsMax, 1);
     EXPECT_EQ(state.Fills.CurrentFill, 1);
     ASSERT_EQ(state.Freeform.FreeFillsList.Count(), 1);
-    EXPECT_EQ(state.Freeform.FreeFillsList.Lines[0][14], ' ');
+    EXPECT_EQ(state.Freeform.FreeFillsList.At(0).Text()[14], ' ');
     ASSERT_TRUE(out.Shown.has_value());
     EXPECT_EQ(progress, out.Shown->Counts.Words - 1);
     EXPECT_EQ(state.ImportedFillShown, 1);
@@ -268,7 +270,7 @@ TEST_F(FreeformRun, SeedWordChoices)
     request.SelectedSeed = selected;
     StartFreeformRun(state, request, {});
     EXPECT_EQ(state.Freeform.SeedWord, state.Imported.ThemeWords[static_cast<std::size_t>(selected)]);
-    for (const auto& line : state.Freeform.FreeFillsList.Lines) EXPECT_EQ(SeedPositionOfLine(line), selected) << line;
+    for (const FillRow& row : state.Freeform.FreeFillsList.Rows) EXPECT_EQ(row.SeedPosition, selected) << row.Text();
 
     // No word of 6..GridSize characters: the longest that fits seeds every fill, and the run says so.
     Use({"ab", "abc", "bcd", "cab", "dab", "bad", "cad", "abcde", "bead", "deb", "aced", "dace"}, 8);
@@ -276,7 +278,7 @@ TEST_F(FreeformRun, SeedWordChoices)
     const FreeformRunOutcome out = StartFreeformRun(state, request, {});
     ASSERT_EQ(out.Run.Notes.size(), 1u);
     EXPECT_NE(out.Run.Notes[0].find("\"ABCDE\""), std::string::npos);
-    for (const auto& line : state.Freeform.FreeFillsList.Lines) EXPECT_EQ(SeedPositionOfLine(line), 7) << line;
+    for (const FillRow& row : state.Freeform.FreeFillsList.Rows) EXPECT_EQ(row.SeedPosition, 7) << row.Text();
 }
 
 TEST_F(FreeformRun, GridWordsJoinTheListOnceAndStartEveryFill)
@@ -306,10 +308,10 @@ TEST_F(FreeformRun, RefusalsChangeNothing)
     FreeformRunRequest request;
     request.Fills = 3;
     StartFreeformRun(state, request, {});
-    const auto lines = state.Freeform.FreeFillsList.Lines;
+    const auto lines = state.Freeform.FreeFillsList.Texts();
     const auto stored = state.Fills.StoredWordCount;
     const auto expectUnchanged = [&](const char* what) {
-        EXPECT_EQ(state.Freeform.FreeFillsList.Lines, lines) << what;
+        EXPECT_EQ(state.Freeform.FreeFillsList.Texts(), lines) << what;
         EXPECT_EQ(state.Fills.GridsMax, 3) << what;
         EXPECT_EQ(state.Fills.StoredWordCount, stored) << what;
     };
@@ -358,8 +360,8 @@ TEST_F(FreeformRun, ImproveListsABetterOrEqualFillOrSaysSo)
     FreeformRunRequest request;
     request.Fills = 5;
     StartFreeformRun(state, request, {});
-    const std::string first = state.Freeform.FreeFillsList.Lines[0];
-    const std::int32_t S = ScoreOfLine(first);
+    const FillRow first = state.Freeform.FreeFillsList.At(0);
+    const std::int32_t S = first.Score;
     int attempts = 0;
     FreeformRunCallbacks callbacks;
     callbacks.ImproveProgress = [&](int) { ++attempts; };
@@ -367,10 +369,10 @@ TEST_F(FreeformRun, ImproveListsABetterOrEqualFillOrSaysSo)
     EXPECT_GE(attempts, 1);
     if (r.Added) {
         EXPECT_EQ(state.Fills.GridsMax, 6);
-        const std::string line = state.Freeform.FreeFillsList.Lines[static_cast<std::size_t>(FindFillLine(state.Freeform.FreeFillsList, 6))];
-        EXPECT_EQ(line[14], 'x');
-        EXPECT_EQ(SeedPositionOfLine(line), SeedPositionOfLine(first));
-        const std::int32_t R = ScoreOfLine(line);
+        const FillRow row = state.Freeform.FreeFillsList.At(FindFillRow(state.Freeform.FreeFillsList, 6));
+        EXPECT_EQ(row.Text()[14], 'x');
+        EXPECT_EQ(row.SeedPosition, first.SeedPosition);
+        const std::int32_t R = row.Score;
         EXPECT_GE(R, S);
         EXPECT_EQ(r.Message, R > S ? "Score improved from " + std::to_string(S) + " to " + std::to_string(R)
                                    : "Same score (" + std::to_string(R) + ")");
@@ -427,7 +429,7 @@ TEST_F(FreeformRun, AddThisGridStoresTheEditedCrossword)
     EXPECT_EQ(state.Fills.CurrentFill, 2);
     EXPECT_EQ(state.Fills.StoredWordCount, stored + words - 1);
     EXPECT_EQ(state.Fills.Record(2).WrdCount, words - 1);
-    const std::string& line = state.Freeform.FreeFillsList.Lines[static_cast<std::size_t>(FindFillLine(state.Freeform.FreeFillsList, 2))];
+    const std::string line = state.Freeform.FreeFillsList.At(FindFillRow(state.Freeform.FreeFillsList, 2)).Text();
     EXPECT_EQ(line[14], 'e');
     EXPECT_EQ(line.size(), 44u);  // the score is 6 characters wide
     ASSERT_TRUE(r.Shown.has_value());

@@ -50,7 +50,7 @@ RunRecord RunWith(const Config& c, CandidateScan scan)
     const FreeformRunOutcome out = StartFreeformRun(state, request, {});
     r.attempts = out.Run.Attempts;
     if (c.improve && state.Fills.GridsMax > 0) r.improve.push_back(ImproveFill(state, 0, {}).Message);
-    r.lines = state.Freeform.FreeFillsList.Lines;
+    r.lines = state.Freeform.FreeFillsList.Texts();
     for (int j = 1; j <= state.Fills.StoredWordCount; ++j) {
         const StoredWord& w = state.Fills.Words[static_cast<std::size_t>(j)];
         r.stored.push_back(std::to_string(w.Row) + "," + std::to_string(w.Col) + "," + std::to_string(w.NumLett) + "," +

@@ -100,7 +100,7 @@ TEST(Grid, SortIsStableAndNumbersShareAStartSquare)
     EXPECT_EQ(other.Slot(1).WordTxt.str(), "COW");
 }
 
-TEST(Grid, ListSlotsLinesHaveTheirFieldsAtFixedPositions)
+TEST(Grid, ListSlotsRowsHaveTheirFieldsAtFixedPositions)
 {
     Crossword xw = SmallFreeform();
     SortSlotsByPosition(xw);
@@ -109,9 +109,10 @@ TEST(Grid, ListSlotsLinesHaveTheirFieldsAtFixedPositions)
     const SlotLists lists = ListSlots(xw);
     ASSERT_EQ(lists.Across.size(), 2u);
     ASSERT_EQ(lists.Down.size(), 2u);
-    EXPECT_EQ(lists.Across[0], "  1  1  1  1 :  CAT");
-    EXPECT_EQ(lists.Down[1], "  3  1  3  2 :  TOE");
-    EXPECT_EQ(lists.Across[1].substr(16), "WEE");
+    EXPECT_EQ(lists.Across[0].Text(), "  1  1  1  1 :  CAT");
+    EXPECT_EQ(lists.Down[1].Text(), "  3  1  3  2 :  TOE");
+    EXPECT_EQ(lists.Across[1].Text().substr(16), "WEE");
+    EXPECT_EQ(lists.Across[1].Answer, "WEE");
 }
 
 TEST(Grid, FillWriterRecordsTheAcrossSlotWhereWordsCross)

@@ -97,14 +97,14 @@ std::map<std::string, std::string> Snapshot(const QuillmereState& s)
     out["fill stores"] = Digest(f.str());
 
     std::ostringstream l;
-    for (const std::string& line : s.SymmFillsList.Lines) l << line << '\n';
+    for (const std::string& line : s.SymmFillsList.Texts()) l << line << '\n';
     l << '|';
-    for (const std::string& line : s.Freeform.FreeFillsList.Lines) l << line << '\n';
+    for (const std::string& line : s.Freeform.FreeFillsList.Texts()) l << line << '\n';
     out["fill lists"] = Digest(l.str());
 
     std::ostringstream p;
-    p << static_cast<int>(s.FillSource) << ' ' << s.CurrentFileName << ' ' << s.LoadedFromFile << ' ' << s.Running << ' '
-      << s.RunActive << ' ' << int{s.ImportedFillShown} << ' ' << s.Output.Title << ' ' << s.Output.FontName << ' '
+    p << static_cast<int>(s.FillSource) << ' ' << s.CurrentFileName << ' ' << s.LoadedFromFile << ' '
+      << static_cast<int>(s.Run) << ' ' << int{s.ImportedFillShown} << ' ' << s.Output.Title << ' ' << s.Output.FontName << ' '
       << s.Output.GridMM;
     out["process values"] = Digest(p.str());
     return out;
@@ -297,7 +297,7 @@ std::vector<Refusal> Refusals()
              symmetric->Clues = LoadClueList("\r\nonly one clue\r\n");
              const auto before = Snapshot(*symmetric);
              try {
-                 ShowFill(*symmetric, symmetric->SymmFillsList.Lines.front());
+                 ShowFill(*symmetric, symmetric->SymmFillsList.At(0).Fill);
              } catch (const Failure&) {
                  if (Snapshot(*symmetric) != before) throw std::logic_error("the refused fill changed the state");
                  throw;

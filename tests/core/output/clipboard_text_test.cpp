@@ -75,13 +75,13 @@ TEST(ClipboardText, TextAndMessageForEachMode)
         {6, true, "Answers (alphabetical) and Clues\r\nCAT - Pet  (1A)\r\n", "Answer/Clue list copied to clipboard"},
     };
     for (const Case& c : cases) {
-        const ClipboardExport e = ClipboardTextForMode(c.mode, xw, 1);
+        const ClipboardExport e = ClipboardTextForMode(OutputModeOf(c.mode), xw, 1);
         EXPECT_TRUE(e.HasText) << c.mode;
         EXPECT_EQ(e.Text, c.text) << c.mode;
         EXPECT_EQ(e.Message, c.message) << c.mode;
     }
     for (const int mode : {0, 1, 3, 5}) {
-        const ClipboardExport e = ClipboardTextForMode(mode, xw, 1);
+        const ClipboardExport e = ClipboardTextForMode(OutputModeOf(mode), xw, 1);
         EXPECT_FALSE(e.HasText) << mode;
         EXPECT_TRUE(e.Text.empty()) << mode;
         EXPECT_EQ(e.Message, "Select 'Completed Grid only ' or\r'Clue List only'' or\r'Answer/Clue list'") << mode;

@@ -69,12 +69,12 @@ std::string ClueLists()
 TEST(HtmlWriter, WholePageForModes0256)
 {
     const QuillmereState state = test::TinyCrosswordState();
-    EXPECT_EQ(HtmlDocument(state, 0), Start() + Grid(false) + ClueLists() + End);
-    EXPECT_EQ(HtmlDocument(state, 2), Start() + Grid(true) + End);
-    EXPECT_EQ(HtmlDocument(state, 5), Start() + Lines({"<p></p>", Plain}) + "<tr><td><b><u>Answers</u></b></td></tr>" +
+    EXPECT_EQ(HtmlDocument(state, OutputMode::EmptyGridAndClues), Start() + Grid(false) + ClueLists() + End);
+    EXPECT_EQ(HtmlDocument(state, OutputMode::CompletedGridOnly), Start() + Grid(true) + End);
+    EXPECT_EQ(HtmlDocument(state, OutputMode::AnswerListOnly), Start() + Lines({"<p></p>", Plain}) + "<tr><td><b><u>Answers</u></b></td></tr>" +
                                           "<tr><td><u>Across</u>:  1-At,  3-Od E,  4-We</td></tr>" +
                                           "<tr><td><u>Down</u>:  1-Ade,  2-Te,  3-Ow</td></tr>" + Lines({"</table>"}) + End);
-    EXPECT_EQ(HtmlDocument(state, 6), Start() + Lines({"<p></p>", Plain}) +
+    EXPECT_EQ(HtmlDocument(state, OutputMode::AnswerClueListAlpha), Start() + Lines({"<p></p>", Plain}) +
                                           "<tr><td><b><u>Answers (alphabetical) and Clues</u></b></td></tr>" +
                                           "<tr><td>ADE - Drink  (1D)</td></tr><tr><td>AT - Located  (1A)</td></tr>" +
                                           "<tr><td>OD E - Poem  (3A)</td></tr><tr><td>OW - Ouch  (3D)</td></tr>" +
@@ -86,16 +86,16 @@ TEST(HtmlWriter, BlockingStyleHasNoEffectAndTitleFollowsBody)
 {
     QuillmereState state = test::TinyCrosswordState();
     state.Output.ExtrasChecked = false;
-    const std::string grey = HtmlDocument(state, 3);
+    const std::string grey = HtmlDocument(state, OutputMode::EmptyGridOnly);
     EXPECT_EQ(grey, Start(false) + Grid(false) + End);
     state.Output.Blocking = 0;
     state.Output.FontName = "Times New Roman";
-    EXPECT_EQ(HtmlDocument(state, 3), grey);
+    EXPECT_EQ(HtmlDocument(state, OutputMode::EmptyGridOnly), grey);
     state.Output.TitleChecked = false;
-    EXPECT_EQ(HtmlDocument(state, 3).find("<h3>"), std::string::npos);
+    EXPECT_EQ(HtmlDocument(state, OutputMode::EmptyGridOnly).find("<h3>"), std::string::npos);
     state.Output.TitleChecked = true;
     state.Output.Title.clear();
-    EXPECT_EQ(HtmlDocument(state, 3).find("<h3>"), std::string::npos);
+    EXPECT_EQ(HtmlDocument(state, OutputMode::EmptyGridOnly).find("<h3>"), std::string::npos);
 }
 
 TEST(HtmlWriter, CellWidthHasTwoDecimals)
@@ -109,11 +109,11 @@ TEST(HtmlWriter, WritesTheFileOrSaysWhyNot)
 {
     test::TempDir dir;
     const QuillmereState state = test::TinyCrosswordState();
-    WriteHtmlFile(dir.File("000001.htm"), state, 6);
+    WriteHtmlFile(dir.File("000001.htm"), state, OutputMode::AnswerClueListAlpha);
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(dir.File("000001.htm"), bytes));
-    EXPECT_EQ(bytes, HtmlDocument(state, 6));
-    EXPECT_THROW(WriteHtmlFile(dir.File("missing/x.htm"), state, 6), Failure);
+    EXPECT_EQ(bytes, HtmlDocument(state, OutputMode::AnswerClueListAlpha));
+    EXPECT_THROW(WriteHtmlFile(dir.File("missing/x.htm"), state, OutputMode::AnswerClueListAlpha), Failure);
 }
 
 }  // namespace

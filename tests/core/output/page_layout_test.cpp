@@ -30,7 +30,7 @@ TEST(PageLayout, MillimetresForModesAndOptions)
         o.ExtrasChecked = c.extras;
         o.TitleChecked = c.title;
         o.GridMM = c.gridMM;
-        const PageLayout p = PageLayoutMM(o, c.mode);
+        const PageLayout p = PageLayoutMM(o, OutputModeOf(c.mode));
         EXPECT_EQ(p.GridMM, c.mode <= 3 ? c.gridMM : 0);
         EXPECT_EQ(p.GridInset, c.gridInset);
         EXPECT_EQ(p.GridLeft, c.gridLeft);
@@ -50,12 +50,12 @@ TEST(PageLayout, MillimetresForModesAndOptions)
     }
     OutputOptions emptyTitle;
     emptyTitle.Title = "";
-    EXPECT_EQ(PageLayoutMM(emptyTitle, 0).TitleHeight, 0);
+    EXPECT_EQ(PageLayoutMM(emptyTitle, OutputMode::EmptyGridAndClues).TitleHeight, 0);
 }
 
 TEST(PageLayout, PixelsOfThePreview)
 {
-    const PageLayout px = ScaleLayout(PageLayoutMM(OutputOptions{}, 0), 435.0 / 210);
+    const PageLayout px = ScaleLayout(PageLayoutMM(OutputOptions{}, OutputMode::EmptyGridAndClues), 435.0 / 210);
     EXPECT_EQ(px.PageWidth, 435);
     EXPECT_EQ(px.PageHeight, 615);
     EXPECT_EQ(px.Margin, 21);     // 20.71
@@ -72,24 +72,24 @@ TEST(PageLayout, FontSizesByDevice)
         SCOPED_TRACE(n);
         // 7 mm a square: R is 1, except where the track bar's 60..180 range holds the size back.
         const double r = (o.GridMM / 105.0) * (15.0 / n);
-        EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, n, 1).Letter, 12 * r);
-        EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Screen, o, n, 1).Letter, 7 * r);
+        EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, n, OutputMode::CompletedGridAndClues).Letter, 12 * r);
+        EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Screen, o, n, OutputMode::CompletedGridAndClues).Letter, 7 * r);
     }
     o.GridMM = 105;
-    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 15, 1).Letter, 12);
+    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 15, OutputMode::CompletedGridAndClues).Letter, 12);
     o.GridMM = 120;
-    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 20, 1).Letter,
-                     PageFontSizesFor(PageDevice::Printer, o, 10, 1).Letter / 2);
+    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 20, OutputMode::CompletedGridAndClues).Letter,
+                     PageFontSizesFor(PageDevice::Printer, o, 10, OutputMode::CompletedGridAndClues).Letter / 2);
 
     o.GridMM = 105;
-    const PageFontSizes printer = PageFontSizesFor(PageDevice::Printer, o, 15, 0);
+    const PageFontSizes printer = PageFontSizesFor(PageDevice::Printer, o, 15, OutputMode::EmptyGridAndClues);
     EXPECT_EQ(printer.Title, 14);
     EXPECT_EQ(printer.Extras, 8);
     EXPECT_EQ(printer.Clue, 9);
     EXPECT_DOUBLE_EQ(printer.Number, 7);                                               // empty grid
-    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 15, 2).Number, 5.4);    // letters shown
-    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 30, 2).Number, 5);      // never below 5
-    const PageFontSizes screen = PageFontSizesFor(PageDevice::Screen, o, 15, 0);
+    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 15, OutputMode::CompletedGridOnly).Number, 5.4);    // letters shown
+    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, o, 30, OutputMode::CompletedGridOnly).Number, 5);      // never below 5
+    const PageFontSizes screen = PageFontSizesFor(PageDevice::Screen, o, 15, OutputMode::EmptyGridAndClues);
     EXPECT_EQ(screen.Title, 9);
     EXPECT_EQ(screen.Extras, 5);
     EXPECT_EQ(screen.Number, 0);

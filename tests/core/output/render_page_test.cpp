@@ -84,7 +84,7 @@ TEST(RenderPage, PreviewIsAWhitePageWithABorderAndNothingMoreWithoutWords)
 {
     QuillmereState state;
     RecordingCanvas canvas(PreviewWidthPixels);
-    RenderPage(canvas, PageDevice::Screen, 0, state);
+    RenderPage(canvas, PageDevice::Screen, OutputMode::EmptyGridAndClues, state);
     ASSERT_EQ(canvas.Rects.size(), 1u);
     EXPECT_EQ(canvas.Rects[0].Box, (PixelRect{0, 0, 435, 615}));
     EXPECT_EQ(canvas.Rects[0].Pen, 0x000000u);
@@ -96,7 +96,7 @@ TEST(RenderPage, ExtrasAndTitle)
 {
     const QuillmereState state = test::TinyCrosswordState();
     RecordingCanvas canvas(TenPixelsPerMM);
-    RenderPage(canvas, PageDevice::Printer, 4, state);
+    RenderPage(canvas, PageDevice::Printer, OutputMode::ClueListOnly, state);
     // Extras at 8 points (lines 16 pixels high) from 10 mm down, clipped at TitleTop (22 mm) + h.
     const char* left[] = {"Filename: tiny.xwd", "Created: 7 Mar 2024", "with 'Quillmere'"};
     const char* right[] = {"3x3 squares", "6 words", "7 letters"};
@@ -122,7 +122,7 @@ TEST(RenderPage, GridSquaresNumbersLettersAndFrame)
 {
     QuillmereState state = test::TinyCrosswordState();  // 60 mm grid at 75 mm from the left, 34 mm down
     RecordingCanvas canvas(TenPixelsPerMM);
-    RenderPage(canvas, PageDevice::Printer, 1, state);
+    RenderPage(canvas, PageDevice::Printer, OutputMode::CompletedGridAndClues, state);
     ASSERT_EQ(canvas.Rects.size(), 1u + 7u + 1u);  // background, seven letter squares, frame
     EXPECT_EQ(canvas.Rects[0].Box, (PixelRect{750, 340, 1350, 940}));
     EXPECT_EQ(canvas.Rects[0].Fill, 0xAFAFAFu);
@@ -146,24 +146,24 @@ TEST(RenderPage, GridSquaresNumbersLettersAndFrame)
     EXPECT_EQ(letter->Points, 34);
 
     RecordingCanvas empty(TenPixelsPerMM);
-    RenderPage(empty, PageDevice::Printer, 3, state);
+    RenderPage(empty, PageDevice::Printer, OutputMode::EmptyGridOnly, state);
     EXPECT_FALSE(empty.Find("O"));
     ASSERT_TRUE(empty.Find(" 3"));
     EXPECT_EQ(empty.Find(" 3")->Points, 20);  // 7 R in the empty-grid modes
 
     RecordingCanvas preview(PreviewWidthPixels);
-    RenderPage(preview, PageDevice::Screen, 2, state);
+    RenderPage(preview, PageDevice::Screen, OutputMode::CompletedGridOnly, state);
     EXPECT_FALSE(preview.Find(" 3"));  // no numbers on the preview
     EXPECT_TRUE(preview.Find("O"));
     EXPECT_EQ(preview.Rects[1].PenWidth, 1);
 
     state.Output.Blocking = 0;  // white: no background and no frame
     RecordingCanvas white(TenPixelsPerMM);
-    RenderPage(white, PageDevice::Printer, 3, state);
+    RenderPage(white, PageDevice::Printer, OutputMode::EmptyGridOnly, state);
     EXPECT_EQ(white.Rects.size(), 7u);
     state.Output.Blocking = 7;
     RecordingCanvas hatched(TenPixelsPerMM);
-    RenderPage(hatched, PageDevice::Printer, 3, state);
+    RenderPage(hatched, PageDevice::Printer, OutputMode::EmptyGridOnly, state);
     EXPECT_EQ(hatched.Rects[0].Brush, BrushStyle::Cross);
     EXPECT_EQ(hatched.Rects[0].Fill, 0x000000u);
 }
@@ -173,7 +173,7 @@ TEST(RenderPage, ClueColumnsStartTogetherAndWrapOnlyOnThePrinter)
     QuillmereState state = test::TinyCrosswordState();
     state.Xw.Slot(1).ClueTxt = std::string(120, 'x');  // 9 points a character: 1080 pixels, two lines in 820
     RecordingCanvas canvas(TenPixelsPerMM);
-    RenderPage(canvas, PageDevice::Printer, 4, state);
+    RenderPage(canvas, PageDevice::Printer, OutputMode::ClueListOnly, state);
     // Clue area from 36 mm; 9-point lines are 18 pixels; headings bold and underlined.
     const auto* across = canvas.Find("Across");
     const auto* down = canvas.Find("Down");
@@ -202,7 +202,7 @@ TEST(RenderPage, ClueColumnsStartTogetherAndWrapOnlyOnThePrinter)
     EXPECT_EQ(downFirst->Box, (PixelRect{1180, 387, 2000, 441}));
 
     RecordingCanvas preview(PreviewWidthPixels);
-    RenderPage(preview, PageDevice::Screen, 0, state);
+    RenderPage(preview, PageDevice::Screen, OutputMode::EmptyGridAndClues, state);
     ASSERT_TRUE(preview.Find(longClue));
     EXPECT_EQ(preview.Find(longClue)->Flags, TextLeft);  // one line on the preview
 }
@@ -211,7 +211,7 @@ TEST(RenderPage, AnswerParagraphsAndAlphabeticalList)
 {
     const QuillmereState state = test::TinyCrosswordState();
     RecordingCanvas answers(TenPixelsPerMM);
-    RenderPage(answers, PageDevice::Printer, 5, state);
+    RenderPage(answers, PageDevice::Printer, OutputMode::AnswerListOnly, state);
     const auto* heading = answers.Find("Answers");
     ASSERT_TRUE(heading);
     EXPECT_EQ(heading->Box.Left, 100);
@@ -224,7 +224,7 @@ TEST(RenderPage, AnswerParagraphsAndAlphabeticalList)
     EXPECT_EQ(down->Box.Top, 387 + 18 + 18);  // one empty line between the paragraphs
 
     RecordingCanvas list(TenPixelsPerMM);
-    RenderPage(list, PageDevice::Printer, 6, state);
+    RenderPage(list, PageDevice::Printer, OutputMode::AnswerClueListAlpha, state);
     std::vector<std::string> lines;
     for (const auto& t : list.Texts)
         if (!t.Out && t.Points == 9) lines.push_back(t.Value);
@@ -238,12 +238,12 @@ TEST(RenderPage, RefusesOptionsOutsideTheirRanges)
 {
     QuillmereState state = test::TinyCrosswordState();
     RecordingCanvas canvas(TenPixelsPerMM);
-    EXPECT_THROW(RenderPage(canvas, PageDevice::Printer, 7, state), Failure);
+    EXPECT_THROW(RenderPage(canvas, PageDevice::Printer, OutputModeOf(7), state), Failure);
     state.Output.Blocking = 9;
-    EXPECT_THROW(RenderPage(canvas, PageDevice::Printer, 0, state), Failure);
+    EXPECT_THROW(RenderPage(canvas, PageDevice::Printer, OutputMode::EmptyGridAndClues, state), Failure);
     state.Output.Blocking = 3;
     state.Output.GridMM = 200;
-    EXPECT_THROW(RenderPage(canvas, PageDevice::Printer, 0, state), Failure);
+    EXPECT_THROW(RenderPage(canvas, PageDevice::Printer, OutputMode::EmptyGridAndClues, state), Failure);
     EXPECT_TRUE(canvas.Texts.empty());
 }
 

@@ -115,11 +115,11 @@ TEST(RtfWriter, ListNumberingIsTheNineLevelLiteral)
 TEST(RtfWriter, WholeDocumentForModes0256)
 {
     const QuillmereState state = test::TinyCrosswordState();
-    EXPECT_EQ(RtfDocument(state, 0, ""), Start() + Grid(false) + ClueTable() + End);
-    EXPECT_EQ(RtfDocument(state, 2, ""), Start() + Grid(true) + End);
-    EXPECT_EQ(RtfDocument(state, 5, ""), Start() + ListRow(true, "Answers") + ListRow(false, "Across:  1-At,  3-Od E,  4-We") +
+    EXPECT_EQ(RtfDocument(state, OutputMode::EmptyGridAndClues, ""), Start() + Grid(false) + ClueTable() + End);
+    EXPECT_EQ(RtfDocument(state, OutputMode::CompletedGridOnly, ""), Start() + Grid(true) + End);
+    EXPECT_EQ(RtfDocument(state, OutputMode::AnswerListOnly, ""), Start() + ListRow(true, "Answers") + ListRow(false, "Across:  1-At,  3-Od E,  4-We") +
                                              ListRow(false, "Down:  1-Ade,  2-Te,  3-Ow") + End);
-    EXPECT_EQ(RtfDocument(state, 6, ""),
+    EXPECT_EQ(RtfDocument(state, OutputMode::AnswerClueListAlpha, ""),
               Start() + ListRow(true, "Answers (alphabetical) and Clues") + ListRow(false, "ADE - Drink  (1D)") +
                   ListRow(false, "AT - Located  (1A)") + ListRow(false, "OD E - Poem  (3A)") + ListRow(false, "OW - Ouch  (3D)") +
                   ListRow(false, "TE - Do re mi & <so>  (2D)") + ListRow(false, "WE - Us  (4A)") + End);
@@ -131,17 +131,17 @@ TEST(RtfWriter, FontReferencesAndTheFontTableEntry)
     state.Output.ExtrasChecked = false;
     state.Output.TitleChecked = false;
     state.Output.FontName = "Times New Roman";
-    std::string doc = RtfDocument(state, 4, "{ignored}");
+    std::string doc = RtfDocument(state, OutputMode::ClueListOnly, "{ignored}");
     EXPECT_EQ(doc.substr(Header.size(), Fonts.size() + 1), Fonts + "}");
     EXPECT_NE(doc.find(R"({\f0\fs18 1\cell Located (2)\cell )"), std::string::npos);
 
     state.Output.FontName = "Liberation Serif";
     const std::string entry = R"({\f66\froman\fcharset0\fprq2{\*\panose 02020603050405020304}Liberation Serif;})";
-    doc = RtfDocument(state, 4, entry);
+    doc = RtfDocument(state, OutputMode::ClueListOnly, entry);
     EXPECT_EQ(doc.substr(Header.size(), Fonts.size() + entry.size() + 1), Fonts + entry + "}");
     EXPECT_NE(doc.find(R"(}\pard \widctlpar\intbl\adjustright{\f66 \row })"), std::string::npos);
 
-    doc = RtfDocument(state, 4, "");  // no outline metrics: an all-zero panose
+    doc = RtfDocument(state, OutputMode::ClueListOnly, "");  // no outline metrics: an all-zero panose
     EXPECT_NE(doc.find(Fonts + R"({\f66\froman\fcharset0\fprq2{\*\panose 00000000000000000000}Liberation Serif;}})"),
               std::string::npos);
 
@@ -184,7 +184,7 @@ TEST(RtfWriter, GridMeasuresShadingAndEdgeBorders)
     QuillmereState state = test::TinyCrosswordState();
     state.Output.GridMM = 105;
     test::ShowAsFill(state, test::CrosswordOfLetters(std::vector<std::string>(15, "AB#CDEFGHIJKLMN")));
-    const std::string doc = RtfDocument(state, 3, "");
+    const std::string doc = RtfDocument(state, OutputMode::EmptyGridOnly, "");
     EXPECT_NE(doc.find(R"(\cellx287\clvertalc)"), std::string::npos);
     EXPECT_NE(doc.find(R"(\cellx684)"), std::string::npos);
     EXPECT_NE(doc.find(R"(\cellx1081)"), std::string::npos);
@@ -194,7 +194,7 @@ TEST(RtfWriter, GridMeasuresShadingAndEdgeBorders)
                                    R"(\clshdng10000)", R"(\clbgbdiag)", R"(\clbgcross)", R"(\clbgdcross)"};
     for (int b = 0; b < 9; ++b) {
         state.Output.Blocking = b;
-        const std::string styled = RtfDocument(state, 3, "");
+        const std::string styled = RtfDocument(state, OutputMode::EmptyGridOnly, "");
         // The blocked third square of the first row keeps the grid's top edge, even when unshaded.
         EXPECT_NE(styled.find(R"(\clvertalc\clbrdrt\brdrs\brdrw10 )" + shading[b] + R"( \cellx1081)"), std::string::npos) << b;
     }
@@ -206,7 +206,7 @@ TEST(RtfWriter, AcrossCluesOutnumberingDownLeaveEmptyCells)
     test::ShowAsFill(state, test::CrosswordOfLetters({"CAT", "###", "DOG"}));
     state.Xw.Slot(1).ClueTxt = "Pet";
     state.Xw.Slot(2).ClueTxt = "Hound";
-    const std::string doc = RtfDocument(state, 4, "");
+    const std::string doc = RtfDocument(state, OutputMode::ClueListOnly, "");
     EXPECT_NE(doc.find(R"(\f1\fs18 1\cell Pet (3)\cell  \cell \cell )" + RowEnd), std::string::npos);
     EXPECT_NE(doc.find(R"(\f1\fs18 2\cell Hound (3)\cell  \cell \cell )" + RowEnd), std::string::npos);
 }
@@ -216,7 +216,7 @@ TEST(RtfWriter, ReservedCharactersInTextsAreEscaped)
     QuillmereState state = test::TinyCrosswordState();
     state.Output.Title = R"(A {curly} \ title)";
     state.Xw.Slot(1).ClueTxt = "Set {x}";
-    const std::string doc = RtfDocument(state, 4, "");
+    const std::string doc = RtfDocument(state, OutputMode::ClueListOnly, "");
     EXPECT_NE(doc.find(R"(\qc A \{curly\} \\ title \par})"), std::string::npos);
     EXPECT_NE(doc.find(R"(1\cell Set \{x\} (2)\cell )"), std::string::npos);
 }
@@ -225,17 +225,17 @@ TEST(RtfWriter, WritesTheFileOrSaysWhyNot)
 {
     test::TempDir dir;
     const QuillmereState state = test::TinyCrosswordState();
-    WriteRtfFile(dir.File("000001.rtf"), state, 0, "");
+    WriteRtfFile(dir.File("000001.rtf"), state, OutputMode::EmptyGridAndClues, "");
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(dir.File("000001.rtf"), bytes));
-    EXPECT_EQ(bytes, RtfDocument(state, 0, ""));
+    EXPECT_EQ(bytes, RtfDocument(state, OutputMode::EmptyGridAndClues, ""));
     try {
-        WriteRtfFile(dir.File("no/such/folder.rtf"), state, 0, "");
+        WriteRtfFile(dir.File("no/such/folder.rtf"), state, OutputMode::EmptyGridAndClues, "");
         FAIL() << "wrote into a missing folder";
     } catch (const Failure& e) {
         EXPECT_EQ(std::string(e.what()).rfind("Error creating file:\rMay be in use", 0), 0u) << e.what();
     }
-    EXPECT_THROW(RtfDocument(state, 7, ""), Failure);
+    EXPECT_THROW(RtfDocument(state, OutputModeOf(7), ""), Failure);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ protected:
     static std::vector<std::string> Column(const UsageTable& t, int col)
     {
         std::vector<std::string> cells;
-        for (const auto& row : t.Rows) cells.push_back(row[static_cast<std::size_t>(col)]);
+        for (const auto& row : t.Rows) cells.push_back(row.Cell(col));
         return cells;
     }
     ImportedList list;
@@ -77,11 +77,12 @@ TEST_F(WordUsage, SummaryByLength)
 {
     const UsageTable t = BuildUsageTable(UsageTableKind::Summary, list, store);
     ASSERT_EQ(t.Rows.size(), 5u);
-    EXPECT_EQ(t.Rows[0], (UsageRow{"2 letters", "0", "", "0.0%"}));
-    EXPECT_EQ(t.Rows[1], (UsageRow{"3 letters", "1", "", "16.7%"}));
-    EXPECT_EQ(t.Rows[2], (UsageRow{"4 letters", "2", "", "33.3%"}));
-    EXPECT_EQ(t.Rows[3], (UsageRow{"5 letters", "3", "", "50.0%"}));
-    EXPECT_EQ(t.Rows[4], (UsageRow{"Total", "6", "", "100%"}));
+    using Cells = std::array<std::string, 4>;
+    EXPECT_EQ(t.Rows[0].Cells(), (Cells{"2 letters", "0", "", "0.0%"}));
+    EXPECT_EQ(t.Rows[1].Cells(), (Cells{"3 letters", "1", "", "16.7%"}));
+    EXPECT_EQ(t.Rows[2].Cells(), (Cells{"4 letters", "2", "", "33.3%"}));
+    EXPECT_EQ(t.Rows[3].Cells(), (Cells{"5 letters", "3", "", "50.0%"}));
+    EXPECT_EQ(t.Rows[4].Cells(), (Cells{"Total", "6", "", "100%"}));
     EXPECT_EQ(t.MaxUsage, 3);
     EXPECT_EQ(t.RowCount, 5);
 }
@@ -91,22 +92,27 @@ TEST_F(WordUsage, NothingStoredCountsNothing)
     const FillStore empty;
     const UsageTable list0 = BuildUsageTable(UsageTableKind::Alphabetical, list, empty);
     EXPECT_EQ(list0.MaxUsage, 0);
-    for (const auto& row : list0.Rows) EXPECT_EQ(row[1], "   0");
+    for (const auto& row : list0.Rows) EXPECT_EQ(row.Cell(1), "   0");
     const UsageTable summary = BuildUsageTable(UsageTableKind::Summary, list, empty);
     EXPECT_EQ(summary.MaxUsage, 0);
-    for (std::size_t i = 0; i + 1 < summary.Rows.size(); ++i) EXPECT_EQ(summary.Rows[i][3], "0.0%");
-    EXPECT_EQ(summary.Rows.back(), (UsageRow{"Total", "0", "", "0%"}));
-    EXPECT_TRUE(GridNumberLines("APPLE", list, empty).empty());
+    for (std::size_t i = 0; i + 1 < summary.Rows.size(); ++i) EXPECT_EQ(summary.Rows[i].Cell(3), "0.0%");
+    EXPECT_EQ(summary.Rows.back().Cells(), (std::array<std::string, 4>{"Total", "0", "", "0%"}));
+    EXPECT_TRUE(FillsOfWord("APPLE", list, empty).empty());
 }
 
 TEST_F(WordUsage, GridNumbersOfAWord)
 {
-    EXPECT_EQ(GridNumberLines("APPLE", list, store),
-              (std::vector<std::string>{"   1  1  1 5", "   2  2  2 5", "   3  5  5 5"}));
-    EXPECT_EQ(GridNumberLines("KIWI", list, store), std::vector<std::string>{"   3 -1 -7 4"});
-    EXPECT_EQ(GridNumberLines("FIG", list, store), std::vector<std::string>{"   1 -3 -2 3"});  // not the dictionary word
-    EXPECT_TRUE(GridNumberLines("PEAR", list, store).empty());
-    EXPECT_TRUE(GridNumberLines("MANGO", list, store).empty());
+    const auto texts = [&](const char* word) {
+        std::vector<std::string> lines;
+        for (const FillsOfWordRow& row : FillsOfWord(word, list, store)) lines.push_back(row.Text());
+        return lines;
+    };
+    EXPECT_EQ(texts("APPLE"), (std::vector<std::string>{"   1  1  1 5", "   2  2  2 5", "   3  5  5 5"}));
+    EXPECT_EQ(texts("KIWI"), std::vector<std::string>{"   3 -1 -7 4"});
+    EXPECT_FALSE(FillsOfWord("KIWI", list, store).at(0).Across());
+    EXPECT_EQ(texts("FIG"), std::vector<std::string>{"   1 -3 -2 3"});  // not the dictionary word
+    EXPECT_TRUE(texts("PEAR").empty());
+    EXPECT_TRUE(texts("MANGO").empty());
 }
 
 }  // namespace

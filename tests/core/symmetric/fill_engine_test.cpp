@@ -127,6 +127,45 @@ TEST(FillEngine, AFailedSlotStepsBackToItsLatestDependencyAndAtTenTriesToItsEarl
     EXPECT_GT(middle, 0);
 }
 
+TEST(FillEngine, TheSlotPatternAndTheStepBackTargetOnTheirOwn)
+{
+    // Slot 4 (3A) crosses slot 2 (1D) at its first letter and slot 3 (2D) at its third.
+    auto state = Analysed({"....", ".#.#", "...#", ".#.#"}, {test::Word("CAT")});
+    Crossword& xw = state->Xw;
+    xw.Slot(2).WordTxt = "CACA";
+    xw.Slot(3).WordTxt = "CBCB";
+    std::string pattern;
+    SlotPattern(xw, 4, pattern);
+    EXPECT_EQ(pattern, "C?C");
+    xw.Slot(3).WordTxt.clear();  // a crossing slot without its word yet gives no letter
+    SlotPattern(xw, 4, pattern);
+    EXPECT_EQ(pattern, "C??");
+
+    const struct {
+        const char* name;
+        int tries;         // picks of slot 4
+        int firstDeepSlot; // the first slot with 30 picks (0: none)
+        int target;
+        int triesAfter;    // picks of slot 4 afterwards
+    } cases[] = {
+        {"a failed pick: the latest dependency", 3, 0, 3, 3},
+        {"ten picks: the earliest dependency, counted afresh", 10, 0, 2, 0},
+        {"thirty picks: the earliest dependency of the first slot to have them", 30, 4, 2, 0},
+        {"an earlier slot with thirty picks decides", 30, 2, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int k = 1; k <= xw.WordSlotCount; ++k) xw.Slot(k).NumTries = 1;
+        xw.Slot(4).NumTries = c.tries;
+        if (c.firstDeepSlot > 0) xw.Slot(c.firstDeepSlot).NumTries = DeepStepBackTries;
+        EXPECT_EQ(StepBackTarget(xw, 4), c.target);
+        EXPECT_EQ(xw.Slot(4).NumTries, c.triesAfter);
+        if (c.firstDeepSlot > 0) {
+            EXPECT_EQ(xw.Slot(c.firstDeepSlot).NumTries, 0);
+        }
+    }
+}
+
 TEST(FillEngine, APickWithAnUnknownInitialCountsNoTry)
 {
     // The across word starts with 1D's second letter, B, and no word starts with B.

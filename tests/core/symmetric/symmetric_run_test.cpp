@@ -49,7 +49,7 @@ struct RunRecord {
 
 RunRecord Record(const QuillmereState& state, const FillList& list, std::vector<std::string> memo)
 {
-    RunRecord r{list.Lines, std::move(memo), {}};
+    RunRecord r{list.Texts(), std::move(memo), {}};
     for (int i = 1; i <= state.Fills.StoredWordCount; ++i) {
         const StoredWord& w = state.Fills.Words[static_cast<std::size_t>(i)];
         r.Words.emplace_back(w.Row, w.Col, w.NumLett, w.DictOrThemeRef * 2 + w.FromDict);
@@ -111,10 +111,10 @@ TEST(SymmetricRun, FillsAreStoredAndListedWithTheirCounts)
         EXPECT_EQ(rec.WrdCount, state->Xw.WordSlotCount);
         EXPECT_EQ(rec.LastWrd, fill * rec.WrdCount);
         // The dictionary source lists no imported words, so the list is in fill-number order.
-        EXPECT_EQ(r.Lines[k], SymmetricFillLine(fill, 55, rec.WrdCount, rec.Iterations, 0));
+        EXPECT_EQ(r.Lines[k], FillRow::Symmetric(fill, 55, rec.WrdCount, rec.Iterations, 0).Text());
     }
-    EXPECT_EQ(SymmetricFillLine(12, 55, 13, 345, 2), "9997     0  12    55     13     345      2");
-    EXPECT_FALSE(state->RunActive);
+    EXPECT_EQ(FillRow::Symmetric(12, 55, 13, 345, 2).Text(), "9997     0  12    55     13     345      2");
+    EXPECT_EQ(state->Run, RunState::Idle);
 }
 
 TEST(SymmetricRun, AShownFillIsTheAttemptThatMadeItAndShowingItMidRunChangesNothing)
@@ -126,18 +126,18 @@ TEST(SymmetricRun, AShownFillIsTheAttemptThatMadeItAndShowingItMidRunChangesNoth
     RunSettings settings;
     settings.Repeats = 25;
     RunCallbacks callbacks;
-    callbacks.FillListed = [&](const std::string&, int) { made.push_back(test::GridRows(plain->Xw.Squares)); };
+    callbacks.FillListed = [&](const FillRow&, int) { made.push_back(test::GridRows(plain->Xw.Squares)); };
     RunSymmetricFills(*plain, list, settings, callbacks);
     ASSERT_GE(made.size(), 3u);
     plain->SymmFillsList = list;
     const RunRecord expected = Record(*plain, list, {});
     for (int fill = 1; fill <= static_cast<int>(made.size()); ++fill) {
-        const ShownFill shown = ShowFill(*plain, list.Lines[static_cast<std::size_t>(FindFillLine(list, fill))]);
+        const ShownFill shown = ShowFill(*plain, list.At(FindFillRow(list, fill)).Fill);
         EXPECT_EQ(shown.Fill, fill);
         EXPECT_EQ(test::GridRows(plain->Xw.Squares), made[static_cast<std::size_t>(fill - 1)]) << "fill " << fill;
         EXPECT_EQ(shown.Counts.Words, 13);
         EXPECT_EQ(shown.Counts.Letters, 37);
-        EXPECT_EQ(shown.SelectedLine, fill - 1);  // dictionary fills are listed in fill-number order
+        EXPECT_EQ(shown.SelectedRow, fill - 1);  // dictionary fills are listed in fill-number order
         EXPECT_EQ(shown.Status.Words, "words 13");
         EXPECT_EQ(shown.Status.Letters, "letters 37");
         EXPECT_EQ(shown.Lists.Across.size() + shown.Lists.Down.size(), 13u);
@@ -151,7 +151,7 @@ TEST(SymmetricRun, AShownFillIsTheAttemptThatMadeItAndShowingItMidRunChangesNoth
     RunCallbacks callbacks2;
     callbacks2.ProcessMessages = [&] {
         if (list2.Count() == 0) return;
-        ShowFill(*showing, list2.Lines.back());
+        ShowFill(*showing, list2.Rows.back().Fill);
         ++shownCount;
     };
     RunSymmetricFills(*showing, list2, settings, callbacks2);
@@ -170,15 +170,15 @@ TEST(SymmetricRun, StopEndsTheRunAfterTheCurrentAttempt)
     callbacks.AttemptStarted = [&](int i, int repeats) {
         EXPECT_EQ(i, ++attempts);
         EXPECT_EQ(repeats, 50);
-        EXPECT_TRUE(state->RunActive);
+        EXPECT_EQ(state->Run, RunState::Running);
     };
     callbacks.ProcessMessages = [&] {
-        if (attempts == 3) state->Running = false;
+        if (attempts == 3) state->Run = RunState::StopRequested;
     };
     const RunResult r = RunSymmetricFills(*state, list, settings, callbacks);
     EXPECT_EQ(r.Attempts, 3);
     EXPECT_EQ(attempts, 3);
-    EXPECT_FALSE(state->RunActive);
+    EXPECT_EQ(state->Run, RunState::Idle);
 }
 
 TEST(SymmetricRun, ARunWhereEveryAttemptFailsLeavesNothingListed)
@@ -189,7 +189,7 @@ TEST(SymmetricRun, ARunWhereEveryAttemptFailsLeavesNothingListed)
     BuildSelectionMasks(state->Selection, noNouns, state->DictSelectionDirty);
     ApplySelection(state->Dict, state->BitPatterns, state->Selection, state->DictSelectionDirty);
     FillList list;
-    list.Add("stale line");
+    list.Add(FillRow::Symmetric(1, 10, 3, 20, 0));  // a stale row
     RunSettings settings;
     settings.Repeats = 3;
     settings.Fill.MaxIterations = 50;
@@ -199,7 +199,7 @@ TEST(SymmetricRun, ARunWhereEveryAttemptFailsLeavesNothingListed)
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(state->Fills.GridsMax, 0);
     EXPECT_EQ(state->Fills.StoredWordCount, 0);
-    EXPECT_THROW(ShowFill(*state, "   9999     0   1"), Failure);
+    EXPECT_THROW(ShowFill(*state, 1), Failure);
 }
 
 TEST(SymmetricRun, TheIndexKeptBetweenRunsFollowsTheSelectionTheDictionaryAndScanningAttempts)
@@ -251,7 +251,7 @@ TEST(SymmetricRun, BadRunsAreRefusedBeforeAnythingChanges)
         auto state = ReadyToRun(7, 1);
         if (!c.analysed) state->Xw = Crossword{};
         FillList list;
-        list.Add("kept");
+        list.Add(FillRow::Symmetric(1, 10, 3, 20, 0));
         RunSettings settings;
         settings.Repeats = c.repeats;
         settings.Fill.MaxIterations = c.iterations;
@@ -261,8 +261,8 @@ TEST(SymmetricRun, BadRunsAreRefusedBeforeAnythingChanges)
         } catch (const Failure& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.name << ": " << e.what();
         }
-        EXPECT_EQ(list.Lines, std::vector<std::string>{"kept"}) << c.name;
-        EXPECT_FALSE(state->RunActive);
+        EXPECT_EQ(list.Texts(), std::vector<std::string>{FillRow::Symmetric(1, 10, 3, 20, 0).Text()}) << c.name;
+        EXPECT_EQ(state->Run, RunState::Idle);
     }
 }
 
@@ -294,11 +294,11 @@ TEST(SymmetricRun, AHybridFillShowsItsImportedWordsInLightYellow)
     ImportEveryOtherWord(*state);
     const RunRecord r = RunFills(*state, PickMethod::Indexed, 10);
     ASSERT_FALSE(r.Lines.empty());
-    const ShownFill shown = ShowFill(*state, r.Lines.front());
+    const ShownFill shown = ShowFill(*state, state->SymmFillsList.At(0).Fill);
     const int imported = CountImportedWords(state->Xw);
     ASSERT_GT(imported, 0);
     // The line of the fill with most imported words comes first: 9999 - imported, then the counts.
-    EXPECT_EQ(r.Lines.front(), SymmetricFillLine(shown.Fill, 55, 13, state->Fills.Record(shown.Fill).Iterations, imported));
+    EXPECT_EQ(r.Lines.front(), FillRow::Symmetric(shown.Fill, 55, 13, state->Fills.Record(shown.Fill).Iterations, imported).Text());
     for (int i = 1; i <= state->Xw.WordSlotCount; ++i) {
         const WordSlot& s = state->Xw.Slot(i);
         const Colour expected = s.FromDict ? ColourWindow : ColourImportedWord;

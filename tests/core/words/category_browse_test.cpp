@@ -24,7 +24,8 @@ TEST(CategoryBrowse, ListsTheNounsOfTheCategoryByLength)
         Word("PATTERN", 12, 2, 7, 300, 11),       // a pattern index with no categories
     });
     int count = -1;
-    const auto lines = CategoryWordLines(dict, patterns, 2, count);
+    std::vector<std::string> lines;
+    for (const CategoryListRow& row : CategoryWordRows(dict, patterns, 2, count)) lines.push_back(row.Text());
     const std::vector<std::string> expected = {
         "*Words of Length 3:",
         "    7DOG                           ",
@@ -38,7 +39,7 @@ TEST(CategoryBrowse, ListsTheNounsOfTheCategoryByLength)
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(count, 3);
 
-    CategoryWordLines(dict, patterns, 39, count);
+    CategoryWordRows(dict, patterns, 39, count);
     EXPECT_EQ(count, 0);
 }
 

@@ -6,14 +6,15 @@
 // With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
 // made for the first 7 x 7 stock grid is used (its fill backed by the kitchen word list then fails).
 #include "tests/support/fixtures.h"
+#include "tests/ui/support/find_control.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
+#include "ui/diagnostics_window.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/tform4.h"
-#include "ui/tform5.h"
-#include "ui/tgrids_dlg.h"
-#include "ui/twords_dlg.h"
 #include "ui/word_usage_grid.h"
 
 #include <QApplication>
@@ -99,19 +100,23 @@ void SaveScreen(const QString& name)
 
 void ShowLeft(const char* page) { Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find(page)); }
 
-void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
+void ClickItem(QAbstractItemView* list, int row, Qt::MouseButton button = Qt::LeftButton)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), button, {}, list->visualRect(index).center());
 }
 
 void ClickThumbnail(int ordinal)
 {
     auto* preview = Find<StockGridPreview>("PreviewImg");
-    for (const StockThumbnail& t : preview->Thumbnails())
+    // A click redraws the thumbnails, so the one to click is found first and clicked once.
+    const std::vector<StockThumbnail> thumbnails = preview->Thumbnails();
+    for (const StockThumbnail& t : thumbnails)
         if (t.Ordinal == QString("%1.").arg(ordinal)) {
             const int half = t.Size * ThumbPixelsPerSquare / 2;
             QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(t.Left + half, t.Top + half));
+            return;
         }
 }
 
@@ -190,7 +195,7 @@ int main(int argc, char** argv)
     }
     options.SimulatedSeed = 12345;
     uitest::RecordingDialogs::Log log;
-    TForm5 w(options, std::make_unique<uitest::RecordingDialogs>(log));
+    MainWindow w(options, std::make_unique<uitest::RecordingDialogs>(log));
     window_ = &w;
     if (!realDictionary) uitest::UseWithWindow(small, w);
     w.show();
@@ -209,7 +214,7 @@ int main(int argc, char** argv)
     Save(&w, "04-generate-dictionary-options");
     Find<QPushButton>("WordCategBtn")->click();
     ClickItem(Find<QListWidget>("CategoryListBox"), 1);
-    ClickItem(Find<QListWidget>("WordsListBox"), 2);
+    ClickItem(Find<RowListView>("WordsListBox"), 2);
     Save(&w, "05-subject-categories");
     Find<QPushButton>("NumbersBtn")->click();
     Save(&w, "05b-numbers-per-category");
@@ -219,17 +224,17 @@ int main(int argc, char** argv)
     auto* repeats = Find<QLineEdit>("SymmRepeatsEdit");
     repeats->setText("8");
     Find<QPushButton>("SymmStartBtn")->click();
-    ClickItem(Find<QListWidget>("SymmFillsListBox"), 1);
+    ClickItem(Find<RowListView>("SymmFillsListBox"), 1);
     Save(&w, "07-generate-after-run");
 
     ShowLeft("TabSheetClues");
     Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("DownTabSheet"));
-    ClickItem(Find<QListWidget>("DownListBox"), 1);
+    ClickItem(Find<RowListView>("DownListBox"), 1);
     Save(&w, "08-clues-down-word-highlighted");
     Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("AcrossTabSheet"));
-    ClickItem(Find<QListWidget>("AcrossListBox"), 13, Qt::RightButton);  // a right click on a clue offers other words
+    ClickItem(Find<RowListView>("AcrossListBox"), 13, Qt::RightButton);  // a right click on a clue offers other words
     Save(&w, "09-clues-across-word-replace");
-    if (auto* dlg = w.findChild<TWordsDlg*>(); dlg && dlg->isVisible()) {
+    if (auto* dlg = w.findChild<ReplaceWordDialog*>(); dlg && dlg->isVisible()) {
         Save(dlg, "10-replace-word-dialog");
         SaveScreen("10b-replace-word-dialog-on-screen");
         dlg->close();
@@ -252,13 +257,13 @@ int main(int argc, char** argv)
     symmGen->setCurrentWidget(Find("TabSheetSymmMain"));
     repeats->setText("8");
     Find<QPushButton>("SymmStartBtn")->click();
-    ClickItem(Find<QListWidget>("SymmFillsListBox"), 0);
+    ClickItem(Find<RowListView>("SymmFillsListBox"), 0);
     Save(&w, "14-generate-hybrid-fill");
     symmGen->setCurrentWidget(Find("TabSheetSymmDictionary"));
     Save(&w, "14b-generate-hybrid-dictionary-options");
     ShowLeft("TabSheetClues");
     Find<QTabWidget>("CluePageControl")->setCurrentWidget(Find("DownTabSheet"));
-    ClickItem(Find<QListWidget>("DownListBox"), 2);
+    ClickItem(Find<RowListView>("DownListBox"), 2);
     Save(&w, "14c-clues-hybrid-word-highlighted");
 
     // The freeform road: the list imported from a file, a run, the clues, the usage tables.
@@ -273,14 +278,14 @@ int main(int argc, char** argv)
     freeGen->setCurrentWidget(Find("TabSheetFreeMain"));
     Find<QLineEdit>("FreeRepeatsEdit")->setText("12");
     QTest::mouseClick(Find<QPushButton>("FreeStartBtn"), Qt::LeftButton);
-    ClickItem(Find<QListWidget>("FreeFillsListBox"), 0);
+    ClickItem(Find<RowListView>("FreeFillsListBox"), 0);
     Save(&w, "16-generate-freeform-after-run");
     QTest::mouseClick(Find<QPushButton>("FreeImproveBtn"), Qt::LeftButton);
     Save(&w, "16b-generate-freeform-improved");
     freeGen->setCurrentWidget(Find("TabSheetFreeOptions"));
     Save(&w, "17-generate-freeform-fill-options");
     ShowLeft("TabSheetClues");
-    ClickItem(Find<QListWidget>("AcrossListBox"), 0);
+    ClickItem(Find<RowListView>("AcrossListBox"), 0);
     Save(&w, "18-clues-freeform");
     ShowLeft("TabSheetGenerate");
     freeGen->setCurrentWidget(Find("TabSheetUsage"));
@@ -294,10 +299,10 @@ int main(int argc, char** argv)
     auto* usage = Find<WordUsageGrid>("WordUsageStringGrid");
     const QModelIndex top = usage->model()->index(0, 0);
     QTest::mouseClick(usage->viewport(), Qt::LeftButton, {}, usage->visualRect(top).center());
-    if (auto* dlg = w.findChild<TGridsDlg*>(); dlg && dlg->isVisible()) {
-        if (dlg->GridsListBox->count() > 0) {
-            auto* lines = dlg->GridsListBox;
-            QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(0)).center());
+    if (auto* dlg = w.findChild<FillsOfWordDialog*>(); dlg && dlg->isVisible()) {
+        if (uitest::FindControl<RowListView>(dlg, "GridsListBox")->count() > 0) {
+            auto* lines = uitest::FindControl<RowListView>(dlg, "GridsListBox");
+            QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualRect(lines->model()->index(0, 0)).center());
         }
         Save(dlg, "22-grid-nos-dialog");
         Save(&w, "22b-grid-nos-fill-shown");
@@ -313,7 +318,7 @@ int main(int argc, char** argv)
     Find<QPushButton>("Button8")->click();
     Save(&w, "23c-statistics-tight-interlock-list");
     Find<QPushButton>("ListOfGridsBtn")->click();
-    if (auto* form4 = w.findChild<TForm4*>(); form4 && form4->isVisible()) {
+    if (auto* form4 = w.findChild<DiagnosticsWindow*>(); form4 && form4->isVisible()) {
         Save(form4, "23d-diagnostics-window-list-of-grids");
         form4->hide();
     }

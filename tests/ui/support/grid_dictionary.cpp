@@ -6,7 +6,7 @@
 #include "core/symmetric/analysis.h"
 #include "resources/builtin_resources.h"
 #include "tests/support/fixtures.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <set>
 
@@ -55,13 +55,13 @@ GridDictionary MakeGridDictionary()
     }
 }
 
-void GiveCategoryMasks(ui::TForm5& window)
+void GiveCategoryMasks(ui::MainWindow& window)
 {
     QuillmereState& s = window.State();
     for (int k = 0; k <= CategoryCount; ++k) s.BitPatterns[static_cast<std::size_t>(k)] = std::int64_t{1} << k;
 }
 
-void UseWithWindow(const GridDictionary& dict, ui::TForm5& window)
+void UseWithWindow(const GridDictionary& dict, ui::MainWindow& window)
 {
     QuillmereState& s = window.State();
     s.Clues = LoadClueList(dict.ClueText);

@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace qm::ui {
-class TForm5;
+class MainWindow;
 }
 
 namespace qm::uitest {
@@ -26,10 +26,10 @@ GridDictionary MakeGridDictionary();
 
 /// Gives the window the category masks the program carries (bit k for category k), as its built-in
 /// data would.
-void GiveCategoryMasks(ui::TForm5& window);
+void GiveCategoryMasks(ui::MainWindow& window);
 
 /// Gives the window the clues of the dictionary and the category masks the program carries (every
 /// word of it is uncategorised), as its built-in data would.
-void UseWithWindow(const GridDictionary& dict, ui::TForm5& window);
+void UseWithWindow(const GridDictionary& dict, ui::MainWindow& window);
 
 }  // namespace qm::uitest

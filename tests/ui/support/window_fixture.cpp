@@ -6,10 +6,12 @@
 #include "core/words/import.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
+#include "ui/row_list.h"
 #include "ui/stock_grid_preview.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -21,7 +23,7 @@ WindowStart GridDictionaryStart(const GridDictionary& dict) { return GridDiction
 
 WindowStart GridDictionaryStart(const GridDictionary& dict, std::vector<DictWord> words)
 {
-    return WindowStart(std::move(words)).Seeded().Before([&dict](ui::TForm5& window) { UseWithWindow(dict, window); });
+    return WindowStart(std::move(words)).Seeded().Before([&dict](ui::MainWindow& window) { UseWithWindow(dict, window); });
 }
 
 WindowFixture::~WindowFixture() { CloseWindow(); }
@@ -35,7 +37,7 @@ bool WindowFixture::OpenWindow(const WindowStart& start)
     options.DataDirs = {QString::fromStdString(Folder().Path().string())};
     options.SimulatedSeed = start.SimulatedSeed;
     log_ = {};
-    w_ = std::make_unique<ui::TForm5>(options, std::make_unique<RecordingDialogs>(log_));
+    w_ = std::make_unique<ui::MainWindow>(options, std::make_unique<RecordingDialogs>(log_));
     if (start.BeforeShow) start.BeforeShow(*w_);
     w_->show();
     return QTest::qWaitForWindowExposed(w_.get());
@@ -67,12 +69,25 @@ void WindowFixture::ShowLeftPage(const char* sheet)
     Find<QTabWidget>("PageControlLeft")->setCurrentWidget(Find<QWidget>(sheet));
 }
 
-QStringList WindowFixture::ListLines(const char* name) { return ui::Lines(Find<QListWidget>(name)); }
-
-void WindowFixture::ClickItem(QListWidget* list, int row, Qt::MouseButton button)
+QStringList WindowFixture::ListLines(const char* name)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+    if (auto* rows = w_->findChild<ui::RowListView*>(name)) return rows->Lines();
+    return ui::Lines(Find<QListWidget>(name));
+}
+
+int WindowFixture::ShownFillNumber(const QString& line) { return line.mid(10, 4).trimmed().toInt(); }
+
+int WindowFixture::ShownScore(const QString& line)
+{
+    const QRegularExpressionMatch number = QRegularExpression("^\\s*(\\d+)").match(line.mid(38));
+    return number.hasMatch() ? number.captured(1).toInt() : 0;
+}
+
+void WindowFixture::ClickItem(QAbstractItemView* list, int row, Qt::MouseButton button)
+{
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), button, {}, list->visualRect(index).center());
 }
 
 void WindowFixture::ClickListed(const char* list, const QString& text)

@@ -6,7 +6,7 @@
 #include "tests/ui/support/find_control.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include <QListWidget>
 #include <QString>
@@ -38,7 +38,7 @@ struct WindowStart {
         SimulatedSeed = seed;
         return *this;
     }
-    WindowStart& Before(std::function<void(ui::TForm5&)> beforeShow)
+    WindowStart& Before(std::function<void(ui::MainWindow&)> beforeShow)
     {
         BeforeShow = std::move(beforeShow);
         return *this;
@@ -46,7 +46,7 @@ struct WindowStart {
 
     std::optional<std::vector<DictWord>> Words;   ///< WORD.LST in the data folder; none: no such file
     std::optional<std::uint32_t> SimulatedSeed;   ///< none: the window's own random numbers
-    std::function<void(ui::TForm5&)> BeforeShow;  ///< what the window is given before it first shows
+    std::function<void(ui::MainWindow&)> BeforeShow;  ///< what the window is given before it first shows
 };
 
 /// The start most window tests use: the dictionary made for the first 7 x 7 stock grid (or the given
@@ -88,10 +88,14 @@ protected:
     /// Puts a page of PageControlLeft on display, as a click on its tab would.
     void ShowLeftPage(const char* sheet);
 
-    /// The texts of a list's lines, top to bottom.
+    /// The texts of a list's rows (a list of typed rows or a plain list), top to bottom.
     QStringList ListLines(const char* name);
-    /// Clicks a list's line (scrolled into view first).
-    void ClickItem(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton);
+    /// The fill number a line of a fills list shows (characters 11-14; 0 when they hold no number).
+    static int ShownFillNumber(const QString& line);
+    /// The score a line of the freeform fills list shows (the number from character 39 on).
+    static int ShownScore(const QString& line);
+    /// Clicks a list's row (scrolled into view first).
+    void ClickItem(QAbstractItemView* list, int row, Qt::MouseButton button = Qt::LeftButton);
     /// Clicks the line of a list that reads exactly text; a failed check when there is none.
     void ClickListed(const char* list, const QString& text);
     /// Chooses the first stock grid of 7 x 7 on the Setup page of a symmetrical crossword: its size in
@@ -106,7 +110,7 @@ protected:
     void RunFreeformFillsInCore(const std::string& wordList, int fills);
 
     RecordingDialogs::Log log_;      ///< what the window said and asked; answers and files to give it
-    std::unique_ptr<ui::TForm5> w_;  ///< the window, while open
+    std::unique_ptr<ui::MainWindow> w_;  ///< the window, while open
 
 private:
     std::optional<test::TempDir> folder_;

@@ -1,10 +1,10 @@
-// TForm5, freeform Generate page: the fill options, Quick Fill, runs of ranked fills with their list,
+// MainWindow, freeform Generate page: the fill options, Quick Fill, runs of ranked fills with their list,
 // Improve, and "Add This Grid" from the Clues page.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
+#include "core/fills/fill_list.h"
+#include "core/fills/fill_store.h"
 #include "core/freeform/freeform_run.h"
-#include "core/symmetric/fill_list.h"
-#include "core/symmetric/fill_store.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
@@ -33,17 +33,21 @@ namespace qm::ui {
 
 namespace {
 
-/// The columns of the freeform fills list ("%4d%6d%4d%1s%5d%7d%6d%5d%5d"): the fill number with its
-/// origin marker, letters, words, interlocks and score (the area only counts towards the score).
-QVector<LineColumn> FreeFillsColumns()
+/// The columns of the freeform fills list: the fill number with its origin marker, letters, words,
+/// interlocks and score (the area only counts towards the score).
+QVector<FillColumn> FreeFillsColumns()
 {
-    return {{"Fill", 11, 14, 30}, {"", 15, 15, 8}, {"Letters", 16, 20, 48}, {"Words", 21, 27, 44},
-            {"Interlocks", 28, 33, 66}, {"Score", 39, 44, 44}};
+    return {{"Fill", 30, [](const FillRow& r) { return QString::number(r.Fill); }},
+            {"", 8, [](const FillRow& r) { return QString(QChar::fromLatin1(r.Origin)).trimmed(); }},
+            {"Letters", 48, [](const FillRow& r) { return QString::number(r.Letters); }},
+            {"Words", 44, [](const FillRow& r) { return QString::number(r.Words); }},
+            {"Interlocks", 66, [](const FillRow& r) { return QString::number(r.Interlocks); }},
+            {"Score", 44, [](const FillRow& r) { return QString::number(r.Score); }}};
 }
 
 }  // namespace
 
-void TForm5::BuildFreeformGenerateTabs()
+void MainWindow::BuildFreeformGenerateTabs()
 {
     // Fill Options
     auto* options = new QVBoxLayout(TabsheetFreeOptionsPnl);
@@ -110,9 +114,8 @@ void TForm5::BuildFreeformGenerateTabs()
     FreeFillsHeaderPnl = new ColumnHeader(FreeFillsColumns(), TabsheetFreeMainPnl);
     FreeFillsHeaderPnl->setObjectName("FreeFillsHeaderPnl");
     mainCol->addWidget(FreeFillsHeaderPnl);
-    FreeFillsListBox = Named<QListWidget>("FreeFillsListBox", TabsheetFreeMainPnl);
-    MakeOwnerDrawn(FreeFillsListBox, FillsListPainter(FreeFillsColumns()), 17);
-    mainCol->addWidget(FreeFillsListBox, 1);
+    freeformFills_ = RowList<FillRow>("FreeFillsListBox", FillsListPainter(FreeFillsColumns()), 17, TabsheetFreeMainPnl);
+    mainCol->addWidget(freeformFills_.View(), 1);
     FreeFillStatusPnl = Named<QLabel>("FreeFillStatusPnl", TabsheetFreeMainPnl);
     FreeFillStatusPnl->setAlignment(Qt::AlignCenter);
     FreeFillStatusPnl->setFrameShape(QFrame::StyledPanel);
@@ -127,22 +130,22 @@ void TForm5::BuildFreeformGenerateTabs()
     connect(FreeStopBtn, &QPushButton::clicked, this, [this] { FreeStopBtnClick(); });
     connect(FreeImproveBtn, &QPushButton::clicked, this, [this] { FreeImproveBtnClick(); });
     connect(FreeRepeatsEdit, &QLineEdit::returnPressed, this, [this] { FreeRepeatsEditKeyPress(); });
-    connect(FreeFillsListBox, &QListWidget::itemClicked, this, [this] { FreeFillsListBoxClick(); });
-    connect(FreeFillsListBox, &QListWidget::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
-    WatchMouseUp(FreeFillsListBox->viewport(), [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); });
+    connect(freeformFills_.View(), &RowListView::rowClicked, this, [this] { FreeFillsListBoxClick(); });
+    connect(freeformFills_.View(), &RowListView::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
+    WatchMouseUp(freeformFills_.View()->viewport(), [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
 
-SeedWordChoice TForm5::SeedChoice() const
+SeedWordChoice MainWindow::SeedChoice() const
 {
     if (RandomWordsRadio->isChecked()) return SeedWordChoice::RandomWord;
     if (SeedWordRadio->isChecked()) return SeedWordChoice::SelectedWord;
     return SeedWordChoice::GridWords;
 }
 
-void TForm5::ReadFreeformOptions(bool ranking)
+void MainWindow::ReadFreeformOptions(bool ranking)
 {
     FreeformOptions& o = state_.Freeform.Options;
     o.AllowDuplicates = DupCheckBox->isChecked();
@@ -154,17 +157,17 @@ void TForm5::ReadFreeformOptions(bool ranking)
                                               : RankingMethod::Score;
 }
 
-FreeformRunCallbacks TForm5::FreeformCallbacks()
+FreeformRunCallbacks MainWindow::FreeformCallbacks()
 {
     FreeformRunCallbacks c;
     c.Engine.QuickProgress = [this](int placed) { ProgressBarFreeQuick->setValue(placed); };
     c.Engine.Message = [this](const std::string& m) { dialogs_->Information(this, ToQ(m)); };
     c.FillListed = [this](const FreeformRunProgress& p) {
         const FillList& list = state_.Freeform.FreeFillsList;
-        const int position = FindFillLine(list, p.Listed);
+        const int position = FindFillRow(list, p.Listed);
         if (position >= 0) {
-            const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->insertItem(position, ToQ(list.Lines[static_cast<std::size_t>(position)]));
+            const QSignalBlocker block(freeformFills_.View());
+            freeformFills_.Insert(position, list.At(position));
         }
         ProgressBarFreeMult->setValue(p.Listed);
         FreeFillsStatusBar->setPanelText(1, ToQ(p.CountText));
@@ -176,29 +179,26 @@ FreeformRunCallbacks TForm5::FreeformCallbacks()
     return c;
 }
 
-void TForm5::ShowFreeFillsLines()
+void MainWindow::ShowFreeFillsLines()
 {
-    const QSignalBlocker block(FreeFillsListBox);
-    FreeFillsListBox->clear();
-    QStringList lines;
-    for (const std::string& l : state_.Freeform.FreeFillsList.Lines) lines << ToQ(l);
-    FreeFillsListBox->addItems(lines);
+    const QSignalBlocker block(freeformFills_.View());
+    freeformFills_.SetRows(state_.Freeform.FreeFillsList.Rows);
 }
 
-void TForm5::SelectFillLine(int n)
+void MainWindow::SelectFillLine(int n)
 {
-    const QSignalBlocker block(FreeFillsListBox);
-    FreeFillsListBox->setCurrentRow(FindFillLine(state_.Freeform.FreeFillsList, n));
+    const QSignalBlocker block(freeformFills_.View());
+    freeformFills_.View()->setCurrentRow(FindFillRow(state_.Freeform.FreeFillsList, n));
 }
 
-void TForm5::DisplayFreeformFill(const ShownFill& shown)
+void MainWindow::DisplayFreeformFill(const ShownFill& shown)
 {
     SelectFillLine(shown.Fill);
     ResetFillDisplay();
     DisplayShownFill(shown);
 }
 
-void TForm5::SetFreeRunControls(bool running)
+void MainWindow::SetFreeRunControls(bool running)
 {
     if (running) {
         pausedDuringRun_.clear();
@@ -209,7 +209,7 @@ void TForm5::SetFreeRunControls(bool running)
                                      MaxLettersRadio, MaxWordsRadio, MaxILocksRadio, ClearGridBtn, MirrorBtn, AddToListOfGridsBtn,
                                      SymmStartBtn};
         // Improve works on the fill on display: no other fill may be shown meanwhile.
-        if (improving_) paused.push_back(FreeFillsListBox);
+        if (improving_) paused.push_back(freeformFills_.View());
         for (QWidget* w : paused) {
             pausedDuringRun_.push_back({w, w->isEnabled()});
             w->setEnabled(false);
@@ -229,9 +229,9 @@ void TForm5::SetFreeRunControls(bool running)
 // ---------------------------------------------------------------------------------------------
 // Quick Fill, runs and Improve
 
-void TForm5::FreeQuickFillBtnClick()
+void MainWindow::FreeQuickFillBtnClick()
 {
-    if (state_.RunActive || !FreeQuickFillBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !FreeQuickFillBtn->isEnabled()) return;
     CommitClueEdits();
     ReadFreeformOptions(true);
     OverrideCursor hourglass(Qt::WaitCursor);
@@ -246,14 +246,14 @@ void TForm5::FreeQuickFillBtnClick()
     // One fill: listed at the end, and no messages are taken in between.
     callbacks.FillListed = [this](const FreeformRunProgress& p) { ProgressBarFreeMult->setValue(p.Listed); };
     callbacks.ProcessMessages = nullptr;
-    const std::vector<std::string> linesBefore = state_.Freeform.FreeFillsList.Lines;
+    const std::vector<std::string> linesBefore = state_.Freeform.FreeFillsList.Texts();
     const int storedBefore = state_.Fills.StoredWordCount;
     std::optional<FreeformRunOutcome> outcome;
     {
         PaintFreeze freeze(MainStringGridView);
         Guard([&] { outcome = QuickFill(state_, SeedChoice(), SeedListBox->currentRow(), callbacks); });
     }
-    if (outcome || state_.Freeform.FreeFillsList.Lines != linesBefore || state_.Fills.StoredWordCount != storedBefore) {
+    if (outcome || state_.Freeform.FreeFillsList.Texts() != linesBefore || state_.Fills.StoredWordCount != storedBefore) {
         // The fills listed before are gone (their clue edits with them).
         state_.ClueEdits.Clear();
         ShowFreeFillsLines();
@@ -268,9 +268,9 @@ void TForm5::FreeQuickFillBtnClick()
     RepaintGrid();
 }
 
-void TForm5::FreeStartBtnClick()
+void MainWindow::FreeStartBtnClick()
 {
-    if (state_.RunActive || !FreeStartBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !FreeStartBtn->isEnabled()) return;
     CommitClueEdits();
     FreeformRunRequest request;
     request.Fills = ParseFreeRepeats(FromQ(FreeRepeatsEdit->text()));
@@ -287,8 +287,8 @@ void TForm5::FreeStartBtnClick()
         started = true;
         state_.ClueEdits.Clear();
         ResetFillDisplay();
-        const QSignalBlocker block(FreeFillsListBox);
-        FreeFillsListBox->clear();
+        const QSignalBlocker block(freeformFills_.View());
+        freeformFills_.Clear();
     };
     callbacks.FillListed = [begin, listed = callbacks.FillListed](const FreeformRunProgress& p) {
         begin();
@@ -319,7 +319,7 @@ void TForm5::FreeStartBtnClick()
             FreeImproveBtn->setEnabled(true);
             if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
                 PageControlFreeGen->currentWidget() == TabSheetFreeMain)
-                FreeFillsListBox->setFocus();
+                freeformFills_.View()->setFocus();
         }
         for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
     } else if (started) {
@@ -329,24 +329,24 @@ void TForm5::FreeStartBtnClick()
     if (closeAfterRun_) close();
 }
 
-void TForm5::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
+void MainWindow::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
 
-void TForm5::FreeStopBtnClick()
+void MainWindow::FreeStopBtnClick()
 {
     // The run or Improve ends after its current attempt, and then gives its buttons back.
-    state_.Running = false;
+    state_.Run = RunState::StopRequested;
     FreeStopBtn->setEnabled(false);
 }
 
-void TForm5::FreeImproveBtnClick()
+void MainWindow::FreeImproveBtnClick()
 {
-    const int row = FreeFillsListBox->currentRow();
-    if (state_.RunActive || row < 0) return;
+    const int row = freeformFills_.View()->currentRow();
+    if (state_.RunInProgress() || row < 0) return;
     CommitClueEdits();
     ReadFreeformOptions(false);
     OverrideCursor busy(Qt::BusyCursor);
-    // Improve is not a run, but like one it keeps the crossword to itself until it ends.
-    state_.RunActive = true;
+    // Improve is not a run, but like one it keeps the crossword to itself until it ends (the core marks
+    // it as a run while it works).
     improving_ = true;
     SetFreeRunControls(true);
     FreeFillStatusPnl->setText("Searching for higher score...");
@@ -359,7 +359,6 @@ void TForm5::FreeImproveBtnClick()
         Guard([&] { result = ImproveFill(state_, row, FreeformCallbacks()); });
     }
     improving_ = false;
-    state_.RunActive = false;
     SetFreeRunControls(false);
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
@@ -374,28 +373,28 @@ void TForm5::FreeImproveBtnClick()
     if (closeAfterRun_) close();
 }
 
-void TForm5::FreeFillsListBoxMouseUp(Qt::MouseButton button)
+void MainWindow::FreeFillsListBoxMouseUp(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton && !state_.RunActive && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
+    if (button == Qt::RightButton && !state_.RunInProgress() && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
 }
 
-void TForm5::FreeFillsListBoxClick()
+void MainWindow::FreeFillsListBoxClick()
 {
-    const QListWidgetItem* item = FreeFillsListBox->currentItem();
-    if (!item || improving_) return;
+    const FillRow* row = freeformFills_.Current();
+    if (!row || improving_) return;
     CommitClueEdits();
-    const std::string line = FromQ(item->text());
+    const int n = row->Fill;
     bool shown = false;
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        const ShownFill fill = ShowFreeformFill(state_, FillNumberOfLine(line, 1));
+        const ShownFill fill = ShowFreeformFill(state_, n);
         ResetFillDisplay();
         DisplayShownFill(fill);
         shown = true;
     });
     FreeFillStatusPnl->setText("Click on any row to select another fill");
     SymmFillStatusPnl->setText("Click on any row to select another fill");
-    if (!state_.RunActive) FreeImproveBtn->setEnabled(shown);
+    if (!state_.RunInProgress()) FreeImproveBtn->setEnabled(shown);
     if (!MainStringGridView->updatesEnabled()) {
         // The grid is frozen during a run; the chosen fill is painted once.
         MainStringGridView->setUpdatesEnabled(true);
@@ -407,15 +406,15 @@ void TForm5::FreeFillsListBoxClick()
 // ---------------------------------------------------------------------------------------------
 // Add This Grid (Clues page)
 
-void TForm5::AddToListOfGridsBtnClick()
+void MainWindow::AddToListOfGridsBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     CommitClueEdits();
     // The clues as the user left them go with the grid.
     const Crossword& xw = state_.Xw;
     std::vector<WordSlot> edited(xw.WordSlots.begin() + 1, xw.WordSlots.begin() + 1 + xw.WordSlotCount);
     FreeformAddResult result;
-    Guard([&] { result = AddThisGrid(state_, FreeFillsListBox->currentRow()); });
+    Guard([&] { result = AddThisGrid(state_, freeformFills_.View()->currentRow()); });
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
         AddToListOfGridsBtn->setEnabled(false);

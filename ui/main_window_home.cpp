@@ -1,5 +1,5 @@
-// TForm5, Home page: the three start buttons, help, exit and the web-page label.
-#include "ui/tform5.h"
+// MainWindow, Home page: the three start buttons, help, exit and the web-page label.
+#include "ui/main_window.h"
 
 #include "ui/form_building.h"
 #include "ui/panel_status_bar.h"
@@ -17,7 +17,7 @@
 
 namespace qm::ui {
 
-QWidget* TForm5::BuildHomePage()
+QWidget* MainWindow::BuildHomePage()
 {
     auto* page = Named<QWidget>("TabsheetHome");
     auto* outer = new QVBoxLayout(page);
@@ -65,7 +65,7 @@ QWidget* TForm5::BuildHomePage()
     return page;
 }
 
-void TForm5::SymmetricBitBtnClick()
+void MainWindow::SymmetricBitBtnClick()
 {
     state_.FillSource = FillSourceKind::Dictionary;
     CountSelection();
@@ -98,7 +98,7 @@ void TForm5::SymmetricBitBtnClick()
     SetCaption();
 }
 
-void TForm5::FreeformBitBtnClick()
+void MainWindow::FreeformBitBtnClick()
 {
     state_.FillSource = FillSourceKind::Freeform;
     ShowWorkflowTabs(true);
@@ -106,7 +106,7 @@ void TForm5::FreeformBitBtnClick()
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
     state_.Freeform.FreeFillsList.Clear();
-    FreeFillsListBox->clear();
+    freeformFills_.Clear();
     FreeFillStatusPnl->clear();
     FreeImproveBtn->setEnabled(false);
     ResetFillDisplay();
@@ -131,13 +131,13 @@ void TForm5::FreeformBitBtnClick()
     SetCaption();
 }
 
-void TForm5::LoadFileBitBtnClick()
+void MainWindow::LoadFileBitBtnClick()
 {
     PageControlLeft->setCurrentWidget(TabSheetFile);
     LoadCrosswordFile();
 }
 
-void TForm5::OpenCrosswordFileAtStart(const QString& path)
+void MainWindow::OpenCrosswordFileAtStart(const QString& path)
 {
     PageControlLeft->setCurrentWidget(TabSheetFile);
     OpenCrosswordFile(path);

@@ -1,5 +1,5 @@
-// TForm5, File page: saving the crossword on display as a .xwd file and loading one back.
-#include "ui/tform5.h"
+// MainWindow, File page: saving the crossword on display as a .xwd file and loading one back.
+#include "ui/main_window.h"
 
 #include "core/files/crossword_file.h"
 #include "core/grid/grid.h"
@@ -26,7 +26,7 @@ QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
 }  // namespace
 
-QWidget* TForm5::BuildFilePage()
+QWidget* MainWindow::BuildFilePage()
 {
     auto* page = Named<QWidget>("TabSheetFile");
     auto* col = new QVBoxLayout(page);
@@ -61,9 +61,9 @@ QWidget* TForm5::BuildFilePage()
     return page;
 }
 
-void TForm5::SaveBtnClick()
+void MainWindow::SaveBtnClick()
 {
-    if (state_.RunActive || !SaveBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !SaveBtn->isEnabled()) return;
     if (!HasEveryAnswer(state_.Xw)) {
         dialogs_->Information(this, NothingToSaveMessage);
         return;
@@ -82,16 +82,16 @@ void TForm5::SaveBtnClick()
     });
 }
 
-void TForm5::ReloadBtnClick() { LoadCrosswordFile(); }
+void MainWindow::ReloadBtnClick() { LoadCrosswordFile(); }
 
-void TForm5::LoadCrosswordFile()
+void MainWindow::LoadCrosswordFile()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const QString path = dialogs_->ChooseOpenFile(this, ProgramFolder(), DialogFilter(CrosswordOpenFilter));
     if (!path.isEmpty()) OpenCrosswordFile(path);
 }
 
-void TForm5::OpenCrosswordFile(const QString& path)
+void MainWindow::OpenCrosswordFile(const QString& path)
 {
     CommitClueEdits();
     Guard([&] {
@@ -119,7 +119,7 @@ void TForm5::OpenCrosswordFile(const QString& path)
             FreeformDimensionListBox->setCurrentRow(state_.Xw.GridSize - 8);
         }
         NextBtn1->setEnabled(true);  // its answers are the imported word list now
-        SymmFillsListBox->clear();
+        symmetricFills_.Clear();
         SymmFillStatusPnl->clear();
         ShowOutputOptions();
         ShowFreeformList();  // the file's answers are the imported list now
@@ -131,10 +131,9 @@ void TForm5::OpenCrosswordFile(const QString& path)
         SetCaption();
         FreeStartBtn->setEnabled(false);
         {
-            const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->clear();
-            FreeFillsListBox->addItem(ToQ(loaded.FillListLine));
-            FreeFillsListBox->setCurrentRow(0);
+            const QSignalBlocker block(freeformFills_.View());
+            freeformFills_.SetRows({loaded.Row});
+            freeformFills_.View()->setCurrentRow(0);
         }
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
         ShowWorkflowTabs(true);

@@ -1,13 +1,13 @@
-// TForm5, Clues page: the Across and Down lists, the selected word in the grid, clue editing, word
+// MainWindow, Clues page: the Across and Down lists, the selected word in the grid, clue editing, word
 // replacement through the "Replace Word" dialog and the removal of an answer.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/clues/clue_editing.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,22 +26,15 @@ namespace {
 constexpr int ClueListRowHeight = 18;
 
 /// Selects a row without running the list's click handler (as setting a selection in code does not).
-void SelectRow(QListWidget* list, int row)
+void SelectRow(RowList<ClueRow>& list, int row)
 {
-    const QSignalBlocker block(list);
-    list->setCurrentRow(row);
-}
-
-std::vector<std::string> LineTexts(const QListWidget* list)
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < list->count(); ++i) lines.push_back(FromQ(list->item(i)->text()));
-    return lines;
+    const QSignalBlocker block(list.View());
+    list.View()->setCurrentRow(row);
 }
 
 }  // namespace
 
-QWidget* TForm5::BuildCluesPage()
+QWidget* MainWindow::BuildCluesPage()
 {
     auto* page = Named<QWidget>("TabSheetClues");
     auto* col = new QVBoxLayout(page);
@@ -82,7 +75,7 @@ QWidget* TForm5::BuildCluesPage()
     return page;
 }
 
-QWidget* TForm5::BuildClueTab(bool across)
+QWidget* MainWindow::BuildClueTab(bool across)
 {
     auto* tab = Named<QWidget>(across ? "AcrossTabSheet" : "DownTabSheet");
     auto* outer = new QVBoxLayout(tab);
@@ -93,8 +86,9 @@ QWidget* TForm5::BuildClueTab(bool across)
     col->setContentsMargins(6, 6, 6, 6);
     col->setSpacing(4);
 
-    auto* list = Named<QListWidget>(across ? "AcrossListBox" : "DownListBox", panel);
-    MakeOwnerDrawn(list, ClueListPainter(), ClueListRowHeight);
+    RowList<ClueRow>& clues = across ? acrossClues_ : downClues_;
+    clues = RowList<ClueRow>(across ? "AcrossListBox" : "DownListBox", ClueListPainter(), ClueListRowHeight, panel);
+    RowListView* list = clues.View();
     col->addWidget(list, 1);
     auto* hint = Named<QLabel>(across ? "ClueLabA2" : "ClueLabD2", panel);
     QFont small = hint->font();
@@ -110,67 +104,64 @@ QWidget* TForm5::BuildClueTab(bool across)
     col->addWidget(memo);
 
     (across ? AcrossPanel : DownPanel) = panel;
-    (across ? AcrossListBox : DownListBox) = list;
     (across ? ClueLabA2 : ClueLabD2) = hint;
     (across ? AcrossCluePnl : DownCluePnl) = caption;
     (across ? AcrossClueMemo : DownClueMemo) = memo;
 
     auto select = [this, across] { across ? AcrossListBoxClick() : DownListBoxClick(); };
-    connect(list, &QListWidget::currentRowChanged, this, select);
-    connect(list, &QListWidget::itemClicked, this, select);
+    connect(list, &RowListView::currentRowChanged, this, select);
+    connect(list, &RowListView::rowClicked, this, select);
     WatchMouseUp(list->viewport(), [this, across](Qt::MouseButton b) {
         across ? AcrossListBoxMouseUp(b) : DownListBoxMouseUp(b);
     });
     return tab;
 }
 
-QListWidget* TForm5::ClueList(bool across) const { return across ? AcrossListBox : DownListBox; }
-QPlainTextEdit* TForm5::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
-QLabel* TForm5::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
-bool TForm5::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
+RowList<ClueRow>& MainWindow::ClueList(bool across) { return across ? acrossClues_ : downClues_; }
+QPlainTextEdit* MainWindow::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
+QLabel* MainWindow::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
+bool MainWindow::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
 
-void TForm5::TabSheetCluesEnter() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+void MainWindow::TabSheetCluesEnter() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
 
-void TForm5::TabSheetCluesExit()
+void MainWindow::TabSheetCluesExit()
 {
     CommitClueEdits();
     ResetClueColours(state_.Xw, state_.FillSource);
     RepaintGrid();
 }
 
-void TForm5::CluePageControlChange() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+void MainWindow::CluePageControlChange() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
 
-void TForm5::AcrossListBoxClick() { SelectClueWord(true); }
-void TForm5::DownListBoxClick() { SelectClueWord(false); }
+void MainWindow::AcrossListBoxClick() { SelectClueWord(true); }
+void MainWindow::DownListBoxClick() { SelectClueWord(false); }
 
-void TForm5::SelectClueWord(bool across)
+void MainWindow::SelectClueWord(bool across)
 {
     // During a run the crossword is the run's working copy: the lists can be read, not followed.
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     CommitClueEdits();
-    QListWidget* list = ClueList(across);
-    ClueLineRef ref;
-    const QListWidgetItem* item = list->currentItem();
-    if (!item || !ParseClueLine(FromQ(item->text()), ref) || ref.Slot < 1 || ref.Slot > state_.Xw.WordSlotCount) {
+    const ClueRow* row = ClueList(across).Current();
+    if (!row || row->Slot < 1 || row->Slot > state_.Xw.WordSlotCount) {
         ResetClueColours(state_.Xw, state_.FillSource);
         RepaintGrid();
         return;
     }
-    HighlightClueWord(state_.Xw, state_.FillSource, ref.Slot);
-    CluePanel(across)->setText(ToQ(CluePanelCaption(FromQ(item->text()))));
-    ClueMemo(across)->setPlainText(ToQ(state_.Xw.Slot(ref.Slot).ClueTxt.view()));
+    HighlightClueWord(state_.Xw, state_.FillSource, row->Slot);
+    CluePanel(across)->setText(ToQ(CluePanelCaption(*row)));
+    ClueMemo(across)->setPlainText(ToQ(state_.Xw.Slot(row->Slot).ClueTxt.view()));
     ClueMemo(across)->document()->setModified(false);
-    (across ? acrossMemoSlot_ : downMemoSlot_) = ref.Slot;
+    (across ? acrossMemoSlot_ : downMemoSlot_) = row->Slot;
     RepaintGrid();
 }
 
-void TForm5::CommitClueEdits()
+void MainWindow::CommitClueEdits()
 {
     ClueMemoExit(true);
     ClueMemoExit(false);
 }
 
-void TForm5::ClueMemoExit(bool across)
+void MainWindow::ClueMemoExit(bool across)
 {
     // Only what the user typed is kept: a memo that was not edited leaves the clue alone.
     QPlainTextEdit* memo = ClueMemo(across);
@@ -181,23 +172,21 @@ void TForm5::ClueMemoExit(bool across)
     memo->document()->setModified(false);
 }
 
-void TForm5::AcrossClueMemoExit() { ClueMemoExit(true); }
-void TForm5::DownClueMemoExit() { ClueMemoExit(false); }
+void MainWindow::AcrossClueMemoExit() { ClueMemoExit(true); }
+void MainWindow::DownClueMemoExit() { ClueMemoExit(false); }
 
-void TForm5::ListBoxMouseUp(bool across, Qt::MouseButton button)
+void MainWindow::ListBoxMouseUp(bool across, Qt::MouseButton button)
 {
-    if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunActive) return;
-    ClueLineRef ref;
-    const QListWidgetItem* item = ClueList(across)->currentItem();
-    if (item && ParseClueLine(FromQ(item->text()), ref)) FindAlternatives(ref.Slot);
+    if (button != Qt::RightButton || !UsesDictionary(state_.FillSource) || state_.RunInProgress()) return;
+    if (const ClueRow* row = ClueList(across).Current()) FindAlternatives(row->Slot);
 }
 
-void TForm5::AcrossListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(true, button); }
-void TForm5::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, button); }
+void MainWindow::AcrossListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(true, button); }
+void MainWindow::DownListBoxMouseUp(Qt::MouseButton button) { ListBoxMouseUp(false, button); }
 
-void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
+void MainWindow::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
 {
-    if (!CluesPageShowing() || state_.RunActive || !state_.Xw.Squares.Inside(col, row)) return;
+    if (!CluesPageShowing() || state_.RunInProgress() || !state_.Xw.Squares.Inside(col, row)) return;
     const int ref = state_.Xw.Squares(col, row).SlotRef;
     if (ref == 0) return;
     const bool across = ref > 0;
@@ -206,67 +195,64 @@ void TForm5::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
         const QSignalBlocker block(CluePageControl);
         CluePageControl->setCurrentWidget(across ? AcrossTabSheet : DownTabSheet);
     }
-    QListWidget* list = ClueList(across);
-    SelectRow(list, FindSlotLine(LineTexts(list), slot));
+    RowList<ClueRow>& list = ClueList(across);
+    SelectRow(list, FindSlotRow(list.Rows(), slot));
     SelectClueWord(across);
-    if (button == Qt::RightButton && UsesDictionary(state_.FillSource) && !state_.RunActive) {
+    if (button == Qt::RightButton && UsesDictionary(state_.FillSource) && !state_.RunInProgress()) {
         FindAlternatives(slot);
         SelectClueWord(across);
     }
 }
 
-void TForm5::ReplaceWordBtnClick()
+void MainWindow::ReplaceWordBtnClick()
 {
     ListBoxMouseUp(CluePageControl->currentWidget() == AcrossTabSheet, Qt::RightButton);
 }
 
-void TForm5::FindAlternatives(int slot)
+void MainWindow::FindAlternatives(int slot)
 {
     Guard([&] {
         const Alternatives alt = qm::FindAlternatives(state_.Xw, slot, state_.Dict);
-        QStringList lines;
-        for (const std::string& l : alt.Lines) lines << ToQ(l);
-        WordsDlg->ShowAlternatives(lines, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
+        WordsDlg->ShowAlternatives(alt.Rows, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
     });
 }
 
-void TForm5::WordsDlgWordsListBoxClick(const QString& line)
+void MainWindow::WordsDlgWordsListBoxClick(const ReplacementChoice& choice)
 {
-    ReplacementChoice choice;
-    if (!ParseReplacementLine(FromQ(line), choice) || state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     Guard([&] {
         // The dialog may be older than the crossword on display: only a word that still fits is taken.
         if (choice.Slot < 1 || choice.Slot > state_.Xw.WordSlotCount) return;
         const Alternatives alt = qm::FindAlternatives(state_.Xw, choice.Slot, state_.Dict);
-        if (std::find(alt.Lines.begin(), alt.Lines.end(), FromQ(line)) == alt.Lines.end()) return;
+        if (std::find(alt.Rows.begin(), alt.Rows.end(), choice) == alt.Rows.end()) return;
         CommitClueEdits();
         const bool across = state_.Xw.Slot(choice.Slot).Dir;
-        QListWidget* list = ClueList(across);
-        const int remembered = list->currentRow();
+        RowList<ClueRow>& list = ClueList(across);
+        const int remembered = list.View()->currentRow();
         ReplaceSlotWord(state_, choice);
         ShowSlotLists();
-        if (remembered >= 0 && remembered < list->count()) SelectRow(list, remembered);
+        if (remembered >= 0 && remembered < list.Count()) SelectRow(list, remembered);
         SelectClueWord(across);
         RepaintGrid();
     });
     WordsDlg->close();
 }
 
-void TForm5::DeleteSelectedAnswer()
+void MainWindow::DeleteSelectedAnswer()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
-    QListWidget* list = ClueList(across);
-    const QListWidgetItem* item = list->currentItem();
-    ClueLineRef ref;
-    if (!item || !ParseClueLine(FromQ(item->text()), ref)) return;
-    if (!dialogs_->AskYesCancel(this, "Delete " + ToQ(ClueLineAnswer(FromQ(item->text()))) + "?")) return;
-    const int position = list->currentRow();
+    RowList<ClueRow>& list = ClueList(across);
+    const ClueRow* row = list.Current();
+    if (!row) return;
+    const int slot = row->Slot;
+    if (!dialogs_->AskYesCancel(this, "Delete " + ToQ(row->Answer) + "?")) return;
+    const int position = list.View()->currentRow();
     Guard([&] {
         CommitClueEdits();
-        RemoveSlot(state_.Xw, ref.Slot, state_.FillSource);
+        RemoveSlot(state_.Xw, slot, state_.FillSource);
         ShowSlotLists();
-        if (list->count() > 0) SelectRow(list, std::min(position, list->count() - 1));
+        if (list.Count() > 0) SelectRow(list, std::min(position, list.Count() - 1));
         SelectClueWord(across);
         ShowFillStatus(state_.Xw.WordSlotCount, CountLetterSquares(state_.Xw.Squares), 0);
         RepaintGrid();

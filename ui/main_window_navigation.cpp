@@ -1,5 +1,5 @@
-// TForm5, navigation: which workflow tabs show, Next and Back, page changes and the keyboard shortcuts.
-#include "ui/tform5.h"
+// MainWindow, navigation: which workflow tabs show, Next and Back, page changes and the keyboard shortcuts.
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +27,7 @@ constexpr NamedTheme ShortcutThemes[] = {
 
 }  // namespace
 
-void TForm5::ConnectNavigation()
+void MainWindow::ConnectNavigation()
 {
     connect(PageControlLeft, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
     connect(PageControlSymmGen, &QTabWidget::currentChanged, this, [this] { PageControlSymmGenChange(); });
@@ -37,25 +37,25 @@ void TForm5::ConnectNavigation()
     connect(BackBtn2, &QPushButton::clicked, this, [this] { BackBtn2Click(); });
 }
 
-void TForm5::ShowWorkflowTabs(bool visible)
+void MainWindow::ShowWorkflowTabs(bool visible)
 {
     for (QWidget* page : {TabSheetSetup, TabSheetGenerate, TabSheetClues, TabSheetPrint})
         PageControlLeft->setTabVisible(PageControlLeft->indexOf(page), visible);
 }
 
-void TForm5::NextBtn1Click()
+void MainWindow::NextBtn1Click()
 {
     PageControlLeft->setCurrentWidget(TabSheetGenerate);
     ShowSymmGenDescription();
 }
 
-void TForm5::BackBtn1Click() { PageControlLeft->setCurrentWidget(TabsheetHome); }
+void MainWindow::BackBtn1Click() { PageControlLeft->setCurrentWidget(TabsheetHome); }
 
-void TForm5::NextBtn2Click() { PageControlLeft->setCurrentWidget(TabSheetClues); }
+void MainWindow::NextBtn2Click() { PageControlLeft->setCurrentWidget(TabSheetClues); }
 
-void TForm5::BackBtn2Click() { PageControlLeft->setCurrentWidget(TabSheetSetup); }
+void MainWindow::BackBtn2Click() { PageControlLeft->setCurrentWidget(TabSheetSetup); }
 
-void TForm5::PageControlLeftChange()
+void MainWindow::PageControlLeftChange()
 {
     QWidget* page = PageControlLeft->currentWidget();
     if (previousLeftPage_ == TabSheetClues && page != TabSheetClues) TabSheetCluesExit();
@@ -63,23 +63,23 @@ void TForm5::PageControlLeftChange()
 
     if (page == TabSheetGenerate) ShowSymmGenDescription();
     if (page == TabSheetPrint) {
-        PageControlRight->setCurrentWidget(_TabPrint);
+        PageControlRight->setCurrentWidget(PreviewPage);
         TabSheetPrintEnter();
     } else {
-        PageControlRight->setCurrentWidget(_TabGrid);
+        PageControlRight->setCurrentWidget(GridPage);
     }
     if (page == TabSheetClues) TabSheetCluesEnter();
 }
 
-void TForm5::PageControlSymmGenChange()
+void MainWindow::PageControlSymmGenChange()
 {
     if (PageControlSymmGen->currentWidget() != TabSheetSymmMain) return;
     ShowSymmGenDescription();
     WordCategBtn->setText("Subject Categories >>");
-    PageControlRight->setCurrentWidget(_TabGrid);
+    PageControlRight->setCurrentWidget(GridPage);
 }
 
-void TForm5::ShowSymmGenDescription()
+void MainWindow::ShowSymmGenDescription()
 {
     switch (state_.FillSource) {
     case FillSourceKind::Dictionary:
@@ -94,7 +94,7 @@ void TForm5::ShowSymmGenDescription()
     }
 }
 
-bool TForm5::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     const bool ctrl = shift & Qt::ControlModifier;
     if (key == Qt::Key_F1) HelpBtnClick();

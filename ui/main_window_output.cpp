@@ -1,5 +1,5 @@
-// TForm5, Output page: the output options, the live page preview, printing and the three exports.
-#include "ui/tform5.h"
+// MainWindow, Output page: the output options, the live page preview, printing and the three exports.
+#include "ui/main_window.h"
 
 #include "core/files/crossword_file.h"
 #include "core/output/clipboard_text.h"
@@ -41,23 +41,23 @@ namespace {
 struct ModeButton {
     const char* Name;
     const char* Caption;
-    void (TForm5::*Click)();
+    void (MainWindow::*Click)();
 };
 constexpr ModeButton ModeButtons[OutputModeCount] = {
-    {"PrintRadioReady", " Empty Grid && Clues", &TForm5::PrintRadioReadyClick},
-    {"PrintRadioAll", " Completed Grid && Clues", &TForm5::PrintRadioAllClick},
-    {"PrintRadioGrid", " Completed Grid only", &TForm5::PrintRadioGridClick},
-    {"PrintRadioEmpty", " Empty Grid only", &TForm5::PrintRadioEmptyClick},
-    {"PrintRadioClues", " Clue List only", &TForm5::PrintRadioCluesClick},
-    {"PrintRadioAnswers", " Answer List only", &TForm5::PrintRadioAnswersClick},
-    {"PrintRadioWordList", " Answer/Clue List (alpha)", &TForm5::PrintRadioWordListClick},
+    {"PrintRadioReady", " Empty Grid && Clues", &MainWindow::PrintRadioReadyClick},
+    {"PrintRadioAll", " Completed Grid && Clues", &MainWindow::PrintRadioAllClick},
+    {"PrintRadioGrid", " Completed Grid only", &MainWindow::PrintRadioGridClick},
+    {"PrintRadioEmpty", " Empty Grid only", &MainWindow::PrintRadioEmptyClick},
+    {"PrintRadioClues", " Clue List only", &MainWindow::PrintRadioCluesClick},
+    {"PrintRadioAnswers", " Answer List only", &MainWindow::PrintRadioAnswersClick},
+    {"PrintRadioWordList", " Answer/Clue List (alpha)", &MainWindow::PrintRadioWordListClick},
 };
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
 }  // namespace
 
-QWidget* TForm5::BuildOutputPage()
+QWidget* MainWindow::BuildOutputPage()
 {
     auto* page = Named<QWidget>("TabSheetPrint");
     auto* col = new QVBoxLayout(page);
@@ -191,7 +191,7 @@ QWidget* TForm5::BuildOutputPage()
     return page;
 }
 
-QWidget* TForm5::BuildPreviewPage()
+QWidget* MainWindow::BuildPreviewPage()
 {
     auto* page = Named<QWidget>("_TabPrint");
     auto* col = new QVBoxLayout(page);
@@ -206,22 +206,22 @@ QWidget* TForm5::BuildPreviewPage()
 // ---------------------------------------------------------------------------------------------
 // The preview
 
-int TForm5::CheckedOutputMode() const
+OutputMode MainWindow::CheckedOutputMode() const
 {
     for (int mode = 0; mode < OutputModeCount - 1; ++mode)
-        if (PrintRadios[mode]->isChecked()) return mode;
-    return OutputModeCount - 1;
+        if (PrintRadios[mode]->isChecked()) return static_cast<OutputMode>(mode);
+    return static_cast<OutputMode>(OutputModeCount - 1);
 }
 
-void TForm5::RenderPreview(int mode)
+void MainWindow::RenderPreview(OutputMode mode)
 {
     state_.Output.Mode = mode;
     Guard([&] { PageImage->SetPicture(render::RenderPreviewImage(state_, mode, PreviewWidthPixels)); });
 }
 
-void TForm5::RefreshPreview() { RenderPreview(CheckedOutputMode()); }
+void MainWindow::RefreshPreview() { RenderPreview(CheckedOutputMode()); }
 
-void TForm5::TabSheetPrintEnter()
+void MainWindow::TabSheetPrintEnter()
 {
     const int p = GridSizeTrackBar->value();
     SizeStatusBar->setPanelText(0, QString("%1 x %2 mm").arg(p).arg(p));
@@ -229,15 +229,15 @@ void TForm5::TabSheetPrintEnter()
     RefreshPreview();
 }
 
-void TForm5::PrintRadioReadyClick() { RenderPreview(ModeEmptyGridAndClues); }
-void TForm5::PrintRadioAllClick() { RenderPreview(ModeCompletedGridAndClues); }
-void TForm5::PrintRadioGridClick() { RenderPreview(ModeCompletedGridOnly); }
-void TForm5::PrintRadioEmptyClick() { RenderPreview(ModeEmptyGridOnly); }
-void TForm5::PrintRadioCluesClick() { RenderPreview(ModeClueListOnly); }
-void TForm5::PrintRadioAnswersClick() { RenderPreview(ModeAnswerListOnly); }
-void TForm5::PrintRadioWordListClick() { RenderPreview(ModeAnswerClueListAlpha); }
+void MainWindow::PrintRadioReadyClick() { RenderPreview(OutputMode::EmptyGridAndClues); }
+void MainWindow::PrintRadioAllClick() { RenderPreview(OutputMode::CompletedGridAndClues); }
+void MainWindow::PrintRadioGridClick() { RenderPreview(OutputMode::CompletedGridOnly); }
+void MainWindow::PrintRadioEmptyClick() { RenderPreview(OutputMode::EmptyGridOnly); }
+void MainWindow::PrintRadioCluesClick() { RenderPreview(OutputMode::ClueListOnly); }
+void MainWindow::PrintRadioAnswersClick() { RenderPreview(OutputMode::AnswerListOnly); }
+void MainWindow::PrintRadioWordListClick() { RenderPreview(OutputMode::AnswerClueListAlpha); }
 
-void TForm5::GridSizeTrackBarChange()
+void MainWindow::GridSizeTrackBarChange()
 {
     const int p = GridSizeTrackBar->value();
     state_.Output.GridMM = p;
@@ -246,20 +246,20 @@ void TForm5::GridSizeTrackBarChange()
     GridDefaultBtn->setEnabled(true);
 }
 
-void TForm5::GridDefaultBtnClick()
+void MainWindow::GridDefaultBtnClick()
 {
     GridSizeTrackBar->setValue(DefaultGridMM(state_.Xw.GridSize));
     GridDefaultBtn->setEnabled(false);
 }
 
-void TForm5::MoveGridSizeTrackBarQuietly(int gridSize)
+void MainWindow::MoveGridSizeTrackBarQuietly(int gridSize)
 {
     const QSignalBlocker block(GridSizeTrackBar);
     GridSizeTrackBar->setValue(DefaultGridMM(gridSize));
     state_.Output.GridMM = GridSizeTrackBar->value();
 }
 
-void TForm5::FontNameComboChange()
+void MainWindow::FontNameComboChange()
 {
     if (FontNameCombo->currentIndex() < 0) return;
     FontLabel->setText(FontNameCombo->currentText());
@@ -267,32 +267,32 @@ void TForm5::FontNameComboChange()
     RefreshPreview();
 }
 
-void TForm5::BlockingComboChange()
+void MainWindow::BlockingComboChange()
 {
     if (BlockingCombo->currentIndex() < 0) return;
     state_.Output.Blocking = BlockingCombo->currentIndex();
     RefreshPreview();
 }
 
-void TForm5::TitleEditChange()
+void MainWindow::TitleEditChange()
 {
     state_.Output.Title = FromQ(TitleEdit->text());
     RefreshPreview();
 }
 
-void TForm5::TitleCheckClick()
+void MainWindow::TitleCheckClick()
 {
     state_.Output.TitleChecked = TitleCheck->isChecked();
     RefreshPreview();
 }
 
-void TForm5::ExtrasCheckClick()
+void MainWindow::ExtrasCheckClick()
 {
     state_.Output.ExtrasChecked = ExtrasCheck->isChecked();
     RefreshPreview();
 }
 
-void TForm5::ShowOutputOptions()
+void MainWindow::ShowOutputOptions()
 {
     const OutputOptions& o = state_.Output;
     for (QWidget* w : std::initializer_list<QWidget*>{TitleEdit, FontNameCombo, BlockingCombo, GridSizeTrackBar}) w->blockSignals(true);
@@ -307,7 +307,7 @@ void TForm5::ShowOutputOptions()
     for (QWidget* w : std::initializer_list<QWidget*>{TitleEdit, FontNameCombo, BlockingCombo, GridSizeTrackBar}) w->blockSignals(false);
 }
 
-void TForm5::EnableOutputControls(bool enabled)
+void MainWindow::EnableOutputControls(bool enabled)
 {
     SaveBtn->setEnabled(enabled);
     const bool output = enabled && state_.PrinterAvailable;
@@ -318,16 +318,16 @@ void TForm5::EnableOutputControls(bool enabled)
 // ---------------------------------------------------------------------------------------------
 // Printing and the exports
 
-void TForm5::PrintBtnClick()
+void MainWindow::PrintBtnClick()
 {
     // During a run the crossword is the run's working copy: it is put out once the run has ended.
-    if (state_.RunActive || !PrintBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !PrintBtn->isEnabled()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(render::PrintJobTitle);
     if (!dialogs_->ChoosePrinter(this, printer)) return;
-    const int mode = CheckedOutputMode();
+    const OutputMode mode = CheckedOutputMode();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
@@ -339,9 +339,9 @@ void TForm5::PrintBtnClick()
     });
 }
 
-void TForm5::ExportClipboardBtnClick()
+void MainWindow::ExportClipboardBtnClick()
 {
-    if (state_.RunActive || !ExportClipboardBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !ExportClipboardBtn->isEnabled()) return;
     const ClipboardExport text = ClipboardTextForMode(CheckedOutputMode(), state_.Xw, ClueListCount(state_.Fills, state_.Xw));
     if (!text.HasText) {
         dialogs_->Warning(this, ToQ(text.Message));
@@ -365,24 +365,24 @@ QString ChooseExportFile(UserDialogs& dialogs, QWidget* parent, const char* filt
 
 }  // namespace
 
-void TForm5::CreateRTFbtnClick()
+void MainWindow::CreateRTFbtnClick()
 {
-    if (state_.RunActive || !CreateRTFbtn->isEnabled()) return;
+    if (state_.RunInProgress() || !CreateRTFbtn->isEnabled()) return;
     const QString path = ChooseExportFile(*dialogs_, this, RtfFileFilter, "rtf");
     if (path.isEmpty()) return;
-    const int mode = CheckedOutputMode();
+    const OutputMode mode = CheckedOutputMode();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         WriteRtfFile(path.toLocal8Bit().toStdString(), state_, mode, render::FontTableEntry(state_.Output.FontName));
     });
 }
 
-void TForm5::CreateHTMbtnClick()
+void MainWindow::CreateHTMbtnClick()
 {
-    if (state_.RunActive || !CreateHTMbtn->isEnabled()) return;
+    if (state_.RunInProgress() || !CreateHTMbtn->isEnabled()) return;
     const QString path = ChooseExportFile(*dialogs_, this, HtmlFileFilter, "htm");
     if (path.isEmpty()) return;
-    const int mode = CheckedOutputMode();
+    const OutputMode mode = CheckedOutputMode();
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         WriteHtmlFile(path.toLocal8Bit().toStdString(), state_, mode);

@@ -1,12 +1,12 @@
-// TForm5, grid page: layout and repainting of the main grid, the fill status line, clearing and flipping.
-#include "ui/tform5.h"
+// MainWindow, grid page: layout and repainting of the main grid, the fill status line, clearing and flipping.
+#include "ui/main_window.h"
 
 #include "core/grid/display.h"
 #include "core/grid/mirror.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 
 #include <QHBoxLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@
 
 namespace qm::ui {
 
-QWidget* TForm5::BuildGridPage()
+QWidget* MainWindow::BuildGridPage()
 {
     auto* page = Named<QWidget>("_TabGrid");
     auto* col = new QVBoxLayout(page);
@@ -60,16 +60,16 @@ QWidget* TForm5::BuildGridPage()
     return page;
 }
 
-void TForm5::LayOutMainGrid()
+void MainWindow::LayOutMainGrid()
 {
     MainStringGridView->LayOut();
     const int n = state_.Xw.Squares.Size();
     HeaderPnl->setText(QString("Dimensions: %1 x %2").arg(n).arg(n));
 }
 
-void TForm5::RepaintGrid() { MainStringGridView->update(); }
+void MainWindow::RepaintGrid() { MainStringGridView->update(); }
 
-void TForm5::ShowFillStatus(int words, int letters, int interlocks)
+void MainWindow::ShowFillStatus(int words, int letters, int interlocks)
 {
     const auto texts = MakeFillStatus(words, letters, interlocks, state_.Xw.GridSize, state_.ImportedFillShown,
                                       static_cast<int>(state_.Imported.ThemeWords.size()));
@@ -77,22 +77,22 @@ void TForm5::ShowFillStatus(int words, int letters, int interlocks)
     MainStatusBar->setPanelText(1, QString::fromStdString(texts.Letters));
     MainStatusBar->setPanelText(2, QString::fromStdString(texts.Density));
     if (texts.Interlocks) MainStatusBar->setPanelText(3, QString::fromStdString(*texts.Interlocks));
-    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunActive);
+    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunInProgress());
     else MirrorBtn->setEnabled(true);
-    ClearGridBtn->setEnabled(!state_.RunActive);
+    ClearGridBtn->setEnabled(!state_.RunInProgress());
     EnableOutputControls(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
-    NextBtn2->setEnabled(AcrossListBox->count() + DownListBox->count() > 0);
+    NextBtn2->setEnabled(acrossClues_.Count() + downClues_.Count() > 0);
     unsetCursor();
 }
 
-void TForm5::ResetFillDisplay()
+void MainWindow::ResetFillDisplay()
 {
     CluePageControl->setCurrentWidget(AcrossTabSheet);
     state_.Xw.ShowCellNumbers = false;
     acrossMemoSlot_ = downMemoSlot_ = 0;
     for (bool across : {true, false}) {
-        ClueList(across)->clear();
+        ClueList(across).Clear();
         ClueMemo(across)->clear();
         CluePanel(across)->setText("Clue:");
     }
@@ -111,26 +111,25 @@ void TForm5::ResetFillDisplay()
     MainStatusBar->repaint();
 }
 
-void TForm5::ShowSlotLists()
+void MainWindow::ShowSlotLists()
 {
     const SlotLists lists = ListSlots(state_.Xw);
     acrossMemoSlot_ = downMemoSlot_ = 0;
     for (bool across : {true, false}) {
-        QListWidget* list = ClueList(across);
-        const QSignalBlocker block(list);
-        list->clear();
+        RowList<ClueRow>& list = ClueList(across);
+        const QSignalBlocker block(list.View());
         ClueMemo(across)->clear();
         CluePanel(across)->setText("Clue:");
-        for (const auto& line : across ? lists.Across : lists.Down) list->addItem(QString::fromStdString(line));
-        if (list->count() > 0) list->setCurrentRow(0);
+        list.SetRows(across ? lists.Across : lists.Down);
+        if (list.Count() > 0) list.View()->setCurrentRow(0);
     }
     ClueStatusBar->setPanelText(0, QString("Across: %1").arg(lists.Across.size()));
     ClueStatusBar->setPanelText(1, QString("Down: %1").arg(lists.Down.size()));
 }
 
-void TForm5::ClearGridBtnClick()
+void MainWindow::ClearGridBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     CommitClueEdits();
     ResetFillDisplay();
     state_.Xw.ShowCellNumbers = false;
@@ -141,43 +140,44 @@ void TForm5::ClearGridBtnClick()
     ProgressBarSymmQuick->setValue(0);
     SymmFillsStatusBar->setPanelText(0, {});
     SymmFillsStatusBar->setPanelText(1, {});
-    SymmFillsListBox->clearSelection();
+    symmetricFills_.View()->clearSelection();
     SymmFillStatusPnl->setText("Click on any row to select a fill");
     for (int panel = 0; panel < 4; ++panel) FreeFillsStatusBar->setPanelText(panel, {});
     {
-        const QSignalBlocker block(FreeFillsListBox);
-        FreeFillsListBox->setCurrentRow(-1);
+        const QSignalBlocker block(freeformFills_.View());
+        freeformFills_.View()->setCurrentRow(-1);
     }
     FreeImproveBtn->setEnabled(false);
     FreeFillStatusPnl->setText("Click on any row to select a fill");
 }
 
-void TForm5::MirrorBtnClick()
+void MainWindow::MirrorBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     Guard([this] {
         CommitClueEdits();
-        QListWidget* shown = CluePageControl->currentWidget() == DownTabSheet ? DownListBox : AcrossListBox;
-        QString remembered;
-        if (shown->currentItem()) remembered = shown->currentItem()->text().mid(16, 30);
+        const bool wasAcross = CluePageControl->currentWidget() != DownTabSheet;
+        // The answer of the selected row, as far as the list compares answers: their first 30 characters.
+        std::string remembered;
+        if (const ClueRow* row = ClueList(wasAcross).Current()) remembered = row->Answer.substr(0, 30);
         FlipAcrossDown(state_.Xw, state_.FillSource);
         PaintFreeze freeze(CluePageControl);
-        const bool nowAcross = shown != AcrossListBox;
+        const bool nowAcross = !wasAcross;
         {
             const QSignalBlocker block(CluePageControl);
             CluePageControl->setCurrentWidget(nowAcross ? AcrossTabSheet : DownTabSheet);
         }
         ShowSlotLists();
-        QListWidget* now = ClueList(nowAcross);
-        int select = now->count() - 1;
-        for (int i = 0; i + 1 < now->count(); ++i)
-            if (now->item(i)->text().mid(16, 30) == remembered) {
+        RowList<ClueRow>& now = ClueList(nowAcross);
+        int select = now.Count() - 1;
+        for (int i = 0; i + 1 < now.Count(); ++i)
+            if (now.Rows()[static_cast<std::size_t>(i)].Answer.substr(0, 30) == remembered) {
                 select = i;
                 break;
             }
         if (select >= 0) {
-            const QSignalBlocker block(now);
-            now->setCurrentRow(select);
+            const QSignalBlocker block(now.View());
+            now.View()->setCurrentRow(select);
         }
         if (CluesPageShowing()) SelectClueWord(nowAcross);
         const FillRecord& r = state_.Fills.Record(state_.Fills.CurrentFill);

@@ -1,5 +1,5 @@
 // The fill stores: saving and restoring fills, in-place rewrites, record limits and a full store.
-#include "core/symmetric/fill_store.h"
+#include "core/fills/fill_store.h"
 #include "core/util/failure.h"
 #include "tests/support/fixtures.h"
 
@@ -113,26 +113,27 @@ TEST(FillStore, ClearFillRecordKeepsTheSixthAndSeventhFields)
 }  // namespace
 }  // namespace qm
 
-#include "core/symmetric/fill_list.h"
+#include "core/fills/fill_list.h"
 #include "core/util/text.h"
 
 namespace qm {
 namespace {
 
-TEST(FillList, LinesStaySortedAndFillsAreFoundByNumber)
+TEST(FillList, RowsStaySortedAndFillsAreFoundByNumber)
 {
     FillList list;
-    // "%4d%6d%4d%1s%5d%7d%8d%7d" lines: 9999 - imported words, 0, fill number, "", letters, ...
-    EXPECT_EQ(list.Add(Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9999, 0, 1, "", 180, 64, 120, 0)), 0);
-    EXPECT_EQ(list.Add(Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9997, 0, 2, "", 180, 64, 90, 2)), 0);
-    EXPECT_EQ(list.Add(Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9999, 0, 3, "", 180, 64, 80, 0)), 2);
-    EXPECT_EQ(FillNumberOfLine(list.Lines[0]), 2);
-    EXPECT_EQ(FillNumberOfLine(list.Lines[1]), 1);
-    EXPECT_EQ(FindFillLine(list, 1), 1);
-    EXPECT_EQ(FindFillLine(list, 3), 2);
-    EXPECT_EQ(FindFillLine(list, 42), 2);  // not found: the last line
-    EXPECT_EQ(FindFillLine(FillList{}, 1), -1);
-    EXPECT_EQ(FillNumberOfLine("garbage"), 1);
+    // Symmetrical rows "%4d%6d%4d%1s%5d%7d%8d%7d": 9999 - imported words, 0, fill number, "", letters, ...
+    EXPECT_EQ(list.Add(FillRow::Symmetric(1, 180, 64, 120, 0)), 0);
+    EXPECT_EQ(list.Add(FillRow::Symmetric(2, 180, 64, 90, 2)), 0);
+    EXPECT_EQ(list.Add(FillRow::Symmetric(3, 180, 64, 80, 0)), 2);
+    EXPECT_EQ(list.At(0).Text(), Format("%4d%6d%4d%1s%5d%7d%8d%7d", 9997, 0, 2, "", 180, 64, 90, 2));
+    EXPECT_EQ(list.At(0).Fill, 2);
+    EXPECT_EQ(list.At(1).Fill, 1);
+    EXPECT_EQ(FindFillRow(list, 1), 1);
+    EXPECT_EQ(FindFillRow(list, 3), 2);
+    EXPECT_EQ(FindFillRow(list, 42), 2);  // not found: the last row
+    EXPECT_EQ(FindFillRow(FillList{}, 1), -1);
+    EXPECT_THROW(list.At(3), Failure);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// TForm5, Generate page: the dictionary options, the fill options and the run of symmetrical fills with
+// MainWindow, Generate page: the dictionary options, the fill options and the run of symmetrical fills with
 // its list; the freeform generator's tabs.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/grid/grid.h"
 #include "core/grid/stock_grids.h"
@@ -9,11 +9,11 @@
 #include "core/words/selection.h"
 #include "ui/count_table.h"
 #include "ui/form_building.h"
-#include "ui/owner_drawn_lists.h"
 #include "ui/main_string_grid.h"
+#include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/twords_dlg.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -42,10 +42,14 @@ namespace {
 constexpr int DictionaryGridRows = 19;
 constexpr int DictionaryGridRowHeight = 14;
 
-/// The columns of the symmetrical fills list, read from its lines ("%4d%6d%4d%1s%5d%7d%8d%7d").
-QVector<LineColumn> SymmFillsColumns()
+/// The columns of the symmetrical fills list.
+QVector<FillColumn> SymmFillsColumns()
 {
-    return {{"Fill", 11, 14, 30}, {"Letters", 16, 20, 48}, {"Words", 21, 27, 44}, {"Iterations", 28, 35, 66}, {"Imported", 36, 42, 60}};
+    return {{"Fill", 30, [](const FillRow& r) { return QString::number(r.Fill); }},
+            {"Letters", 48, [](const FillRow& r) { return QString::number(r.Letters); }},
+            {"Words", 44, [](const FillRow& r) { return QString::number(r.Words); }},
+            {"Iterations", 66, [](const FillRow& r) { return QString::number(r.Iterations); }},
+            {"Imported", 60, [](const FillRow& r) { return QString::number(r.Imported); }}};
 }
 
 QLabel* SmallLabel(const QString& text, QWidget* parent)
@@ -59,7 +63,7 @@ QLabel* SmallLabel(const QString& text, QWidget* parent)
 
 }  // namespace
 
-QWidget* TForm5::BuildGeneratePage()
+QWidget* MainWindow::BuildGeneratePage()
 {
     auto* page = Named<QWidget>("TabSheetGenerate");
     auto* col = new QVBoxLayout(page);
@@ -108,7 +112,7 @@ QWidget* TForm5::BuildGeneratePage()
     return page;
 }
 
-QWidget* TForm5::BuildSymmDictionaryOptions()
+QWidget* MainWindow::BuildSymmDictionaryOptions()
 {
     auto* page = Named<QWidget>("TabSheetSymmDictionary");
     auto* outer = new QVBoxLayout(page);
@@ -201,7 +205,7 @@ QWidget* TForm5::BuildSymmDictionaryOptions()
     return page;
 }
 
-void TForm5::InitDictionaryGrid()
+void MainWindow::InitDictionaryGrid()
 {
     QFont f("Calibri");
     f.setPointSize(8);
@@ -216,7 +220,7 @@ void TForm5::InitDictionaryGrid()
     DictionaryStringGrid->SetCell(2, 0, "");
 }
 
-QWidget* TForm5::BuildSymmFillOptions()
+QWidget* MainWindow::BuildSymmFillOptions()
 {
     auto* page = Named<QWidget>("TabSheetSymmOptions");
     auto* col = new QVBoxLayout(page);
@@ -248,7 +252,7 @@ QWidget* TForm5::BuildSymmFillOptions()
     return page;
 }
 
-QWidget* TForm5::BuildSymmMain()
+QWidget* MainWindow::BuildSymmMain()
 {
     auto* page = Named<QWidget>("TabSheetSymmMain");
     auto* outer = new QVBoxLayout(page);
@@ -300,9 +304,8 @@ QWidget* TForm5::BuildSymmMain()
     SymmFillsHeaderPnl = new ColumnHeader(SymmFillsColumns(), MultFillsPanel);
     SymmFillsHeaderPnl->setObjectName("SymmFillsHeaderPnl");
     list->addWidget(SymmFillsHeaderPnl);
-    SymmFillsListBox = Named<QListWidget>("SymmFillsListBox", MultFillsPanel);
-    MakeOwnerDrawn(SymmFillsListBox, FillsListPainter(SymmFillsColumns()), 17);
-    list->addWidget(SymmFillsListBox, 1);
+    symmetricFills_ = RowList<FillRow>("SymmFillsListBox", FillsListPainter(SymmFillsColumns()), 17, MultFillsPanel);
+    list->addWidget(symmetricFills_.View(), 1);
     SymmFillStatusPnl = Named<QLabel>("SymmFillStatusPnl", MultFillsPanel);
     SymmFillStatusPnl->setAlignment(Qt::AlignCenter);
     SymmFillStatusPnl->setFrameShape(QFrame::StyledPanel);
@@ -322,12 +325,12 @@ QWidget* TForm5::BuildSymmMain()
     connect(SymmStartBtn, &QPushButton::clicked, this, [this] { SymmStartBtnClick(); });
     connect(SymmStopBtn, &QPushButton::clicked, this, [this] { SymmStopBtnClick(); });
     connect(SymmRepeatsEdit, &QLineEdit::returnPressed, this, [this] { SymmRepeatsEditKeyPress(); });
-    connect(SymmFillsListBox, &QListWidget::itemClicked, this, [this] { FillsListBoxClick(); });
-    connect(SymmFillsListBox, &QListWidget::currentRowChanged, this, [this] { FillsListBoxClick(); });
+    connect(symmetricFills_.View(), &RowListView::rowClicked, this, [this] { FillsListBoxClick(); });
+    connect(symmetricFills_.View(), &RowListView::currentRowChanged, this, [this] { FillsListBoxClick(); });
     return page;
 }
 
-QWidget* TForm5::BuildFreeformGenerate()
+QWidget* MainWindow::BuildFreeformGenerate()
 {
     auto* page = Named<QWidget>("TabSheetGenFreeForm");
     auto* col = new QVBoxLayout(page);
@@ -362,7 +365,7 @@ QWidget* TForm5::BuildFreeformGenerate()
 // ---------------------------------------------------------------------------------------------
 // Dictionary options
 
-SelectionOptions TForm5::ReadSelectionOptions() const
+SelectionOptions MainWindow::ReadSelectionOptions() const
 {
     SelectionOptions o;
     o.POSOther = POSOtherCheck->isChecked();
@@ -376,14 +379,14 @@ SelectionOptions TForm5::ReadSelectionOptions() const
     return o;
 }
 
-void TForm5::BuildSelectionMasks()
+void MainWindow::BuildSelectionMasks()
 {
     Guard([this] {
         DefaultDictionaryBtn->setEnabled(qm::BuildSelectionMasks(state_.Selection, ReadSelectionOptions(), state_.DictSelectionDirty));
     });
 }
 
-void TForm5::CountSelection()
+void MainWindow::CountSelection()
 {
     Guard([this] {
         const SelectionCounts counts = qm::CountSelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.FillSource,
@@ -404,7 +407,7 @@ void TForm5::CountSelection()
     });
 }
 
-void TForm5::SetDictionaryControls(bool enabled)
+void MainWindow::SetDictionaryControls(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{WordTypeLab, POSNounCommonCheck, POSNounProperCheck, POSOtherCheck,
                                                       POSInitialsCheck, ImportedWordCheck, WordCategBtn, FreqLab, TrackBarRare,
@@ -414,7 +417,7 @@ void TForm5::SetDictionaryControls(bool enabled)
     DictionaryStringGrid->setVisible(enabled);
 }
 
-void TForm5::DictionaryRadioClick()
+void MainWindow::DictionaryRadioClick()
 {
     state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     SetDictionaryControls(true);
@@ -423,7 +426,7 @@ void TForm5::DictionaryRadioClick()
     ShowSymmGenDescription();
 }
 
-void TForm5::ImportedWordRadioClick()
+void MainWindow::ImportedWordRadioClick()
 {
     state_.FillSource = FillSourceKind::ImportedOnly;
     SetDictionaryControls(false);
@@ -431,7 +434,7 @@ void TForm5::ImportedWordRadioClick()
     ShowSymmGenDescription();
 }
 
-void TForm5::POSCheckClick()
+void MainWindow::POSCheckClick()
 {
     state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     BuildSelectionMasks();
@@ -439,14 +442,14 @@ void TForm5::POSCheckClick()
     ShowSymmGenDescription();
 }
 
-void TForm5::TrackBarRareChange()
+void MainWindow::TrackBarRareChange()
 {
     BuildSelectionMasks();
     CountSelection();
     state_.DictSelectionDirty = true;
 }
 
-void TForm5::DefaultDictionaryBtnClick()
+void MainWindow::DefaultDictionaryBtnClick()
 {
     for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck}) {
         const QSignalBlocker block(c);
@@ -460,9 +463,9 @@ void TForm5::DefaultDictionaryBtnClick()
 // ---------------------------------------------------------------------------------------------
 // The run of symmetrical fills
 
-void TForm5::SymmStartBtnClick()
+void MainWindow::SymmStartBtnClick()
 {
-    if (state_.RunActive || !SymmStartBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !SymmStartBtn->isEnabled()) return;
     if (state_.DictSelectionDirty) {
         SymmFillsStatusBar->setPanelText(1, "Reading dictionary...");
         SymmFillsStatusBar->repaint();
@@ -471,21 +474,21 @@ void TForm5::SymmStartBtnClick()
     StartSymmetricRun();
 }
 
-void TForm5::SymmRepeatsEditKeyPress()
+void MainWindow::SymmRepeatsEditKeyPress()
 {
     // Enter starts the run as the Start button does (with a fresh selection, and not during a run).
     SymmStartBtnClick();
 }
 
-void TForm5::SymmStopBtnClick()
+void MainWindow::SymmStopBtnClick()
 {
-    state_.Running = false;
+    state_.Run = RunState::StopRequested;
     SymmStopBtn->setEnabled(false);
 }
 
-void TForm5::StartSymmetricRun()
+void MainWindow::StartSymmetricRun()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     bool isNumber = false;
     const int iterations = IterationsEdit->text().trimmed().toInt(&isNumber);
     if (!isNumber) {
@@ -502,7 +505,7 @@ void TForm5::StartSymmetricRun()
     // The run has passed its checks: the fills shown so far make way for the new ones.
     callbacks.ClearMemo = [this] {
         ResetFillDisplay();
-        SymmFillsListBox->clear();
+        symmetricFills_.Clear();
         state_.ClueEdits.Clear();
         SymmFillStatusPnl->setText("Click on any row to select a fill");
         ProgressBarSymmQuick->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
@@ -521,9 +524,9 @@ void TForm5::StartSymmetricRun()
         ProgressBarSymmMult->setValue(attempt);
         SymmFillsStatusBar->setPanelText(1, QString("%1/%2").arg(attempt).arg(repeats));
     };
-    callbacks.FillListed = [this](const std::string& line, int position) {
-        const QSignalBlocker block(SymmFillsListBox);
-        SymmFillsListBox->insertItem(position, ToQ(line));
+    callbacks.FillListed = [this](const FillRow& row, int position) {
+        const QSignalBlocker block(symmetricFills_.View());
+        symmetricFills_.Insert(position, row);
     };
     callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
     if (DlgCheck->isChecked())
@@ -546,7 +549,6 @@ void TForm5::StartSymmetricRun()
         if (!settings.Fill.ShowProgress) freeze.emplace(MainStringGridView);
         Guard([&] { run = qm::StartSymmetricRun(state_, state_.SymmFillsList, FromQ(SymmRepeatsEdit->text()), settings, callbacks); });
     }
-    state_.RunActive = false;
     SetRunControls(false);
     SymmFillsStatusBar->setPanelText(1, {});
     if (run) {
@@ -554,21 +556,21 @@ void TForm5::StartSymmetricRun()
         SymmFillsStatusBar->setPanelText(2, ToQ(run->TimeText));
         if (run->Result.Shown) {
             {
-                const QSignalBlocker block(SymmFillsListBox);
-                SymmFillsListBox->setCurrentRow(0);
+                const QSignalBlocker block(symmetricFills_.View());
+                symmetricFills_.View()->setCurrentRow(0);
             }
             ResetFillDisplay();
             DisplayShownFill(*run->Result.Shown);
             if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenSymmetric &&
                 PageControlSymmGen->currentWidget() == TabSheetSymmMain)
-                SymmFillsListBox->setFocus();
+                symmetricFills_.View()->setFocus();
         }
     }
     RepaintGrid();
     if (closeAfterRun_) close();
 }
 
-void TForm5::SetRunControls(bool running)
+void MainWindow::SetRunControls(bool running)
 {
     SymmStartBtn->setEnabled(!running);
     SymmStopBtn->setEnabled(running);
@@ -594,16 +596,16 @@ void TForm5::SetRunControls(bool running)
     DownClueMemo->setReadOnly(running);
 }
 
-void TForm5::FillsListBoxClick()
+void MainWindow::FillsListBoxClick()
 {
-    const QListWidgetItem* item = SymmFillsListBox->currentItem();
-    if (!item) return;
+    const FillRow* row = symmetricFills_.Current();
+    if (!row) return;
     CommitClueEdits();
-    const std::string line = FromQ(item->text());
+    const int fill = row->Fill;
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         ResetFillDisplay();
-        const ShownFill shown = qm::ShowFill(state_, line);
+        const ShownFill shown = qm::ShowFill(state_, fill);
         DisplayShownFill(shown);
     });
     SymmFillStatusPnl->setText("Click on any row to select another fill");
@@ -615,7 +617,7 @@ void TForm5::FillsListBoxClick()
     }
 }
 
-void TForm5::DisplayShownFill(const ShownFill& shown)
+void MainWindow::DisplayShownFill(const ShownFill& shown)
 {
     // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared; a
     // freeform fill is numbered from its letters (clearing the display hid its numbers).

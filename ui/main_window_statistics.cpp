@@ -1,15 +1,15 @@
-// TForm5, the hidden Statistics page (reached with Ctrl+F5): the developer's diagnostics, and the
-// diagnostics window TForm4 they write into.
-#include "ui/tform5.h"
+// MainWindow, the hidden Statistics page (reached with Ctrl+F5): the developer's diagnostics, and the
+// diagnostics window DiagnosticsWindow they write into.
+#include "ui/main_window.h"
 
 #include "core/freeform/freeform_run.h"
 #include "core/freeform/scoring.h"
 #include "core/symmetric/fill_engine.h"
 #include "core/words/import.h"
+#include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform4.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -35,7 +35,7 @@ QStringList ToLines(const std::vector<std::string>& lines)
 
 }  // namespace
 
-QWidget* TForm5::BuildStatisticsPage()
+QWidget* MainWindow::BuildStatisticsPage()
 {
     auto* page = Named<QWidget>("TabSheetHidden");
     auto* col = new QVBoxLayout(page);
@@ -67,24 +67,24 @@ QWidget* TForm5::BuildStatisticsPage()
     RawDataCheckBox = Named<QCheckBox>("RawDataCheckBox", "Display Raw Data", freeform);
     InterlockCheckBox = Named<QCheckBox>("InterlockCheckBox", "Display Interlock Area", freeform);
     WrdCntCheckBox = Named<QCheckBox>("WrdCntCheckBox", "Display WrdCnt", freeform);
-    Button9 = Named<QPushButton>("Button9", "Knock out single interlock words", freeform);
-    Label54 = Named<QLabel>("Label54", freeform);
-    Button8 = Named<QPushButton>("Button8", "Populate Tight Interlock List (&& display below)", freeform);
+    KnockOutSingleInterlockWordsButton = Named<QPushButton>("Button9", "Knock out single interlock words", freeform);
+    InterlockStatusLabel = Named<QLabel>("Label54", freeform);
+    PopulateTightInterlockListButton = Named<QPushButton>("Button8", "Populate Tight Interlock List (&& display below)", freeform);
     ListOfGridsBtn = Named<QPushButton>("ListOfGridsBtn", "ListOfGrids", freeform);
     free->addWidget(RawDataCheckBox, 0, 0);
     free->addWidget(InterlockCheckBox, 1, 0);
     free->addWidget(WrdCntCheckBox, 2, 0);
     free->addWidget(ListOfGridsBtn, 0, 1);
-    free->addWidget(Label54, 1, 1);
-    free->addWidget(Button9, 3, 0, 1, 2);
-    free->addWidget(Button8, 4, 0, 1, 2);
+    free->addWidget(InterlockStatusLabel, 1, 1);
+    free->addWidget(KnockOutSingleInterlockWordsButton, 3, 0, 1, 2);
+    free->addWidget(PopulateTightInterlockListButton, 4, 0, 1, 2);
     col->addWidget(freeform);
 
-    Memo1 = Named<QPlainTextEdit>("Memo1", page);
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    col->addWidget(Memo1, 1);
+    TightInterlockListing = Named<QPlainTextEdit>("Memo1", page);
+    TightInterlockListing->setReadOnly(true);
+    TightInterlockListing->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TightInterlockListing->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    col->addWidget(TightInterlockListing, 1);
 
     connect(FillSeqBtn, &QPushButton::clicked, this, [this] { FillSeqBtnClick(); });
     connect(WordArrBtn, &QPushButton::clicked, this, [this] { WordArrBtnClick(); });
@@ -92,21 +92,21 @@ QWidget* TForm5::BuildStatisticsPage()
     connect(RawDataCheckBox, &QCheckBox::clicked, this, [this] { RawDataCheckBoxClick(); });
     connect(InterlockCheckBox, &QCheckBox::clicked, this, [this] { InterlockAreaBoxClick(); });
     connect(WrdCntCheckBox, &QCheckBox::clicked, this, [this] { WrdCntCheckBoxClick(); });
-    connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
-    connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
+    connect(KnockOutSingleInterlockWordsButton, &QPushButton::clicked, this, [this] { OnKnockOutSingleInterlockWords(); });
+    connect(PopulateTightInterlockListButton, &QPushButton::clicked, this, [this] { OnPopulateTightInterlockList(); });
     connect(ListOfGridsBtn, &QPushButton::clicked, this, [this] { ListOfGridsBtnClick(); });
     return page;
 }
 
-void TForm5::SetDiagnosticPainter(bool checked, GridPainter painter)
+void MainWindow::SetDiagnosticPainter(bool checked, GridPainter painter)
 {
     MainStringGridView->SetPainter(checked ? painter : GridPainter::Normal);
     RepaintGrid();
 }
 
-void TForm5::RawDataCheckBoxClick() { SetDiagnosticPainter(RawDataCheckBox->isChecked(), GridPainter::RawData); }
+void MainWindow::RawDataCheckBoxClick() { SetDiagnosticPainter(RawDataCheckBox->isChecked(), GridPainter::RawData); }
 
-void TForm5::InterlockAreaBoxClick()
+void MainWindow::InterlockAreaBoxClick()
 {
     if (InterlockCheckBox->isChecked()) {
         const std::int32_t area = InterlockArea(state_.Xw.Squares);
@@ -117,27 +117,27 @@ void TForm5::InterlockAreaBoxClick()
     SetDiagnosticPainter(InterlockCheckBox->isChecked(), GridPainter::InterlockArea);
 }
 
-void TForm5::WrdCntCheckBoxClick()
+void MainWindow::WrdCntCheckBoxClick()
 {
     SetDiagnosticPainter(WrdCntCheckBox->isChecked(), GridPainter::InterlockFlagging);
     ShowInterlockSquares();
 }
 
-void TForm5::ShowInterlockSquares()
+void MainWindow::ShowInterlockSquares()
 {
     MainStatusBar->setPanelText(4, QString("%1 interlock squares").arg(CountInterlockSquares(state_.Xw.Squares)));
 }
 
-void TForm5::Button9Click()
+void MainWindow::OnKnockOutSingleInterlockWords()
 {
     // Knocking out words rewrites a freeform grid; a stock grid's blocks would be lost.
-    if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunActive) {
+    if (state_.FillSource != FillSourceKind::Freeform || state_.Xw.WordSlotCount == 0 || state_.RunInProgress()) {
         dialogs_->Information(this, "Words are knocked out of a freeform crossword on display.");
         return;
     }
     CommitClueEdits();
-    for (const std::string& line : CrossingsListing(state_.Xw)) Memo1->appendPlainText(ToQ(line));
-    Label54->setText("start");
+    for (const std::string& line : CrossingsListing(state_.Xw)) TightInterlockListing->appendPlainText(ToQ(line));
+    InterlockStatusLabel->setText("start");
     Guard([this] {
         KnockOutSingleInterlockWords(state_.Xw, state_.Imported, state_.Freeform.Options.AllowDuplicates);
         ShowSlotLists();
@@ -145,20 +145,20 @@ void TForm5::Button9Click()
     RepaintGrid();
 }
 
-void TForm5::Button8Click()
+void MainWindow::OnPopulateTightInterlockList()
 {
     const std::vector<std::string> listing = BuildTightInterlocks(state_.Imported, true);
-    Memo1->setPlainText(ToLines(listing).join('\n'));
+    TightInterlockListing->setPlainText(ToLines(listing).join('\n'));
     PageControlLeft->setCurrentWidget(TabSheetHidden);
 }
 
-void TForm5::FillSeqBtnClick()
+void MainWindow::FillSeqBtnClick()
 {
     MainStringGridView->SetPainter(GridPainter::FillSequenceFwrd);
     RepaintGrid();
 }
 
-void TForm5::WordArrBtnClick()
+void MainWindow::WordArrBtnClick()
 {
     if (Form4->isVisible())
         Form4->hide();
@@ -166,15 +166,15 @@ void TForm5::WordArrBtnClick()
         Form4->show();
 }
 
-void TForm5::MainWordArrayBtnClick()
+void MainWindow::MainWordArrayBtnClick()
 {
     Form4->SetLines(ToLines(MainWordArrayLines(state_.Xw)));
     Form4->show();
 }
 
-void TForm5::ListOfGridsBtnClick()
+void MainWindow::ListOfGridsBtnClick()
 {
-    Form4->SetLines(ToLines(ListOfGridsListing(state_.Fills, SymmFillsListBox->count())));
+    Form4->SetLines(ToLines(ListOfGridsListing(state_.Fills, symmetricFills_.Count())));
     Form4->show();
 }
 

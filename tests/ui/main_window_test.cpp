@@ -5,8 +5,8 @@
 #include "ui/colour.h"
 #include "ui/command_line.h"
 #include "ui/main_string_grid.h"
+#include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform5.h"
 
 #include <QDir>
 #include <QLabel>
@@ -17,7 +17,7 @@
 using namespace qm;
 using namespace qm::ui;
 
-class TForm5Test : public QObject, private uitest::WindowFixture {
+class MainWindowTest : public QObject, private uitest::WindowFixture {
     Q_OBJECT
 
 private:
@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TForm5Test)
-#include "tform5_test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,7 +1,7 @@
-// TForm5, imported word lists: the word list sources of the freeform setup page, the "External Word
+// MainWindow, imported word lists: the word list sources of the freeform setup page, the "External Word
 // List" tab of the symmetrical setup page, the two theme-word grids and the seed word and word length
 // options that go with the list.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/util/failure.h"
 #include "core/words/import.h"
@@ -68,7 +68,7 @@ QWidget* GridCaptions(QLabel*& clueLabel, const char* clueName, QWidget* parent)
 
 }  // namespace
 
-void TForm5::BuildImportedListControls()
+void MainWindow::BuildImportedListControls()
 {
     QWidget* page = TabSheetBuiltIn;
     auto* col = qobject_cast<QVBoxLayout*>(page->layout());
@@ -138,7 +138,7 @@ void TForm5::BuildImportedListControls()
     connect(ExternalWordListFileBtnB, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
 }
 
-QWidget* TForm5::BuildSeedAndLengthOptions(QWidget* parent)
+QWidget* MainWindow::BuildSeedAndLengthOptions(QWidget* parent)
 {
     auto* box = new QWidget(parent);
     auto* col = new QVBoxLayout(box);
@@ -201,9 +201,9 @@ QWidget* TForm5::BuildSeedAndLengthOptions(QWidget* parent)
 // ---------------------------------------------------------------------------------------------
 // Imports
 
-void TForm5::ThemeComboChange()
+void MainWindow::ThemeComboChange()
 {
-    if (state_.RunActive || ThemeCombo->currentIndex() < 0) return;
+    if (state_.RunInProgress() || ThemeCombo->currentIndex() < 0) return;
     const QString name = ThemeCombo->currentText();
     const std::optional<int> bit = FindThemeCategory(FromQ(name));
     if (!bit) {
@@ -217,9 +217,9 @@ void TForm5::ThemeComboChange()
     });
 }
 
-void TForm5::ClipboardBtnClick()
+void MainWindow::ClipboardBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     if (!clip || !clip->hasText() || clip->text().isEmpty()) {
         // Nothing to import: the list imported before stays.
@@ -235,9 +235,9 @@ void TForm5::ClipboardBtnClick()
     });
 }
 
-void TForm5::LoadWordlistBtnClick()
+void MainWindow::LoadWordlistBtnClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const QString file = dialogs_->ChooseOpenFile(this, QCoreApplication::applicationDirPath(), WordListFilter);
     if (file.isEmpty()) return;
     // A file that cannot be read or is no text is refused before the list changes.
@@ -248,16 +248,16 @@ void TForm5::LoadWordlistBtnClick()
     });
 }
 
-void TForm5::ClearWordListBtn1Click()
+void MainWindow::ClearWordListBtn1Click()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     ClearImportedList(state_.Imported);
     ShowFreeformList();
     FreeQuickFillBtn->setEnabled(false);
     FreeStartBtn->setEnabled(false);
 }
 
-void TForm5::ShowImportOutcome(const ImportOutcome& outcome)
+void MainWindow::ShowImportOutcome(const ImportOutcome& outcome)
 {
     if (outcome.Message) dialogs_->Information(this, ToQ(*outcome.Message));
     ShowFreeformList();
@@ -278,7 +278,7 @@ void TForm5::ShowImportOutcome(const ImportOutcome& outcome)
     }
 }
 
-void TForm5::ShowFreeformList()
+void MainWindow::ShowFreeformList()
 {
     // Both grids show the one list, whichever page imported it.
     const ImportedList& list = state_.Imported;
@@ -305,7 +305,7 @@ void TForm5::ShowFreeformList()
 // ---------------------------------------------------------------------------------------------
 // Seed word and word lengths
 
-void TForm5::SeedWordRadioClick()
+void MainWindow::SeedWordRadioClick()
 {
     SeedListBox->setEnabled(true);
     if (SeedListBox->currentRow() < 0 && SeedListBox->count() > 0) SeedListBox->setCurrentRow(0);
@@ -313,7 +313,7 @@ void TForm5::SeedWordRadioClick()
     SeedListBoxClick();
 }
 
-void TForm5::RandomWordsRadioClick()
+void MainWindow::RandomWordsRadioClick()
 {
     SeedListBox->setEnabled(false);
     SeedListBox->viewport()->update();
@@ -324,7 +324,7 @@ void TForm5::RandomWordsRadioClick()
     }
 }
 
-void TForm5::SeedListBoxClick()
+void MainWindow::SeedListBoxClick()
 {
     const int row = SeedListBox->currentRow();
     if (!SeedWordRadio->isChecked() || row < 0 || static_cast<std::size_t>(row) >= state_.Imported.ThemeWords.size()) return;
@@ -333,9 +333,9 @@ void TForm5::SeedListBoxClick()
     FreeStartBtn->setEnabled(fits);
 }
 
-void TForm5::OptLengthSpinEditChange() { state_.Imported.OptimalWordLength = OptLengthSpinEdit->value(); }
+void MainWindow::OptLengthSpinEditChange() { state_.Imported.OptimalWordLength = OptLengthSpinEdit->value(); }
 
-void TForm5::DeviationSpinEditChange()
+void MainWindow::DeviationSpinEditChange()
 {
     state_.Imported.LengthVariation = ParseLengthVariation(FromQ(DeviationSpinEdit->text()));
 }

@@ -1,7 +1,8 @@
 // The fill records and the fill word store: clearing, saving and restoring fills.
-#include "core/symmetric/fill_store.h"
+#include "core/fills/fill_store.h"
 
 #include "core/util/failure.h"
+#include "core/util/index.h"
 
 #include <cstdlib>
 #include <limits>
@@ -11,13 +12,13 @@ namespace qm {
 FillRecord& FillStore::Record(int n)
 {
     if (n < 0 || n > MaxFillRecords) throw Failure("No more grids available");
-    return ListOfGrids[static_cast<std::size_t>(n)];
+    return At(ListOfGrids, n);
 }
 
 const FillRecord& FillStore::Record(int n) const
 {
     if (n < 0 || n > MaxFillRecords) throw Failure("No more grids available");
-    return ListOfGrids[static_cast<std::size_t>(n)];
+    return At(ListOfGrids, n);
 }
 
 std::int32_t FillStore::FirstWordOf(int n) const { return n <= 1 ? 1 : Record(n - 1).LastWrd + 1; }
@@ -33,7 +34,7 @@ void ClearListOfGrids(FillStore& store)
 void ClearFillRecord(FillStore& store, int n)
 {
     if (n < 0 || n > MaxFillRecords) throw Failure("ThisRow=" + std::to_string(n));
-    FillRecord& r = store.ListOfGrids[static_cast<std::size_t>(n)];
+    FillRecord& r = At(store.ListOfGrids, n);
     r.LttCount = r.WrdCount = r.LastWrd = r.ILockCount = r.ILockArea = 0;
 }
 
@@ -77,7 +78,7 @@ void RestoreFill(const FillStore& store, int n, Crossword& xw, const std::functi
     // Built aside first, so a failing lookup leaves the crossword as it was.
     std::vector<WordSlot> slots(static_cast<std::size_t>(count));
     for (int k = 1; k <= count; ++k) {
-        const StoredWord& w = store.Words[static_cast<std::size_t>(first + k - 1)];
+        const StoredWord& w = At(store.Words, first + k - 1);
         WordSlot s = xw.Slot(k);
         const bool down = w.Row < 1 || w.Col < 1;
         s.Row = std::abs(w.Row);
@@ -88,9 +89,9 @@ void RestoreFill(const FillStore& store, int n, Crossword& xw, const std::functi
         s.DictOrThemeRef = w.DictOrThemeRef;
         s.FromDict = w.FromDict != 0;
         if (lookUp) lookUp(s);
-        slots[static_cast<std::size_t>(k - 1)] = s;
+        At(slots, k - 1) = s;
     }
-    for (int k = 1; k <= count; ++k) xw.Slot(k) = slots[static_cast<std::size_t>(k - 1)];
+    for (int k = 1; k <= count; ++k) xw.Slot(k) = At(slots, k - 1);
     xw.WordSlotCount = count;
 }
 

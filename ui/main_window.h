@@ -1,7 +1,11 @@
-// TForm5: the main window. It owns the program's state and binds the workflow pages to the core.
+// MainWindow: the main window. It owns the program's state and binds the workflow pages to the core.
 #pragma once
 
+#include "core/clues/clue_editing.h"
 #include "core/state.h"
+#include "core/stats/word_usage.h"
+#include "core/words/category_browse.h"
+#include "ui/row_list.h"
 #include "ui/user_dialogs.h"
 
 #include <QPointer>
@@ -53,10 +57,10 @@ class MainStringGrid;
 class PagePreview;
 class PanelStatusBar;
 class StockGridPreview;
-class TForm4;
-class TGridsDlg;
+class DiagnosticsWindow;
+class FillsOfWordDialog;
 class ThemeWordGrid;
-class TWordsDlg;
+class ReplaceWordDialog;
 class WordUsageGrid;
 enum class GridPainter;
 class UrlLabel;
@@ -73,27 +77,27 @@ QStringList DefaultDataDirs();
 
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
-/// tform5.cpp (construction, start-up, shell), tform5_home.cpp, tform5_navigation.cpp,
-/// tform5_setup.cpp, tform5_generate.cpp, tform5_import.cpp, tform5_freeform.cpp, tform5_usage.cpp,
-/// tform5_categories.cpp, tform5_clues.cpp, tform5_grid.cpp, tform5_file.cpp, tform5_output.cpp and
-/// tform5_statistics.cpp.
-class TForm5 : public QWidget {
+/// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
+/// main_window_setup.cpp, main_window_generate.cpp, main_window_import.cpp, main_window_freeform.cpp, main_window_usage.cpp,
+/// main_window_categories.cpp, main_window_clues.cpp, main_window_grid.cpp, main_window_file.cpp, main_window_output.cpp and
+/// main_window_statistics.cpp.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(StartupOptions options = {}, std::unique_ptr<UserDialogs> dialogs = nullptr,
+    explicit MainWindow(StartupOptions options = {}, std::unique_ptr<UserDialogs> dialogs = nullptr,
                     QWidget* parent = nullptr);
-    ~TForm5() override;
+    ~MainWindow() override;
 
     QuillmereState& State() { return state_; }
     UserDialogs& Dialogs() { return *dialogs_; }
 
-    // Application shell (tform5.cpp)
+    // Application shell (main_window.cpp)
     void FormShow();
     void HelpBtnClick();
     void URLLabelClick();
     void ExitBtnClick();
 
-    // Home page (tform5_home.cpp)
+    // Home page (main_window_home.cpp)
     void SymmetricBitBtnClick();
     void FreeformBitBtnClick();
     void LoadFileBitBtnClick();
@@ -101,7 +105,7 @@ public:
     /// chosen: the File page with the crossword on display, or the usual message and the window at Home.
     void OpenCrosswordFileAtStart(const QString& path);
 
-    // Navigation (tform5_navigation.cpp)
+    // Navigation (main_window_navigation.cpp)
     void ShowWorkflowTabs(bool visible);
     void NextBtn1Click();
     void BackBtn1Click();
@@ -113,7 +117,7 @@ public:
     /// The window's keyboard shortcuts; true when the key was used up.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
-    // Setup page (tform5_setup.cpp)
+    // Setup page (main_window_setup.cpp)
     void StockGridListBoxClick();
     /// Shows the stock grids of the size selected in StockGridListBox as thumbnails, with a blank grid.
     void ShowStockGridsOfSize();
@@ -122,7 +126,7 @@ public:
     void PreviewImgMouseUp(int x, int y);
     void FreeformDimensionListBoxClick();
 
-    // Generate page: dictionary options and the run of symmetrical fills (tform5_generate.cpp)
+    // Generate page: dictionary options and the run of symmetrical fills (main_window_generate.cpp)
     void DictionaryRadioClick();
     void ImportedWordRadioClick();
     void POSCheckClick();
@@ -140,7 +144,7 @@ public:
     /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
     void FillsListBoxClick();
 
-    // Subject categories (tform5_categories.cpp)
+    // Subject categories (main_window_categories.cpp)
     void WordCategBtnClick();
     void SubjectCloseBtnClick();
     void CategoryListBoxClick();
@@ -153,7 +157,7 @@ public:
     /// WordsListBoxClick of the category page: the clue of the clicked word.
     void WordsListBoxClick();
 
-    // Clues page (tform5_clues.cpp)
+    // Clues page (main_window_clues.cpp)
     void TabSheetCluesEnter();
     void TabSheetCluesExit();
     void CluePageControlChange();
@@ -170,11 +174,11 @@ public:
     /// Opens the "Replace Word" dialog for slot k.
     void FindAlternatives(int slot);
     /// WordsListBoxClick of the "Replace Word" dialog: puts the chosen word into the crossword.
-    void WordsDlgWordsListBoxClick(const QString& line);
+    void WordsDlgWordsListBoxClick(const ReplacementChoice& choice);
     /// Keeps what was typed into the clue memos in the slots they show.
     void CommitClueEdits();
 
-    // Grid page (tform5_grid.cpp)
+    // Grid page (main_window_grid.cpp)
     void LayOutMainGrid();
     void ShowFillStatus(int words, int letters, int interlocks);
     void ResetFillDisplay();
@@ -184,7 +188,7 @@ public:
     void ShowSlotLists();
     void RepaintGrid();
 
-    // Imported word list (tform5_import.cpp)
+    // Imported word list (main_window_import.cpp)
     void ThemeComboChange();
     void ClipboardBtnClick();
     /// Imports a text file chosen in the open dialog (LoadWordListBtn and ExternalWordListFileBtnB).
@@ -198,7 +202,7 @@ public:
     /// Shows the imported list in the theme-word grids, the seed list and the status bars.
     void ShowFreeformList();
 
-    // Freeform Generate page (tform5_freeform.cpp)
+    // Freeform Generate page (main_window_freeform.cpp)
     void FreeQuickFillBtnClick();
     void FreeStartBtnClick();
     void FreeRepeatsEditKeyPress();
@@ -211,18 +215,18 @@ public:
     /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
     void SelectFillLine(int n);
 
-    // File page (tform5_file.cpp)
+    // File page (main_window_file.cpp)
     void SaveBtnClick();
     void ReloadBtnClick();
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
     void LoadCrosswordFile();
     void OpenCrosswordFile(const QString& path);
 
-    // Output page (tform5_output.cpp)
-    /// The output mode of the checked "Items to Display" button (0..6).
-    int CheckedOutputMode() const;
+    // Output page (main_window_output.cpp)
+    /// The output mode of the checked "Items to Display" button.
+    OutputMode CheckedOutputMode() const;
     /// Draws the page preview for an output mode.
-    void RenderPreview(int mode);
+    void RenderPreview(OutputMode mode);
     void RefreshPreview();
     /// Entering the Output page: the size status, the track bar and the preview.
     void TabSheetPrintEnter();
@@ -289,7 +293,7 @@ private:
     void Guard(const std::function<void()>& operation);
     void Report(const std::exception& e);
     void SetCaption();
-    QListWidget* ClueList(bool across) const;
+    RowList<ClueRow>& ClueList(bool across);
     QPlainTextEdit* ClueMemo(bool across) const;
     QLabel* CluePanel(bool across) const;
     bool CluesPageShowing() const;
@@ -327,8 +331,8 @@ private:
 
     // Secondary windows
     HelpWindow* Help = nullptr;
-    TForm4* Form4 = nullptr;
-    TWordsDlg* WordsDlg = nullptr;
+    DiagnosticsWindow* Form4 = nullptr;
+    ReplaceWordDialog* WordsDlg = nullptr;
 
     // Left: the workflow pages
     QTabWidget* PageControlLeft = nullptr;
@@ -406,7 +410,7 @@ private:
     QProgressBar* ProgressBarSymmQuick = nullptr;
     QFrame* MultFillsPanel = nullptr;
     ColumnHeader* SymmFillsHeaderPnl = nullptr;
-    QListWidget* SymmFillsListBox = nullptr;
+    RowList<FillRow> symmetricFills_;  ///< SymmFillsListBox
     QLabel* SymmFillStatusPnl = nullptr;
     QPlainTextEdit* ProgressMemo = nullptr;
     PanelStatusBar* SymmFillsStatusBar = nullptr;
@@ -420,9 +424,9 @@ private:
     QFrame* QuickFillPanel = nullptr;
     QFrame* WordUsagePanel = nullptr;
     /// The freeform fills, best first (built with the freeform Main tab).
-    QListWidget* FreeFillsListBox = nullptr;
+    RowList<FillRow> freeformFills_;  ///< FreeFillsListBox
 
-    // Imported word list and freeform Generate page (tform5_import.cpp, tform5_freeform.cpp)
+    // Imported word list and freeform Generate page (main_window_import.cpp, main_window_freeform.cpp)
     /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
     void BuildImportedListControls();
     /// The seed word group and the optimal length and variation settings (on the Fill Options tab).
@@ -494,8 +498,8 @@ private:
     QWidget* DownTabSheet = nullptr;
     QFrame* AcrossPanel = nullptr;
     QFrame* DownPanel = nullptr;
-    QListWidget* AcrossListBox = nullptr;
-    QListWidget* DownListBox = nullptr;
+    RowList<ClueRow> acrossClues_;  ///< AcrossListBox
+    RowList<ClueRow> downClues_;    ///< DownListBox
     QLabel* ClueLabA2 = nullptr;
     QLabel* ClueLabD2 = nullptr;
     QLabel* AcrossCluePnl = nullptr;
@@ -539,9 +543,9 @@ private:
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* PageControlRight = nullptr;
-    QWidget* _TabGrid = nullptr;
-    QWidget* _TabPrint = nullptr;
-    QWidget* _TabWordSel = nullptr;
+    QWidget* GridPage = nullptr;
+    QWidget* PreviewPage = nullptr;
+    QWidget* CategoryPage = nullptr;
     QLabel* HeaderPnl = nullptr;
     QFrame* GridPanel = nullptr;
     MainStringGrid* MainStringGridView = nullptr;
@@ -553,7 +557,7 @@ private:
     QFrame* SubjectMainPnl = nullptr;
     QFrame* SubjectBottPnl = nullptr;
     QListWidget* CategoryListBox = nullptr;
-    QListWidget* WordsListBox = nullptr;
+    RowList<CategoryListRow> categoryWords_;  ///< WordsListBox of the category page
     QPlainTextEdit* CategoryClueMemo = nullptr;
     PanelStatusBar* CategStatusBar = nullptr;
     QCheckBox* AllOtherCheck = nullptr;
@@ -561,7 +565,7 @@ private:
     QPushButton* NumbersBtn = nullptr;
     QPushButton* SubjectCloseBtn = nullptr;
 
-    // Word usage and diagnostics (tform5_usage.cpp, tform5_statistics.cpp)
+    // Word usage and diagnostics (main_window_usage.cpp, main_window_statistics.cpp)
 public:
     /// The freeform Generate page's tabs: the Word Usage tab builds the table of its checked radio button.
     void PageControlFreeGenChange();
@@ -574,9 +578,9 @@ public:
     /// A click on the word usage table (viewport point): a word opens "Grid Nos." with its fills.
     void WordUsageStringGridMouseUp(QPoint at);
     /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
-    void GridsListBoxClick(const QString& line);
-    void Button8Click();
-    void Button9Click();
+    void GridsListBoxClick(const FillsOfWordRow& use);
+    void OnPopulateTightInterlockList();
+    void OnKnockOutSingleInterlockWords();
     void InterlockAreaBoxClick();
     void WrdCntCheckBoxClick();
     void RawDataCheckBoxClick();
@@ -595,7 +599,7 @@ private:
     void SetDiagnosticPainter(bool checked, GridPainter painter);
     void ShowInterlockSquares();
 
-    TGridsDlg* GridsDlg = nullptr;
+    FillsOfWordDialog* GridsDlg = nullptr;
     // Word Usage tab
     QRadioButton* AlphaRadio = nullptr;
     QRadioButton* RankedRadio = nullptr;
@@ -603,10 +607,10 @@ private:
     QRadioButton* SummarisedRadio = nullptr;
     WordUsageGrid* WordUsageStringGrid = nullptr;
     // Statistics page
-    QPlainTextEdit* Memo1 = nullptr;
-    QLabel* Label54 = nullptr;
-    QPushButton* Button8 = nullptr;
-    QPushButton* Button9 = nullptr;
+    QPlainTextEdit* TightInterlockListing = nullptr;
+    QLabel* InterlockStatusLabel = nullptr;
+    QPushButton* PopulateTightInterlockListButton = nullptr;
+    QPushButton* KnockOutSingleInterlockWordsButton = nullptr;
     QCheckBox* RawDataCheckBox = nullptr;
     QCheckBox* InterlockCheckBox = nullptr;
     QCheckBox* WrdCntCheckBox = nullptr;
@@ -617,7 +621,7 @@ private:
     QCheckBox* LogFileCheck = nullptr;
     QCheckBox* DlgCheck = nullptr;
 
-    friend class TForm5Test;
+    friend class MainWindowTest;
 };
 
 }  // namespace qm::ui

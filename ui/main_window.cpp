@@ -1,15 +1,15 @@
-// TForm5: construction of the window and its pages, the start-up sequence and the shell handlers.
-#include "ui/tform5.h"
+// MainWindow: construction of the window and its pages, the start-up sequence and the shell handlers.
+#include "ui/main_window.h"
 
 #include "core/util/failure.h"
 #include "resources/builtin_resources.h"
+#include "ui/diagnostics_window.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/form_building.h"
 #include "ui/help_window.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
-#include "ui/tform4.h"
-#include "ui/tgrids_dlg.h"
-#include "ui/twords_dlg.h"
+#include "ui/replace_word_dialog.h"
 #include "ui/workflow_tabs.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@
 
 namespace qm::ui {
 
-const char* const TForm5::MakerWebPage = "https://quillmere.example.org";
+const char* const MainWindow::MakerWebPage = "https://quillmere.example.org";
 
 namespace {
 
@@ -50,7 +50,7 @@ QStringList DefaultDataDirs()
     return dirs;
 }
 
-TForm5::TForm5(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
+MainWindow::MainWindow(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
     : QWidget(parent),
       options_(std::move(options)),
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<StandardDialogs>())
@@ -59,22 +59,22 @@ TForm5::TForm5(StartupOptions options, std::unique_ptr<UserDialogs> dialogs, QWi
     if (options_.DataDirs.isEmpty()) options_.DataDirs = DefaultDataDirs();
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
-    GridsDlg = new TGridsDlg(this);
-    connect(GridsDlg, &TGridsDlg::gridChosen, this, [this](const QString& line) { GridsListBoxClick(line); });
-    connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { Label54->setText("not defined"); });
-    Form4 = new TForm4(this);
-    WordsDlg = new TWordsDlg(this);
-    connect(WordsDlg, &TWordsDlg::wordChosen, this, [this](const QString& line) { WordsDlgWordsListBoxClick(line); });
+    GridsDlg = new FillsOfWordDialog(this);
+    connect(GridsDlg, &FillsOfWordDialog::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
+    connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { InterlockStatusLabel->setText("not defined"); });
+    Form4 = new DiagnosticsWindow(this);
+    WordsDlg = new ReplaceWordDialog(this);
+    connect(WordsDlg, &ReplaceWordDialog::wordChosen, this, [this](const ReplacementChoice& choice) { WordsDlgWordsListBoxClick(choice); });
     FormCreate();
     // The window sees every key first (key preview).
     qApp->installEventFilter(this);
 }
 
-TForm5::~TForm5() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
-void TForm5::Report(const std::exception& e) { dialogs_->Error(this, QString::fromLocal8Bit(e.what())); }
+void MainWindow::Report(const std::exception& e) { dialogs_->Error(this, QString::fromLocal8Bit(e.what())); }
 
-void TForm5::Guard(const std::function<void()>& operation)
+void MainWindow::Guard(const std::function<void()>& operation)
 {
     try {
         operation();
@@ -83,12 +83,12 @@ void TForm5::Guard(const std::function<void()>& operation)
     }
 }
 
-void TForm5::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
+void MainWindow::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
 
 // ---------------------------------------------------------------------------------------------
 // Pages
 
-void TForm5::BuildPages()
+void MainWindow::BuildPages()
 {
     setFixedSize(ClientWidth, ClientHeight);
     QFont font("Calibri");
@@ -121,18 +121,18 @@ void TForm5::BuildPages()
     // The right-hand side is switched by the program only, so it has no tabs.
     PageControlRight = Named<QStackedWidget>("PageControlRight", this);
     PageControlRight->setFixedWidth(RightWidth);
-    _TabGrid = BuildGridPage();
-    _TabPrint = BuildPreviewPage();
-    _TabWordSel = BuildCategoryPage();
-    PageControlRight->addWidget(_TabGrid);
-    PageControlRight->addWidget(_TabPrint);
-    PageControlRight->addWidget(_TabWordSel);
+    GridPage = BuildGridPage();
+    PreviewPage = BuildPreviewPage();
+    CategoryPage = BuildCategoryPage();
+    PageControlRight->addWidget(GridPage);
+    PageControlRight->addWidget(PreviewPage);
+    PageControlRight->addWidget(CategoryPage);
     row->addWidget(PageControlRight);
 
     ConnectNavigation();
 }
 
-void TForm5::SetPanelColours()
+void MainWindow::SetPanelColours()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{GridPanel, HeaderPnl, HomePanel, AcrossPanel, DownPanel, AcrossCluePnl,
                                                       DownCluePnl, OutputPagePnl, SubjectTopPnl, SubjectMainPnl, SubjectBottPnl})
@@ -145,7 +145,7 @@ void TForm5::SetPanelColours()
 // ---------------------------------------------------------------------------------------------
 // Start-up and shell
 
-void TForm5::FormCreate()
+void MainWindow::FormCreate()
 {
     OverrideCursor hourglass(Qt::WaitCursor);
     state_.FillSource = FillSourceKind::None;
@@ -198,27 +198,26 @@ void TForm5::FormCreate()
     PageControlThemed->setCurrentWidget(TabSheetBuiltIn);
     PageControlSymmGen->setCurrentWidget(TabSheetSymmMain);
     PageControlSymmetric->setCurrentWidget(TabSheetGrids);
-    PageControlRight->setCurrentWidget(_TabGrid);
+    PageControlRight->setCurrentWidget(GridPage);
 
-    state_.RunActive = false;
     ShowWorkflowTabs(false);
     PageControlLeft->setTabVisible(PageControlLeft->indexOf(TabSheetHidden), false);
     SetPanelColours();
 }
 
-void TForm5::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     FormShow();
 }
 
-void TForm5::FormShow() { unsetCursor(); }
+void MainWindow::FormShow() { unsetCursor(); }
 
-void TForm5::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (state_.RunActive) {
+    if (state_.RunInProgress()) {
         // The run is stopped first; the window closes as soon as it has ended.
-        state_.Running = false;
+        state_.Run = RunState::StopRequested;
         closeAfterRun_ = true;
         event->ignore();
         return;
@@ -230,7 +229,7 @@ void TForm5::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-bool TForm5::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         // The window looks at every key before the control it is meant for. A key that the window
@@ -248,14 +247,14 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm5::HelpBtnClick()
+void MainWindow::HelpBtnClick()
 {
     if (!Help) Help = new HelpWindow(this);
     Help->ShowContents();
 }
 
-void TForm5::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
+void MainWindow::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
 
-void TForm5::ExitBtnClick() { close(); }
+void MainWindow::ExitBtnClick() { close(); }
 
 }  // namespace qm::ui

@@ -1,16 +1,16 @@
-// TForm5, Setup page: the stock grids of a size as thumbnails (symmetrical), the freeform size and word
+// MainWindow, Setup page: the stock grids of a size as thumbnails (symmetrical), the freeform size and word
 // list sources, and the Next/Back buttons.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
 #include "core/words/import.h"
+#include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/stock_grid_preview.h"
-#include "ui/tform4.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,7 +30,7 @@ constexpr int SizeItemHeight = 16;
 constexpr int SizeListWidth = 76;
 }  // namespace
 
-QWidget* TForm5::BuildSetupPage()
+QWidget* MainWindow::BuildSetupPage()
 {
     auto* page = Named<QWidget>("TabSheetSetup");
     auto* col = new QVBoxLayout(page);
@@ -56,7 +56,7 @@ QWidget* TForm5::BuildSetupPage()
     return page;
 }
 
-QWidget* TForm5::BuildSymmetricSetup()
+QWidget* MainWindow::BuildSymmetricSetup()
 {
     auto* page = Named<QWidget>("TabSheetSymmetric");
     auto* col = new QVBoxLayout(page);
@@ -123,7 +123,7 @@ QWidget* TForm5::BuildSymmetricSetup()
     return page;
 }
 
-QWidget* TForm5::BuildFreeformSetup()
+QWidget* MainWindow::BuildFreeformSetup()
 {
     auto* page = Named<QWidget>("TabSheetFreeForm");
     auto* row = new QHBoxLayout(page);
@@ -150,29 +150,29 @@ QWidget* TForm5::BuildFreeformSetup()
     return page;
 }
 
-void TForm5::EmptySymmFills()
+void MainWindow::EmptySymmFills()
 {
-    SymmFillsListBox->clear();
+    symmetricFills_.Clear();
     state_.SymmFillsList.Clear();
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
     ResetFillDisplay();
 }
 
-bool TForm5::MayDiscardSymmFills(const QString& what)
+bool MainWindow::MayDiscardSymmFills(const QString& what)
 {
-    if (SymmFillsListBox->count() == 0) return true;
+    if (symmetricFills_.Count() == 0) return true;
     const QString question = QString("You've created %1 grid fills.\nIf you select a new %2 these will be lost.\nOK?")
-                                 .arg(SymmFillsListBox->count())
+                                 .arg(symmetricFills_.Count())
                                  .arg(what);
     if (!dialogs_->AskYesNo(this, question, true)) return false;
     EmptySymmFills();
     return true;
 }
 
-void TForm5::StockGridListBoxClick()
+void MainWindow::StockGridListBoxClick()
 {
-    if (state_.RunActive) return;
+    if (state_.RunInProgress()) return;
     const int row = StockGridListBox->currentRow();
     if (row == shownStockSizeRow_) return;
     if (!MayDiscardSymmFills("stock grid size")) {
@@ -186,7 +186,7 @@ void TForm5::StockGridListBoxClick()
     NextBtn1->setEnabled(false);
 }
 
-void TForm5::ShowStockGridsOfSize()
+void MainWindow::ShowStockGridsOfSize()
 {
     const QListWidgetItem* item = StockGridListBox->currentItem();
     if (!item || !item->text().contains('x')) return;
@@ -218,7 +218,7 @@ void TForm5::ShowStockGridsOfSize()
     FillSeqBtn->setEnabled(false);
 }
 
-void TForm5::RedrawStockGridPreviews()
+void MainWindow::RedrawStockGridPreviews()
 {
     std::vector<StockThumbnail> thumbnails;
     const auto placements = PlaceStockGridPreviews(state_.Stock, previewLayout_, PreviewScrollBar->value(),
@@ -239,11 +239,11 @@ void TForm5::RedrawStockGridPreviews()
     PreviewImg->SetThumbnails(std::move(thumbnails));
 }
 
-void TForm5::PreviewScrollBarScroll(int) { RedrawStockGridPreviews(); }
+void MainWindow::PreviewScrollBarScroll(int) { RedrawStockGridPreviews(); }
 
-void TForm5::PreviewImgMouseUp(int x, int y)
+void MainWindow::PreviewImgMouseUp(int x, int y)
 {
-    if (state_.RunActive || previewLayout_.Size == 0) return;
+    if (state_.RunInProgress() || previewLayout_.Size == 0) return;
     const int k = HitStockGrid(state_.Stock, previewLayout_, x, y);
     // The imported words are indexed afresh for the grid a hybrid crossword is made on.
     if (state_.FillSource == FillSourceKind::Hybrid) BuildThemeIndex(state_.Imported);
@@ -272,10 +272,10 @@ void TForm5::PreviewImgMouseUp(int x, int y)
         StockGridStatusBar->setPanelText(1, ToQ(StockGridPositionText(state_.Stock, state_.Stock.SelectedStockGrid)));
 }
 
-void TForm5::FreeformDimensionListBoxClick()
+void MainWindow::FreeformDimensionListBoxClick()
 {
     QListWidgetItem* item = FreeformDimensionListBox->currentItem();
-    if (!item || state_.RunActive) return;
+    if (!item || state_.RunInProgress()) return;
     const int n = item->text().left(2).trimmed().toInt();
     if (n < 8 || n > 30) return;
     state_.Xw.GridSize = n;
@@ -288,7 +288,7 @@ void TForm5::FreeformDimensionListBoxClick()
     state_.ClueEdits.Clear();
     MoveGridSizeTrackBarQuietly(n);
     state_.Freeform.FreeFillsList.Clear();
-    FreeFillsListBox->clear();
+    freeformFills_.Clear();
     FreeImproveBtn->setEnabled(false);
     RepaintGrid();
     // A selected seed word may not fit the new size.

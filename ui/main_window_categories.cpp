@@ -1,5 +1,5 @@
-// TForm5, subject categories: the right-hand category page with the category check list and its words.
-#include "ui/tform5.h"
+// MainWindow, subject categories: the right-hand category page with the category check list and its words.
+#include "ui/main_window.h"
 
 #include "core/clues/clue_store.h"
 #include "core/util/text.h"
@@ -22,7 +22,7 @@
 
 namespace qm::ui {
 
-QWidget* TForm5::BuildCategoryPage()
+QWidget* MainWindow::BuildCategoryPage()
 {
     auto* page = Named<QWidget>("_TabWordSel");
     auto* col = new QVBoxLayout(page);
@@ -68,9 +68,8 @@ QWidget* TForm5::BuildCategoryPage()
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(new QLabel("Words of the category", SubjectMainPnl));
-    WordsListBox = Named<QListWidget>("WordsListBox", SubjectMainPnl);
-    MakeOwnerDrawn(WordsListBox, CategoryWordsPainter(), 17);
-    right->addWidget(WordsListBox, 1);
+    categoryWords_ = RowList<CategoryListRow>("WordsListBox", CategoryWordsPainter(), 17, SubjectMainPnl);
+    right->addWidget(categoryWords_.View(), 1);
     CategoryClueMemo = Named<QPlainTextEdit>("CategoryClueMemo", SubjectMainPnl);
     CategoryClueMemo->setReadOnly(true);
     CategoryClueMemo->setFixedHeight(64);
@@ -93,33 +92,31 @@ QWidget* TForm5::BuildCategoryPage()
     connect(AllOtherCheck, &QCheckBox::clicked, this, [this] { AllOtherCheckClick(); });
     connect(SwitchAllBtn, &QPushButton::clicked, this, [this] { SwitchAllBtnClick(); });
     connect(NumbersBtn, &QPushButton::clicked, this, [this] { NumbersBtnClick(); });
-    connect(WordsListBox, &QListWidget::itemClicked, this, [this] { WordsListBoxClick(); });
-    connect(WordsListBox, &QListWidget::currentRowChanged, this, [this] { WordsListBoxClick(); });
+    connect(categoryWords_.View(), &RowListView::rowClicked, this, [this] { WordsListBoxClick(); });
+    connect(categoryWords_.View(), &RowListView::currentRowChanged, this, [this] { WordsListBoxClick(); });
     return page;
 }
 
-void TForm5::WordCategBtnClick() { PageControlRight->setCurrentWidget(_TabWordSel); }
+void MainWindow::WordCategBtnClick() { PageControlRight->setCurrentWidget(CategoryPage); }
 
-void TForm5::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(_TabGrid); }
+void MainWindow::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(GridPage); }
 
-void TForm5::CategoryListBoxClick()
+void MainWindow::CategoryListBoxClick()
 {
     BuildSelectionMasks();
     ShowCategoryWords();
 }
 
-void TForm5::ShowCategoryWords()
+void MainWindow::ShowCategoryWords()
 {
     BuildSelectionMasks();
     const int row = CategoryListBox->currentRow();
     if (row < 0) {
-        WordsListBox->clear();
+        categoryWords_.Clear();
         CategStatusBar->setPanelText(0, {});
     } else {
         int count = 0;
-        QStringList lines;
-        for (const std::string& line : CategoryWordLines(state_.Dict, state_.BitPatterns, row + 1, count)) lines << ToQ(line);
-        SetLines(WordsListBox, lines);
+        categoryWords_.SetRows(CategoryWordRows(state_.Dict, state_.BitPatterns, row + 1, count));
         CategStatusBar->setPanelText(0, QString("%1/%2. %3: %4 words")
                                             .arg(row + 1)
                                             .arg(CategoryListBox->count())
@@ -130,17 +127,17 @@ void TForm5::ShowCategoryWords()
     CategoryClueMemo->clear();
 }
 
-void TForm5::WordsListBoxClick()
+void MainWindow::WordsListBoxClick()
 {
-    const QListWidgetItem* item = WordsListBox->currentItem();
-    const int clue = item ? ParseIntOr(FromQ(item->text().left(5)), 0) : 0;
+    const CategoryListRow* row = categoryWords_.Current();
+    const int clue = row && row->Of == CategoryListRow::Kind::Word ? row->ClueIndex : 0;
     if (clue > 0 && static_cast<std::size_t>(clue) < state_.Clues.size())
         CategoryClueMemo->setPlainText(ToQ(state_.Clues[static_cast<std::size_t>(clue)]));
     else
         CategoryClueMemo->clear();
 }
 
-void TForm5::CategoryListBoxClickCheck(int row)
+void MainWindow::CategoryListBoxClickCheck(int row)
 {
     QListWidgetItem* item = CategoryListBox->item(row);
     if (!item) return;
@@ -152,13 +149,13 @@ void TForm5::CategoryListBoxClickCheck(int row)
     ShowCategoryWords();
 }
 
-void TForm5::AllOtherCheckClick()
+void MainWindow::AllOtherCheckClick()
 {
     BuildSelectionMasks();
     CountSelection();
 }
 
-void TForm5::SwitchAllBtnClick()
+void MainWindow::SwitchAllBtnClick()
 {
     {
         const QSignalBlocker block(CategoryListBox);
@@ -175,16 +172,14 @@ void TForm5::SwitchAllBtnClick()
         SwitchAllBtn->setText("Switch All Subjects OFF");
     } else {
         SwitchAllBtn->setText("Switch All Subjects ON");
-        WordsListBox->clear();
+        categoryWords_.Clear();
         CategoryClueMemo->clear();
     }
 }
 
-void TForm5::NumbersBtnClick()
+void MainWindow::NumbersBtnClick()
 {
-    QStringList lines;
-    for (const std::string& line : CategoryCountLines(state_.Dict, state_.BitPatterns)) lines << ToQ(line);
-    SetLines(WordsListBox, lines);
+    categoryWords_.SetRows(CategoryCountRows(state_.Dict, state_.BitPatterns));
 }
 
 }  // namespace qm::ui

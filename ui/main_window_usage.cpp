@@ -1,12 +1,12 @@
-// TForm5, the Word Usage tab of the freeform Generate page: how often each imported word was used in the
+// MainWindow, the Word Usage tab of the freeform Generate page: how often each imported word was used in the
 // stored fills, and the "Grid Nos." window that shows the fills using a word.
-#include "ui/tform5.h"
+#include "ui/main_window.h"
 
 #include "core/freeform/freeform_run.h"
 #include "core/stats/word_usage.h"
+#include "ui/fills_of_word_dialog.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
-#include "ui/tgrids_dlg.h"
 #include "ui/word_usage_grid.h"
 
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 
 namespace qm::ui {
 
-void TForm5::BuildWordUsagePanel()
+void MainWindow::BuildWordUsagePanel()
 {
     auto* col = new QVBoxLayout(WordUsagePanel);
     col->setContentsMargins(6, 6, 6, 6);
@@ -57,7 +57,7 @@ void TForm5::BuildWordUsagePanel()
     connect(WordUsageStringGrid, &WordUsageGrid::mouseUp, this, [this](QPoint at) { WordUsageStringGridMouseUp(at); });
 }
 
-UsageTableKind TForm5::CheckedUsageTable() const
+UsageTableKind MainWindow::CheckedUsageTable() const
 {
     if (AlphaRadio->isChecked()) return UsageTableKind::Alphabetical;
     if (RankedRadio->isChecked()) return UsageTableKind::Ranked;
@@ -65,58 +65,56 @@ UsageTableKind TForm5::CheckedUsageTable() const
     return UsageTableKind::Summary;
 }
 
-void TForm5::PageControlFreeGenChange()
+void MainWindow::PageControlFreeGenChange()
 {
     if (PageControlFreeGen->currentWidget() == TabSheetUsage) ShowWordUsage(CheckedUsageTable());
 }
 
-void TForm5::RefreshWordUsageIfShown()
+void MainWindow::RefreshWordUsageIfShown()
 {
     if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
         PageControlFreeGen->currentWidget() == TabSheetUsage)
         ShowWordUsage(CheckedUsageTable());
 }
 
-void TForm5::AlphaRadioClick() { ShowWordUsage(UsageTableKind::Alphabetical); }
-void TForm5::RankedRadioClick() { ShowWordUsage(UsageTableKind::Ranked); }
-void TForm5::GroupedRadioClick() { ShowWordUsage(UsageTableKind::Grouped); }
-void TForm5::SummarisedRadioClick() { ShowWordUsage(UsageTableKind::Summary); }
+void MainWindow::AlphaRadioClick() { ShowWordUsage(UsageTableKind::Alphabetical); }
+void MainWindow::RankedRadioClick() { ShowWordUsage(UsageTableKind::Ranked); }
+void MainWindow::GroupedRadioClick() { ShowWordUsage(UsageTableKind::Grouped); }
+void MainWindow::SummarisedRadioClick() { ShowWordUsage(UsageTableKind::Summary); }
 
-void TForm5::ShowWordUsage(UsageTableKind kind)
+void MainWindow::ShowWordUsage(UsageTableKind kind)
 {
     Guard([&] { WordUsageStringGrid->SetTable(BuildUsageTable(kind, state_.Imported, state_.Fills)); });
 }
 
-void TForm5::WordUsageStringGridMouseUp(QPoint at)
+void MainWindow::WordUsageStringGridMouseUp(QPoint at)
 {
     if (WordUsageStringGrid->Table().Kind == UsageTableKind::Summary) return;
     const QModelIndex cell = WordUsageStringGrid->indexAt(at);
     if (!cell.isValid() || cell.column() != 0) return;
-    const QString word = WordUsageStringGrid->Cell(0, cell.row()).trimmed();
-    if (word.isEmpty() || word.startsWith(QChar(UsageGroupHeaderMark))) return;
+    const UsageRow* row = WordUsageStringGrid->RowAt(cell.row());
+    if (!row || row->Of != UsageRow::Kind::Word) return;
 
-    QStringList lines;
-    Guard([&] {
-        for (const std::string& line : GridNumberLines(FromQ(word), state_.Imported, state_.Fills)) lines << ToQ(line);
-    });
-    GridsDlg->SetGridLines(lines);
+    std::vector<FillsOfWordRow> uses;
+    Guard([&] { uses = FillsOfWord(row->Word, state_.Imported, state_.Fills); });
+    const bool any = !uses.empty();
+    GridsDlg->SetRows(std::move(uses));
     const QPoint grid = WordUsageStringGrid->mapTo(this, QPoint(0, 0));
     GridsDlg->move(frameGeometry().left() + WordUsageStringGrid->columnWidth(0), frameGeometry().top() + grid.y());
-    if (!lines.isEmpty()) {
+    if (any) {
         GridsDlg->show();
         GridsDlg->raise();
     }
 }
 
-void TForm5::GridsListBoxClick(const QString& line)
+void MainWindow::GridsListBoxClick(const FillsOfWordRow& use)
 {
-    const int fill = GridLineFill(line);
-    const QStringList fields{line.mid(4, 3), line.mid(7, 3), line.mid(10, 2)};
-    const int row = fields[0].trimmed().toInt();
-    const int col = fields[1].trimmed().toInt();
-    const int length = fields[2].trimmed().toInt();
+    const int fill = use.Fill;
+    const int row = use.Row;
+    const int col = use.Col;
+    const int length = use.Length;
     // The lines name freeform fills; they wait while a run rewrites the stores.
-    if (state_.FillSource != FillSourceKind::Freeform || state_.RunActive) return;
+    if (state_.FillSource != FillSourceKind::Freeform || state_.RunInProgress()) return;
     if (fill < 1 || fill > state_.Fills.GridsMax || length < 1) return;
     CommitClueEdits();
     Guard([&] {
@@ -124,9 +122,9 @@ void TForm5::GridsListBoxClick(const QString& line)
         ResetFillDisplay();
         const ShownFill shown = ShowFreeformFill(state_, fill);
         // The fills list shows which fill this is.
-        if (shown.SelectedLine >= 0 && shown.SelectedLine < FreeFillsListBox->count()) {
-            const QSignalBlocker block(FreeFillsListBox);
-            FreeFillsListBox->setCurrentRow(shown.SelectedLine);
+        if (shown.SelectedRow >= 0 && shown.SelectedRow < freeformFills_.Count()) {
+            const QSignalBlocker block(freeformFills_.View());
+            freeformFills_.View()->setCurrentRow(shown.SelectedRow);
         }
         DisplayShownFill(shown);
         // The word's squares (a down word is stored with its row and column negated), when the fill
