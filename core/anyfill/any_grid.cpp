@@ -122,7 +122,7 @@ void CheckSquares(const Grid& g, const GridCheckOptions& options, int& unchecked
     if (CountJoinedSquares(g, firstCol, firstRow, seen) == open) return;
     for (int row = 1; row <= n; ++row)
         for (int col = 1; col <= n; ++col)
-            if (IsOpen(g, col, row) && !seen[static_cast<std::size_t>((row - 1) * n + (col - 1))])
+            if (IsOpen(g, col, row) && !seen[(row - 1) * n + (col - 1)])
                 throw Failure("The grid falls apart: the square at " + SquareRef(row, col) +
                               " is not joined to the square at " + SquareRef(firstRow, firstCol));
 }
@@ -155,13 +155,13 @@ AnyGrid ReadGridText(std::string_view text, const GridCheckOptions& options)
     });
     Grid squares(n);
     for (int row = 1; row <= n; ++row) {
-        const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
+        const std::string_view line = lines[row - 1];
         Check(static_cast<int>(line.size()) == n, [&] {
             return "Row " + std::to_string(row) + " has " + std::to_string(line.size()) + " squares; the grid has " +
                    std::to_string(n) + " rows, so every row needs " + std::to_string(n) + " squares";
         });
         for (int col = 1; col <= n; ++col) {
-            const char c = line[static_cast<std::size_t>(col - 1)];
+            const char c = line[col - 1];
             char& letter = squares(col, row).Letter;
             if (c == '#')
                 letter = '#';

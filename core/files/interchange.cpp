@@ -32,7 +32,7 @@ int RunLength(const LetterGrid& grid, int row, int col, bool across)
 char LetterGrid::At(int row, int col) const
 {
     if (row < 1 || col < 1 || row > Size || col > Size) return '#';
-    return Squares[static_cast<std::size_t>(IndexOf(row, col))];
+    return Squares[IndexOf(row, col)];
 }
 
 GridNumbering NumberGrid(const LetterGrid& grid)
@@ -47,7 +47,7 @@ GridNumbering NumberGrid(const LetterGrid& grid)
             const bool across = grid.At(row, col - 1) == '#' && grid.At(row, col + 1) != '#';
             const bool down = grid.At(row - 1, col) == '#' && grid.At(row + 1, col) != '#';
             if (!across && !down) continue;
-            out.Numbers[static_cast<std::size_t>(grid.IndexOf(row, col))] = ++counter;
+            out.Numbers[grid.IndexOf(row, col)] = ++counter;
             if (across) out.Words.push_back({counter, true, row, col, RunLength(grid, row, col, true)});
             if (down) out.Words.push_back({counter, false, row, col, RunLength(grid, row, col, false)});
         }
@@ -135,8 +135,8 @@ InterchangeCrossword InterchangeView(const QuillmereState& state, std::string_vi
         for (int k = 0; k < length; ++k) {
             const int row = s.Dir ? s.Row : s.Row + k;
             const int col = s.Dir ? s.Col + k : s.Col;
-            char& square = out.Grid.Squares[static_cast<std::size_t>(out.Grid.IndexOf(row, col))];
-            const char letter = s.WordTxt[static_cast<std::size_t>(k)];
+            char& square = out.Grid.Squares[out.Grid.IndexOf(row, col)];
+            const char letter = s.WordTxt[k];
             if (square != '#' && square != letter)
                 throw cannot("the answer " + s.WordTxt.str() + " (" + WordName(s.Clue, s.Dir) + ") clashes with another at " +
                              SquareName(row, col));
