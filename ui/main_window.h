@@ -251,6 +251,8 @@ public:
     void ExportClipboardBtnClick();
     void CreateRTFbtnClick();
     void CreateHTMbtnClick();
+    void onIpuzFileChosen();
+    void onPuzFileChosen();
     /// Enables (or disables) everything that puts a crossword out: the File page's Save and the
     /// Output page's options, print and export buttons.
     void EnableOutputControls(bool enabled);
@@ -538,6 +540,8 @@ private:
     QPushButton* PrintBtn = nullptr;
     QPushButton* CreateRTFbtn = nullptr;
     QPushButton* CreateHTMbtn = nullptr;
+    QPushButton* ipuzFileButton_ = nullptr;
+    QPushButton* puzFileButton_ = nullptr;
     QPushButton* ExportClipboardBtn = nullptr;
     PagePreview* PageImage = nullptr;
 

@@ -139,6 +139,9 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         ShowWorkflowTabs(true);
         RepaintGrid();
         if (PageControlLeft->currentWidget() == TabSheetPrint) TabSheetPrintEnter();
+        // What the file held that a crossword here cannot keep (circles, notes, a solver's timer...)
+        // is said once the crossword is on screen.
+        if (!loaded.Notice.empty()) dialogs_->Information(this, ToQ(loaded.Notice));
     });
 }
 

@@ -2,6 +2,8 @@
 #include "ui/main_window.h"
 
 #include "core/files/crossword_file.h"
+#include "core/files/ipuz_format.h"
+#include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/export_file.h"
 #include "core/output/html_writer.h"
@@ -160,11 +162,15 @@ QWidget* MainWindow::BuildOutputPage()
     ExportClipboardBtn = Named<QPushButton>("ExportClipboardBtn", "Text to &Clipboard", page);
     CreateRTFbtn = Named<QPushButton>("CreateRTFbtn", "&RTF File...", page);
     CreateHTMbtn = Named<QPushButton>("CreateHTMbtn", "&HTML File...", page);
+    ipuzFileButton_ = Named<QPushButton>("CreateIpuzBtn", "&ipuz File...", page);
+    puzFileButton_ = Named<QPushButton>("CreatePuzBtn", "&puz File...", page);
     buttons->addWidget(PrintBtn, 0, 0);
     buttons->addWidget(ExportClipboardBtn, 0, 1);
     buttons->addWidget(CreateRTFbtn, 1, 0);
     buttons->addWidget(CreateHTMbtn, 1, 1);
-    for (QPushButton* b : {PrintBtn, ExportClipboardBtn, CreateRTFbtn, CreateHTMbtn}) b->setEnabled(false);
+    buttons->addWidget(ipuzFileButton_, 2, 0);
+    buttons->addWidget(puzFileButton_, 2, 1);
+    for (QPushButton* b : {PrintBtn, ExportClipboardBtn, CreateRTFbtn, CreateHTMbtn, ipuzFileButton_, puzFileButton_}) b->setEnabled(false);
     col->addLayout(buttons);
 
     // The fonts of the system, TrueType ones marked, with the default output font chosen if present.
@@ -188,6 +194,8 @@ QWidget* MainWindow::BuildOutputPage()
     connect(ExportClipboardBtn, &QPushButton::clicked, this, [this] { ExportClipboardBtnClick(); });
     connect(CreateRTFbtn, &QPushButton::clicked, this, [this] { CreateRTFbtnClick(); });
     connect(CreateHTMbtn, &QPushButton::clicked, this, [this] { CreateHTMbtnClick(); });
+    connect(ipuzFileButton_, &QPushButton::clicked, this, [this] { onIpuzFileChosen(); });
+    connect(puzFileButton_, &QPushButton::clicked, this, [this] { onPuzFileChosen(); });
     return page;
 }
 
@@ -311,7 +319,8 @@ void MainWindow::EnableOutputControls(bool enabled)
 {
     SaveBtn->setEnabled(enabled);
     const bool output = enabled && state_.PrinterAvailable;
-    for (QWidget* w : std::initializer_list<QWidget*>{PrintGroupBox, PrintBtn, CreateRTFbtn, CreateHTMbtn, ExportClipboardBtn, GridSizeTrackBar})
+    for (QWidget* w : std::initializer_list<QWidget*>{PrintGroupBox, PrintBtn, CreateRTFbtn, CreateHTMbtn, ipuzFileButton_, puzFileButton_,
+                                                     ExportClipboardBtn, GridSizeTrackBar})
         w->setEnabled(output);
 }
 
@@ -386,6 +395,31 @@ void MainWindow::CreateHTMbtnClick()
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         WriteHtmlFile(path.toLocal8Bit().toStdString(), state_, mode);
+    });
+}
+
+// The interchange files hold the answers and clues only; the output mode and page style do not apply.
+void MainWindow::onIpuzFileChosen()
+{
+    if (state_.RunInProgress() || !ipuzFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(*dialogs_, this, IpuzFileFilter, IpuzFileExtension);
+    if (path.isEmpty()) return;
+    CommitClueEdits();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteIpuzFile(path.toLocal8Bit().toStdString(), state_);
+    });
+}
+
+void MainWindow::onPuzFileChosen()
+{
+    if (state_.RunInProgress() || !puzFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(*dialogs_, this, PuzFileFilter, PuzFileExtension);
+    if (path.isEmpty()) return;
+    CommitClueEdits();
+    Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WritePuzFile(path.toLocal8Bit().toStdString(), state_);
     });
 }
 
