@@ -123,8 +123,8 @@ Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictio
     auto xw = std::make_unique<Crossword>(grid.Xw);
     for (int i = 1; i <= xw->WordSlotCount; ++i) {
         WordSlot& s = xw->Slot(i);
-        const auto& word = fill.Words[static_cast<std::size_t>(i - 1)];
-        const auto& origin = fill.Origins[static_cast<std::size_t>(i - 1)];
+        const auto& word = fill.Words[i - 1];
+        const auto& origin = fill.Origins[i - 1];
         Check(static_cast<int>(word.size()) == s.NumLett, [&] { return "The fill's word for " + SlotName(s) + " does not fit it"; });
         s.FromDict = origin && origin->FromDict;
         s.DictOrThemeRef = origin ? origin->Ref : 0;
@@ -133,7 +133,7 @@ Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictio
             LookUpSlotWord(s, FillSourceKind::Hybrid, dict, imported, {});
         } else if (origin) {
             Check(s.DictOrThemeRef >= 1 && s.DictOrThemeRef <= dict.Count(s.NumLett), RangeError);
-            const DictWord& w = dict.MainWordArray[static_cast<std::size_t>(s.NumLett)][static_cast<std::size_t>(s.DictOrThemeRef)];
+            const DictWord& w = dict.Word(s.NumLett, s.DictOrThemeRef);
             const DecodedWordBreaks shown = DecodeWordBreaks(w.Text, w.WordBreaks);
             s.WordTxt = w.Text;
             s.DisplayTxt = shown.DisplayTxt;
@@ -145,7 +145,7 @@ Crossword FilledCrossword(const AnyGrid& grid, const AnyFill& fill, const Dictio
             s.EnumTxt = std::to_string(s.NumLett);
             s.ClueTxt.clear();
         }
-        for (int k = 1; k <= s.NumLett; ++k) xw->SquareOf(s, k).Letter = word[static_cast<std::size_t>(k - 1)];
+        for (int k = 1; k <= s.NumLett; ++k) xw->SquareOf(s, k).Letter = word[k - 1];
     }
     return *xw;
 }

@@ -76,13 +76,13 @@ Grid ReadGridSquares(std::string_view text)
     });
     Grid squares(n);
     for (int row = 1; row <= n; ++row) {
-        const std::string_view line = lines[static_cast<std::size_t>(row - 1)];
+        const std::string_view line = lines[row - 1];
         Check(static_cast<int>(line.size()) == n, [&] {
             return "Row " + std::to_string(row) + " has " + std::to_string(line.size()) + " squares; the grid has " +
                    std::to_string(n) + " rows, so every row needs " + std::to_string(n) + " squares";
         });
         for (int col = 1; col <= n; ++col) {
-            const char c = line[static_cast<std::size_t>(col - 1)];
+            const char c = line[col - 1];
             char& letter = squares(col, row).Letter;
             if (c == '#')
                 letter = '#';

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/anyfill/any_fill.h"
+#include "core/util/index.h"
 
 #include <array>
 #include <cstdint>
@@ -46,8 +47,8 @@ private:
     /// Decision levels taking part in a narrowing: bit k for the placement of level k (1..160).
     struct LevelSet {
         std::array<std::uint64_t, 3> Bits{};
-        void Add(int level) { Bits[static_cast<std::size_t>(level >> 6)] |= std::uint64_t{1} << (level & 63); }
-        void Remove(int level) { Bits[static_cast<std::size_t>(level >> 6)] &= ~(std::uint64_t{1} << (level & 63)); }
+        void Add(int level) { Bits[level >> 6] |= std::uint64_t{1} << (level & 63); }
+        void Remove(int level) { Bits[level >> 6] &= ~(std::uint64_t{1} << (level & 63)); }
         void Merge(const LevelSet& o)
         {
             for (std::size_t i = 0; i < Bits.size(); ++i) Bits[i] |= o.Bits[i];
@@ -60,9 +61,9 @@ private:
         int Slot = 0;                 ///< 1-based slot of the grid
         int Length = 0;
         std::size_t Offset = 0;       ///< of its candidate set in sets_
-        std::vector<int> Cells;       ///< square of each letter
-        std::vector<int> Other;       ///< crossing var at each letter, -1 none
-        std::vector<int> OtherPos;    ///< letter of the crossing var there
+        IntVector<int> Cells;         ///< square of each letter
+        IntVector<int> Other;         ///< crossing var at each letter, -1 none
+        IntVector<int> OtherPos;      ///< letter of the crossing var there
         std::vector<int> Crossed;     ///< letters with a crossing var
         std::size_t Residues = 0;     ///< of its letters' last-found blocks in residues_ (26 per letter)
     };
@@ -87,8 +88,25 @@ private:
         std::uint32_t Mask = 0;
     };
 
-    std::uint64_t* Set(int v) { return sets_.data() + vars_[static_cast<std::size_t>(v)].Offset; }
-    const std::uint64_t* Set(int v) const { return sets_.data() + vars_[static_cast<std::size_t>(v)].Offset; }
+    /// Room the candidate sets and the letters' last-found blocks take, counted while the vars are made.
+    struct TableSizes {
+        std::size_t SetBlocks = 0;
+        std::size_t Residues = 0;
+    };
+    /// The constructor's steps, in order.
+    void ReadSquares();
+    /// The squares of a slot, by number; refuses a slot that leaves the grid, is too long or runs into a block.
+    IntVector<int> SlotCells(const WordSlot& s) const;
+    /// One var per slot with an open square, linked to its crossing vars; the words of whole slots in fixedWords_.
+    TableSizes MakeVars();
+    void CheckPlacedWordsDiffer() const;
+    void MakeTables(const TableSizes& sizes);
+    /// Each var's candidates from its placed letters, without the words placed whole; returns the first
+    /// var left without candidates, or -1.
+    int FirstCandidates();
+
+    std::uint64_t* Set(int v) { return sets_.data() + vars_[v].Offset; }
+    const std::uint64_t* Set(int v) const { return sets_.data() + vars_[v].Offset; }
     int Level() const { return static_cast<int>(frames_.size()); }
     void Save(int v);
     void SaveCell(int cell);
@@ -115,24 +133,24 @@ private:
     const AnyGrid& grid_;
     const FillWords& words_;
     Lcg& random_;
-    std::vector<Var> vars_;
+    IntVector<Var> vars_;
     std::vector<std::uint64_t> sets_;
-    std::vector<int> lo_, hi_, count_;
-    std::vector<LevelSet> culprits_;
-    std::vector<int> placed_;              ///< word placed in each var, -1 none
-    std::vector<std::uint64_t> savedIn_;   ///< frame id a var was last saved in
-    std::vector<std::uint32_t> masks_;     ///< letters possible in each square
+    IntVector<int> lo_, hi_, count_;  ///< per var: its candidates' first and end block, their count
+    IntVector<LevelSet> culprits_;         ///< per var: the levels that narrowed it
+    IntVector<int> placed_;                ///< word placed in each var, -1 none
+    IntVector<std::uint64_t> savedIn_;     ///< frame id a var was last saved in
+    IntVector<std::uint32_t> masks_;       ///< letters possible in each square
     std::vector<std::uint16_t> residues_;  ///< per var, letter position and letter: the block a candidate was last found in
-    std::vector<std::uint64_t> cellSavedIn_;
-    std::vector<double> weight_;           ///< dead ends each var has caused
-    std::vector<int> deadEndsOf_;
-    std::vector<std::string> fixedWords_;  ///< words of the slots placed whole, by slot (else empty)
-    std::vector<Frame> frames_;
+    IntVector<std::uint64_t> cellSavedIn_;
+    IntVector<double> weight_;             ///< dead ends each var has caused
+    IntVector<int> deadEndsOf_;
+    IntVector<std::string> fixedWords_;  ///< words of the slots placed whole, by slot (else empty)
+    IntVector<Frame> frames_;
     std::vector<Saved> trail_;
     std::vector<std::uint64_t> trailData_;
     std::vector<SavedCell> cellTrail_;
     std::vector<int> queue_;
-    std::vector<char> queued_;
+    IntVector<char> queued_;
     std::uint64_t nextFrameId_ = 1;
     std::int64_t placements_ = 0;
     std::int64_t deadEnds_ = 0;

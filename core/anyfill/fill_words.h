@@ -36,25 +36,18 @@ public:
     FillWords() = default;
     FillWords(const Dictionary& dict, const ImportedList& imported, FillSourceKind source, const NeededLengths& lengths);
 
-    int Count(int length) const { return At(length).Count; }
+    int Count(int length) const { return Candidates(length).Count; }
     /// Candidates 0..PreferredCount-1 are the imported words of the hybrid source, tried before the others.
-    int PreferredCount(int length) const { return At(length).Preferred; }
-    std::string_view Text(int length, int i) const
-    {
-        return {At(length).Letters + static_cast<std::size_t>(i) * static_cast<std::size_t>(length), static_cast<std::size_t>(length)};
-    }
-    char Letter(int length, int i, int position) const
-    {
-        return At(length).Letters[static_cast<std::size_t>(i) * static_cast<std::size_t>(length) + static_cast<std::size_t>(position)];
-    }
-    WordOrigin Origin(int length, int i) const { return At(length).Origins[static_cast<std::size_t>(i)]; }
+    int PreferredCount(int length) const { return Candidates(length).Preferred; }
+    std::string_view Text(int length, int i) const { return {Candidates(length).WordAt(i, length), static_cast<std::size_t>(length)}; }
+    char Letter(int length, int i, int position) const { return Candidates(length).WordAt(i, length)[position]; }
+    WordOrigin Origin(int length, int i) const { return Candidates(length).Origins[i]; }
     /// 64-bit blocks of a bitset over the candidates of a length.
-    std::size_t Blocks(int length) const { return At(length).Blocks; }
+    std::size_t Blocks(int length) const { return Candidates(length).Blocks; }
     /// The candidates with the letter (0..25) at the position (0-based).
     const std::uint64_t* LetterSet(int length, int position, int letter) const
     {
-        const Length& l = At(length);
-        return l.Sets + (static_cast<std::size_t>(position) * 26 + static_cast<std::size_t>(letter)) * l.Blocks;
+        return Candidates(length).LetterSetAt(position, letter);
     }
     /// The candidate with this text, or -1.
     int Find(int length, std::string_view text) const;
@@ -70,8 +63,21 @@ private:
         int Count = 0;
         std::size_t Blocks = 0;
         int Preferred = 0;
+
+        /// The letters of candidate i.
+        char* WordAt(int i, int length) const { return Letters + static_cast<std::size_t>(i) * static_cast<std::size_t>(length); }
+        /// The bitset over the candidates with the letter (0..25) at the position.
+        std::uint64_t* LetterSetAt(int position, int letter) const
+        {
+            return Sets + (static_cast<std::size_t>(position) * 26 + static_cast<std::size_t>(letter)) * Blocks;
+        }
+        /// Takes the room for `bound` candidates of this length from next; returns what follows it.
+        char* Carve(char* next, int length, std::size_t bound);
+        /// Fills Blocks and the letter bitsets from the stored candidates.
+        void MakeLetterSets(int length);
     };
-    const Length& At(int length) const { return lengths_.at(static_cast<std::size_t>(length)); }
+    /// The candidates of a length; outside 0..MaxAnyWordLength an std::out_of_range.
+    const Length& Candidates(int length) const { return lengths_.at(static_cast<std::size_t>(length)); }
 
     LargeBlock block_;
     std::array<Length, MaxAnyWordLength + 1> lengths_{};

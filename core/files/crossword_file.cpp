@@ -39,7 +39,7 @@ std::string ClashMessage(const Crossword& xw, int i, int k)
     const int col = s.Dir ? s.Col + k - 1 : s.Col;
     const int row = s.Dir ? s.Row : s.Row + k - 1;
     const std::string square = "row " + std::to_string(row) + ", column " + std::to_string(col);
-    const char mine = s.WordTxt[static_cast<std::size_t>(k - 1)];
+    const char mine = s.WordTxt[k - 1];
     for (int j = 1; j <= xw.WordSlotCount; ++j) {
         const WordSlot& t = xw.Slot(j);
         const int length = static_cast<int>(t.WordTxt.size());
@@ -47,9 +47,9 @@ std::string ClashMessage(const Crossword& xw, int i, int k)
         const int along = t.Dir ? col - t.Col : row - t.Row;
         const bool inLine = t.Dir ? row == t.Row : col == t.Col;
         if (!inLine) continue;
-        if (along >= 0 && along < length && t.WordTxt[static_cast<std::size_t>(along)] != mine)
+        if (along >= 0 && along < length && t.WordTxt[along] != mine)
             return SlotName(s) + " clashes with " + SlotName(t) + " at " + square + ": " + std::string(1, mine) + " against " +
-                   std::string(1, t.WordTxt[static_cast<std::size_t>(along)]);
+                   std::string(1, t.WordTxt[along]);
         if (along == -1 || along == length)
             return SlotName(s) + " clashes with " + SlotName(t) + ": the square at " + square + " holds " + std::string(1, mine) +
                    ", but must stay empty " + (along == -1 ? "just before " : "just after ") + t.WordTxt.str();

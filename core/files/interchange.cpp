@@ -4,6 +4,7 @@
 #include "core/files/crossword_file.h"
 #include "core/state.h"
 #include "core/util/failure.h"
+#include "core/util/index.h"
 
 #include <algorithm>
 #include <map>
@@ -31,7 +32,7 @@ int RunLength(const LetterGrid& grid, int row, int col, bool across)
 char LetterGrid::At(int row, int col) const
 {
     if (row < 1 || col < 1 || row > Size || col > Size) return '#';
-    return Squares[static_cast<std::size_t>((row - 1) * Size + (col - 1))];
+    return Squares[IndexOf(row, col)];
 }
 
 GridNumbering NumberGrid(const LetterGrid& grid)
@@ -46,7 +47,7 @@ GridNumbering NumberGrid(const LetterGrid& grid)
             const bool across = grid.At(row, col - 1) == '#' && grid.At(row, col + 1) != '#';
             const bool down = grid.At(row - 1, col) == '#' && grid.At(row + 1, col) != '#';
             if (!across && !down) continue;
-            out.Numbers[static_cast<std::size_t>((row - 1) * n + (col - 1))] = ++counter;
+            out.Numbers[grid.IndexOf(row, col)] = ++counter;
             if (across) out.Words.push_back({counter, true, row, col, RunLength(grid, row, col, true)});
             if (down) out.Words.push_back({counter, false, row, col, RunLength(grid, row, col, false)});
         }
@@ -134,8 +135,8 @@ InterchangeCrossword InterchangeView(const QuillmereState& state, std::string_vi
         for (int k = 0; k < length; ++k) {
             const int row = s.Dir ? s.Row : s.Row + k;
             const int col = s.Dir ? s.Col + k : s.Col;
-            char& square = out.Grid.Squares[static_cast<std::size_t>((row - 1) * n + (col - 1))];
-            const char letter = s.WordTxt[static_cast<std::size_t>(k)];
+            char& square = out.Grid.Squares[out.Grid.IndexOf(row, col)];
+            const char letter = s.WordTxt[k];
             if (square != '#' && square != letter)
                 throw cannot("the answer " + s.WordTxt.str() + " (" + WordName(s.Clue, s.Dir) + ") clashes with another at " +
                              SquareName(row, col));
@@ -182,6 +183,80 @@ void AddNotice(std::vector<std::string>& notices, std::string notice)
     if (std::find(notices.begin(), notices.end(), notice) == notices.end()) notices.push_back(std::move(notice));
 }
 
+namespace {
+
+/// Refuses square numbers given in the file that differ from the numbering its blocks give.
+void CheckGivenNumbers(const ReadInterchange& in, const GridNumbering& numbering)
+{
+    const int n = in.Grid.Size;
+    for (int row = 1; row <= n; ++row)
+        for (int col = 1; col <= n; ++col) {
+            const int given = At(in.GivenNumbers, in.Grid.IndexOf(row, col));
+            const int expected = At(numbering.Numbers, in.Grid.IndexOf(row, col));
+            Check(given == expected, [&] {
+                const std::string shows = given == 0 ? "shows no number" : "shows the number " + std::to_string(given);
+                const std::string gives = expected == 0 ? "starts no word" : "starts word " + std::to_string(expected);
+                return "the numbers disagree with the blocks: the square at " + SquareName(row, col) + " " + shows +
+                       ", but by its blocks it " + gives;
+            });
+        }
+}
+
+/// The clue of each word of the numbering, in its order; refuses a clue without a word and a word's second clue.
+std::vector<const ReadClue*> CluesOfWords(const std::vector<ReadClue>& clues, const GridNumbering& numbering)
+{
+    std::map<std::pair<int, bool>, std::size_t> wordOf;
+    for (std::size_t i = 0; i < numbering.Words.size(); ++i) wordOf[{numbering.Words[i].Number, numbering.Words[i].Across}] = i;
+    std::vector<const ReadClue*> clueOf(numbering.Words.size(), nullptr);
+    for (const ReadClue& clue : clues) {
+        const auto found = wordOf.find({clue.Number, clue.Across});
+        Check(found != wordOf.end(), [&] {
+            return "the clue " + WordName(clue.Number, clue.Across) + " has no word: by its blocks the grid has no " +
+                   DirectionName(clue.Across) + " word numbered " + std::to_string(clue.Number);
+        });
+        Check(clueOf[found->second] == nullptr, [&] { return "there are two clues for " + WordName(clue.Number, clue.Across); });
+        clueOf[found->second] = &clue;
+    }
+    return clueOf;
+}
+
+/// The slot of word `index` of the grid with its clue; marks its squares in inWord and adds a notice
+/// when the clue's enumeration or length had to change.
+WordSlot SlotOfWord(const LetterGrid& grid, const GridWord& w, int index, const ReadClue& clue, std::vector<bool>& inWord,
+                    std::vector<std::string>& notices)
+{
+    WordSlot s;
+    s.Clue = w.Number;
+    s.Dir = w.Across;
+    s.Row = w.Row;
+    s.Col = w.Col;
+    s.RCTxt = MakeRCTxt(w.Row, w.Col);
+    std::string answer;
+    for (int k = 0; k < w.Length; ++k) {
+        const int row = w.Across ? w.Row : w.Row + k;
+        const int col = w.Across ? w.Col + k : w.Col;
+        answer += grid.At(row, col);
+        At(inWord, grid.IndexOf(row, col)) = true;
+    }
+    s.WordTxt = answer;
+    s.NumLett = w.Length;
+    s.ThemeRef = index;
+    std::optional<ReadWordBreaks> breaks;
+    if (!clue.Enumeration.empty()) {
+        breaks = ReadEnumeration(clue.Enumeration, answer);
+        if (!breaks) AddNotice(notices, "enumerations that do not fit their answers were replaced by the answers' lengths");
+    }
+    s.EnumTxt = breaks ? breaks->EnumTxt : std::to_string(w.Length);
+    s.DisplayTxt = breaks ? breaks->DisplayTxt : answer;
+    const std::string clueText = OneLine(clue.Clue);
+    if (clueText.size() > decltype(s.ClueTxt)::Capacity)
+        AddNotice(notices, "clues longer than " + std::to_string(decltype(s.ClueTxt)::Capacity) + " characters were cut");
+    s.ClueTxt = clueText;
+    return s;
+}
+
+}  // namespace
+
 XwdContents ContentsOfInterchange(ReadInterchange in)
 {
     const LetterGrid& grid = in.Grid;
@@ -193,34 +268,9 @@ XwdContents ContentsOfInterchange(ReadInterchange in)
         return "its grid has " + std::to_string(numbering.Words.size()) + " words; a crossword holds at most " +
                std::to_string(MaxWordSlots);
     });
-    if (!in.GivenNumbers.empty()) {
-        for (int row = 1; row <= n; ++row)
-            for (int col = 1; col <= n; ++col) {
-                const std::size_t at = static_cast<std::size_t>((row - 1) * n + (col - 1));
-                const int given = in.GivenNumbers[at];
-                const int expected = numbering.Numbers[at];
-                Check(given == expected, [&] {
-                    const std::string shows = given == 0 ? "shows no number" : "shows the number " + std::to_string(given);
-                    const std::string gives = expected == 0 ? "starts no word" : "starts word " + std::to_string(expected);
-                    return "the numbers disagree with the blocks: the square at " + SquareName(row, col) + " " + shows +
-                           ", but by its blocks it " + gives;
-                });
-            }
-    }
-
+    if (!in.GivenNumbers.empty()) CheckGivenNumbers(in, numbering);
     // Every word gets exactly one clue, and every clue has its word.
-    std::map<std::pair<int, bool>, std::size_t> wordOf;
-    for (std::size_t i = 0; i < numbering.Words.size(); ++i) wordOf[{numbering.Words[i].Number, numbering.Words[i].Across}] = i;
-    std::vector<const ReadClue*> clueOf(numbering.Words.size(), nullptr);
-    for (const ReadClue& clue : in.Clues) {
-        const auto found = wordOf.find({clue.Number, clue.Across});
-        Check(found != wordOf.end(), [&] {
-            return "the clue " + WordName(clue.Number, clue.Across) + " has no word: by its blocks the grid has no " +
-                   DirectionName(clue.Across) + " word numbered " + std::to_string(clue.Number);
-        });
-        Check(clueOf[found->second] == nullptr, [&] { return "there are two clues for " + WordName(clue.Number, clue.Across); });
-        clueOf[found->second] = &clue;
-    }
+    const std::vector<const ReadClue*> clueOf = CluesOfWords(in.Clues, numbering);
 
     XwdContents out;
     out.Title = OneLine(in.Title);
@@ -233,35 +283,7 @@ XwdContents ContentsOfInterchange(ReadInterchange in)
         Check(clueOf[i] != nullptr, [&] {
             return "the word " + WordName(w.Number, w.Across) + " (at " + SquareName(w.Row, w.Col) + ") has no clue";
         });
-        WordSlot s;
-        s.Clue = w.Number;
-        s.Dir = w.Across;
-        s.Row = w.Row;
-        s.Col = w.Col;
-        s.RCTxt = MakeRCTxt(w.Row, w.Col);
-        std::string answer;
-        for (int k = 0; k < w.Length; ++k) {
-            const int row = w.Across ? w.Row : w.Row + k;
-            const int col = w.Across ? w.Col + k : w.Col;
-            answer += grid.At(row, col);
-            inWord[static_cast<std::size_t>((row - 1) * n + (col - 1))] = true;
-        }
-        s.WordTxt = answer;
-        s.NumLett = w.Length;
-        s.ThemeRef = static_cast<std::int32_t>(i);
-        const ReadClue& clue = *clueOf[i];
-        std::optional<ReadWordBreaks> breaks;
-        if (!clue.Enumeration.empty()) {
-            breaks = ReadEnumeration(clue.Enumeration, answer);
-            if (!breaks) AddNotice(out.Notices, "enumerations that do not fit their answers were replaced by the answers' lengths");
-        }
-        s.EnumTxt = breaks ? breaks->EnumTxt : std::to_string(w.Length);
-        s.DisplayTxt = breaks ? breaks->DisplayTxt : answer;
-        const std::string clueText = OneLine(clue.Clue);
-        if (clueText.size() > decltype(s.ClueTxt)::Capacity)
-            AddNotice(out.Notices, "clues longer than " + std::to_string(decltype(s.ClueTxt)::Capacity) + " characters were cut");
-        s.ClueTxt = clueText;
-        out.Slots.push_back(s);
+        out.Slots.push_back(SlotOfWord(grid, w, static_cast<int>(i), *clueOf[i], inWord, out.Notices));
     }
     int lone = 0;
     for (std::size_t at = 0; at < grid.Squares.size(); ++at) {

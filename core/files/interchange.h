@@ -32,6 +32,8 @@ struct LetterGrid {
 
     /// The square at row, col (1-based); '#' outside the grid.
     char At(int row, int col) const;
+    /// Where the square at row, col (1-based, inside the grid) is in Squares, and in any table laid out like it.
+    int IndexOf(int row, int col) const { return (row - 1) * Size + (col - 1); }
 };
 
 /// A word of a grid in the standard numbering.

@@ -58,7 +58,7 @@ public:
         const Json& solution = Rows(doc, "solution");
         for (int row = 1; row <= n_; ++row)
             for (int col = 1; col <= n_; ++col) {
-                const std::size_t at = static_cast<std::size_t>((row - 1) * n_ + (col - 1));
+                const int at = out.Grid.IndexOf(row, col);
                 const Json& cell = puzzle[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)];
                 const std::optional<int> number = PuzzleSquare(cell, row, col);
                 puzzleBlocks[at] = !number;

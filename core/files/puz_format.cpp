@@ -97,7 +97,7 @@ std::optional<PuzParts> LocateParts(std::string_view bytes, std::string& problem
         return std::nullopt;
     parts.Clues.resize(static_cast<std::size_t>(clueCount));
     for (int i = 0; i < clueCount; ++i)
-        if (!next(parts.Clues[static_cast<std::size_t>(i)],
+        if (!next(parts.Clues[i],
                   "clue " + std::to_string(i + 1) + " of the " + std::to_string(clueCount) + " its header counts"))
             return std::nullopt;
     if (!next(parts.Notes, "its notes")) return std::nullopt;

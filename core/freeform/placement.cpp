@@ -86,9 +86,9 @@ public:
     {
         std::array<bool, MaxImportedLength + 1> fit{};
         for (int L = 2; L <= MaxImportedLength; ++L)
-            fit[static_cast<std::size_t>(L)] = across ? CanPlaceAcross(grid_, x, x + L - 1, y) : CanPlaceDown(grid_, x, y, y + L - 1);
+            fit[L] = across ? CanPlaceAcross(grid_, x, x + L - 1, y) : CanPlaceDown(grid_, x, y, y + L - 1);
         for (int L = minLetters; L <= list_.MaxLen; ++L) {
-            if (L < 2 || !fit[static_cast<std::size_t>(L)]) continue;
+            if (L < 2 || !fit[L]) continue;
             const auto& entries = list_.EntriesOf(L);
             if (entries.empty()) continue;
             const std::string pattern = SpanPattern(grid_, x, y, L, across);
@@ -125,7 +125,7 @@ public:
     void StartPass()
     {
         for (int row = 0; row <= n_ + 1; ++row)
-            for (int col = 0; col <= n_ + 1; ++col) cells_[static_cast<std::size_t>(row * stride_ + col)] = grid_(col, row).Letter;
+            for (int col = 0; col <= n_ + 1; ++col) cells_[row * stride_ + col] = grid_(col, row).Letter;
     }
 
     /// Walks the span from its start square one square at a time. Each rule that refuses a span also
@@ -148,20 +148,19 @@ public:
             if (c == '#') return;
             if (IsLetter(c)) {
                 if (L > 1 && IsLetter(Cell(p - along))) return;  // two adjacent letters in the span
-                knownPos[static_cast<std::size_t>(known)] = L - 1;
-                knownLetter[static_cast<std::size_t>(known)] = c - 'A';
+                knownPos[known] = L - 1;
+                knownLetter[known] = c - 'A';
                 ++known;
             } else if (IsLetter(Cell(p - side)) || IsLetter(Cell(p + side))) {
                 return;  // a letter beside an open square of the span
             }
             if (L < 2 || L < minLetters || known == 0 || IsLetter(Cell(p + along))) continue;
-            const LengthBits& bits = index_.ByLength[static_cast<std::size_t>(L)];
+            const LengthBits& bits = index_.ByLength[L];
             if (bits.Count == 0) continue;
             const double kkt = static_cast<double>(known) * known * PositionTerm(L, positionWeight, optimal_);
-            const auto& entries = list_.ThemeIndex[static_cast<std::size_t>(L)];
+            const auto& entries = list_.ThemeIndex[L];
             std::array<const std::uint64_t*, MaxImportedLength> sets{};
-            for (int k = 0; k < known; ++k)
-                sets[static_cast<std::size_t>(k)] = bits.LetterSet(knownPos[static_cast<std::size_t>(k)], knownLetter[static_cast<std::size_t>(k)]);
+            for (int k = 0; k < known; ++k) sets[k] = bits.LetterSet(knownPos[k], knownLetter[k]);
             // The best of this length is kept in locals and offered once: the same choice as offering
             // each candidate, with less traffic through memory in the innermost loop.
             float bestWeight = best.Weight;
@@ -169,7 +168,7 @@ public:
             const float* weights = bits.SelectWeight.data();
             for (std::size_t w = 0; w < bits.Words; ++w) {
                 std::uint64_t m = bits.Available[w];
-                for (int k = 0; k < known && m != 0; ++k) m &= sets[static_cast<std::size_t>(k)][w];
+                for (int k = 0; k < known && m != 0; ++k) m &= sets[k][w];
                 while (m != 0) {
                     const int i = static_cast<int>(w * 64 + static_cast<std::size_t>(std::countr_zero(m)));
                     m &= m - 1;
@@ -180,12 +179,12 @@ public:
                     }
                 }
             }
-            if (bestIndex >= 0) Offer(best, bestWeight, L, bestIndex, entries[static_cast<std::size_t>(bestIndex)].ThemeRef, x, y);
+            if (bestIndex >= 0) Offer(best, bestWeight, L, bestIndex, entries[bestIndex].ThemeRef, x, y);
         }
     }
 
 private:
-    char Cell(int p) const { return cells_[static_cast<std::size_t>(p)]; }
+    char Cell(int p) const { return cells_[p]; }
 
     const Grid& grid_;
     const ImportedList& list_;
@@ -281,7 +280,7 @@ WordRef FindWordByPairIndexed(const ImportedList& list, const CandidateIndex& in
 std::string SeedErrorText(const ImportedList& list, int entry, const std::string& what)
 {
     const std::string entryText =
-        entry >= 0 && static_cast<std::size_t>(entry) < list.TightInterlocksList.size() ? list.TightInterlocksList[static_cast<std::size_t>(entry)] : "";
+        entry >= 0 && static_cast<std::size_t>(entry) < list.TightInterlocksList.size() ? list.TightInterlocksList[entry] : "";
     return "Exception in SeedInterlockedCrosswordInMemory.\nTightInterlocksList has " +
            std::to_string(list.TightInterlocksList.size()) + " entries.\nEntry=" + std::to_string(entry) +
            "\nTightInterlocksList[Entry]=" + entryText + "\n" + what;
@@ -493,7 +492,7 @@ WordRef FindWordByPair(const ImportedList& list, Lcg& random, std::string_view p
         const int start = random.Random(n);
         for (int k = 0; k < n; ++k) {
             const int i = (start + k) % n;
-            const std::string& t = entries[static_cast<std::size_t>(i)].Text;
+            const std::string& t = entries[i].Text;
             if (t.size() < 2) continue;
             const std::string_view key = atStart ? std::string_view(t).substr(0, 2) : std::string_view(t).substr(t.size() - 2);
             if (key == pair) return {L, i};
@@ -570,7 +569,7 @@ std::string SpanPattern(const Grid& grid, int col, int row, int L, bool across)
     std::string pattern(static_cast<std::size_t>(std::max(length, 0)), '?');
     for (int i = 0; i < length; ++i) {
         const char c = across ? grid(col + i, row).Letter : grid(col, row + i).Letter;
-        if (IsLetter(c)) pattern[static_cast<std::size_t>(i)] = c;
+        if (IsLetter(c)) pattern[i] = c;
     }
     return pattern;
 }

@@ -236,6 +236,8 @@ void StartAttempt(Attempt& a)
                 }
         }
     }
+    // Deliberately only the squares are blanked: each slot keeps its NumTries from the previous attempt,
+    // so the try counts, and the step-backs they trigger, carry across the attempts of a run.
     BlankAllSlots(a.Xw);
     state.Random.Reseed();
     if (a.Settings.ShowProgress && a.Callbacks.Repaint) a.Callbacks.Repaint();
@@ -294,6 +296,8 @@ void PickSlotWord(Attempt& a, WordSlot& s)
 /// goes on (0: from the first slot).
 int StepBack(Attempt& a, int slot, int back)
 {
+    // Deliberately, going on from the first slot neither blanks nor frees the words placed so far: their
+    // in-use flags stay set, so those words stay out of the rest of this attempt.
     if (back == 0) return 0;
     for (int m = back; m <= slot - 1; ++m) {
         const WordSlot& ms = a.Xw.Slot(m);

@@ -2,6 +2,7 @@
 #include "core/symmetric/word_index.h"
 
 #include "core/grid/pattern.h"
+#include "core/util/index.h"
 
 #include <bit>
 
@@ -99,7 +100,7 @@ void WordIndex::BuildDictionary(const Dictionary& dict)
     dictFlagged_.clear();
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
         const auto& words = dict.WordsOf(L);
-        LengthIndex& index = dict_[static_cast<std::size_t>(L)];
+        LengthIndex& index = dict_[L];
         index.Build(L, words.size());
         for (std::size_t i = 0; i < words.size(); ++i) {
             // The sentinels are never candidates, but a flag set on one is cleared like any other.
@@ -116,7 +117,7 @@ void WordIndex::ReadDictInUse(const Dictionary& dict)
     dictFlagged_.clear();
     for (int L = MinWordLength; L <= MaxWordLength; ++L) {
         const auto& words = dict.WordsOf(L);
-        LengthIndex& index = dict_[static_cast<std::size_t>(L)];
+        LengthIndex& index = dict_[L];
         index.ClearInUse();
         for (std::size_t i = 0; i < words.size(); ++i)
             if (words[i].InUse) {
@@ -141,10 +142,10 @@ void WordIndex::BuildImported(const ImportedList& imported)
 std::int32_t WordIndex::FindDictWord(const Dictionary& dict, int length, std::string_view pattern, std::int32_t lo,
                                      std::int32_t hi, std::int32_t start) const
 {
-    if (length < 0 || static_cast<std::size_t>(length) >= dict_.size() || lo < 1 || hi < lo || start < lo || start > hi)
+    if (length < 0 || length >= dict_.Size() || lo < 1 || hi < lo || start < lo || start > hi)
         return ScanDictWord(dict, length, pattern, lo, hi, start);
-    const long found = dict_[static_cast<std::size_t>(length)].Find(pattern, static_cast<std::size_t>(lo),
-                                                                     static_cast<std::size_t>(hi), static_cast<std::size_t>(start));
+    // lo, hi and start are at least 1 here.
+    const long found = dict_[length].Find(pattern, static_cast<std::size_t>(lo), static_cast<std::size_t>(hi), static_cast<std::size_t>(start));
     if (found == -2) return ScanDictWord(dict, length, pattern, lo, hi, start);
     return found < 0 ? 0 : static_cast<std::int32_t>(found);
 }
@@ -152,36 +153,33 @@ std::int32_t WordIndex::FindDictWord(const Dictionary& dict, int length, std::st
 std::int32_t WordIndex::FindImportedWord(const ImportedList& imported, int length, std::string_view pattern,
                                          std::int32_t start) const
 {
-    if (length < 0 || static_cast<std::size_t>(length) >= imported_.size()) return ScanImportedWord(imported, length, pattern, start);
+    if (length < 0 || length >= imported_.Size()) return ScanImportedWord(imported, length, pattern, start);
     const auto n = static_cast<std::int32_t>(imported.EntriesOf(length).size());
     if (n == 0) return -1;
     if (start < 0 || start >= n) return ScanImportedWord(imported, length, pattern, start);
-    const long found = imported_[static_cast<std::size_t>(length)].Find(pattern, 0, static_cast<std::size_t>(n - 1),
-                                                                        static_cast<std::size_t>(start));
+    const long found = imported_[length].Find(pattern, 0, static_cast<std::size_t>(n - 1), static_cast<std::size_t>(start));
     if (found == -2) return ScanImportedWord(imported, length, pattern, start);
     return found < 0 ? -1 : static_cast<std::int32_t>(found);
 }
 
 void WordIndex::SetDictInUse(Dictionary& dict, int length, std::int32_t i, bool inUse)
 {
-    dict.MainWordArray.at(static_cast<std::size_t>(length)).at(static_cast<std::size_t>(i)).InUse = inUse;
-    LengthIndex& index = dict_.at(static_cast<std::size_t>(length));
-    index.SetInUse(static_cast<std::size_t>(i), inUse);
+    dict.Word(length, i).InUse = inUse;
+    At(dict_, length).SetInUse(static_cast<std::size_t>(i), inUse);
     if (inUse) dictFlagged_.emplace_back(length, i);
 }
 
 void WordIndex::SetImportedUsed(ImportedList& imported, int length, std::int32_t pos, bool used)
 {
-    imported.ThemeIndex.at(static_cast<std::size_t>(length)).at(static_cast<std::size_t>(pos)).Used = used;
-    LengthIndex& index = imported_.at(static_cast<std::size_t>(length));
-    index.SetInUse(static_cast<std::size_t>(pos), used);
+    imported.Entry(length, pos).Used = used;
+    At(imported_, length).SetInUse(static_cast<std::size_t>(pos), used);
 }
 
 void WordIndex::ClearDictInUse(Dictionary& dict)
 {
     for (const auto& [L, i] : dictFlagged_) {
         dict.Word(L, i).InUse = false;
-        dict_[static_cast<std::size_t>(L)].SetInUse(static_cast<std::size_t>(i), false);
+        dict_[L].SetInUse(static_cast<std::size_t>(i), false);
     }
     dictFlagged_.clear();
 }
@@ -204,7 +202,7 @@ std::int32_t ScanDictWord(const Dictionary& dict, int length, std::string_view p
     const std::int32_t n = hi - lo + 1;
     std::int32_t i = start;
     for (std::int32_t k = 0; k < n; ++k) {
-        const DictWord& w = words.at(static_cast<std::size_t>(i));
+        const DictWord& w = At(words, i);
         if (!w.InUse && w.Selected && MatchesPattern(w.Text, pattern)) return i;
         if (++i > hi) i = lo;
     }
@@ -217,7 +215,7 @@ std::int32_t ScanImportedWord(const ImportedList& imported, int length, std::str
     const auto n = static_cast<std::int32_t>(entries.size());
     std::int32_t i = start;
     for (std::int32_t k = 0; k < n; ++k) {
-        const ThemeEntry& e = entries.at(static_cast<std::size_t>(i));
+        const ThemeEntry& e = At(entries, i);
         if (!e.Used && MatchesPattern(e.Text, pattern)) return i;
         if (++i >= n) i = 0;
     }

@@ -2,6 +2,7 @@
 // selected and in-use sets, for dictionary words and imported words.
 #pragma once
 
+#include "core/util/index.h"
 #include "core/words/dictionary.h"
 #include "core/words/imported_list.h"
 
@@ -103,8 +104,8 @@ private:
 
     std::uint64_t dictVersion_ = 0;  ///< Version of the dictionary the dictionary part was built from
     bool tracked_ = false;           ///< every in-use change since the build went through the index
-    std::vector<LengthIndex> dict_;
-    std::vector<LengthIndex> imported_;
+    IntVector<LengthIndex> dict_;      ///< by length
+    IntVector<LengthIndex> imported_;  ///< by length
     std::vector<std::pair<int, std::int32_t>> dictFlagged_;  ///< (length, index) flagged since the last clear
 };
 

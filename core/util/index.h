@@ -1,4 +1,5 @@
-// At: the one checked element access by an int index, for the stores whose indexes are ints.
+// Indexing by int: the one checked element access At(), and IntVector for the engines' per-slot and
+// per-square tables, whose numbers are ints.
 #pragma once
 
 #include "core/util/failure.h"
@@ -6,6 +7,7 @@
 #include <concepts>
 #include <cstddef>
 #include <type_traits>
+#include <vector>
 
 namespace qm {
 
@@ -18,5 +20,17 @@ decltype(auto) At(Container& c, Index i)
     Check(static_cast<std::size_t>(i) < c.size(), RangeError);
     return c[static_cast<std::size_t>(i)];
 }
+
+/// A vector numbered by int (slots, squares, candidates): v[i] takes the int as it is. Unchecked, like
+/// std::vector's own [] — it serves the search's inner loops; At() is the checked access.
+template <class T>
+class IntVector : public std::vector<T> {
+public:
+    using std::vector<T>::vector;
+    using std::vector<T>::operator[];
+    T& operator[](int i) { return std::vector<T>::operator[](static_cast<std::size_t>(i)); }
+    const T& operator[](int i) const { return std::vector<T>::operator[](static_cast<std::size_t>(i)); }
+    int Size() const { return static_cast<int>(this->size()); }
+};
 
 }  // namespace qm

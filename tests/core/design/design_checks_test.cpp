@@ -126,7 +126,7 @@ TEST(DesignChecks, TheVerdictIsTheFillsOwn)
     int refused = 0;
     for (int i = 0; i < 3000; ++i) {
         const int size = 3 + static_cast<int>(random() % 13);
-        const double density = (random() % 30) / 100.0;
+        const double density = static_cast<int>(random() % 30) / 100.0;
         const GridDesign design = RandomDesign(random, size, density, i % 2 == 0);
         for (const bool allow : {false, true}) {
             const GridCheckOptions options{allow};
