@@ -8,6 +8,7 @@
 #include "ui/form_building.h"
 #include "ui/help_window.h"
 #include "ui/main_string_grid.h"
+#include "ui/output_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
 #include "ui/workflow_tabs.h"
@@ -108,24 +109,23 @@ void MainWindow::BuildPages()
     TabSheetClues = BuildCluesPage();
     TabSheetHidden = BuildStatisticsPage();
     TabSheetFile = BuildFilePage();
-    TabSheetPrint = BuildOutputPage();
+    outputPage_ = new OutputPage(*this);
     PageControlLeft->addTab(TabsheetHome, "Home");
     PageControlLeft->addTab(TabSheetSetup, "Setup");
     PageControlLeft->addTab(TabSheetGenerate, "Generate");
     PageControlLeft->addTab(TabSheetClues, "Clues");
     PageControlLeft->addTab(TabSheetHidden, "Statistics");
     PageControlLeft->addTab(TabSheetFile, "File");
-    PageControlLeft->addTab(TabSheetPrint, "Output");
+    PageControlLeft->addTab(outputPage_, "Output");
     row->addWidget(PageControlLeft);
 
     // The right-hand side is switched by the program only, so it has no tabs.
     PageControlRight = Named<QStackedWidget>("PageControlRight", this);
     PageControlRight->setFixedWidth(RightWidth);
     GridPage = BuildGridPage();
-    PreviewPage = BuildPreviewPage();
     CategoryPage = BuildCategoryPage();
     PageControlRight->addWidget(GridPage);
-    PageControlRight->addWidget(PreviewPage);
+    PageControlRight->addWidget(outputPage_->PreviewPage());
     PageControlRight->addWidget(CategoryPage);
     row->addWidget(PageControlRight);
 
@@ -135,11 +135,12 @@ void MainWindow::BuildPages()
 void MainWindow::SetPanelColours()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{GridPanel, HeaderPnl, HomePanel, AcrossPanel, DownPanel, AcrossCluePnl,
-                                                      DownCluePnl, OutputPagePnl, SubjectTopPnl, SubjectMainPnl, SubjectBottPnl})
+                                                      DownCluePnl, SubjectTopPnl, SubjectMainPnl, SubjectBottPnl})
         SetPanelColour(w, ColourPanelGrey);
     for (QWidget* w : std::initializer_list<QWidget*>{GenerateHeaderPanel, MultFillsPanel, MultiSymmDictPnl, MultiSymmMainPnl,
-                                                      CluesHeaderPanel, OutputHeaderPanel, FilePanel, OutputStylePnl})
+                                                      CluesHeaderPanel, FilePanel})
         SetPanelColour(w, ColourButtonFace);
+    outputPage_->SetPanelColours();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -54,6 +54,7 @@ class ColumnHeader;
 class CountTable;
 class HelpWindow;
 class MainStringGrid;
+class OutputPage;
 class PagePreview;
 class PanelStatusBar;
 class StockGridPreview;
@@ -90,6 +91,8 @@ public:
 
     QuillmereState& State() { return state_; }
     UserDialogs& Dialogs() { return *dialogs_; }
+    /// Runs an operation; a Failure or any other exception ends it with a message box.
+    void Guard(const std::function<void()>& operation);
 
     // Application shell (main_window.cpp)
     void FormShow();
@@ -222,40 +225,9 @@ public:
     void LoadCrosswordFile();
     void OpenCrosswordFile(const QString& path);
 
-    // Output page (main_window_output.cpp)
-    /// The output mode of the checked "Items to Display" button.
-    OutputMode CheckedOutputMode() const;
-    /// Draws the page preview for an output mode.
-    void RenderPreview(OutputMode mode);
-    void RefreshPreview();
-    /// Entering the Output page: the size status, the track bar and the preview.
-    void TabSheetPrintEnter();
-    /// The click handlers of the "Items to Display" buttons: each draws the preview of its own mode.
-    void PrintRadioReadyClick();
-    void PrintRadioAllClick();
-    void PrintRadioGridClick();
-    void PrintRadioEmptyClick();
-    void PrintRadioCluesClick();
-    void PrintRadioAnswersClick();
-    void PrintRadioWordListClick();
-    void GridSizeTrackBarChange();
-    void GridDefaultBtnClick();
-    /// Puts the track bar at 7 mm per square of a grid size without redrawing the preview.
-    void MoveGridSizeTrackBarQuietly(int gridSize);
-    void FontNameComboChange();
-    void BlockingComboChange();
-    void TitleEditChange();
-    void TitleCheckClick();
-    void ExtrasCheckClick();
-    void PrintBtnClick();
-    void ExportClipboardBtnClick();
-    void CreateRTFbtnClick();
-    void CreateHTMbtnClick();
     /// Enables (or disables) everything that puts a crossword out: the File page's Save and the
     /// Output page's options, print and export buttons.
     void EnableOutputControls(bool enabled);
-    /// Shows the output options of the state (after a load) without redrawing for each of them.
-    void ShowOutputOptions();
 
     /// The web page the Home page's label opens.
     static const char* const MakerWebPage;
@@ -281,16 +253,12 @@ private:
     QWidget* BuildClueTab(bool across);
     QWidget* BuildStatisticsPage();
     QWidget* BuildFilePage();
-    QWidget* BuildOutputPage();
     QWidget* BuildGridPage();
-    QWidget* BuildPreviewPage();
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
     void SetPanelColours();
     void InitDictionaryGrid();
 
-    /// Runs an operation; a Failure or any other exception ends it with a message box.
-    void Guard(const std::function<void()>& operation);
     void Report(const std::exception& e);
     void SetCaption();
     RowList<ClueRow>& ClueList(bool across);
@@ -342,7 +310,7 @@ private:
     QWidget* TabSheetClues = nullptr;
     QWidget* TabSheetHidden = nullptr;
     QWidget* TabSheetFile = nullptr;
-    QWidget* TabSheetPrint = nullptr;
+    OutputPage* outputPage_ = nullptr;
 
     // Home page
     QFrame* HomePanel = nullptr;
@@ -509,42 +477,14 @@ private:
     PanelStatusBar* ClueStatusBar = nullptr;
     QPushButton* ReplaceWordBtn = nullptr;
 
-    // File, Output and Statistics pages
-    QFrame* FilePanel = nullptr;
-    QLabel* OutputHeaderPanel = nullptr;
-    QGroupBox* PrintGroupBox = nullptr;
-    QFrame* OutputStylePnl = nullptr;
     // File page
+    QFrame* FilePanel = nullptr;
     QPushButton* SaveBtn = nullptr;
     QPushButton* ReloadBtn = nullptr;
-    // Output page
-    QList<QRadioButton*> PrintRadios;  ///< in the order of their modes 0..6
-    QRadioButton* PrintRadioReady = nullptr;
-    QRadioButton* PrintRadioAll = nullptr;
-    QRadioButton* PrintRadioGrid = nullptr;
-    QRadioButton* PrintRadioEmpty = nullptr;
-    QRadioButton* PrintRadioClues = nullptr;
-    QRadioButton* PrintRadioAnswers = nullptr;
-    QRadioButton* PrintRadioWordList = nullptr;
-    QSlider* GridSizeTrackBar = nullptr;
-    PanelStatusBar* SizeStatusBar = nullptr;
-    QPushButton* GridDefaultBtn = nullptr;
-    QComboBox* FontNameCombo = nullptr;
-    QLabel* FontLabel = nullptr;
-    QComboBox* BlockingCombo = nullptr;
-    QLineEdit* TitleEdit = nullptr;
-    QCheckBox* TitleCheck = nullptr;
-    QCheckBox* ExtrasCheck = nullptr;
-    QPushButton* PrintBtn = nullptr;
-    QPushButton* CreateRTFbtn = nullptr;
-    QPushButton* CreateHTMbtn = nullptr;
-    QPushButton* ExportClipboardBtn = nullptr;
-    PagePreview* PageImage = nullptr;
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* PageControlRight = nullptr;
     QWidget* GridPage = nullptr;
-    QWidget* PreviewPage = nullptr;
     QWidget* CategoryPage = nullptr;
     QLabel* HeaderPnl = nullptr;
     QFrame* GridPanel = nullptr;
@@ -552,7 +492,6 @@ private:
     PanelStatusBar* MainStatusBar = nullptr;
     QPushButton* ClearGridBtn = nullptr;
     QPushButton* MirrorBtn = nullptr;
-    QFrame* OutputPagePnl = nullptr;
     QFrame* SubjectTopPnl = nullptr;
     QFrame* SubjectMainPnl = nullptr;
     QFrame* SubjectBottPnl = nullptr;

@@ -4,6 +4,7 @@
 #include "core/files/crossword_file.h"
 #include "core/grid/grid.h"
 #include "ui/form_building.h"
+#include "ui/output_page.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -82,6 +83,12 @@ void MainWindow::SaveBtnClick()
     });
 }
 
+void MainWindow::EnableOutputControls(bool enabled)
+{
+    SaveBtn->setEnabled(enabled);
+    outputPage_->EnableOutput(enabled);
+}
+
 void MainWindow::ReloadBtnClick() { LoadCrosswordFile(); }
 
 void MainWindow::LoadCrosswordFile()
@@ -98,11 +105,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         OverrideCursor hourglass(Qt::WaitCursor);
         // The file is read and checked completely before anything on screen changes.
         const LoadedCrosswordFile file = ReadCrosswordFile(path.toLocal8Bit().toStdString());
-        const FontLookup findFont = [this](const std::string& name) -> std::optional<std::string> {
-            const int i = FontNameCombo->findText(ToQ(name), Qt::MatchFixedString);
-            if (i < 0) return std::nullopt;
-            return FromQ(FontNameCombo->itemText(i));
-        };
+        const FontLookup findFont = [this](const std::string& name) { return outputPage_->InstalledFont(name); };
         const LoadResult loaded = ApplyCrosswordFile(state_, file, findFont);
         state_.ClueEdits.Clear();  // the fills they were kept for are gone
 
@@ -121,7 +124,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         NextBtn1->setEnabled(true);  // its answers are the imported word list now
         symmetricFills_.Clear();
         SymmFillStatusPnl->clear();
-        ShowOutputOptions();
+        outputPage_->ShowOptions();
         ShowFreeformList();  // the file's answers are the imported list now
 
         LayOutMainGrid();
@@ -138,7 +141,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
         ShowWorkflowTabs(true);
         RepaintGrid();
-        if (PageControlLeft->currentWidget() == TabSheetPrint) TabSheetPrintEnter();
+        if (PageControlLeft->currentWidget() == outputPage_) outputPage_->OnEntered();
     });
 }
 

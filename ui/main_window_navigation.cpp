@@ -1,6 +1,8 @@
 // MainWindow, navigation: which workflow tabs show, Next and Back, page changes and the keyboard shortcuts.
 #include "ui/main_window.h"
 
+#include "ui/output_page.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -39,7 +41,7 @@ void MainWindow::ConnectNavigation()
 
 void MainWindow::ShowWorkflowTabs(bool visible)
 {
-    for (QWidget* page : {TabSheetSetup, TabSheetGenerate, TabSheetClues, TabSheetPrint})
+    for (QWidget* page : {TabSheetSetup, TabSheetGenerate, TabSheetClues, static_cast<QWidget*>(outputPage_)})
         PageControlLeft->setTabVisible(PageControlLeft->indexOf(page), visible);
 }
 
@@ -62,9 +64,9 @@ void MainWindow::PageControlLeftChange()
     previousLeftPage_ = page;
 
     if (page == TabSheetGenerate) ShowSymmGenDescription();
-    if (page == TabSheetPrint) {
-        PageControlRight->setCurrentWidget(PreviewPage);
-        TabSheetPrintEnter();
+    if (page == outputPage_) {
+        PageControlRight->setCurrentWidget(outputPage_->PreviewPage());
+        outputPage_->OnEntered();
     } else {
         PageControlRight->setCurrentWidget(GridPage);
     }

@@ -8,6 +8,7 @@
 #include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
+#include "ui/output_page.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/stock_grid_preview.h"
@@ -286,7 +287,7 @@ void MainWindow::FreeformDimensionListBoxClick()
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
-    MoveGridSizeTrackBarQuietly(n);
+    outputPage_->MoveGridSizeQuietly(n);
     state_.Freeform.FreeFillsList.Clear();
     freeformFills_.Clear();
     FreeImproveBtn->setEnabled(false);
