@@ -85,6 +85,9 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         ShowWorkflowTabs(true);
         RepaintGrid();
         if (workflowTabs_->currentWidget() == outputPage_) outputPage_->OnEntered();
+        // What the file held that a crossword here cannot keep (circles, notes, a solver's timer...)
+        // is said once the crossword is on screen.
+        if (!loaded.Notice.empty()) dialogs_->Information(this, ToQ(loaded.Notice));
     });
 }
 

@@ -2,6 +2,8 @@
 #include "ui/output_page.h"
 
 #include "core/files/crossword_file.h"
+#include "core/files/ipuz_format.h"
+#include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/export_file.h"
 #include "core/output/html_writer.h"
@@ -188,11 +190,16 @@ QLayout* OutputPage::BuildOutputButtons()
     textToClipboardButton_ = Named<QPushButton>("ExportClipboardBtn", "Text to &Clipboard", this);
     rtfFileButton_ = Named<QPushButton>("CreateRTFbtn", "&RTF File...", this);
     htmlFileButton_ = Named<QPushButton>("CreateHTMbtn", "&HTML File...", this);
+    ipuzFileButton_ = Named<QPushButton>("CreateIpuzBtn", "&ipuz File...", this);
+    puzFileButton_ = Named<QPushButton>("CreatePuzBtn", "&puz File...", this);
     buttons->addWidget(printButton_, 0, 0);
     buttons->addWidget(textToClipboardButton_, 0, 1);
     buttons->addWidget(rtfFileButton_, 1, 0);
     buttons->addWidget(htmlFileButton_, 1, 1);
-    for (QPushButton* b : {printButton_, textToClipboardButton_, rtfFileButton_, htmlFileButton_}) b->setEnabled(false);
+    buttons->addWidget(ipuzFileButton_, 2, 0);
+    buttons->addWidget(puzFileButton_, 2, 1);
+    for (QPushButton* b : {printButton_, textToClipboardButton_, rtfFileButton_, htmlFileButton_, ipuzFileButton_, puzFileButton_})
+        b->setEnabled(false);
     return buttons;
 }
 
@@ -220,6 +227,8 @@ void OutputPage::ConnectControls()
     connect(textToClipboardButton_, &QPushButton::clicked, this, [this] { OnTextToClipboardClicked(); });
     connect(rtfFileButton_, &QPushButton::clicked, this, [this] { OnRtfFileClicked(); });
     connect(htmlFileButton_, &QPushButton::clicked, this, [this] { OnHtmlFileClicked(); });
+    connect(ipuzFileButton_, &QPushButton::clicked, this, [this] { OnIpuzFileChosen(); });
+    connect(puzFileButton_, &QPushButton::clicked, this, [this] { OnPuzFileChosen(); });
 }
 
 void OutputPage::BuildPreviewPage()
@@ -348,7 +357,7 @@ void OutputPage::EnableOutput(bool enabled)
 {
     const bool output = enabled && window_.State().PrinterAvailable;
     for (QWidget* w : std::initializer_list<QWidget*>{itemsToDisplayGroup_, printButton_, rtfFileButton_, htmlFileButton_,
-                                                      textToClipboardButton_, gridSizeSlider_})
+                                                      ipuzFileButton_, puzFileButton_, textToClipboardButton_, gridSizeSlider_})
         w->setEnabled(output);
 }
 
@@ -413,6 +422,33 @@ void OutputPage::OnHtmlFileClicked()
     window_.Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         WriteHtmlFile(path.toLocal8Bit().toStdString(), state, mode);
+    });
+}
+
+// The interchange files hold the answers and clues only; the output mode and page style do not apply.
+void OutputPage::OnIpuzFileChosen()
+{
+    QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !ipuzFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, IpuzFileFilter, IpuzFileExtension);
+    if (path.isEmpty()) return;
+    window_.CommitClueEdits();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteIpuzFile(path.toLocal8Bit().toStdString(), state);
+    });
+}
+
+void OutputPage::OnPuzFileChosen()
+{
+    QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !puzFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, PuzFileFilter, PuzFileExtension);
+    if (path.isEmpty()) return;
+    window_.CommitClueEdits();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WritePuzFile(path.toLocal8Bit().toStdString(), state);
     });
 }
 

@@ -77,6 +77,8 @@ private:
     void OnTextToClipboardClicked();
     void OnRtfFileClicked();
     void OnHtmlFileClicked();
+    void OnIpuzFileChosen();
+    void OnPuzFileChosen();
 
     MainWindow& window_;
     QLabel* headerPanel_ = nullptr;
@@ -96,6 +98,8 @@ private:
     QPushButton* textToClipboardButton_ = nullptr;
     QPushButton* rtfFileButton_ = nullptr;
     QPushButton* htmlFileButton_ = nullptr;
+    QPushButton* ipuzFileButton_ = nullptr;
+    QPushButton* puzFileButton_ = nullptr;
     QWidget* previewPage_ = nullptr;
     QFrame* previewPanel_ = nullptr;
     PagePreview* preview_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStringList>
 
 namespace qm::ui {
 
@@ -68,13 +69,17 @@ bool StandardDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)
 
 QString DialogFilter(const char* filter)
 {
-    const QString text = QString::fromLatin1(filter);
-    const qsizetype bar = text.indexOf('|');
-    if (bar < 0) return text;
-    const QString description = text.left(bar);
-    const QString pattern = text.mid(bar + 1);
-    if (description.contains("(" + pattern + ")")) return description;
-    return description + " (" + pattern + ")";
+    // "description|patterns" pairs, patterns separated by ";", become Qt's "description (patterns)"
+    // entries separated by ";;".
+    const QStringList parts = QString::fromLatin1(filter).split('|');
+    if (parts.size() < 2) return parts.value(0);
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        entries << (description.contains("(" + patterns + ")") ? description : description + " (" + patterns + ")");
+    }
+    return entries.join(";;");
 }
 
 }  // namespace qm::ui

@@ -21,7 +21,9 @@ inline constexpr const char* UntitledFileName = "untitled";
 inline constexpr const char* ProposedCrosswordFileName = "ZEroz01.xwd";
 inline constexpr const char* CrosswordFileExtension = "xwd";
 inline constexpr const char* CrosswordSaveFilter = "Crossword files (*.xwd)|*.xwd";
-inline constexpr const char* CrosswordOpenFilter = "xwd|*.xwd";
+/// Every format the program reads, then each on its own (pairs of description and patterns, "|" between).
+inline constexpr const char* CrosswordOpenFilter =
+    "Crosswords (*.xwd *.ipuz *.puz)|*.xwd;*.ipuz;*.puz|xwd|*.xwd|ipuz Files (*.ipuz)|*.ipuz|Across Lite Files (*.puz)|*.puz";
 /// The largest crossword file read; a bigger file is refused before it is read.
 constexpr std::uintmax_t MaxCrosswordFileBytes = 16u << 20;
 

@@ -59,4 +59,6 @@ mkdir -p "$scratch/mime/packages"
 cp "$root/usr/share/mime/packages/org.quillmere.Quillmere.xml" "$scratch/mime/packages/"
 update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 || { cat "$scratch/mime.log" >&2; fail "update-mime-database"; }
 grep -q "application/x-quillmere-crossword:\*\.xwd" "$scratch/mime/globs2" || fail "no *.xwd glob in the MIME database"
+grep -q "application/x-ipuz:\*\.ipuz" "$scratch/mime/globs2" || fail "no *.ipuz glob in the MIME database"
+grep -q "application/x-crossword:\*\.puz" "$scratch/mime/globs2" || fail "no *.puz glob in the MIME database"
 echo "package test passed: $(basename "$deb")"

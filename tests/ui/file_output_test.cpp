@@ -1,6 +1,8 @@
 // The File and Output pages of the real window: saving and loading crossword files, the live page
 // preview and its options, printing to a PDF file and the three exports, each compared with the core.
 #include "core/files/crossword_file.h"
+#include "core/files/ipuz_format.h"
+#include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_writer.h"
 #include "core/output/rtf_writer.h"
@@ -402,7 +404,8 @@ private slots:
 
     void theOutputButtonsFollowTheCrosswordOnScreen()
     {
-        const char* controls[] = {"PrintGroupBox", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "ExportClipboardBtn", "GridSizeTrackBar", "SaveBtn"};
+        const char* controls[] = {"PrintGroupBox", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "CreateIpuzBtn", "CreatePuzBtn",
+                                  "ExportClipboardBtn", "GridSizeTrackBar", "SaveBtn"};
         for (const char* c : controls) QVERIFY2(!Find<QWidget>(c)->isEnabled(), c);
         LoadNine();
         for (const char* c : controls) QVERIFY2(Find<QWidget>(c)->isEnabled(), c);
@@ -410,7 +413,7 @@ private slots:
         // During a run the crossword is the run's working copy: nothing is saved, loaded or put out.
         w_->State().Run = RunState::Running;
         const qsizetype messages = log_.Messages.size();
-        for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "ExportClipboardBtn"}) {
+        for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "CreateIpuzBtn", "CreatePuzBtn", "ExportClipboardBtn"}) {
             log_.Files = {File("during-run")};
             Find<QPushButton>(button)->click();
             QVERIFY2(log_.Files.size() == 1, button);
@@ -462,6 +465,69 @@ private slots:
         ClickChoosing("CreateRTFbtn", File("gone/out.rtf"));
         QVERIFY2(log_.Messages.value(log_.Messages.size() - 1).startsWith("error: Error creating file:"), qPrintable(log_.Messages.value(log_.Messages.size() - 1)));
         QVERIFY(!std::filesystem::exists(Folder().File("gone")));
+    }
+
+    void ipuzAndPuzFilesAreWhatTheCoreWritesAndLoadAgain()
+    {
+        LoadNine();
+        ShowOutputPage();
+        QCOMPARE(Find<QPushButton>("CreateIpuzBtn")->text(), QString("&ipuz File..."));
+        QCOMPARE(Find<QPushButton>("CreatePuzBtn")->text(), QString("&puz File..."));
+        const QuillmereState nine = w_->State();
+        struct Case {
+            const char* button;
+            const char* file;
+            const char* filter;
+            std::string bytes;
+        };
+        for (const Case& c : {Case{"CreateIpuzBtn", "nine.ipuz", "ipuz Files (*.ipuz)", IpuzFileText(nine)},
+                              Case{"CreatePuzBtn", "nine.puz", "Across Lite Files (*.puz)", PuzFileBytes(nine)}}) {
+            const std::string path = Folder().File(c.file);
+            ClickChoosing(c.button, QString::fromStdString(path));
+            QCOMPARE(log_.Filters.value(log_.Filters.size() - 1), QString(c.filter));
+            QCOMPARE(ReadBytes(path), c.bytes);
+
+            // Loaded again from the File page: the same grid, answers, enumerations and clues as a
+            // single freeform fill, and nothing to say about what was dropped.
+            w_->SymmetricBitBtnClick();
+            const qsizetype messages = log_.Messages.size();
+            ClickChoosing("ReloadBtn", QString::fromStdString(path));
+            QCOMPARE(log_.Filters.value(log_.Filters.size() - 1),
+                     QString("Crosswords (*.xwd *.ipuz *.puz);;xwd (*.xwd);;ipuz Files (*.ipuz);;Across Lite Files (*.puz)"));
+            QCOMPARE(log_.Messages.size(), messages);
+            const QuillmereState& shown = w_->State();
+            QCOMPARE(test::GridRows(shown.Xw.Squares), test::GridRows(nine.Xw.Squares));
+            QCOMPARE(shown.Xw.WordSlotCount, nine.Xw.WordSlotCount);
+            for (int i = 1; i <= nine.Xw.WordSlotCount; ++i) {
+                QCOMPARE(shown.Xw.Slot(i).DisplayTxt.str(), nine.Xw.Slot(i).DisplayTxt.str());
+                QCOMPARE(shown.Xw.Slot(i).EnumTxt.str(), nine.Xw.Slot(i).EnumTxt.str());
+                QCOMPARE(shown.Xw.Slot(i).ClueTxt.str(), nine.Xw.Slot(i).ClueTxt.str());
+            }
+            QCOMPARE(shown.FillSource, FillSourceKind::Freeform);
+            QCOMPARE(ListLines("FreeFillsListBox").size(), 1);
+            QCOMPARE(w_->windowTitle(), QString::fromStdString("Quillmere [" + std::string(c.file) + "]"));
+        }
+
+        // What a file holds that a crossword here cannot keep is said once, as the core says it.
+        const std::string signed_ = Folder().File("signed.puz");
+        WriteFileSafely(signed_, PuzFileBytes(nine, "A. Setter"));
+        QuillmereState core;
+        const std::string notice = LoadCrosswordFile(core, signed_, render::FindInstalledFont).Notice;
+        QVERIFY2(notice.find("A. Setter") != std::string::npos, notice.c_str());
+        ClickChoosing("LoadFileBitBtn", QString::fromStdString(signed_));
+        QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), "info: " + QString::fromStdString(notice));
+
+        // A damaged .puz is refused with the file named, and the crossword on screen stays.
+        std::string damaged = PuzFileBytes(nine);
+        damaged[damaged.size() - 3] ^= 0x01;
+        const std::string bad = Folder().File("damaged.puz");
+        WriteFileSafely(bad, damaged);
+        const std::vector<std::string> before = test::GridRows(w_->State().Xw.Squares);
+        ClickChoosing("ReloadBtn", QString::fromStdString(bad));
+        const QString last = log_.Messages.value(log_.Messages.size() - 1);
+        QVERIFY2(last.startsWith("error: Could not load") && last.contains("damaged.puz"), qPrintable(last));
+        QCOMPARE(test::GridRows(w_->State().Xw.Squares), before);
+        QCOMPARE(w_->windowTitle(), QString("Quillmere [signed.puz]"));
     }
 
     void theClipboardGetsTheCoreTextOfTheThreeTextModes()

@@ -16,6 +16,7 @@ public:
         QStringList Messages;          ///< every message and question, in order, prefixed by its kind
         std::deque<bool> Answers;      ///< answers to the next questions (default: Yes)
         std::deque<QString> Files;     ///< files to choose in the next file or print dialogs (default: cancel)
+        QStringList Filters;           ///< the file type filter of every file dialog, in order
     };
 
     explicit RecordingDialogs(Log& log) : log_(log) {}
@@ -25,9 +26,14 @@ public:
     void Error(QWidget*, const QString& text) override { log_.Messages << "error: " + text; }
     bool AskYesNo(QWidget*, const QString& text, bool) override { return Answer("ask: " + text); }
     bool AskYesCancel(QWidget*, const QString& text) override { return Answer("ask: " + text); }
-    QString ChooseOpenFile(QWidget*, const QString&, const QString&) override { return NextFile(); }
-    QString ChooseSaveFile(QWidget*, const QString& proposed, const QString&, const QString&) override
+    QString ChooseOpenFile(QWidget*, const QString&, const QString& filter) override
     {
+        log_.Filters << filter;
+        return NextFile();
+    }
+    QString ChooseSaveFile(QWidget*, const QString& proposed, const QString& filter, const QString&) override
+    {
+        log_.Filters << filter;
         log_.Messages << "save as: " + proposed;
         return NextFile();
     }
