@@ -52,6 +52,15 @@ void SetPanelColour(QWidget* w, Colour colour)
     w->setPalette(p);
 }
 
+QLabel* SmallLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setPixelSize(12);
+    l->setFont(f);
+    return l;
+}
+
 void SetCalibri(QWidget* w, int pointSize, bool bold)
 {
     QFont f("Calibri");

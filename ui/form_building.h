@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -27,6 +28,9 @@ T* Named(const char* name, Args&&... args)
 
 /// Gives a panel its own background colour ($00BBGGRR, or ColourButtonFace for the button face).
 void SetPanelColour(QWidget* w, Colour colour);
+
+/// A label in the small (12 pixel) type of the track bar and progress bar captions.
+QLabel* SmallLabel(const QString& text, QWidget* parent);
 
 /// Sets the font of a widget to Calibri of the given point size (bold when asked).
 void SetCalibri(QWidget* w, int pointSize, bool bold = false);

@@ -3,11 +3,15 @@
 
 #include "core/util/failure.h"
 #include "resources/builtin_resources.h"
+#include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
 #include "ui/fills_of_word_dialog.h"
+#include "ui/file_page.h"
 #include "ui/form_building.h"
 #include "ui/help_window.h"
+#include "ui/home_page.h"
 #include "ui/main_string_grid.h"
+#include "ui/output_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
 #include "ui/workflow_tabs.h"
@@ -59,12 +63,12 @@ MainWindow::MainWindow(StartupOptions options, std::unique_ptr<UserDialogs> dial
     if (options_.DataDirs.isEmpty()) options_.DataDirs = DefaultDataDirs();
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
-    GridsDlg = new FillsOfWordDialog(this);
-    connect(GridsDlg, &FillsOfWordDialog::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
-    connect(MainStringGridView, &MainStringGrid::undefinedWordCount, this, [this] { InterlockStatusLabel->setText("not defined"); });
-    Form4 = new DiagnosticsWindow(this);
-    WordsDlg = new ReplaceWordDialog(this);
-    connect(WordsDlg, &ReplaceWordDialog::wordChosen, this, [this](const ReplacementChoice& choice) { WordsDlgWordsListBoxClick(choice); });
+    fillsOfWordDialog_ = new FillsOfWordDialog(this);
+    connect(fillsOfWordDialog_, &FillsOfWordDialog::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
+    connect(gridView_, &MainStringGrid::undefinedWordCount, this, [this] { diagnosticsPage_->OnWordCountUndefined(); });
+    dumpWindow_ = new DiagnosticsWindow(this);
+    replaceWordDialog_ = new ReplaceWordDialog(this);
+    connect(replaceWordDialog_, &ReplaceWordDialog::wordChosen, this, [this](const ReplacementChoice& choice) { WordsDlgWordsListBoxClick(choice); });
     FormCreate();
     // The window sees every key first (key preview).
     qApp->installEventFilter(this);
@@ -83,6 +87,8 @@ void MainWindow::Guard(const std::function<void()>& operation)
     }
 }
 
+void MainWindow::ShowPage(QWidget* page) { workflowTabs_->setCurrentWidget(page); }
+
 void MainWindow::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
 
 // ---------------------------------------------------------------------------------------------
@@ -99,47 +105,56 @@ void MainWindow::BuildPages()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
-    PageControlLeft = Named<WorkflowTabs>("PageControlLeft", this);
-    PageControlLeft->setFixedWidth(LeftWidth);
-    PageControlLeft->setDocumentMode(false);
-    TabsheetHome = BuildHomePage();
-    TabSheetSetup = BuildSetupPage();
-    TabSheetGenerate = BuildGeneratePage();
-    TabSheetClues = BuildCluesPage();
-    TabSheetHidden = BuildStatisticsPage();
-    TabSheetFile = BuildFilePage();
-    TabSheetPrint = BuildOutputPage();
-    PageControlLeft->addTab(TabsheetHome, "Home");
-    PageControlLeft->addTab(TabSheetSetup, "Setup");
-    PageControlLeft->addTab(TabSheetGenerate, "Generate");
-    PageControlLeft->addTab(TabSheetClues, "Clues");
-    PageControlLeft->addTab(TabSheetHidden, "Statistics");
-    PageControlLeft->addTab(TabSheetFile, "File");
-    PageControlLeft->addTab(TabSheetPrint, "Output");
-    row->addWidget(PageControlLeft);
+    workflowTabs_ = Named<WorkflowTabs>("PageControlLeft", this);
+    workflowTabs_->setFixedWidth(LeftWidth);
+    workflowTabs_->setDocumentMode(false);
+    homePage_ = new HomePage(MakerWebPage);
+    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { SymmetricBitBtnClick(); });
+    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { FreeformBitBtnClick(); });
+    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { LoadFileBitBtnClick(); });
+    connect(homePage_, &HomePage::helpChosen, this, [this] { HelpBtnClick(); });
+    connect(homePage_, &HomePage::exitChosen, this, [this] { ExitBtnClick(); });
+    connect(homePage_, &HomePage::webPageChosen, this, [this] { URLLabelClick(); });
+    setupPage_ = BuildSetupPage();
+    generatePage_ = BuildGeneratePage();
+    cluesPage_ = BuildCluesPage();
+    diagnosticsPage_ = new DiagnosticsPage(*this);
+    filePage_ = new FilePage(*this);
+    connect(filePage_, &FilePage::reloadChosen, this, [this] { LoadCrosswordFile(); });
+    outputPage_ = new OutputPage(*this);
+    workflowTabs_->addTab(homePage_, "Home");
+    workflowTabs_->addTab(setupPage_, "Setup");
+    workflowTabs_->addTab(generatePage_, "Generate");
+    workflowTabs_->addTab(cluesPage_, "Clues");
+    workflowTabs_->addTab(diagnosticsPage_, "Statistics");
+    workflowTabs_->addTab(filePage_, "File");
+    workflowTabs_->addTab(outputPage_, "Output");
+    row->addWidget(workflowTabs_);
 
     // The right-hand side is switched by the program only, so it has no tabs.
-    PageControlRight = Named<QStackedWidget>("PageControlRight", this);
-    PageControlRight->setFixedWidth(RightWidth);
-    GridPage = BuildGridPage();
-    PreviewPage = BuildPreviewPage();
-    CategoryPage = BuildCategoryPage();
-    PageControlRight->addWidget(GridPage);
-    PageControlRight->addWidget(PreviewPage);
-    PageControlRight->addWidget(CategoryPage);
-    row->addWidget(PageControlRight);
+    rightPages_ = Named<QStackedWidget>("PageControlRight", this);
+    rightPages_->setFixedWidth(RightWidth);
+    gridPage_ = BuildGridPage();
+    categoryPage_ = BuildCategoryPage();
+    rightPages_->addWidget(gridPage_);
+    rightPages_->addWidget(outputPage_->PreviewPage());
+    rightPages_->addWidget(categoryPage_);
+    row->addWidget(rightPages_);
 
     ConnectNavigation();
 }
 
 void MainWindow::SetPanelColours()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{GridPanel, HeaderPnl, HomePanel, AcrossPanel, DownPanel, AcrossCluePnl,
-                                                      DownCluePnl, OutputPagePnl, SubjectTopPnl, SubjectMainPnl, SubjectBottPnl})
+    for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, acrossPanel_, downPanel_, acrossCluePanel_,
+                                                      downCluePanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
         SetPanelColour(w, ColourPanelGrey);
-    for (QWidget* w : std::initializer_list<QWidget*>{GenerateHeaderPanel, MultFillsPanel, MultiSymmDictPnl, MultiSymmMainPnl,
-                                                      CluesHeaderPanel, OutputHeaderPanel, FilePanel, OutputStylePnl})
+    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, dictionaryOptionsPanel_, symmetricMainPanel_,
+                                                      cluesHeaderPanel_})
         SetPanelColour(w, ColourButtonFace);
+    homePage_->SetPanelColours();
+    filePage_->SetPanelColours();
+    outputPage_->SetPanelColours();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -168,8 +183,8 @@ void MainWindow::FormCreate()
     Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
     InitDictionaryGrid();
 
-    for (int n : StockGridSizes(state_.Stock)) StockGridListBox->addItem(QString("%1 x %2").arg(n).arg(n));
-    for (QListWidget* sizes : {StockGridListBox, FreeformDimensionListBox}) {
+    for (int n : StockGridSizes(state_.Stock)) stockGridSizes_->addItem(QString("%1 x %2").arg(n).arg(n));
+    for (QListWidget* sizes : {stockGridSizes_, freeformGridSizes_}) {
         const QSignalBlocker block(sizes);
         int i = 0;
         while (i < sizes->count() - 1 && !sizes->item(i)->text().startsWith("15")) ++i;
@@ -193,15 +208,15 @@ void MainWindow::FormCreate()
 
     state_.CurrentFileName = "untitled";
     setWindowTitle("Quillmere");
-    PageControlLeft->setCurrentWidget(TabsheetHome);
-    previousLeftPage_ = TabsheetHome;
-    PageControlThemed->setCurrentWidget(TabSheetBuiltIn);
-    PageControlSymmGen->setCurrentWidget(TabSheetSymmMain);
-    PageControlSymmetric->setCurrentWidget(TabSheetGrids);
-    PageControlRight->setCurrentWidget(GridPage);
+    workflowTabs_->setCurrentWidget(homePage_);
+    previousLeftPage_ = homePage_;
+    freeformSetupTabs_->setCurrentWidget(builtInTab_);
+    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    symmetricSetupTabs_->setCurrentWidget(stockGridsTab_);
+    rightPages_->setCurrentWidget(gridPage_);
 
     ShowWorkflowTabs(false);
-    PageControlLeft->setTabVisible(PageControlLeft->indexOf(TabSheetHidden), false);
+    workflowTabs_->setTabVisible(workflowTabs_->indexOf(diagnosticsPage_), false);
     SetPanelColours();
 }
 
@@ -217,15 +232,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (state_.RunInProgress()) {
         // The run is stopped first; the window closes as soon as it has ended.
-        state_.Run = RunState::StopRequested;
-        closeAfterRun_ = true;
+        runs_.StopAndCloseAfterRun();
         event->ignore();
         return;
     }
-    if (Help) Help->close();
-    if (GridsDlg) GridsDlg->close();
-    if (Form4) Form4->close();
-    if (WordsDlg) WordsDlg->close();
+    if (helpWindow_) helpWindow_->close();
+    if (fillsOfWordDialog_) fillsOfWordDialog_->close();
+    if (dumpWindow_) dumpWindow_->close();
+    if (replaceWordDialog_) replaceWordDialog_->close();
     QWidget::closeEvent(event);
 }
 
@@ -241,16 +255,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (event->type() == QEvent::FocusOut) {
-        if (watched == AcrossClueMemo) AcrossClueMemoExit();
-        else if (watched == DownClueMemo) DownClueMemoExit();
+        if (watched == acrossClueEdit_) AcrossClueMemoExit();
+        else if (watched == downClueEdit_) DownClueMemoExit();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::HelpBtnClick()
 {
-    if (!Help) Help = new HelpWindow(this);
-    Help->ShowContents();
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    helpWindow_->ShowContents();
 }
 
 void MainWindow::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }

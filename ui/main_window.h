@@ -6,6 +6,7 @@
 #include "core/stats/word_usage.h"
 #include "core/words/category_browse.h"
 #include "ui/row_list.h"
+#include "ui/run_controller.h"
 #include "ui/user_dialogs.h"
 
 #include <QPointer>
@@ -37,10 +38,12 @@ class QSpinBox;
 class QStackedWidget;
 class QTabWidget;
 class QTableWidget;
+class QVBoxLayout;
 
 
 namespace qm {
 struct FreeformRunCallbacks;
+struct RunCallbacks;
 struct ImportOutcome;
 struct ShownFill;
 enum class SeedWordChoice : std::uint8_t;
@@ -53,10 +56,14 @@ namespace qm::ui {
 class ColumnHeader;
 class CountTable;
 class HelpWindow;
+class FilePage;
+class HomePage;
 class MainStringGrid;
+class OutputPage;
 class PagePreview;
 class PanelStatusBar;
 class StockGridPreview;
+class DiagnosticsPage;
 class DiagnosticsWindow;
 class FillsOfWordDialog;
 class ThemeWordGrid;
@@ -78,9 +85,10 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_setup.cpp, main_window_generate.cpp, main_window_import.cpp, main_window_freeform.cpp, main_window_usage.cpp,
-/// main_window_categories.cpp, main_window_clues.cpp, main_window_grid.cpp, main_window_file.cpp, main_window_output.cpp and
-/// main_window_statistics.cpp.
+/// main_window_setup.cpp, main_window_dictionary.cpp, main_window_generate.cpp, main_window_import.cpp,
+/// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_clues.cpp,
+/// main_window_grid.cpp, main_window_file.cpp and main_window_statistics.cpp. The Home, File and Output
+/// pages are classes of their own (HomePage, FilePage, OutputPage); runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -90,6 +98,19 @@ public:
 
     QuillmereState& State() { return state_; }
     UserDialogs& Dialogs() { return *dialogs_; }
+    /// Runs an operation; a Failure or any other exception ends it with a message box.
+    void Guard(const std::function<void()>& operation);
+    /// The window's title: the program and the crossword's file name.
+    void SetCaption();
+    /// The grid on the right, and the status bar below it.
+    MainStringGrid& GridView() { return *gridView_; }
+    PanelStatusBar& StatusBar() { return *gridStatus_; }
+    /// The separate window the developer's diagnostics write into.
+    DiagnosticsWindow& DumpWindow() { return *dumpWindow_; }
+    /// The number of lines in the symmetrical fills list.
+    int SymmetricFillCount() const { return symmetricFills_.Count(); }
+    /// Shows one of the workflow pages.
+    void ShowPage(QWidget* page);
 
     // Application shell (main_window.cpp)
     void FormShow();
@@ -97,7 +118,7 @@ public:
     void URLLabelClick();
     void ExitBtnClick();
 
-    // Home page (main_window_home.cpp)
+    // Starting a crossword (main_window_home.cpp): the Home page's buttons
     void SymmetricBitBtnClick();
     void FreeformBitBtnClick();
     void LoadFileBitBtnClick();
@@ -215,49 +236,14 @@ public:
     /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
     void SelectFillLine(int n);
 
-    // File page (main_window_file.cpp)
-    void SaveBtnClick();
-    void ReloadBtnClick();
+    // Loading a crossword file (main_window_file.cpp), from the Home and File pages
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
     void LoadCrosswordFile();
     void OpenCrosswordFile(const QString& path);
 
-    // Output page (main_window_output.cpp)
-    /// The output mode of the checked "Items to Display" button.
-    OutputMode CheckedOutputMode() const;
-    /// Draws the page preview for an output mode.
-    void RenderPreview(OutputMode mode);
-    void RefreshPreview();
-    /// Entering the Output page: the size status, the track bar and the preview.
-    void TabSheetPrintEnter();
-    /// The click handlers of the "Items to Display" buttons: each draws the preview of its own mode.
-    void PrintRadioReadyClick();
-    void PrintRadioAllClick();
-    void PrintRadioGridClick();
-    void PrintRadioEmptyClick();
-    void PrintRadioCluesClick();
-    void PrintRadioAnswersClick();
-    void PrintRadioWordListClick();
-    void GridSizeTrackBarChange();
-    void GridDefaultBtnClick();
-    /// Puts the track bar at 7 mm per square of a grid size without redrawing the preview.
-    void MoveGridSizeTrackBarQuietly(int gridSize);
-    void FontNameComboChange();
-    void BlockingComboChange();
-    void TitleEditChange();
-    void TitleCheckClick();
-    void ExtrasCheckClick();
-    void PrintBtnClick();
-    void ExportClipboardBtnClick();
-    void CreateRTFbtnClick();
-    void CreateHTMbtnClick();
-    void onIpuzFileChosen();
-    void onPuzFileChosen();
     /// Enables (or disables) everything that puts a crossword out: the File page's Save and the
     /// Output page's options, print and export buttons.
     void EnableOutputControls(bool enabled);
-    /// Shows the output options of the state (after a load) without redrawing for each of them.
-    void ShowOutputOptions();
 
     /// The web page the Home page's label opens.
     static const char* const MakerWebPage;
@@ -270,31 +256,26 @@ protected:
 private:
     void FormCreate();
     void BuildPages();
-    QWidget* BuildHomePage();
     QWidget* BuildSetupPage();
     QWidget* BuildSymmetricSetup();
     QWidget* BuildFreeformSetup();
     QWidget* BuildGeneratePage();
     QWidget* BuildSymmDictionaryOptions();
+    /// Parts of speech and the rarity track bar of the dictionary options.
+    void AddWordFilters(QVBoxLayout* col);
+    void ConnectDictionaryOptions();
     QWidget* BuildSymmFillOptions();
     QWidget* BuildSymmMain();
     QWidget* BuildFreeformGenerate();
     QWidget* BuildCluesPage();
     QWidget* BuildClueTab(bool across);
-    QWidget* BuildStatisticsPage();
-    QWidget* BuildFilePage();
-    QWidget* BuildOutputPage();
     QWidget* BuildGridPage();
-    QWidget* BuildPreviewPage();
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
     void SetPanelColours();
     void InitDictionaryGrid();
 
-    /// Runs an operation; a Failure or any other exception ends it with a message box.
-    void Guard(const std::function<void()>& operation);
     void Report(const std::exception& e);
-    void SetCaption();
     RowList<ClueRow>& ClueList(bool across);
     QPlainTextEdit* ClueMemo(bool across) const;
     QLabel* CluePanel(bool across) const;
@@ -310,8 +291,10 @@ private:
     bool MayDiscardSymmFills(const QString& what);
     /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
     void DisplayShownFill(const qm::ShownFill& shown);
-    /// Enables or disables what must not act while a run of fills is going on.
-    void SetRunControls(bool running);
+    /// What a symmetrical run pauses, and its buttons.
+    RunControls SymmetricRunControls() const;
+    /// What the symmetrical run reports to the window.
+    qm::RunCallbacks SymmetricRunCallbacks();
 
     StartupOptions options_;
     std::unique_ptr<UserDialogs> dialogs_;
@@ -321,110 +304,99 @@ private:
     int acrossMemoSlot_ = 0;
     int downMemoSlot_ = 0;
     /// The checked state the next "Switch All Subjects" click gives every category.
-    bool SwitchAllTarget = false;
+    bool switchAllTarget_ = false;
     /// The thumbnails of the size on show, as laid out for PreviewImg.
     PreviewLayout previewLayout_;
     /// The row of StockGridListBox whose grids are on show.
     int shownStockSizeRow_ = -1;
-    /// The window was asked to close during a run: it closes when the run has stopped.
-    bool closeAfterRun_ = false;
-    /// The controls disabled for a run, with their state before it.
-    std::vector<std::pair<QPointer<QWidget>, bool>> pausedDuringRun_;
+    /// Starts, stops and ends the runs of both kinds.
+    RunController runs_{*this};
 
     // Secondary windows
-    HelpWindow* Help = nullptr;
-    DiagnosticsWindow* Form4 = nullptr;
-    ReplaceWordDialog* WordsDlg = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    DiagnosticsWindow* dumpWindow_ = nullptr;  ///< where the diagnostics write their dumps
+    ReplaceWordDialog* replaceWordDialog_ = nullptr;
 
     // Left: the workflow pages
-    QTabWidget* PageControlLeft = nullptr;
-    QWidget* TabsheetHome = nullptr;
-    QWidget* TabSheetSetup = nullptr;
-    QWidget* TabSheetGenerate = nullptr;
-    QWidget* TabSheetClues = nullptr;
-    QWidget* TabSheetHidden = nullptr;
-    QWidget* TabSheetFile = nullptr;
-    QWidget* TabSheetPrint = nullptr;
-
-    // Home page
-    QFrame* HomePanel = nullptr;
-    QPushButton* SymmetricBitBtn = nullptr;
-    QPushButton* FreeformBitBtn = nullptr;
-    QPushButton* LoadFileBitBtn = nullptr;
-    QPushButton* HelpBtn = nullptr;
-    QPushButton* ExitBtn = nullptr;
-    UrlLabel* URLLabel = nullptr;
+    QTabWidget* workflowTabs_ = nullptr;
+    HomePage* homePage_ = nullptr;
+    QWidget* setupPage_ = nullptr;
+    QWidget* generatePage_ = nullptr;
+    QWidget* cluesPage_ = nullptr;
+    DiagnosticsPage* diagnosticsPage_ = nullptr;
+    FilePage* filePage_ = nullptr;
+    OutputPage* outputPage_ = nullptr;
 
     // Setup page
-    QStackedWidget* PageControlSetup = nullptr;
-    QWidget* TabSheetSymmetric = nullptr;
-    QWidget* TabSheetFreeForm = nullptr;
-    QTabWidget* PageControlSymmetric = nullptr;
-    QWidget* TabSheetGrids = nullptr;
-    QWidget* TabSheetExternalList = nullptr;
-    QWidget* TabSheetTestStuff = nullptr;
-    QListWidget* StockGridListBox = nullptr;
-    StockGridPreview* PreviewImg = nullptr;
-    QScrollBar* PreviewScrollBar = nullptr;
-    PanelStatusBar* StockGridStatusBar = nullptr;
-    QTabWidget* PageControlThemed = nullptr;
-    QWidget* TabSheetBuiltIn = nullptr;
-    QListWidget* FreeformDimensionListBox = nullptr;
-    QPushButton* NextBtn1 = nullptr;
-    QPushButton* BackBtn1 = nullptr;
+    QStackedWidget* setupKinds_ = nullptr;
+    QWidget* symmetricSetup_ = nullptr;
+    QWidget* freeformSetup_ = nullptr;
+    QTabWidget* symmetricSetupTabs_ = nullptr;
+    QWidget* stockGridsTab_ = nullptr;
+    QWidget* externalWordListTab_ = nullptr;
+    QWidget* testTab_ = nullptr;
+    QListWidget* stockGridSizes_ = nullptr;
+    StockGridPreview* stockGridThumbnails_ = nullptr;
+    QScrollBar* thumbnailScrollBar_ = nullptr;
+    PanelStatusBar* stockGridStatus_ = nullptr;
+    QTabWidget* freeformSetupTabs_ = nullptr;
+    QWidget* builtInTab_ = nullptr;
+    QListWidget* freeformGridSizes_ = nullptr;
+    QPushButton* setupNextButton_ = nullptr;
+    QPushButton* setupBackButton_ = nullptr;
 
     // Generate page
-    QLabel* GenerateHeaderPanel = nullptr;
-    QStackedWidget* PageControlGenerate = nullptr;
-    QWidget* TabSheetGenSymmetric = nullptr;
-    QWidget* TabSheetGenFreeForm = nullptr;
-    QTabWidget* PageControlSymmGen = nullptr;
-    QWidget* TabSheetSymmDictionary = nullptr;
-    QWidget* TabSheetSymmOptions = nullptr;
-    QWidget* TabSheetSymmMain = nullptr;
+    QLabel* generateHeaderPanel_ = nullptr;
+    QStackedWidget* generateKinds_ = nullptr;
+    QWidget* symmetricGenerate_ = nullptr;
+    QWidget* freeformGenerate_ = nullptr;
+    QTabWidget* symmetricGenerateTabs_ = nullptr;
+    QWidget* dictionaryOptionsTab_ = nullptr;
+    QWidget* symmetricFillOptionsTab_ = nullptr;
+    QWidget* symmetricMainTab_ = nullptr;
     // " Dictionary Options "
-    QFrame* MultiSymmDictPnl = nullptr;
-    QRadioButton* DictionaryRadio = nullptr;
-    QRadioButton* ImportedWordRadio = nullptr;
-    QCheckBox* ImportedWordCheck = nullptr;
-    QLabel* WordTypeLab = nullptr;
-    QCheckBox* POSNounCommonCheck = nullptr;
-    QCheckBox* POSNounProperCheck = nullptr;
-    QCheckBox* POSOtherCheck = nullptr;
-    QCheckBox* POSInitialsCheck = nullptr;
-    QLabel* FreqLab = nullptr;
-    QSlider* TrackBarRare = nullptr;
-    QList<QLabel*> TrackBarLabels;
-    QPushButton* DefaultDictionaryBtn = nullptr;
-    QPushButton* WordCategBtn = nullptr;
-    CountTable* DictionaryStringGrid = nullptr;
-    PanelStatusBar* DictionaryStatsStatusBar = nullptr;
+    QFrame* dictionaryOptionsPanel_ = nullptr;
+    QRadioButton* useDictionaryRadio_ = nullptr;
+    QRadioButton* importedListOnlyRadio_ = nullptr;
+    QCheckBox* alsoImportedListCheck_ = nullptr;
+    QLabel* partsOfSpeechLabel_ = nullptr;
+    QCheckBox* commonNounsCheck_ = nullptr;
+    QCheckBox* properNounsCheck_ = nullptr;
+    QCheckBox* otherPartsOfSpeechCheck_ = nullptr;
+    QCheckBox* initialsCheck_ = nullptr;
+    QLabel* frequencyLabel_ = nullptr;
+    QSlider* raritySlider_ = nullptr;
+    QList<QLabel*> rarityLabels_;
+    QPushButton* defaultDictionaryButton_ = nullptr;
+    QPushButton* subjectCategoriesButton_ = nullptr;
+    CountTable* wordsPerLengthTable_ = nullptr;
+    PanelStatusBar* dictionaryStatus_ = nullptr;
     // " Fill Options "
-    QLineEdit* IterationsEdit = nullptr;
-    QCheckBox* SymmProgressCheck = nullptr;
+    QLineEdit* iterationsEdit_ = nullptr;
+    QCheckBox* showProgressCheck_ = nullptr;
     // " Main "
-    QFrame* MultiSymmMainPnl = nullptr;
-    QLabel* MultipleFillsLab = nullptr;
-    QLineEdit* SymmRepeatsEdit = nullptr;
-    QPushButton* SymmStartBtn = nullptr;
-    QPushButton* SymmStopBtn = nullptr;
-    QProgressBar* ProgressBarSymmMult = nullptr;
-    QProgressBar* ProgressBarSymmQuick = nullptr;
-    QFrame* MultFillsPanel = nullptr;
-    ColumnHeader* SymmFillsHeaderPnl = nullptr;
+    QFrame* symmetricMainPanel_ = nullptr;
+    QLabel* generateDescription_ = nullptr;
+    QLineEdit* symmetricFillCountEdit_ = nullptr;
+    QPushButton* symmetricStartButton_ = nullptr;
+    QPushButton* symmetricStopButton_ = nullptr;
+    QProgressBar* symmetricAttemptsProgress_ = nullptr;
+    QProgressBar* symmetricSlotsProgress_ = nullptr;
+    QFrame* symmetricFillsPanel_ = nullptr;
+    ColumnHeader* symmetricFillsHeader_ = nullptr;
     RowList<FillRow> symmetricFills_;  ///< SymmFillsListBox
-    QLabel* SymmFillStatusPnl = nullptr;
-    QPlainTextEdit* ProgressMemo = nullptr;
-    PanelStatusBar* SymmFillsStatusBar = nullptr;
+    QLabel* symmetricFillsHint_ = nullptr;
+    QPlainTextEdit* progressLog_ = nullptr;
+    PanelStatusBar* symmetricFillsStatus_ = nullptr;
     // Freeform
-    QTabWidget* PageControlFreeGen = nullptr;
-    QWidget* TabSheetFreeOptions = nullptr;
-    QWidget* TabSheetFreeMain = nullptr;
-    QWidget* TabSheetUsage = nullptr;
-    QFrame* TabsheetFreeOptionsPnl = nullptr;
-    QFrame* TabsheetFreeMainPnl = nullptr;
-    QFrame* QuickFillPanel = nullptr;
-    QFrame* WordUsagePanel = nullptr;
+    QTabWidget* freeformGenerateTabs_ = nullptr;
+    QWidget* freeformFillOptionsTab_ = nullptr;
+    QWidget* freeformMainTab_ = nullptr;
+    QWidget* wordUsageTab_ = nullptr;
+    QFrame* freeformFillOptionsPanel_ = nullptr;
+    QFrame* freeformMainPanel_ = nullptr;
+    QFrame* quickFillPanel_ = nullptr;
+    QFrame* wordUsagePanel_ = nullptr;
     /// The freeform fills, best first (built with the freeform Main tab).
     RowList<FillRow> freeformFills_;  ///< FreeFillsListBox
 
@@ -435,6 +407,9 @@ private:
     QWidget* BuildSeedAndLengthOptions(QWidget* parent);
     /// Fills the "Fill Options" and "Main" tabs of the freeform Generate page.
     void BuildFreeformGenerateTabs();
+    void BuildFreeformFillOptionsTab();
+    void BuildFreeformMainTab();
+    void ConnectFreeformMainTab();
     /// Shows what an import did: its message, its status texts and the list in the grids.
     void ShowImportOutcome(const qm::ImportOutcome& outcome);
     /// The seed kind the seed radio buttons choose.
@@ -447,129 +422,93 @@ private:
     void ShowFreeFillsLines();
     /// Shows a freeform fill that the core put into the crossword, with its line selected.
     void DisplayFreeformFill(const qm::ShownFill& shown);
-    /// Enables or disables what must not act while freeform fills are made or improved.
-    void SetFreeRunControls(bool running);
+    /// What a freeform run or Improve pauses (Improve also the fills list), and its buttons.
+    RunControls FreeformRunControls(bool improving) const;
     /// Improve is working on the fill on display: other fills are not shown until it ends.
     bool improving_ = false;
     // Word list sources (freeform setup page)
-    QComboBox* ThemeCombo = nullptr;
-    QPushButton* ClipboardBtn = nullptr;
-    QPushButton* LoadWordListBtn = nullptr;
-    QPushButton* ClearWordListBtn = nullptr;
-    QLabel* FreeClueLab = nullptr;
-    ThemeWordGrid* FreeformThemeDrawGrid = nullptr;
-    PanelStatusBar* ThemeListStatusBar = nullptr;
+    QComboBox* builtInListCombo_ = nullptr;
+    QPushButton* pasteListButton_ = nullptr;
+    QPushButton* loadListButton_ = nullptr;
+    QPushButton* clearListButton_ = nullptr;
+    QLabel* freeformListHint_ = nullptr;
+    ThemeWordGrid* freeformImportedList_ = nullptr;
+    PanelStatusBar* freeformImportedListStatus_ = nullptr;
     // "  External Word List  " (symmetrical setup page)
-    QPushButton* ExternalWordListFileBtnB = nullptr;
-    QLabel* HybClueLab = nullptr;
-    ThemeWordGrid* SymmetricThemeDrawGrid = nullptr;
-    PanelStatusBar* WordListStatusBar = nullptr;
+    QPushButton* loadExternalListButton_ = nullptr;
+    QLabel* externalListHint_ = nullptr;
+    ThemeWordGrid* symmetricImportedList_ = nullptr;
+    PanelStatusBar* symmetricImportedListStatus_ = nullptr;
     // Fill Options: seed word, word lengths, duplicates, ranking
-    QRadioButton* RandomWordsRadio = nullptr;
-    QRadioButton* SeedWordRadio = nullptr;
-    QRadioButton* GridRadio = nullptr;
-    QListWidget* SeedListBox = nullptr;
-    QSpinBox* OptLengthSpinEdit = nullptr;
-    QSpinBox* DeviationSpinEdit = nullptr;
-    QCheckBox* DupCheckBox = nullptr;
-    QCheckBox* AlterProbCheckBox = nullptr;
-    QRadioButton* MaxScoreRadio = nullptr;
-    QRadioButton* MaxLettersRadio = nullptr;
-    QRadioButton* MaxWordsRadio = nullptr;
-    QRadioButton* MaxILocksRadio = nullptr;
+    QRadioButton* randomWordsRadio_ = nullptr;
+    QRadioButton* seedWordRadio_ = nullptr;
+    QRadioButton* gridSeedRadio_ = nullptr;
+    QListWidget* seedWords_ = nullptr;
+    QSpinBox* optimalLengthSpin_ = nullptr;
+    QSpinBox* lengthVariationSpin_ = nullptr;
+    QCheckBox* allowDuplicatesCheck_ = nullptr;
+    QCheckBox* modifyProbabilityCheck_ = nullptr;
+    QRadioButton* rankByScoreRadio_ = nullptr;
+    QRadioButton* rankByLettersRadio_ = nullptr;
+    QRadioButton* rankByWordsRadio_ = nullptr;
+    QRadioButton* rankByInterlocksRadio_ = nullptr;
     // Main: Quick Fill and Multiple Fills
-    QPushButton* FreeQuickFillBtn = nullptr;
-    QProgressBar* ProgressBarFreeQuick = nullptr;
-    QLineEdit* FreeRepeatsEdit = nullptr;
-    QPushButton* FreeStartBtn = nullptr;
-    QPushButton* FreeStopBtn = nullptr;
-    QPushButton* FreeImproveBtn = nullptr;
-    QProgressBar* ProgressBarFreeMult = nullptr;
-    ColumnHeader* FreeFillsHeaderPnl = nullptr;
-    QLabel* FreeFillStatusPnl = nullptr;
-    PanelStatusBar* FreeFillsStatusBar = nullptr;
+    QPushButton* quickFillButton_ = nullptr;
+    QProgressBar* quickFillProgress_ = nullptr;
+    QLineEdit* freeformFillCountEdit_ = nullptr;
+    QPushButton* freeformStartButton_ = nullptr;
+    QPushButton* freeformStopButton_ = nullptr;
+    QPushButton* improveButton_ = nullptr;
+    QProgressBar* freeformFillsProgress_ = nullptr;
+    ColumnHeader* freeformFillsHeader_ = nullptr;
+    QLabel* freeformFillsHint_ = nullptr;
+    PanelStatusBar* freeformFillsStatus_ = nullptr;
     // Clues page
-    QPushButton* AddToListOfGridsBtn = nullptr;
-    QPushButton* NextBtn2 = nullptr;
-    QPushButton* BackBtn2 = nullptr;
+    QPushButton* addThisGridButton_ = nullptr;
+    QPushButton* generateNextButton_ = nullptr;
+    QPushButton* generateBackButton_ = nullptr;
 
     // Clues page
-    QLabel* CluesHeaderPanel = nullptr;
-    QTabWidget* CluePageControl = nullptr;
-    QWidget* AcrossTabSheet = nullptr;
-    QWidget* DownTabSheet = nullptr;
-    QFrame* AcrossPanel = nullptr;
-    QFrame* DownPanel = nullptr;
+    QLabel* cluesHeaderPanel_ = nullptr;
+    QTabWidget* clueTabs_ = nullptr;
+    QWidget* acrossTab_ = nullptr;
+    QWidget* downTab_ = nullptr;
+    QFrame* acrossPanel_ = nullptr;
+    QFrame* downPanel_ = nullptr;
     RowList<ClueRow> acrossClues_;  ///< AcrossListBox
     RowList<ClueRow> downClues_;    ///< DownListBox
-    QLabel* ClueLabA2 = nullptr;
-    QLabel* ClueLabD2 = nullptr;
-    QLabel* AcrossCluePnl = nullptr;
-    QLabel* DownCluePnl = nullptr;
-    QPlainTextEdit* AcrossClueMemo = nullptr;
-    QPlainTextEdit* DownClueMemo = nullptr;
-    PanelStatusBar* ClueStatusBar = nullptr;
-    QPushButton* ReplaceWordBtn = nullptr;
-
-    // File, Output and Statistics pages
-    QFrame* FilePanel = nullptr;
-    QLabel* OutputHeaderPanel = nullptr;
-    QGroupBox* PrintGroupBox = nullptr;
-    QFrame* OutputStylePnl = nullptr;
-    // File page
-    QPushButton* SaveBtn = nullptr;
-    QPushButton* ReloadBtn = nullptr;
-    // Output page
-    QList<QRadioButton*> PrintRadios;  ///< in the order of their modes 0..6
-    QRadioButton* PrintRadioReady = nullptr;
-    QRadioButton* PrintRadioAll = nullptr;
-    QRadioButton* PrintRadioGrid = nullptr;
-    QRadioButton* PrintRadioEmpty = nullptr;
-    QRadioButton* PrintRadioClues = nullptr;
-    QRadioButton* PrintRadioAnswers = nullptr;
-    QRadioButton* PrintRadioWordList = nullptr;
-    QSlider* GridSizeTrackBar = nullptr;
-    PanelStatusBar* SizeStatusBar = nullptr;
-    QPushButton* GridDefaultBtn = nullptr;
-    QComboBox* FontNameCombo = nullptr;
-    QLabel* FontLabel = nullptr;
-    QComboBox* BlockingCombo = nullptr;
-    QLineEdit* TitleEdit = nullptr;
-    QCheckBox* TitleCheck = nullptr;
-    QCheckBox* ExtrasCheck = nullptr;
-    QPushButton* PrintBtn = nullptr;
-    QPushButton* CreateRTFbtn = nullptr;
-    QPushButton* CreateHTMbtn = nullptr;
-    QPushButton* ipuzFileButton_ = nullptr;
-    QPushButton* puzFileButton_ = nullptr;
-    QPushButton* ExportClipboardBtn = nullptr;
-    PagePreview* PageImage = nullptr;
+    QLabel* acrossHint_ = nullptr;
+    QLabel* downHint_ = nullptr;
+    QLabel* acrossCluePanel_ = nullptr;
+    QLabel* downCluePanel_ = nullptr;
+    QPlainTextEdit* acrossClueEdit_ = nullptr;
+    QPlainTextEdit* downClueEdit_ = nullptr;
+    PanelStatusBar* clueStatus_ = nullptr;
+    QPushButton* replaceWordButton_ = nullptr;
 
     // Right: grid page, output preview, subject categories
-    QStackedWidget* PageControlRight = nullptr;
-    QWidget* GridPage = nullptr;
-    QWidget* PreviewPage = nullptr;
-    QWidget* CategoryPage = nullptr;
-    QLabel* HeaderPnl = nullptr;
-    QFrame* GridPanel = nullptr;
-    MainStringGrid* MainStringGridView = nullptr;
-    PanelStatusBar* MainStatusBar = nullptr;
-    QPushButton* ClearGridBtn = nullptr;
-    QPushButton* MirrorBtn = nullptr;
-    QFrame* OutputPagePnl = nullptr;
-    QFrame* SubjectTopPnl = nullptr;
-    QFrame* SubjectMainPnl = nullptr;
-    QFrame* SubjectBottPnl = nullptr;
-    QListWidget* CategoryListBox = nullptr;
+    QStackedWidget* rightPages_ = nullptr;
+    QWidget* gridPage_ = nullptr;
+    QWidget* categoryPage_ = nullptr;
+    QLabel* gridHeaderPanel_ = nullptr;
+    QFrame* gridPanel_ = nullptr;
+    MainStringGrid* gridView_ = nullptr;
+    PanelStatusBar* gridStatus_ = nullptr;
+    QPushButton* clearGridButton_ = nullptr;
+    QPushButton* mirrorButton_ = nullptr;
+    QFrame* categoryTopPanel_ = nullptr;
+    QFrame* categoryMainPanel_ = nullptr;
+    QFrame* categoryBottomPanel_ = nullptr;
+    QListWidget* categoryList_ = nullptr;
     RowList<CategoryListRow> categoryWords_;  ///< WordsListBox of the category page
-    QPlainTextEdit* CategoryClueMemo = nullptr;
-    PanelStatusBar* CategStatusBar = nullptr;
-    QCheckBox* AllOtherCheck = nullptr;
-    QPushButton* SwitchAllBtn = nullptr;
-    QPushButton* NumbersBtn = nullptr;
-    QPushButton* SubjectCloseBtn = nullptr;
+    QPlainTextEdit* categoryClue_ = nullptr;
+    PanelStatusBar* categoryStatus_ = nullptr;
+    QCheckBox* allOtherWordsCheck_ = nullptr;
+    QPushButton* switchAllButton_ = nullptr;
+    QPushButton* numbersButton_ = nullptr;
+    QPushButton* closeCategoriesButton_ = nullptr;
 
-    // Word usage and diagnostics (main_window_usage.cpp, main_window_statistics.cpp)
+    // Word usage (main_window_usage.cpp)
 public:
     /// The freeform Generate page's tabs: the Word Usage tab builds the table of its checked radio button.
     void PageControlFreeGenChange();
@@ -583,15 +522,6 @@ public:
     void WordUsageStringGridMouseUp(QPoint at);
     /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
     void GridsListBoxClick(const FillsOfWordRow& use);
-    void OnPopulateTightInterlockList();
-    void OnKnockOutSingleInterlockWords();
-    void InterlockAreaBoxClick();
-    void WrdCntCheckBoxClick();
-    void RawDataCheckBoxClick();
-    void FillSeqBtnClick();
-    void WordArrBtnClick();
-    void MainWordArrayBtnClick();
-    void ListOfGridsBtnClick();
 
 private:
     void BuildWordUsagePanel();
@@ -599,31 +529,14 @@ private:
     qm::UsageTableKind CheckedUsageTable() const;
     /// Rebuilds the usage table when its tab is the one on show.
     void RefreshWordUsageIfShown();
-    /// The grid's painter after a diagnostic check box changed: the view of the last box checked.
-    void SetDiagnosticPainter(bool checked, GridPainter painter);
-    void ShowInterlockSquares();
 
-    FillsOfWordDialog* GridsDlg = nullptr;
+    FillsOfWordDialog* fillsOfWordDialog_ = nullptr;
     // Word Usage tab
-    QRadioButton* AlphaRadio = nullptr;
-    QRadioButton* RankedRadio = nullptr;
-    QRadioButton* GroupedRadio = nullptr;
-    QRadioButton* SummarisedRadio = nullptr;
-    WordUsageGrid* WordUsageStringGrid = nullptr;
-    // Statistics page
-    QPlainTextEdit* TightInterlockListing = nullptr;
-    QLabel* InterlockStatusLabel = nullptr;
-    QPushButton* PopulateTightInterlockListButton = nullptr;
-    QPushButton* KnockOutSingleInterlockWordsButton = nullptr;
-    QCheckBox* RawDataCheckBox = nullptr;
-    QCheckBox* InterlockCheckBox = nullptr;
-    QCheckBox* WrdCntCheckBox = nullptr;
-    QPushButton* FillSeqBtn = nullptr;
-    QPushButton* WordArrBtn = nullptr;
-    QPushButton* MainWordArrayBtn = nullptr;
-    QPushButton* ListOfGridsBtn = nullptr;
-    QCheckBox* LogFileCheck = nullptr;
-    QCheckBox* DlgCheck = nullptr;
+    QRadioButton* alphabeticalRadio_ = nullptr;
+    QRadioButton* rankedRadio_ = nullptr;
+    QRadioButton* groupedRadio_ = nullptr;
+    QRadioButton* summaryRadio_ = nullptr;
+    WordUsageGrid* wordUsageTable_ = nullptr;
 
     friend class MainWindowTest;
 };

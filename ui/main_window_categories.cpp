@@ -29,77 +29,77 @@ QWidget* MainWindow::BuildCategoryPage()
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(2);
 
-    SubjectTopPnl = Named<QFrame>("SubjectTopPnl", page);
-    auto* top = new QHBoxLayout(SubjectTopPnl);
+    categoryTopPanel_ = Named<QFrame>("SubjectTopPnl", page);
+    auto* top = new QHBoxLayout(categoryTopPanel_);
     top->setContentsMargins(8, 6, 8, 6);
     top->setSpacing(8);
-    AllOtherCheck = Named<QCheckBox>("AllOtherCheck", "  Include all Non-Categorized Words", SubjectTopPnl);
-    AllOtherCheck->setChecked(true);
-    SubjectCloseBtn = Named<QPushButton>("SubjectCloseBtn", "<< Close Dialogue", SubjectTopPnl);
-    top->addWidget(AllOtherCheck);
+    allOtherWordsCheck_ = Named<QCheckBox>("AllOtherCheck", "  Include all Non-Categorized Words", categoryTopPanel_);
+    allOtherWordsCheck_->setChecked(true);
+    closeCategoriesButton_ = Named<QPushButton>("SubjectCloseBtn", "<< Close Dialogue", categoryTopPanel_);
+    top->addWidget(allOtherWordsCheck_);
     top->addStretch(1);
-    top->addWidget(SubjectCloseBtn);
-    col->addWidget(SubjectTopPnl);
+    top->addWidget(closeCategoriesButton_);
+    col->addWidget(categoryTopPanel_);
 
-    SubjectMainPnl = Named<QFrame>("SubjectMainPnl", page);
-    auto* main = new QHBoxLayout(SubjectMainPnl);
+    categoryMainPanel_ = Named<QFrame>("SubjectMainPnl", page);
+    auto* main = new QHBoxLayout(categoryMainPanel_);
     main->setContentsMargins(8, 6, 8, 6);
     main->setSpacing(8);
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(new QLabel("Subject categories", SubjectMainPnl));
-    CategoryListBox = Named<QListWidget>("CategoryListBox", SubjectMainPnl);
-    CategoryListBox->setItemDelegate(new CheckListDelegate(18, CategoryListBox));
-    CategoryListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    left->addWidget(new QLabel("Subject categories", categoryMainPanel_));
+    categoryList_ = Named<QListWidget>("CategoryListBox", categoryMainPanel_);
+    categoryList_->setItemDelegate(new CheckListDelegate(18, categoryList_));
+    categoryList_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (std::string_view name : CategoryNames) {
-        auto* item = new QListWidgetItem(ToQ(name), CategoryListBox);
+        auto* item = new QListWidgetItem(ToQ(name), categoryList_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    left->addWidget(CategoryListBox, 1);
+    left->addWidget(categoryList_, 1);
     auto* leftButtons = new QHBoxLayout;
-    SwitchAllBtn = Named<QPushButton>("SwitchAllBtn", "Switch All Subjects OFF", SubjectMainPnl);
-    NumbersBtn = Named<QPushButton>("NumbersBtn", "No's. per category", SubjectMainPnl);
-    leftButtons->addWidget(SwitchAllBtn);
-    leftButtons->addWidget(NumbersBtn);
+    switchAllButton_ = Named<QPushButton>("SwitchAllBtn", "Switch All Subjects OFF", categoryMainPanel_);
+    numbersButton_ = Named<QPushButton>("NumbersBtn", "No's. per category", categoryMainPanel_);
+    leftButtons->addWidget(switchAllButton_);
+    leftButtons->addWidget(numbersButton_);
     left->addLayout(leftButtons);
     main->addLayout(left, 5);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
-    right->addWidget(new QLabel("Words of the category", SubjectMainPnl));
-    categoryWords_ = RowList<CategoryListRow>("WordsListBox", CategoryWordsPainter(), 17, SubjectMainPnl);
+    right->addWidget(new QLabel("Words of the category", categoryMainPanel_));
+    categoryWords_ = RowList<CategoryListRow>("WordsListBox", CategoryWordsPainter(), 17, categoryMainPanel_);
     right->addWidget(categoryWords_.View(), 1);
-    CategoryClueMemo = Named<QPlainTextEdit>("CategoryClueMemo", SubjectMainPnl);
-    CategoryClueMemo->setReadOnly(true);
-    CategoryClueMemo->setFixedHeight(64);
-    right->addWidget(CategoryClueMemo);
+    categoryClue_ = Named<QPlainTextEdit>("CategoryClueMemo", categoryMainPanel_);
+    categoryClue_->setReadOnly(true);
+    categoryClue_->setFixedHeight(64);
+    right->addWidget(categoryClue_);
     main->addLayout(right, 4);
-    col->addWidget(SubjectMainPnl, 1);
+    col->addWidget(categoryMainPanel_, 1);
 
-    SubjectBottPnl = Named<QFrame>("SubjectBottPnl", page);
-    auto* bottom = new QVBoxLayout(SubjectBottPnl);
+    categoryBottomPanel_ = Named<QFrame>("SubjectBottPnl", page);
+    auto* bottom = new QVBoxLayout(categoryBottomPanel_);
     bottom->setContentsMargins(2, 2, 2, 2);
-    CategStatusBar = new PanelStatusBar({250, 40, 0}, SubjectBottPnl);
-    CategStatusBar->setObjectName("CategStatusBar");
-    bottom->addWidget(CategStatusBar);
-    col->addWidget(SubjectBottPnl);
+    categoryStatus_ = new PanelStatusBar({250, 40, 0}, categoryBottomPanel_);
+    categoryStatus_->setObjectName("CategStatusBar");
+    bottom->addWidget(categoryStatus_);
+    col->addWidget(categoryBottomPanel_);
 
-    connect(SubjectCloseBtn, &QPushButton::clicked, this, [this] { SubjectCloseBtnClick(); });
-    connect(CategoryListBox, &QListWidget::currentRowChanged, this, [this] { CategoryListBoxClick(); });
-    connect(CategoryListBox, &QListWidget::itemChanged, this,
-            [this](QListWidgetItem* item) { CategoryListBoxClickCheck(CategoryListBox->row(item)); });
-    connect(AllOtherCheck, &QCheckBox::clicked, this, [this] { AllOtherCheckClick(); });
-    connect(SwitchAllBtn, &QPushButton::clicked, this, [this] { SwitchAllBtnClick(); });
-    connect(NumbersBtn, &QPushButton::clicked, this, [this] { NumbersBtnClick(); });
+    connect(closeCategoriesButton_, &QPushButton::clicked, this, [this] { SubjectCloseBtnClick(); });
+    connect(categoryList_, &QListWidget::currentRowChanged, this, [this] { CategoryListBoxClick(); });
+    connect(categoryList_, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { CategoryListBoxClickCheck(categoryList_->row(item)); });
+    connect(allOtherWordsCheck_, &QCheckBox::clicked, this, [this] { AllOtherCheckClick(); });
+    connect(switchAllButton_, &QPushButton::clicked, this, [this] { SwitchAllBtnClick(); });
+    connect(numbersButton_, &QPushButton::clicked, this, [this] { NumbersBtnClick(); });
     connect(categoryWords_.View(), &RowListView::rowClicked, this, [this] { WordsListBoxClick(); });
     connect(categoryWords_.View(), &RowListView::currentRowChanged, this, [this] { WordsListBoxClick(); });
     return page;
 }
 
-void MainWindow::WordCategBtnClick() { PageControlRight->setCurrentWidget(CategoryPage); }
+void MainWindow::WordCategBtnClick() { rightPages_->setCurrentWidget(categoryPage_); }
 
-void MainWindow::SubjectCloseBtnClick() { PageControlRight->setCurrentWidget(GridPage); }
+void MainWindow::SubjectCloseBtnClick() { rightPages_->setCurrentWidget(gridPage_); }
 
 void MainWindow::CategoryListBoxClick()
 {
@@ -110,21 +110,21 @@ void MainWindow::CategoryListBoxClick()
 void MainWindow::ShowCategoryWords()
 {
     BuildSelectionMasks();
-    const int row = CategoryListBox->currentRow();
+    const int row = categoryList_->currentRow();
     if (row < 0) {
         categoryWords_.Clear();
-        CategStatusBar->setPanelText(0, {});
+        categoryStatus_->setPanelText(0, {});
     } else {
         int count = 0;
         categoryWords_.SetRows(CategoryWordRows(state_.Dict, state_.BitPatterns, row + 1, count));
-        CategStatusBar->setPanelText(0, QString("%1/%2. %3: %4 words")
+        categoryStatus_->setPanelText(0, QString("%1/%2. %3: %4 words")
                                             .arg(row + 1)
-                                            .arg(CategoryListBox->count())
-                                            .arg(CategoryListBox->item(row)->text())
+                                            .arg(categoryList_->count())
+                                            .arg(categoryList_->item(row)->text())
                                             .arg(count));
     }
-    CategStatusBar->setPanelText(2, "Click on a word to display current clue");
-    CategoryClueMemo->clear();
+    categoryStatus_->setPanelText(2, "Click on a word to display current clue");
+    categoryClue_->clear();
 }
 
 void MainWindow::WordsListBoxClick()
@@ -132,19 +132,19 @@ void MainWindow::WordsListBoxClick()
     const CategoryListRow* row = categoryWords_.Current();
     const int clue = row && row->Of == CategoryListRow::Kind::Word ? row->ClueIndex : 0;
     if (clue > 0 && static_cast<std::size_t>(clue) < state_.Clues.size())
-        CategoryClueMemo->setPlainText(ToQ(state_.Clues[static_cast<std::size_t>(clue)]));
+        categoryClue_->setPlainText(ToQ(state_.Clues[static_cast<std::size_t>(clue)]));
     else
-        CategoryClueMemo->clear();
+        categoryClue_->clear();
 }
 
 void MainWindow::CategoryListBoxClickCheck(int row)
 {
-    QListWidgetItem* item = CategoryListBox->item(row);
+    QListWidgetItem* item = categoryList_->item(row);
     if (!item) return;
     BuildSelectionMasks();
     CountSelection();
-    const QSignalBlocker block(CategoryListBox);
-    if (item->checkState() == Qt::Checked) CategoryListBox->setCurrentRow(row);
+    const QSignalBlocker block(categoryList_);
+    if (item->checkState() == Qt::Checked) categoryList_->setCurrentRow(row);
     else item->setSelected(false);
     ShowCategoryWords();
 }
@@ -158,22 +158,22 @@ void MainWindow::AllOtherCheckClick()
 void MainWindow::SwitchAllBtnClick()
 {
     {
-        const QSignalBlocker block(CategoryListBox);
-        for (int i = 0; i < CategoryListBox->count(); ++i) {
-            CategoryListBox->item(i)->setCheckState(SwitchAllTarget ? Qt::Checked : Qt::Unchecked);
-            if (!SwitchAllTarget) CategoryListBox->item(i)->setSelected(false);
+        const QSignalBlocker block(categoryList_);
+        for (int i = 0; i < categoryList_->count(); ++i) {
+            categoryList_->item(i)->setCheckState(switchAllTarget_ ? Qt::Checked : Qt::Unchecked);
+            if (!switchAllTarget_) categoryList_->item(i)->setSelected(false);
         }
     }
-    CategoryListBox->viewport()->update();
+    categoryList_->viewport()->update();
     BuildSelectionMasks();
     CountSelection();
-    SwitchAllTarget = !SwitchAllTarget;
-    if (!SwitchAllTarget) {
-        SwitchAllBtn->setText("Switch All Subjects OFF");
+    switchAllTarget_ = !switchAllTarget_;
+    if (!switchAllTarget_) {
+        switchAllButton_->setText("Switch All Subjects OFF");
     } else {
-        SwitchAllBtn->setText("Switch All Subjects ON");
+        switchAllButton_->setText("Switch All Subjects ON");
         categoryWords_.Clear();
-        CategoryClueMemo->clear();
+        categoryClue_->clear();
     }
 }
 

@@ -41,37 +41,37 @@ QWidget* MainWindow::BuildCluesPage()
     col->setContentsMargins(4, 4, 4, 4);
     col->setSpacing(6);
 
-    CluesHeaderPanel = Named<QLabel>("CluesHeaderPanel", "Click a word in a list or in the grid to read and edit its clue.", page);
-    CluesHeaderPanel->setWordWrap(true);
-    CluesHeaderPanel->setFrameShape(QFrame::StyledPanel);
-    CluesHeaderPanel->setContentsMargins(6, 4, 6, 4);
-    col->addWidget(CluesHeaderPanel);
+    cluesHeaderPanel_ = Named<QLabel>("CluesHeaderPanel", "Click a word in a list or in the grid to read and edit its clue.", page);
+    cluesHeaderPanel_->setWordWrap(true);
+    cluesHeaderPanel_->setFrameShape(QFrame::StyledPanel);
+    cluesHeaderPanel_->setContentsMargins(6, 4, 6, 4);
+    col->addWidget(cluesHeaderPanel_);
 
-    CluePageControl = Named<QTabWidget>("CluePageControl", page);
-    AcrossTabSheet = BuildClueTab(true);
-    DownTabSheet = BuildClueTab(false);
-    CluePageControl->addTab(AcrossTabSheet, "Across");
-    CluePageControl->addTab(DownTabSheet, "Down");
-    col->addWidget(CluePageControl, 1);
+    clueTabs_ = Named<QTabWidget>("CluePageControl", page);
+    acrossTab_ = BuildClueTab(true);
+    downTab_ = BuildClueTab(false);
+    clueTabs_->addTab(acrossTab_, "Across");
+    clueTabs_->addTab(downTab_, "Down");
+    col->addWidget(clueTabs_, 1);
 
     auto* buttons = new QHBoxLayout;
-    ReplaceWordBtn = Named<QPushButton>("ReplaceWordBtn", "Replace Word...", page);
-    ReplaceWordBtn->setEnabled(false);
-    AddToListOfGridsBtn = Named<QPushButton>("AddToListOfGridsBtn", "Add This Grid", page);
-    AddToListOfGridsBtn->setEnabled(false);
-    AddToListOfGridsBtn->hide();
+    replaceWordButton_ = Named<QPushButton>("ReplaceWordBtn", "Replace Word...", page);
+    replaceWordButton_->setEnabled(false);
+    addThisGridButton_ = Named<QPushButton>("AddToListOfGridsBtn", "Add This Grid", page);
+    addThisGridButton_->setEnabled(false);
+    addThisGridButton_->hide();
     buttons->addStretch(1);
-    buttons->addWidget(ReplaceWordBtn);
-    buttons->addWidget(AddToListOfGridsBtn);
+    buttons->addWidget(replaceWordButton_);
+    buttons->addWidget(addThisGridButton_);
     col->addLayout(buttons);
 
-    ClueStatusBar = new PanelStatusBar({120, 0}, page);
-    ClueStatusBar->setObjectName("ClueStatusBar");
-    col->addWidget(ClueStatusBar);
+    clueStatus_ = new PanelStatusBar({120, 0}, page);
+    clueStatus_->setObjectName("ClueStatusBar");
+    col->addWidget(clueStatus_);
 
-    connect(CluePageControl, &QTabWidget::currentChanged, this, [this] { CluePageControlChange(); });
-    connect(ReplaceWordBtn, &QPushButton::clicked, this, [this] { ReplaceWordBtnClick(); });
-    connect(AddToListOfGridsBtn, &QPushButton::clicked, this, [this] { AddToListOfGridsBtnClick(); });
+    connect(clueTabs_, &QTabWidget::currentChanged, this, [this] { CluePageControlChange(); });
+    connect(replaceWordButton_, &QPushButton::clicked, this, [this] { ReplaceWordBtnClick(); });
+    connect(addThisGridButton_, &QPushButton::clicked, this, [this] { AddToListOfGridsBtnClick(); });
     return page;
 }
 
@@ -103,10 +103,10 @@ QWidget* MainWindow::BuildClueTab(bool across)
     memo->setFixedHeight(86);
     col->addWidget(memo);
 
-    (across ? AcrossPanel : DownPanel) = panel;
-    (across ? ClueLabA2 : ClueLabD2) = hint;
-    (across ? AcrossCluePnl : DownCluePnl) = caption;
-    (across ? AcrossClueMemo : DownClueMemo) = memo;
+    (across ? acrossPanel_ : downPanel_) = panel;
+    (across ? acrossHint_ : downHint_) = hint;
+    (across ? acrossCluePanel_ : downCluePanel_) = caption;
+    (across ? acrossClueEdit_ : downClueEdit_) = memo;
 
     auto select = [this, across] { across ? AcrossListBoxClick() : DownListBoxClick(); };
     connect(list, &RowListView::currentRowChanged, this, select);
@@ -118,11 +118,11 @@ QWidget* MainWindow::BuildClueTab(bool across)
 }
 
 RowList<ClueRow>& MainWindow::ClueList(bool across) { return across ? acrossClues_ : downClues_; }
-QPlainTextEdit* MainWindow::ClueMemo(bool across) const { return across ? AcrossClueMemo : DownClueMemo; }
-QLabel* MainWindow::CluePanel(bool across) const { return across ? AcrossCluePnl : DownCluePnl; }
-bool MainWindow::CluesPageShowing() const { return PageControlLeft->currentWidget() == TabSheetClues; }
+QPlainTextEdit* MainWindow::ClueMemo(bool across) const { return across ? acrossClueEdit_ : downClueEdit_; }
+QLabel* MainWindow::CluePanel(bool across) const { return across ? acrossCluePanel_ : downCluePanel_; }
+bool MainWindow::CluesPageShowing() const { return workflowTabs_->currentWidget() == cluesPage_; }
 
-void MainWindow::TabSheetCluesEnter() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+void MainWindow::TabSheetCluesEnter() { SelectClueWord(clueTabs_->currentWidget() == acrossTab_); }
 
 void MainWindow::TabSheetCluesExit()
 {
@@ -131,7 +131,7 @@ void MainWindow::TabSheetCluesExit()
     RepaintGrid();
 }
 
-void MainWindow::CluePageControlChange() { SelectClueWord(CluePageControl->currentWidget() == AcrossTabSheet); }
+void MainWindow::CluePageControlChange() { SelectClueWord(clueTabs_->currentWidget() == acrossTab_); }
 
 void MainWindow::AcrossListBoxClick() { SelectClueWord(true); }
 void MainWindow::DownListBoxClick() { SelectClueWord(false); }
@@ -192,8 +192,8 @@ void MainWindow::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
     const bool across = ref > 0;
     const int slot = across ? ref : -ref;
     {
-        const QSignalBlocker block(CluePageControl);
-        CluePageControl->setCurrentWidget(across ? AcrossTabSheet : DownTabSheet);
+        const QSignalBlocker block(clueTabs_);
+        clueTabs_->setCurrentWidget(across ? acrossTab_ : downTab_);
     }
     RowList<ClueRow>& list = ClueList(across);
     SelectRow(list, FindSlotRow(list.Rows(), slot));
@@ -206,14 +206,14 @@ void MainWindow::MainStringGridMouseUp(int col, int row, Qt::MouseButton button)
 
 void MainWindow::ReplaceWordBtnClick()
 {
-    ListBoxMouseUp(CluePageControl->currentWidget() == AcrossTabSheet, Qt::RightButton);
+    ListBoxMouseUp(clueTabs_->currentWidget() == acrossTab_, Qt::RightButton);
 }
 
 void MainWindow::FindAlternatives(int slot)
 {
     Guard([&] {
         const Alternatives alt = qm::FindAlternatives(state_.Xw, slot, state_.Dict);
-        WordsDlg->ShowAlternatives(alt.Rows, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
+        replaceWordDialog_->ShowAlternatives(alt.Rows, ToQ(alt.FooterA), ToQ(alt.FooterB), this);
     });
 }
 
@@ -235,13 +235,13 @@ void MainWindow::WordsDlgWordsListBoxClick(const ReplacementChoice& choice)
         SelectClueWord(across);
         RepaintGrid();
     });
-    WordsDlg->close();
+    replaceWordDialog_->close();
 }
 
 void MainWindow::DeleteSelectedAnswer()
 {
     if (state_.RunInProgress()) return;
-    const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
+    const bool across = clueTabs_->currentWidget() == acrossTab_;
     RowList<ClueRow>& list = ClueList(across);
     const ClueRow* row = list.Current();
     if (!row) return;
@@ -256,7 +256,7 @@ void MainWindow::DeleteSelectedAnswer()
         SelectClueWord(across);
         ShowFillStatus(state_.Xw.WordSlotCount, CountLetterSquares(state_.Xw.Squares), 0);
         RepaintGrid();
-        AddToListOfGridsBtn->setEnabled(true);
+        addThisGridButton_->setEnabled(true);
     });
 }
 

@@ -1,9 +1,11 @@
-// MainWindow, File page: saving the crossword on display as a .xwd file and loading one back.
+// MainWindow: loading a crossword file (from the Home and File pages), and what puts a crossword out.
 #include "ui/main_window.h"
 
 #include "core/files/crossword_file.h"
 #include "core/grid/grid.h"
+#include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/output_page.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,63 +28,11 @@ QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
 }  // namespace
 
-QWidget* MainWindow::BuildFilePage()
+void MainWindow::EnableOutputControls(bool enabled)
 {
-    auto* page = Named<QWidget>("TabSheetFile");
-    auto* col = new QVBoxLayout(page);
-    col->setContentsMargins(4, 4, 4, 4);
-    FilePanel = Named<QFrame>("FilePanel", page);
-    col->addWidget(FilePanel);
-
-    auto* panel = new QVBoxLayout(FilePanel);
-    panel->setContentsMargins(24, 24, 24, 24);
-    panel->setSpacing(10);
-    auto* saveText = new QLabel("Save the crossword on screen, with its clues, title, font and blocking style, "
-                                "as a crossword file (.xwd).",
-                                FilePanel);
-    saveText->setWordWrap(true);
-    panel->addWidget(saveText);
-    SaveBtn = Named<QPushButton>("SaveBtn", "&Save...", FilePanel);
-    SaveBtn->setEnabled(false);
-    panel->addWidget(SaveBtn, 0, Qt::AlignLeft);
-    panel->addSpacing(24);
-    auto* reloadText = new QLabel("Load a crossword file. It replaces the crossword on screen and becomes the one fill "
-                                  "of a freeform crossword.",
-                                  FilePanel);
-    reloadText->setWordWrap(true);
-    panel->addWidget(reloadText);
-    ReloadBtn = Named<QPushButton>("ReloadBtn", "&Reload...", FilePanel);
-    panel->addWidget(ReloadBtn, 0, Qt::AlignLeft);
-    panel->addStretch(1);
-    for (QPushButton* b : {SaveBtn, ReloadBtn}) b->setMinimumWidth(120);
-
-    connect(SaveBtn, &QPushButton::clicked, this, [this] { SaveBtnClick(); });
-    connect(ReloadBtn, &QPushButton::clicked, this, [this] { ReloadBtnClick(); });
-    return page;
+    filePage_->EnableSave(enabled);
+    outputPage_->EnableOutput(enabled);
 }
-
-void MainWindow::SaveBtnClick()
-{
-    if (state_.RunInProgress() || !SaveBtn->isEnabled()) return;
-    if (!HasEveryAnswer(state_.Xw)) {
-        dialogs_->Information(this, NothingToSaveMessage);
-        return;
-    }
-    const QString proposed = QDir(ProgramFolder()).filePath(ToQ(ProposedSaveName(state_)));
-    const QString path = dialogs_->ChooseSaveFile(this, proposed, DialogFilter(CrosswordSaveFilter), CrosswordFileExtension);
-    if (path.isEmpty()) return;
-    const std::string file = path.toLocal8Bit().toStdString();
-    if (SaveWouldOverwrite(file) && !dialogs_->AskYesNo(this, OverwriteQuestion, false)) return;
-    CommitClueEdits();
-    // The file name changes only once the file has been written.
-    Guard([&] {
-        OverrideCursor hourglass(Qt::WaitCursor);
-        SaveCrosswordFile(state_, file);
-        SetCaption();
-    });
-}
-
-void MainWindow::ReloadBtnClick() { LoadCrosswordFile(); }
 
 void MainWindow::LoadCrosswordFile()
 {
@@ -98,30 +48,26 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         OverrideCursor hourglass(Qt::WaitCursor);
         // The file is read and checked completely before anything on screen changes.
         const LoadedCrosswordFile file = ReadCrosswordFile(path.toLocal8Bit().toStdString());
-        const FontLookup findFont = [this](const std::string& name) -> std::optional<std::string> {
-            const int i = FontNameCombo->findText(ToQ(name), Qt::MatchFixedString);
-            if (i < 0) return std::nullopt;
-            return FromQ(FontNameCombo->itemText(i));
-        };
+        const FontLookup findFont = [this](const std::string& name) { return outputPage_->InstalledFont(name); };
         const LoadResult loaded = ApplyCrosswordFile(state_, file, findFont);
         state_.ClueEdits.Clear();  // the fills they were kept for are gone
 
         // From here on the crossword behaves like a freeform fill.
-        PageControlSetup->setCurrentWidget(TabSheetFreeForm);
-        PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
-        PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
-        ReplaceWordBtn->hide();
-        AddToListOfGridsBtn->show();
-        ClueLabA2->setText("To remove, press 'Delete' (or use the button below)");
-        ClueLabD2->setText("To remove, press 'Delete' (or use the button below)");
+        setupKinds_->setCurrentWidget(freeformSetup_);
+        generateKinds_->setCurrentWidget(freeformGenerate_);
+        freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+        replaceWordButton_->hide();
+        addThisGridButton_->show();
+        acrossHint_->setText("To remove, press 'Delete' (or use the button below)");
+        downHint_->setText("To remove, press 'Delete' (or use the button below)");
         {
-            const QSignalBlocker block(FreeformDimensionListBox);
-            FreeformDimensionListBox->setCurrentRow(state_.Xw.GridSize - 8);
+            const QSignalBlocker block(freeformGridSizes_);
+            freeformGridSizes_->setCurrentRow(state_.Xw.GridSize - 8);
         }
-        NextBtn1->setEnabled(true);  // its answers are the imported word list now
+        setupNextButton_->setEnabled(true);  // its answers are the imported word list now
         symmetricFills_.Clear();
-        SymmFillStatusPnl->clear();
-        ShowOutputOptions();
+        symmetricFillsHint_->clear();
+        outputPage_->ShowOptions();
         ShowFreeformList();  // the file's answers are the imported list now
 
         LayOutMainGrid();
@@ -129,7 +75,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         NumberLetterSquares(state_.Xw);  // clearing the display hid the numbers
         ShowSlotLists();
         SetCaption();
-        FreeStartBtn->setEnabled(false);
+        freeformStartButton_->setEnabled(false);
         {
             const QSignalBlocker block(freeformFills_.View());
             freeformFills_.SetRows({loaded.Row});
@@ -138,7 +84,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
         ShowWorkflowTabs(true);
         RepaintGrid();
-        if (PageControlLeft->currentWidget() == TabSheetPrint) TabSheetPrintEnter();
+        if (workflowTabs_->currentWidget() == outputPage_) outputPage_->OnEntered();
         // What the file held that a crossword here cannot keep (circles, notes, a solver's timer...)
         // is said once the crossword is on screen.
         if (!loaded.Notice.empty()) dialogs_->Information(this, ToQ(loaded.Notice));

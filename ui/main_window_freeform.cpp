@@ -6,6 +6,7 @@
 #include "core/fills/fill_store.h"
 #include "core/freeform/freeform_run.h"
 #include "ui/form_building.h"
+#include "ui/home_page.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -49,87 +50,99 @@ QVector<FillColumn> FreeFillsColumns()
 
 void MainWindow::BuildFreeformGenerateTabs()
 {
-    // Fill Options
-    auto* options = new QVBoxLayout(TabsheetFreeOptionsPnl);
+    BuildFreeformFillOptionsTab();
+    BuildFreeformMainTab();
+}
+
+void MainWindow::BuildFreeformFillOptionsTab()
+{
+    auto* options = new QVBoxLayout(freeformFillOptionsPanel_);
     options->setContentsMargins(8, 8, 8, 6);
     options->setSpacing(6);
-    options->addWidget(BuildSeedAndLengthOptions(TabsheetFreeOptionsPnl));
-    DupCheckBox = Named<QCheckBox>("DupCheckBox", " Allow duplicates", TabsheetFreeOptionsPnl);
-    AlterProbCheckBox = Named<QCheckBox>("AlterProbCheckBox", " Modify probability of selection", TabsheetFreeOptionsPnl);
-    AlterProbCheckBox->setChecked(true);
-    options->addWidget(DupCheckBox);
-    options->addWidget(AlterProbCheckBox);
-    auto* ranking = Named<QGroupBox>("RankingGroup", "Ranking method", TabsheetFreeOptionsPnl);
+    options->addWidget(BuildSeedAndLengthOptions(freeformFillOptionsPanel_));
+    allowDuplicatesCheck_ = Named<QCheckBox>("DupCheckBox", " Allow duplicates", freeformFillOptionsPanel_);
+    modifyProbabilityCheck_ = Named<QCheckBox>("AlterProbCheckBox", " Modify probability of selection", freeformFillOptionsPanel_);
+    modifyProbabilityCheck_->setChecked(true);
+    options->addWidget(allowDuplicatesCheck_);
+    options->addWidget(modifyProbabilityCheck_);
+    auto* ranking = Named<QGroupBox>("RankingGroup", "Ranking method", freeformFillOptionsPanel_);
     auto* rankCol = new QVBoxLayout(ranking);
     rankCol->setSpacing(1);
-    MaxScoreRadio = Named<QRadioButton>("MaxScoreRadio", "  According to weighted average (default)", ranking);
-    MaxLettersRadio = Named<QRadioButton>("MaxLettersRadio", "  According to letter count", ranking);
-    MaxWordsRadio = Named<QRadioButton>("MaxWordsRadio", "  According to word count", ranking);
-    MaxILocksRadio = Named<QRadioButton>("MaxILocksRadio", "  According to number of interlocks", ranking);
-    MaxScoreRadio->setChecked(true);
-    for (QRadioButton* r : {MaxScoreRadio, MaxLettersRadio, MaxWordsRadio, MaxILocksRadio}) rankCol->addWidget(r);
+    rankByScoreRadio_ = Named<QRadioButton>("MaxScoreRadio", "  According to weighted average (default)", ranking);
+    rankByLettersRadio_ = Named<QRadioButton>("MaxLettersRadio", "  According to letter count", ranking);
+    rankByWordsRadio_ = Named<QRadioButton>("MaxWordsRadio", "  According to word count", ranking);
+    rankByInterlocksRadio_ = Named<QRadioButton>("MaxILocksRadio", "  According to number of interlocks", ranking);
+    rankByScoreRadio_->setChecked(true);
+    for (QRadioButton* r : {rankByScoreRadio_, rankByLettersRadio_, rankByWordsRadio_, rankByInterlocksRadio_}) rankCol->addWidget(r);
     options->addWidget(ranking);
     options->addStretch(1);
+}
 
-    // Main: Quick Fill above the run of Multiple Fills
-    auto* quick = new QHBoxLayout(QuickFillPanel);
+void MainWindow::BuildFreeformMainTab()
+{
+    // Quick Fill above the run of Multiple Fills
+    auto* quick = new QHBoxLayout(quickFillPanel_);
     quick->setContentsMargins(4, 4, 4, 4);
     quick->setSpacing(6);
-    quick->addWidget(new QLabel("Quick Fill (one fill):", QuickFillPanel));
-    FreeQuickFillBtn = Named<QPushButton>("FreeQuickFillBtn", "&Go !", QuickFillPanel);
-    FreeQuickFillBtn->setEnabled(false);
-    quick->addWidget(FreeQuickFillBtn);
-    ProgressBarFreeQuick = Named<QProgressBar>("ProgressBarFreeQuick", QuickFillPanel);
-    quick->addWidget(ProgressBarFreeQuick, 1);
+    quick->addWidget(new QLabel("Quick Fill (one fill):", quickFillPanel_));
+    quickFillButton_ = Named<QPushButton>("FreeQuickFillBtn", "&Go !", quickFillPanel_);
+    quickFillButton_->setEnabled(false);
+    quick->addWidget(quickFillButton_);
+    quickFillProgress_ = Named<QProgressBar>("ProgressBarFreeQuick", quickFillPanel_);
+    quick->addWidget(quickFillProgress_, 1);
 
-    auto* mainCol = qobject_cast<QVBoxLayout*>(TabsheetFreeMainPnl->layout());
+    auto* mainCol = qobject_cast<QVBoxLayout*>(freeformMainPanel_->layout());
     delete mainCol->takeAt(mainCol->count() - 1);  // the list takes the room left
     mainCol->setContentsMargins(6, 6, 6, 4);
     mainCol->setSpacing(4);
     auto* run = new QHBoxLayout;
     run->setSpacing(6);
-    auto* repeatsLab = new QLabel("Fills:", TabsheetFreeMainPnl);
-    FreeRepeatsEdit = Named<QLineEdit>("FreeRepeatsEdit", "100", TabsheetFreeMainPnl);
-    FreeRepeatsEdit->setMaxLength(4);
-    FreeRepeatsEdit->setFixedWidth(48);
-    repeatsLab->setBuddy(FreeRepeatsEdit);
-    FreeStartBtn = Named<QPushButton>("FreeStartBtn", "&Start", TabsheetFreeMainPnl);
-    FreeStopBtn = Named<QPushButton>("FreeStopBtn", "S&top", TabsheetFreeMainPnl);
-    FreeImproveBtn = Named<QPushButton>("FreeImproveBtn", "&Improve", TabsheetFreeMainPnl);
-    for (QPushButton* b : {FreeStartBtn, FreeStopBtn, FreeImproveBtn}) b->setEnabled(false);
+    auto* repeatsLab = new QLabel("Fills:", freeformMainPanel_);
+    freeformFillCountEdit_ = Named<QLineEdit>("FreeRepeatsEdit", "100", freeformMainPanel_);
+    freeformFillCountEdit_->setMaxLength(4);
+    freeformFillCountEdit_->setFixedWidth(48);
+    repeatsLab->setBuddy(freeformFillCountEdit_);
+    freeformStartButton_ = Named<QPushButton>("FreeStartBtn", "&Start", freeformMainPanel_);
+    freeformStopButton_ = Named<QPushButton>("FreeStopBtn", "S&top", freeformMainPanel_);
+    improveButton_ = Named<QPushButton>("FreeImproveBtn", "&Improve", freeformMainPanel_);
+    for (QPushButton* b : {freeformStartButton_, freeformStopButton_, improveButton_}) b->setEnabled(false);
     run->addWidget(repeatsLab);
-    run->addWidget(FreeRepeatsEdit);
+    run->addWidget(freeformFillCountEdit_);
     run->addStretch(1);
-    run->addWidget(FreeStartBtn);
-    run->addWidget(FreeStopBtn);
-    run->addWidget(FreeImproveBtn);
+    run->addWidget(freeformStartButton_);
+    run->addWidget(freeformStopButton_);
+    run->addWidget(improveButton_);
     mainCol->addLayout(run);
-    ProgressBarFreeMult = Named<QProgressBar>("ProgressBarFreeMult", TabsheetFreeMainPnl);
-    for (QProgressBar* b : {ProgressBarFreeQuick, ProgressBarFreeMult}) {
+    freeformFillsProgress_ = Named<QProgressBar>("ProgressBarFreeMult", freeformMainPanel_);
+    for (QProgressBar* b : {quickFillProgress_, freeformFillsProgress_}) {
         b->setTextVisible(false);
         b->setFixedHeight(12);
         b->setValue(0);
     }
-    mainCol->addWidget(ProgressBarFreeMult);
-    FreeFillsHeaderPnl = new ColumnHeader(FreeFillsColumns(), TabsheetFreeMainPnl);
-    FreeFillsHeaderPnl->setObjectName("FreeFillsHeaderPnl");
-    mainCol->addWidget(FreeFillsHeaderPnl);
-    freeformFills_ = RowList<FillRow>("FreeFillsListBox", FillsListPainter(FreeFillsColumns()), 17, TabsheetFreeMainPnl);
+    mainCol->addWidget(freeformFillsProgress_);
+    freeformFillsHeader_ = new ColumnHeader(FreeFillsColumns(), freeformMainPanel_);
+    freeformFillsHeader_->setObjectName("FreeFillsHeaderPnl");
+    mainCol->addWidget(freeformFillsHeader_);
+    freeformFills_ = RowList<FillRow>("FreeFillsListBox", FillsListPainter(FreeFillsColumns()), 17, freeformMainPanel_);
     mainCol->addWidget(freeformFills_.View(), 1);
-    FreeFillStatusPnl = Named<QLabel>("FreeFillStatusPnl", TabsheetFreeMainPnl);
-    FreeFillStatusPnl->setAlignment(Qt::AlignCenter);
-    FreeFillStatusPnl->setFrameShape(QFrame::StyledPanel);
-    FreeFillStatusPnl->setFixedHeight(FreeFillStatusPnl->fontMetrics().height() + 6);
-    mainCol->addWidget(FreeFillStatusPnl);
-    FreeFillsStatusBar = new PanelStatusBar({80, 70, 80, 0}, TabsheetFreeMainPnl);
-    FreeFillsStatusBar->setObjectName("FreeFillsStatusBar");
-    mainCol->addWidget(FreeFillsStatusBar);
+    freeformFillsHint_ = Named<QLabel>("FreeFillStatusPnl", freeformMainPanel_);
+    freeformFillsHint_->setAlignment(Qt::AlignCenter);
+    freeformFillsHint_->setFrameShape(QFrame::StyledPanel);
+    freeformFillsHint_->setFixedHeight(freeformFillsHint_->fontMetrics().height() + 6);
+    mainCol->addWidget(freeformFillsHint_);
+    freeformFillsStatus_ = new PanelStatusBar({80, 70, 80, 0}, freeformMainPanel_);
+    freeformFillsStatus_->setObjectName("FreeFillsStatusBar");
+    mainCol->addWidget(freeformFillsStatus_);
+    ConnectFreeformMainTab();
+}
 
-    connect(FreeQuickFillBtn, &QPushButton::clicked, this, [this] { FreeQuickFillBtnClick(); });
-    connect(FreeStartBtn, &QPushButton::clicked, this, [this] { FreeStartBtnClick(); });
-    connect(FreeStopBtn, &QPushButton::clicked, this, [this] { FreeStopBtnClick(); });
-    connect(FreeImproveBtn, &QPushButton::clicked, this, [this] { FreeImproveBtnClick(); });
-    connect(FreeRepeatsEdit, &QLineEdit::returnPressed, this, [this] { FreeRepeatsEditKeyPress(); });
+void MainWindow::ConnectFreeformMainTab()
+{
+    connect(quickFillButton_, &QPushButton::clicked, this, [this] { FreeQuickFillBtnClick(); });
+    connect(freeformStartButton_, &QPushButton::clicked, this, [this] { FreeStartBtnClick(); });
+    connect(freeformStopButton_, &QPushButton::clicked, this, [this] { FreeStopBtnClick(); });
+    connect(improveButton_, &QPushButton::clicked, this, [this] { FreeImproveBtnClick(); });
+    connect(freeformFillCountEdit_, &QLineEdit::returnPressed, this, [this] { FreeRepeatsEditKeyPress(); });
     connect(freeformFills_.View(), &RowListView::rowClicked, this, [this] { FreeFillsListBoxClick(); });
     connect(freeformFills_.View(), &RowListView::currentRowChanged, this, [this] { FreeFillsListBoxClick(); });
     WatchMouseUp(freeformFills_.View()->viewport(), [this](Qt::MouseButton b) { FreeFillsListBoxMouseUp(b); });
@@ -140,27 +153,27 @@ void MainWindow::BuildFreeformGenerateTabs()
 
 SeedWordChoice MainWindow::SeedChoice() const
 {
-    if (RandomWordsRadio->isChecked()) return SeedWordChoice::RandomWord;
-    if (SeedWordRadio->isChecked()) return SeedWordChoice::SelectedWord;
+    if (randomWordsRadio_->isChecked()) return SeedWordChoice::RandomWord;
+    if (seedWordRadio_->isChecked()) return SeedWordChoice::SelectedWord;
     return SeedWordChoice::GridWords;
 }
 
 void MainWindow::ReadFreeformOptions(bool ranking)
 {
     FreeformOptions& o = state_.Freeform.Options;
-    o.AllowDuplicates = DupCheckBox->isChecked();
-    o.ModifyProbability = AlterProbCheckBox->isChecked();
+    o.AllowDuplicates = allowDuplicatesCheck_->isChecked();
+    o.ModifyProbability = modifyProbabilityCheck_->isChecked();
     if (!ranking) return;
-    o.Ranking = MaxLettersRadio->isChecked()  ? RankingMethod::Letters
-                : MaxWordsRadio->isChecked()  ? RankingMethod::Words
-                : MaxILocksRadio->isChecked() ? RankingMethod::Interlocks
+    o.Ranking = rankByLettersRadio_->isChecked()  ? RankingMethod::Letters
+                : rankByWordsRadio_->isChecked()  ? RankingMethod::Words
+                : rankByInterlocksRadio_->isChecked() ? RankingMethod::Interlocks
                                               : RankingMethod::Score;
 }
 
 FreeformRunCallbacks MainWindow::FreeformCallbacks()
 {
     FreeformRunCallbacks c;
-    c.Engine.QuickProgress = [this](int placed) { ProgressBarFreeQuick->setValue(placed); };
+    c.Engine.QuickProgress = [this](int placed) { quickFillProgress_->setValue(placed); };
     c.Engine.Message = [this](const std::string& m) { dialogs_->Information(this, ToQ(m)); };
     c.FillListed = [this](const FreeformRunProgress& p) {
         const FillList& list = state_.Freeform.FreeFillsList;
@@ -169,13 +182,13 @@ FreeformRunCallbacks MainWindow::FreeformCallbacks()
             const QSignalBlocker block(freeformFills_.View());
             freeformFills_.Insert(position, list.At(position));
         }
-        ProgressBarFreeMult->setValue(p.Listed);
-        FreeFillsStatusBar->setPanelText(1, ToQ(p.CountText));
-        FreeFillsStatusBar->setPanelText(2, ToQ(p.AverageText));
+        freeformFillsProgress_->setValue(p.Listed);
+        freeformFillsStatus_->setPanelText(1, ToQ(p.CountText));
+        freeformFillsStatus_->setPanelText(2, ToQ(p.AverageText));
     };
-    c.AttemptDone = [this](const std::string& reuse) { FreeFillsStatusBar->setPanelText(3, ToQ(reuse)); };
+    c.AttemptDone = [this](const std::string& reuse) { freeformFillsStatus_->setPanelText(3, ToQ(reuse)); };
     c.ProcessMessages = [] { QCoreApplication::processEvents(); };
-    c.ImproveProgress = [this](int attempt) { ProgressBarFreeMult->setValue(attempt); };
+    c.ImproveProgress = [this](int attempt) { freeformFillsProgress_->setValue(attempt); };
     return c;
 }
 
@@ -198,32 +211,23 @@ void MainWindow::DisplayFreeformFill(const ShownFill& shown)
     DisplayShownFill(shown);
 }
 
-void MainWindow::SetFreeRunControls(bool running)
+RunControls MainWindow::FreeformRunControls(bool improving) const
 {
-    if (running) {
-        pausedDuringRun_.clear();
-        std::vector<QWidget*> paused{FreeStartBtn, FreeImproveBtn, FreeQuickFillBtn, FreeRepeatsEdit, SymmetricBitBtn, FreeformBitBtn,
-                                     LoadFileBitBtn, FreeformDimensionListBox, StockGridListBox, PreviewImg, ThemeCombo, ClipboardBtn,
-                                     LoadWordListBtn, ClearWordListBtn, ExternalWordListFileBtnB, RandomWordsRadio, SeedWordRadio,
-                                     SeedListBox, OptLengthSpinEdit, DeviationSpinEdit, DupCheckBox, AlterProbCheckBox, MaxScoreRadio,
-                                     MaxLettersRadio, MaxWordsRadio, MaxILocksRadio, ClearGridBtn, MirrorBtn, AddToListOfGridsBtn,
-                                     SymmStartBtn};
-        // Improve works on the fill on display: no other fill may be shown meanwhile.
-        if (improving_) paused.push_back(freeformFills_.View());
-        for (QWidget* w : paused) {
-            pausedDuringRun_.push_back({w, w->isEnabled()});
-            w->setEnabled(false);
-        }
-    } else {
-        for (const auto& [w, enabled] : pausedDuringRun_)
-            if (w) w->setEnabled(enabled);
-        pausedDuringRun_.clear();
-    }
-    FreeStopBtn->setEnabled(running);
-    FreeStartBtn->repaint();
-    FreeStopBtn->repaint();
-    AcrossClueMemo->setReadOnly(running);
-    DownClueMemo->setReadOnly(running);
+    RunControls controls;
+    controls.Paused = homePage_->StartButtons();
+    controls.Paused.insert(controls.Paused.end(),
+                           {improveButton_, quickFillButton_, freeformFillCountEdit_, freeformGridSizes_, stockGridSizes_, stockGridThumbnails_,
+                            builtInListCombo_, pasteListButton_, loadListButton_, clearListButton_, loadExternalListButton_, randomWordsRadio_,
+                            seedWordRadio_, seedWords_, optimalLengthSpin_, lengthVariationSpin_, allowDuplicatesCheck_, modifyProbabilityCheck_,
+                            rankByScoreRadio_, rankByLettersRadio_, rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_,
+                            addThisGridButton_, symmetricStartButton_});
+    // Improve works on the fill on display: no other fill may be shown meanwhile.
+    if (improving) controls.Paused.push_back(freeformFills_.View());
+    controls.Start = freeformStartButton_;
+    controls.StartOnAfterRun = false;
+    controls.Stop = freeformStopButton_;
+    controls.ReadOnly = {acrossClueEdit_, downClueEdit_};
+    return controls;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -231,27 +235,27 @@ void MainWindow::SetFreeRunControls(bool running)
 
 void MainWindow::FreeQuickFillBtnClick()
 {
-    if (state_.RunInProgress() || !FreeQuickFillBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !quickFillButton_->isEnabled()) return;
     CommitClueEdits();
     ReadFreeformOptions(true);
     OverrideCursor hourglass(Qt::WaitCursor);
-    ProgressBarFreeQuick->setRange(0, state_.Xw.GridSize * 3);
-    ProgressBarFreeQuick->setValue(0);
-    FreeFillStatusPnl->clear();
-    FreeFillsStatusBar->setPanelText(2, {});
-    ProgressBarFreeMult->setMaximum(1);
-    ProgressBarFreeMult->setValue(0);
+    quickFillProgress_->setRange(0, state_.Xw.GridSize * 3);
+    quickFillProgress_->setValue(0);
+    freeformFillsHint_->clear();
+    freeformFillsStatus_->setPanelText(2, {});
+    freeformFillsProgress_->setMaximum(1);
+    freeformFillsProgress_->setValue(0);
 
     FreeformRunCallbacks callbacks = FreeformCallbacks();
     // One fill: listed at the end, and no messages are taken in between.
-    callbacks.FillListed = [this](const FreeformRunProgress& p) { ProgressBarFreeMult->setValue(p.Listed); };
+    callbacks.FillListed = [this](const FreeformRunProgress& p) { freeformFillsProgress_->setValue(p.Listed); };
     callbacks.ProcessMessages = nullptr;
     const std::vector<std::string> linesBefore = state_.Freeform.FreeFillsList.Texts();
     const int storedBefore = state_.Fills.StoredWordCount;
     std::optional<FreeformRunOutcome> outcome;
     {
-        PaintFreeze freeze(MainStringGridView);
-        Guard([&] { outcome = QuickFill(state_, SeedChoice(), SeedListBox->currentRow(), callbacks); });
+        PaintFreeze freeze(gridView_);
+        Guard([&] { outcome = QuickFill(state_, SeedChoice(), seedWords_->currentRow(), callbacks); });
     }
     if (outcome || state_.Freeform.FreeFillsList.Texts() != linesBefore || state_.Fills.StoredWordCount != storedBefore) {
         // The fills listed before are gone (their clue edits with them).
@@ -261,8 +265,8 @@ void MainWindow::FreeQuickFillBtnClick()
     }
     if (outcome) {
         if (outcome->Shown) DisplayFreeformFill(*outcome->Shown);
-        ProgressBarFreeQuick->setValue(ProgressBarFreeQuick->maximum());
-        FreeImproveBtn->setEnabled(outcome->Shown.has_value());
+        quickFillProgress_->setValue(quickFillProgress_->maximum());
+        improveButton_->setEnabled(outcome->Shown.has_value());
         for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
     }
     RepaintGrid();
@@ -270,13 +274,13 @@ void MainWindow::FreeQuickFillBtnClick()
 
 void MainWindow::FreeStartBtnClick()
 {
-    if (state_.RunInProgress() || !FreeStartBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !freeformStartButton_->isEnabled()) return;
     CommitClueEdits();
     FreeformRunRequest request;
-    request.Fills = ParseFreeRepeats(FromQ(FreeRepeatsEdit->text()));
-    FreeRepeatsEdit->setText(QString::number(request.Fills));
+    request.Fills = ParseFreeRepeats(FromQ(freeformFillCountEdit_->text()));
+    freeformFillCountEdit_->setText(QString::number(request.Fills));
     request.Seed = SeedChoice();
-    request.SelectedSeed = SeedListBox->currentRow();
+    request.SelectedSeed = seedWords_->currentRow();
     ReadFreeformOptions(true);
 
     FreeformRunCallbacks callbacks = FreeformCallbacks();
@@ -300,25 +304,20 @@ void MainWindow::FreeStartBtnClick()
     };
 
     OverrideCursor busy(Qt::BusyCursor);
-    SetFreeRunControls(true);
-    FreeFillStatusPnl->setText("Click on any row to select a fill");
-    ProgressBarFreeMult->setMaximum(request.Fills);
-    ProgressBarFreeMult->setValue(0);
+    freeformFillsHint_->setText("Click on any row to select a fill");
+    freeformFillsProgress_->setMaximum(request.Fills);
+    freeformFillsProgress_->setValue(0);
     std::optional<FreeformRunOutcome> outcome;
-    {
-        PaintFreeze freeze(MainStringGridView);
-        Guard([&] { outcome = StartFreeformRun(state_, request, callbacks); });
-    }
-    SetFreeRunControls(false);
-    FreeFillsStatusBar->setPanelText(1, {});
+    runs_.Run(FreeformRunControls(false), gridView_, [&] { outcome = StartFreeformRun(state_, request, callbacks); });
+    freeformFillsStatus_->setPanelText(1, {});
     if (started) ShowFreeFillsLines();
     if (outcome) {
-        FreeFillsStatusBar->setPanelText(3, ToQ(outcome->ElapsedText));
+        freeformFillsStatus_->setPanelText(3, ToQ(outcome->ElapsedText));
         if (outcome->Shown) {
             DisplayFreeformFill(*outcome->Shown);
-            FreeImproveBtn->setEnabled(true);
-            if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
-                PageControlFreeGen->currentWidget() == TabSheetFreeMain)
+            improveButton_->setEnabled(true);
+            if (workflowTabs_->currentWidget() == generatePage_ && generateKinds_->currentWidget() == freeformGenerate_ &&
+                freeformGenerateTabs_->currentWidget() == freeformMainTab_)
                 freeformFills_.View()->setFocus();
         }
         for (const std::string& note : outcome->Run.Notes) dialogs_->Information(this, ToQ(note));
@@ -326,7 +325,7 @@ void MainWindow::FreeStartBtnClick()
         ResetFillDisplay();
     }
     RepaintGrid();
-    if (closeAfterRun_) close();
+    runs_.CloseWindowIfAsked();
 }
 
 void MainWindow::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
@@ -334,8 +333,7 @@ void MainWindow::FreeRepeatsEditKeyPress() { FreeStartBtnClick(); }
 void MainWindow::FreeStopBtnClick()
 {
     // The run or Improve ends after its current attempt, and then gives its buttons back.
-    state_.Run = RunState::StopRequested;
-    FreeStopBtn->setEnabled(false);
+    runs_.RequestStop(freeformStopButton_);
 }
 
 void MainWindow::FreeImproveBtnClick()
@@ -348,34 +346,29 @@ void MainWindow::FreeImproveBtnClick()
     // Improve is not a run, but like one it keeps the crossword to itself until it ends (the core marks
     // it as a run while it works).
     improving_ = true;
-    SetFreeRunControls(true);
-    FreeFillStatusPnl->setText("Searching for higher score...");
-    FreeFillStatusPnl->repaint();
-    ProgressBarFreeMult->setRange(0, MaxImproveAttempts);
-    ProgressBarFreeMult->setValue(0);
+    freeformFillsHint_->setText("Searching for higher score...");
+    freeformFillsHint_->repaint();
+    freeformFillsProgress_->setRange(0, MaxImproveAttempts);
+    freeformFillsProgress_->setValue(0);
     FreeformAddResult result;
-    {
-        PaintFreeze freeze(MainStringGridView);
-        Guard([&] { result = ImproveFill(state_, row, FreeformCallbacks()); });
-    }
+    runs_.Run(FreeformRunControls(true), gridView_, [&] { result = ImproveFill(state_, row, FreeformCallbacks()); });
     improving_ = false;
-    SetFreeRunControls(false);
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
-        FreeImproveBtn->setEnabled(false);
-        FreeFillStatusPnl->clear();
+        improveButton_->setEnabled(false);
+        freeformFillsHint_->clear();
     } else {
-        FreeFillStatusPnl->setText(ToQ(result.Message));
+        freeformFillsHint_->setText(ToQ(result.Message));
     }
     if (result.Added) ShowFreeFillsLines();
     if (result.Shown) DisplayFreeformFill(*result.Shown);
     RepaintGrid();
-    if (closeAfterRun_) close();
+    runs_.CloseWindowIfAsked();
 }
 
 void MainWindow::FreeFillsListBoxMouseUp(Qt::MouseButton button)
 {
-    if (button == Qt::RightButton && !state_.RunInProgress() && FreeImproveBtn->isEnabled()) FreeImproveBtnClick();
+    if (button == Qt::RightButton && !state_.RunInProgress() && improveButton_->isEnabled()) FreeImproveBtnClick();
 }
 
 void MainWindow::FreeFillsListBoxClick()
@@ -392,14 +385,14 @@ void MainWindow::FreeFillsListBoxClick()
         DisplayShownFill(fill);
         shown = true;
     });
-    FreeFillStatusPnl->setText("Click on any row to select another fill");
-    SymmFillStatusPnl->setText("Click on any row to select another fill");
-    if (!state_.RunInProgress()) FreeImproveBtn->setEnabled(shown);
-    if (!MainStringGridView->updatesEnabled()) {
+    freeformFillsHint_->setText("Click on any row to select another fill");
+    symmetricFillsHint_->setText("Click on any row to select another fill");
+    if (!state_.RunInProgress()) improveButton_->setEnabled(shown);
+    if (!gridView_->updatesEnabled()) {
         // The grid is frozen during a run; the chosen fill is painted once.
-        MainStringGridView->setUpdatesEnabled(true);
-        MainStringGridView->repaint();
-        MainStringGridView->setUpdatesEnabled(false);
+        gridView_->setUpdatesEnabled(true);
+        gridView_->repaint();
+        gridView_->setUpdatesEnabled(false);
     }
 }
 
@@ -417,7 +410,7 @@ void MainWindow::AddToListOfGridsBtnClick()
     Guard([&] { result = AddThisGrid(state_, freeformFills_.View()->currentRow()); });
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
-        AddToListOfGridsBtn->setEnabled(false);
+        addThisGridButton_->setEnabled(false);
     }
     if (result.Added && result.Shown) {
         const int n = result.Shown->Fill;
@@ -430,11 +423,11 @@ void MainWindow::AddToListOfGridsBtnClick()
         }
         ShowFreeFillsLines();
         DisplayFreeformFill(*result.Shown);
-        FreeImproveBtn->setEnabled(true);
-        FreeFillStatusPnl->setText("Click on any row to select another fill");
+        improveButton_->setEnabled(true);
+        freeformFillsHint_->setText("Click on any row to select another fill");
     }
-    PageControlLeft->setCurrentWidget(TabSheetGenerate);
-    PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
+    workflowTabs_->setCurrentWidget(generatePage_);
+    freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
 }
 
 }  // namespace qm::ui

@@ -1,5 +1,5 @@
-// MainWindow, Generate page: the dictionary options, the fill options and the run of symmetrical fills with
-// its list; the freeform generator's tabs.
+// MainWindow, Generate page: the fill options and the run of symmetrical fills with its list; the freeform
+// generator's tabs (the dictionary options are in main_window_dictionary.cpp).
 #include "ui/main_window.h"
 
 #include "core/grid/grid.h"
@@ -8,7 +8,9 @@
 #include "core/symmetric/symmetric_run.h"
 #include "core/words/selection.h"
 #include "ui/count_table.h"
+#include "ui/diagnostics_page.h"
 #include "ui/form_building.h"
+#include "ui/home_page.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -38,10 +40,6 @@ namespace qm::ui {
 
 namespace {
 
-/// Rows of the table of words per length: the header and lengths 3..20.
-constexpr int DictionaryGridRows = 19;
-constexpr int DictionaryGridRowHeight = 14;
-
 /// The columns of the symmetrical fills list.
 QVector<FillColumn> SymmFillsColumns()
 {
@@ -52,14 +50,6 @@ QVector<FillColumn> SymmFillsColumns()
             {"Imported", 60, [](const FillRow& r) { return QString::number(r.Imported); }}};
 }
 
-QLabel* SmallLabel(const QString& text, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setPixelSize(12);
-    l->setFont(f);
-    return l;
-}
 
 }  // namespace
 
@@ -70,154 +60,46 @@ QWidget* MainWindow::BuildGeneratePage()
     col->setContentsMargins(4, 4, 4, 4);
     col->setSpacing(6);
 
-    GenerateHeaderPanel = Named<QLabel>("GenerateHeaderPanel", page);
-    GenerateHeaderPanel->setFrameShape(QFrame::StyledPanel);
-    GenerateHeaderPanel->setWordWrap(true);
+    generateHeaderPanel_ = Named<QLabel>("GenerateHeaderPanel", page);
+    generateHeaderPanel_->setFrameShape(QFrame::StyledPanel);
+    generateHeaderPanel_->setWordWrap(true);
     // The layout inside keeps the text off the frame; margins on the panel as well would double
     // them and, with a two-line text, leave the Dictionary Options tab too little height.
-    auto* header = new QVBoxLayout(GenerateHeaderPanel);
+    auto* header = new QVBoxLayout(generateHeaderPanel_);
     header->setContentsMargins(6, 4, 6, 4);
-    MultipleFillsLab = Named<QLabel>("MultipleFillsLab", GenerateHeaderPanel);
-    MultipleFillsLab->setWordWrap(true);
-    MultipleFillsLab->setMinimumHeight(2 * MultipleFillsLab->fontMetrics().height());
-    header->addWidget(MultipleFillsLab);
-    col->addWidget(GenerateHeaderPanel);
+    generateDescription_ = Named<QLabel>("MultipleFillsLab", generateHeaderPanel_);
+    generateDescription_->setWordWrap(true);
+    generateDescription_->setMinimumHeight(2 * generateDescription_->fontMetrics().height());
+    header->addWidget(generateDescription_);
+    col->addWidget(generateHeaderPanel_);
 
-    PageControlGenerate = Named<QStackedWidget>("PageControlGenerate", page);
-    TabSheetGenSymmetric = Named<QWidget>("TabSheetGenSymmetric");
-    auto* symm = new QVBoxLayout(TabSheetGenSymmetric);
+    generateKinds_ = Named<QStackedWidget>("PageControlGenerate", page);
+    symmetricGenerate_ = Named<QWidget>("TabSheetGenSymmetric");
+    auto* symm = new QVBoxLayout(symmetricGenerate_);
     symm->setContentsMargins(0, 0, 0, 0);
-    PageControlSymmGen = Named<QTabWidget>("PageControlSymmGen", TabSheetGenSymmetric);
-    TabSheetSymmDictionary = BuildSymmDictionaryOptions();
-    TabSheetSymmOptions = BuildSymmFillOptions();
-    TabSheetSymmMain = BuildSymmMain();
-    PageControlSymmGen->addTab(TabSheetSymmDictionary, " Dictionary Options ");
-    PageControlSymmGen->addTab(TabSheetSymmOptions, " Fill Options ");
-    PageControlSymmGen->addTab(TabSheetSymmMain, " Main ");
-    symm->addWidget(PageControlSymmGen);
-    TabSheetGenFreeForm = BuildFreeformGenerate();
+    symmetricGenerateTabs_ = Named<QTabWidget>("PageControlSymmGen", symmetricGenerate_);
+    dictionaryOptionsTab_ = BuildSymmDictionaryOptions();
+    symmetricFillOptionsTab_ = BuildSymmFillOptions();
+    symmetricMainTab_ = BuildSymmMain();
+    symmetricGenerateTabs_->addTab(dictionaryOptionsTab_, " Dictionary Options ");
+    symmetricGenerateTabs_->addTab(symmetricFillOptionsTab_, " Fill Options ");
+    symmetricGenerateTabs_->addTab(symmetricMainTab_, " Main ");
+    symm->addWidget(symmetricGenerateTabs_);
+    freeformGenerate_ = BuildFreeformGenerate();
     BuildFreeformGenerateTabs();
-    PageControlGenerate->addWidget(TabSheetGenSymmetric);
-    PageControlGenerate->addWidget(TabSheetGenFreeForm);
-    col->addWidget(PageControlGenerate, 1);
+    generateKinds_->addWidget(symmetricGenerate_);
+    generateKinds_->addWidget(freeformGenerate_);
+    col->addWidget(generateKinds_, 1);
 
     auto* buttons = new QHBoxLayout;
-    BackBtn2 = Named<QPushButton>("BackBtn2", "< &Back", page);
-    NextBtn2 = Named<QPushButton>("NextBtn2", "&Next >", page);
-    NextBtn2->setEnabled(false);
+    generateBackButton_ = Named<QPushButton>("BackBtn2", "< &Back", page);
+    generateNextButton_ = Named<QPushButton>("NextBtn2", "&Next >", page);
+    generateNextButton_->setEnabled(false);
     buttons->addStretch(1);
-    buttons->addWidget(BackBtn2);
-    buttons->addWidget(NextBtn2);
+    buttons->addWidget(generateBackButton_);
+    buttons->addWidget(generateNextButton_);
     col->addLayout(buttons);
     return page;
-}
-
-QWidget* MainWindow::BuildSymmDictionaryOptions()
-{
-    auto* page = Named<QWidget>("TabSheetSymmDictionary");
-    auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(0, 0, 0, 0);
-    MultiSymmDictPnl = Named<QFrame>("MultiSymmDictPnl", page);
-    outer->addWidget(MultiSymmDictPnl);
-    auto* col = new QVBoxLayout(MultiSymmDictPnl);
-    col->setContentsMargins(8, 4, 8, 4);
-    col->setSpacing(1);
-
-    DefaultDictionaryBtn = Named<QPushButton>("DefaultDictionaryBtn", "Default", MultiSymmDictPnl);
-    DefaultDictionaryBtn->setEnabled(false);
-    WordCategBtn = Named<QPushButton>("WordCategBtn", "Subject Categories >>", MultiSymmDictPnl);
-
-    auto* sources = new QGridLayout;
-    sources->setSpacing(0);
-    DictionaryRadio = Named<QRadioButton>("DictionaryRadio", "Use Internal Dictionary :", MultiSymmDictPnl);
-    DictionaryRadio->setChecked(true);
-    ImportedWordRadio = Named<QRadioButton>("ImportedWordRadio", "Use External Word List Only", MultiSymmDictPnl);
-    ImportedWordRadio->setEnabled(false);
-    ImportedWordCheck = Named<QCheckBox>("ImportedWordCheck", " Also Use Imported Words", MultiSymmDictPnl);
-    ImportedWordCheck->setEnabled(false);
-    ImportedWordCheck->setContentsMargins(20, 0, 0, 0);
-    sources->addWidget(DictionaryRadio, 0, 0);
-    sources->addWidget(WordCategBtn, 0, 1, Qt::AlignRight);
-    sources->addWidget(ImportedWordCheck, 1, 0, 1, 2);
-    sources->addWidget(ImportedWordRadio, 2, 0, 1, 2);
-    col->addLayout(sources);
-    col->addSpacing(2);
-
-    auto* typesHeader = new QHBoxLayout;
-    WordTypeLab = Named<QLabel>("WordTypeLab", "Parts of speech:", MultiSymmDictPnl);
-    typesHeader->addWidget(WordTypeLab);
-    typesHeader->addStretch(1);
-    typesHeader->addWidget(DefaultDictionaryBtn);
-    col->addLayout(typesHeader);
-    auto* types = new QGridLayout;
-    types->setContentsMargins(12, 0, 0, 0);
-    types->setHorizontalSpacing(10);
-    types->setVerticalSpacing(0);
-    POSNounCommonCheck = Named<QCheckBox>("POSNounCommonCheck", "  Common Nouns", MultiSymmDictPnl);
-    POSNounProperCheck = Named<QCheckBox>("POSNounProperCheck", "  Proper Nouns", MultiSymmDictPnl);
-    POSOtherCheck = Named<QCheckBox>("POSOtherCheck", "  All other parts of speech", MultiSymmDictPnl);
-    POSInitialsCheck = Named<QCheckBox>("POSInitialsCheck", "  Initials / Abbreviations", MultiSymmDictPnl);
-    types->addWidget(POSNounCommonCheck, 0, 0);
-    types->addWidget(POSNounProperCheck, 1, 0);
-    types->addWidget(POSOtherCheck, 0, 1);
-    types->addWidget(POSInitialsCheck, 1, 1);
-    for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck}) c->setChecked(true);
-    col->addLayout(types);
-    col->addSpacing(2);
-
-    FreqLab = Named<QLabel>("FreqLab", "Frequency in Dictionary", MultiSymmDictPnl);
-    col->addWidget(FreqLab);
-    auto* rarity = new QHBoxLayout;
-    rarity->setSpacing(6);
-    auto* includeLab = SmallLabel("Include\nall words", MultiSymmDictPnl);
-    includeLab->setObjectName("TrackLabInclude");
-    TrackBarRare = Named<QSlider>("TrackBarRare", Qt::Horizontal, MultiSymmDictPnl);
-    TrackBarRare->setRange(0, 20);
-    TrackBarRare->setPageStep(5);
-    TrackBarRare->setTickPosition(QSlider::TicksBelow);
-    TrackBarRare->setTickInterval(1);
-    auto* suppressLab = SmallLabel("Suppress\nrarer words", MultiSymmDictPnl);
-    suppressLab->setObjectName("TrackLabSuppress");
-    suppressLab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    rarity->addWidget(includeLab);
-    rarity->addWidget(TrackBarRare, 1);
-    rarity->addWidget(suppressLab);
-    TrackBarLabels = {includeLab, suppressLab};
-    col->addLayout(rarity);
-    col->addSpacing(2);
-
-    DictionaryStringGrid = new CountTable(DictionaryGridRows, 3, MultiSymmDictPnl);
-    DictionaryStringGrid->setObjectName("DictionaryStringGrid");
-    col->addWidget(DictionaryStringGrid);
-    DictionaryStatsStatusBar = new PanelStatusBar({0}, MultiSymmDictPnl);
-    DictionaryStatsStatusBar->setObjectName("DictionaryStatsStatusBar");
-    col->addWidget(DictionaryStatsStatusBar);
-    col->addStretch(1);
-
-    connect(WordCategBtn, &QPushButton::clicked, this, [this] { WordCategBtnClick(); });
-    connect(DictionaryRadio, &QRadioButton::clicked, this, [this] { DictionaryRadioClick(); });
-    connect(ImportedWordRadio, &QRadioButton::clicked, this, [this] { ImportedWordRadioClick(); });
-    for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck, ImportedWordCheck})
-        connect(c, &QCheckBox::clicked, this, [this] { POSCheckClick(); });
-    connect(TrackBarRare, &QSlider::valueChanged, this, [this] { TrackBarRareChange(); });
-    connect(DefaultDictionaryBtn, &QPushButton::clicked, this, [this] { DefaultDictionaryBtnClick(); });
-    connect(DictionaryStringGrid, &CountTable::lastColumnResized, this, [this] { CountSelection(); });
-    return page;
-}
-
-void MainWindow::InitDictionaryGrid()
-{
-    QFont f("Calibri");
-    f.setPointSize(8);
-    DictionaryStringGrid->setFont(f);
-    DictionaryStringGrid->setRowCount(DictionaryGridRows);
-    DictionaryStringGrid->verticalHeader()->setMinimumSectionSize(DictionaryGridRowHeight);
-    DictionaryStringGrid->verticalHeader()->setDefaultSectionSize(DictionaryGridRowHeight);
-    DictionaryStringGrid->setFixedHeight(DictionaryGridRows * DictionaryGridRowHeight + 2 * DictionaryStringGrid->frameWidth() + 1);
-    DictionaryStringGrid->SetFixedColumns({60, 50});
-    DictionaryStringGrid->SetCell(0, 0, "Length");
-    DictionaryStringGrid->SetCell(1, 0, "Words");
-    DictionaryStringGrid->SetCell(2, 0, "");
 }
 
 QWidget* MainWindow::BuildSymmFillOptions()
@@ -228,12 +110,12 @@ QWidget* MainWindow::BuildSymmFillOptions()
     col->setSpacing(8);
     auto* row = new QHBoxLayout;
     auto* label = new QLabel("Maximum iterations per fill attempt:", page);
-    IterationsEdit = Named<QLineEdit>("IterationsEdit", "5000", page);
-    IterationsEdit->setFixedWidth(70);
-    IterationsEdit->setMaxLength(7);
-    label->setBuddy(IterationsEdit);
+    iterationsEdit_ = Named<QLineEdit>("IterationsEdit", "5000", page);
+    iterationsEdit_->setFixedWidth(70);
+    iterationsEdit_->setMaxLength(7);
+    label->setBuddy(iterationsEdit_);
     row->addWidget(label);
-    row->addWidget(IterationsEdit);
+    row->addWidget(iterationsEdit_);
     row->addStretch(1);
     col->addLayout(row);
     auto* note = new QLabel("An attempt that has not filled the grid after this many steps is given up, "
@@ -242,8 +124,8 @@ QWidget* MainWindow::BuildSymmFillOptions()
     note->setWordWrap(true);
     col->addWidget(note);
     col->addSpacing(6);
-    SymmProgressCheck = Named<QCheckBox>("SymmProgressCheck", "  Show the progress of each fill attempt", page);
-    col->addWidget(SymmProgressCheck);
+    showProgressCheck_ = Named<QCheckBox>("SymmProgressCheck", "  Show the progress of each fill attempt", page);
+    col->addWidget(showProgressCheck_);
     auto* slow = new QLabel("Paints every step in the grid: much slower.", page);
     slow->setWordWrap(true);
     slow->setContentsMargins(22, 0, 0, 0);
@@ -257,74 +139,74 @@ QWidget* MainWindow::BuildSymmMain()
     auto* page = Named<QWidget>("TabSheetSymmMain");
     auto* outer = new QVBoxLayout(page);
     outer->setContentsMargins(0, 0, 0, 0);
-    MultiSymmMainPnl = Named<QFrame>("MultiSymmMainPnl", page);
-    outer->addWidget(MultiSymmMainPnl);
-    auto* col = new QVBoxLayout(MultiSymmMainPnl);
+    symmetricMainPanel_ = Named<QFrame>("MultiSymmMainPnl", page);
+    outer->addWidget(symmetricMainPanel_);
+    auto* col = new QVBoxLayout(symmetricMainPanel_);
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(4);
 
     auto* run = new QHBoxLayout;
     run->setSpacing(6);
-    auto* repeatsLab = new QLabel("Number of fills:", MultiSymmMainPnl);
-    SymmRepeatsEdit = Named<QLineEdit>("SymmRepeatsEdit", "10", MultiSymmMainPnl);
-    SymmRepeatsEdit->setMaxLength(4);
-    SymmRepeatsEdit->setFixedWidth(48);
-    repeatsLab->setBuddy(SymmRepeatsEdit);
-    SymmStartBtn = Named<QPushButton>("SymmStartBtn", "&Start", MultiSymmMainPnl);
-    SymmStartBtn->setEnabled(false);
-    SymmStopBtn = Named<QPushButton>("SymmStopBtn", "S&top", MultiSymmMainPnl);
-    SymmStopBtn->setEnabled(false);
+    auto* repeatsLab = new QLabel("Number of fills:", symmetricMainPanel_);
+    symmetricFillCountEdit_ = Named<QLineEdit>("SymmRepeatsEdit", "10", symmetricMainPanel_);
+    symmetricFillCountEdit_->setMaxLength(4);
+    symmetricFillCountEdit_->setFixedWidth(48);
+    repeatsLab->setBuddy(symmetricFillCountEdit_);
+    symmetricStartButton_ = Named<QPushButton>("SymmStartBtn", "&Start", symmetricMainPanel_);
+    symmetricStartButton_->setEnabled(false);
+    symmetricStopButton_ = Named<QPushButton>("SymmStopBtn", "S&top", symmetricMainPanel_);
+    symmetricStopButton_->setEnabled(false);
     run->addWidget(repeatsLab);
-    run->addWidget(SymmRepeatsEdit);
+    run->addWidget(symmetricFillCountEdit_);
     run->addStretch(1);
-    run->addWidget(SymmStartBtn);
-    run->addWidget(SymmStopBtn);
+    run->addWidget(symmetricStartButton_);
+    run->addWidget(symmetricStopButton_);
     col->addLayout(run);
 
     auto* bars = new QGridLayout;
     bars->setHorizontalSpacing(6);
     bars->setVerticalSpacing(2);
-    ProgressBarSymmMult = Named<QProgressBar>("ProgressBarSymmMult", MultiSymmMainPnl);
-    ProgressBarSymmQuick = Named<QProgressBar>("ProgressBarSymmQuick", MultiSymmMainPnl);
-    for (QProgressBar* b : {ProgressBarSymmMult, ProgressBarSymmQuick}) {
+    symmetricAttemptsProgress_ = Named<QProgressBar>("ProgressBarSymmMult", symmetricMainPanel_);
+    symmetricSlotsProgress_ = Named<QProgressBar>("ProgressBarSymmQuick", symmetricMainPanel_);
+    for (QProgressBar* b : {symmetricAttemptsProgress_, symmetricSlotsProgress_}) {
         b->setTextVisible(false);
         b->setFixedHeight(12);
         b->setValue(0);
     }
-    bars->addWidget(SmallLabel("Attempts", MultiSymmMainPnl), 0, 0);
-    bars->addWidget(ProgressBarSymmMult, 0, 1);
-    bars->addWidget(SmallLabel("This fill", MultiSymmMainPnl), 1, 0);
-    bars->addWidget(ProgressBarSymmQuick, 1, 1);
+    bars->addWidget(SmallLabel("Attempts", symmetricMainPanel_), 0, 0);
+    bars->addWidget(symmetricAttemptsProgress_, 0, 1);
+    bars->addWidget(SmallLabel("This fill", symmetricMainPanel_), 1, 0);
+    bars->addWidget(symmetricSlotsProgress_, 1, 1);
     col->addLayout(bars);
 
-    MultFillsPanel = Named<QFrame>("MultFillsPanel", MultiSymmMainPnl);
-    auto* list = new QVBoxLayout(MultFillsPanel);
+    symmetricFillsPanel_ = Named<QFrame>("MultFillsPanel", symmetricMainPanel_);
+    auto* list = new QVBoxLayout(symmetricFillsPanel_);
     list->setContentsMargins(0, 2, 0, 0);
     list->setSpacing(1);
-    SymmFillsHeaderPnl = new ColumnHeader(SymmFillsColumns(), MultFillsPanel);
-    SymmFillsHeaderPnl->setObjectName("SymmFillsHeaderPnl");
-    list->addWidget(SymmFillsHeaderPnl);
-    symmetricFills_ = RowList<FillRow>("SymmFillsListBox", FillsListPainter(SymmFillsColumns()), 17, MultFillsPanel);
+    symmetricFillsHeader_ = new ColumnHeader(SymmFillsColumns(), symmetricFillsPanel_);
+    symmetricFillsHeader_->setObjectName("SymmFillsHeaderPnl");
+    list->addWidget(symmetricFillsHeader_);
+    symmetricFills_ = RowList<FillRow>("SymmFillsListBox", FillsListPainter(SymmFillsColumns()), 17, symmetricFillsPanel_);
     list->addWidget(symmetricFills_.View(), 1);
-    SymmFillStatusPnl = Named<QLabel>("SymmFillStatusPnl", MultFillsPanel);
-    SymmFillStatusPnl->setAlignment(Qt::AlignCenter);
-    SymmFillStatusPnl->setFrameShape(QFrame::StyledPanel);
-    SymmFillStatusPnl->setFixedHeight(SymmFillStatusPnl->fontMetrics().height() + 6);
-    list->addWidget(SymmFillStatusPnl);
-    col->addWidget(MultFillsPanel, 3);
+    symmetricFillsHint_ = Named<QLabel>("SymmFillStatusPnl", symmetricFillsPanel_);
+    symmetricFillsHint_->setAlignment(Qt::AlignCenter);
+    symmetricFillsHint_->setFrameShape(QFrame::StyledPanel);
+    symmetricFillsHint_->setFixedHeight(symmetricFillsHint_->fontMetrics().height() + 6);
+    list->addWidget(symmetricFillsHint_);
+    col->addWidget(symmetricFillsPanel_, 3);
 
-    ProgressMemo = Named<QPlainTextEdit>("ProgressMemo", MultiSymmMainPnl);
-    ProgressMemo->setReadOnly(true);
-    ProgressMemo->setFixedHeight(96);
-    col->addWidget(ProgressMemo);
+    progressLog_ = Named<QPlainTextEdit>("ProgressMemo", symmetricMainPanel_);
+    progressLog_->setReadOnly(true);
+    progressLog_->setFixedHeight(96);
+    col->addWidget(progressLog_);
 
-    SymmFillsStatusBar = new PanelStatusBar({150, 90, 0}, MultiSymmMainPnl);
-    SymmFillsStatusBar->setObjectName("SymmFillsStatusBar");
-    col->addWidget(SymmFillsStatusBar);
+    symmetricFillsStatus_ = new PanelStatusBar({150, 90, 0}, symmetricMainPanel_);
+    symmetricFillsStatus_->setObjectName("SymmFillsStatusBar");
+    col->addWidget(symmetricFillsStatus_);
 
-    connect(SymmStartBtn, &QPushButton::clicked, this, [this] { SymmStartBtnClick(); });
-    connect(SymmStopBtn, &QPushButton::clicked, this, [this] { SymmStopBtnClick(); });
-    connect(SymmRepeatsEdit, &QLineEdit::returnPressed, this, [this] { SymmRepeatsEditKeyPress(); });
+    connect(symmetricStartButton_, &QPushButton::clicked, this, [this] { SymmStartBtnClick(); });
+    connect(symmetricStopButton_, &QPushButton::clicked, this, [this] { SymmStopBtnClick(); });
+    connect(symmetricFillCountEdit_, &QLineEdit::returnPressed, this, [this] { SymmRepeatsEditKeyPress(); });
     connect(symmetricFills_.View(), &RowListView::rowClicked, this, [this] { FillsListBoxClick(); });
     connect(symmetricFills_.View(), &RowListView::currentRowChanged, this, [this] { FillsListBoxClick(); });
     return page;
@@ -335,7 +217,7 @@ QWidget* MainWindow::BuildFreeformGenerate()
     auto* page = Named<QWidget>("TabSheetGenFreeForm");
     auto* col = new QVBoxLayout(page);
     col->setContentsMargins(0, 0, 0, 0);
-    PageControlFreeGen = Named<QTabWidget>("PageControlFreeGen", page);
+    freeformGenerateTabs_ = Named<QTabWidget>("PageControlFreeGen", page);
 
     auto tab = [this](const char* name, const char* panelName, QFrame*& panel) {
         QWidget* sheet = Named<QWidget>(name);
@@ -346,118 +228,20 @@ QWidget* MainWindow::BuildFreeformGenerate()
         l->addWidget(panel);
         return sheet;
     };
-    TabSheetFreeOptions = tab("TabSheetFreeOptions", "TabsheetFreeOptionsPnl", TabsheetFreeOptionsPnl);
-    TabSheetFreeMain = tab("TabSheetFreeMain", "TabsheetFreeMainPnl", TabsheetFreeMainPnl);
-    auto* mainCol = new QVBoxLayout(TabsheetFreeMainPnl);
-    QuickFillPanel = Named<QFrame>("QuickFillPanel", TabsheetFreeMainPnl);
-    SetPanelColour(QuickFillPanel, ColourButtonFace);
-    mainCol->addWidget(QuickFillPanel);
+    freeformFillOptionsTab_ = tab("TabSheetFreeOptions", "TabsheetFreeOptionsPnl", freeformFillOptionsPanel_);
+    freeformMainTab_ = tab("TabSheetFreeMain", "TabsheetFreeMainPnl", freeformMainPanel_);
+    auto* mainCol = new QVBoxLayout(freeformMainPanel_);
+    quickFillPanel_ = Named<QFrame>("QuickFillPanel", freeformMainPanel_);
+    SetPanelColour(quickFillPanel_, ColourButtonFace);
+    mainCol->addWidget(quickFillPanel_);
     mainCol->addStretch(1);
-    TabSheetUsage = tab("TabSheetUsage", "WordUsagePanel", WordUsagePanel);
+    wordUsageTab_ = tab("TabSheetUsage", "WordUsagePanel", wordUsagePanel_);
     BuildWordUsagePanel();
-    PageControlFreeGen->addTab(TabSheetFreeOptions, "Fill Options");
-    PageControlFreeGen->addTab(TabSheetFreeMain, "Main");
-    PageControlFreeGen->addTab(TabSheetUsage, "Word Usage");
-    col->addWidget(PageControlFreeGen);
+    freeformGenerateTabs_->addTab(freeformFillOptionsTab_, "Fill Options");
+    freeformGenerateTabs_->addTab(freeformMainTab_, "Main");
+    freeformGenerateTabs_->addTab(wordUsageTab_, "Word Usage");
+    col->addWidget(freeformGenerateTabs_);
     return page;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Dictionary options
-
-SelectionOptions MainWindow::ReadSelectionOptions() const
-{
-    SelectionOptions o;
-    o.POSOther = POSOtherCheck->isChecked();
-    o.POSNounCommon = POSNounCommonCheck->isChecked();
-    o.POSNounProper = POSNounProperCheck->isChecked();
-    o.POSInitials = POSInitialsCheck->isChecked();
-    o.AllOther = AllOtherCheck->isChecked();
-    for (int i = 0; i < CategoryCount && i < CategoryListBox->count(); ++i)
-        o.Categories[static_cast<std::size_t>(i)] = CategoryListBox->item(i)->checkState() == Qt::Checked;
-    o.RarityThreshold = TrackBarRare->value();
-    return o;
-}
-
-void MainWindow::BuildSelectionMasks()
-{
-    Guard([this] {
-        DefaultDictionaryBtn->setEnabled(qm::BuildSelectionMasks(state_.Selection, ReadSelectionOptions(), state_.DictSelectionDirty));
-    });
-}
-
-void MainWindow::CountSelection()
-{
-    Guard([this] {
-        const SelectionCounts counts = qm::CountSelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.FillSource,
-                                                          state_.Imported, DictionaryStringGrid->columnWidth(2));
-        DictionaryStringGrid->SetCell(0, 0, "Length");
-        DictionaryStringGrid->SetCell(1, 0, "Words");
-        DictionaryStringGrid->SetCell(2, 0, "");
-        for (const SelectionRow& r : counts.Rows) {
-            const int row = r.Length - 2;
-            if (row < 1 || row >= DictionaryStringGrid->rowCount()) continue;
-            DictionaryStringGrid->SetCell(0, row, ToQ(r.LengthText));
-            DictionaryStringGrid->SetCell(1, row, ToQ(r.CountText));
-            DictionaryStringGrid->SetCell(2, row, ToQ(r.BarText));
-        }
-        DictionaryStringGrid->viewport()->update();
-        DictionaryStatsStatusBar->setPanelText(0, ToQ(counts.WordsText));
-        SymmFillsStatusBar->setPanelText(0, ToQ(counts.DictionaryText));
-    });
-}
-
-void MainWindow::SetDictionaryControls(bool enabled)
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{WordTypeLab, POSNounCommonCheck, POSNounProperCheck, POSOtherCheck,
-                                                      POSInitialsCheck, ImportedWordCheck, WordCategBtn, FreqLab, TrackBarRare,
-                                                      DefaultDictionaryBtn})
-        w->setEnabled(enabled);
-    for (QLabel* l : TrackBarLabels) l->setEnabled(enabled);
-    DictionaryStringGrid->setVisible(enabled);
-}
-
-void MainWindow::DictionaryRadioClick()
-{
-    state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
-    SetDictionaryControls(true);
-    BuildSelectionMasks();
-    CountSelection();
-    ShowSymmGenDescription();
-}
-
-void MainWindow::ImportedWordRadioClick()
-{
-    state_.FillSource = FillSourceKind::ImportedOnly;
-    SetDictionaryControls(false);
-    CountSelection();
-    ShowSymmGenDescription();
-}
-
-void MainWindow::POSCheckClick()
-{
-    state_.FillSource = ImportedWordCheck->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
-    BuildSelectionMasks();
-    CountSelection();
-    ShowSymmGenDescription();
-}
-
-void MainWindow::TrackBarRareChange()
-{
-    BuildSelectionMasks();
-    CountSelection();
-    state_.DictSelectionDirty = true;
-}
-
-void MainWindow::DefaultDictionaryBtnClick()
-{
-    for (QCheckBox* c : {POSNounCommonCheck, POSNounProperCheck, POSOtherCheck, POSInitialsCheck}) {
-        const QSignalBlocker block(c);
-        c->setChecked(true);
-    }
-    TrackBarRare->setValue(0);
-    BuildSelectionMasks();
-    CountSelection();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -465,10 +249,10 @@ void MainWindow::DefaultDictionaryBtnClick()
 
 void MainWindow::SymmStartBtnClick()
 {
-    if (state_.RunInProgress() || !SymmStartBtn->isEnabled()) return;
+    if (state_.RunInProgress() || !symmetricStartButton_->isEnabled()) return;
     if (state_.DictSelectionDirty) {
-        SymmFillsStatusBar->setPanelText(1, "Reading dictionary...");
-        SymmFillsStatusBar->repaint();
+        symmetricFillsStatus_->setPanelText(1, "Reading dictionary...");
+        symmetricFillsStatus_->repaint();
         ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty);
     }
     StartSymmetricRun();
@@ -480,80 +264,41 @@ void MainWindow::SymmRepeatsEditKeyPress()
     SymmStartBtnClick();
 }
 
-void MainWindow::SymmStopBtnClick()
-{
-    state_.Run = RunState::StopRequested;
-    SymmStopBtn->setEnabled(false);
-}
+void MainWindow::SymmStopBtnClick() { runs_.RequestStop(symmetricStopButton_); }
 
 void MainWindow::StartSymmetricRun()
 {
     if (state_.RunInProgress()) return;
     bool isNumber = false;
-    const int iterations = IterationsEdit->text().trimmed().toInt(&isNumber);
+    const int iterations = iterationsEdit_->text().trimmed().toInt(&isNumber);
     if (!isNumber) {
-        dialogs_->Error(this, "'" + IterationsEdit->text() + "' is not a valid integer value");
+        dialogs_->Error(this, "'" + iterationsEdit_->text() + "' is not a valid integer value");
         return;
     }
     CommitClueEdits();
     RunSettings settings;
     settings.Fill.MaxIterations = iterations;
-    settings.Fill.ShowProgress = SymmProgressCheck->isChecked();
-    settings.Fill.KeepStepLog = LogFileCheck->isChecked();
-
-    RunCallbacks callbacks;
-    // The run has passed its checks: the fills shown so far make way for the new ones.
-    callbacks.ClearMemo = [this] {
-        ResetFillDisplay();
-        symmetricFills_.Clear();
-        state_.ClueEdits.Clear();
-        SymmFillStatusPnl->setText("Click on any row to select a fill");
-        ProgressBarSymmQuick->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
-        ProgressBarSymmQuick->setValue(0);
-        ProgressMemo->clear();
-    };
-    callbacks.Fill.AddMemoLine = [this](const std::string& line) { ProgressMemo->appendPlainText(ToQ(line)); };
-    callbacks.Fill.SetProgress = [this](int slot) {
-        ProgressBarSymmQuick->setValue(slot);
-        ProgressBarSymmQuick->repaint();
-    };
-    callbacks.Fill.Repaint = [this] { MainStringGridView->repaint(); };
-    callbacks.Fill.ShowFillStatus = [this](int words, int letters, int interlocks) { ShowFillStatus(words, letters, interlocks); };
-    callbacks.AttemptStarted = [this](int attempt, int repeats) {
-        ProgressBarSymmMult->setMaximum(repeats);
-        ProgressBarSymmMult->setValue(attempt);
-        SymmFillsStatusBar->setPanelText(1, QString("%1/%2").arg(attempt).arg(repeats));
-    };
-    callbacks.FillListed = [this](const FillRow& row, int position) {
-        const QSignalBlocker block(symmetricFills_.View());
-        symmetricFills_.Insert(position, row);
-    };
-    callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
-    if (DlgCheck->isChecked())
-        callbacks.Fill.Diagnostic = [this](const std::string& text) {
-            MainStringGridView->repaint();
-            dialogs_->Information(this, ToQ(text));
-        };
+    settings.Fill.ShowProgress = showProgressCheck_->isChecked();
+    settings.Fill.KeepStepLog = diagnosticsPage_->KeepStepLog();
+    const RunCallbacks callbacks = SymmetricRunCallbacks();
     // Every attempt is painted by the normal painter, whatever diagnostic view was on.
-    MainStringGridView->SetPainter(GridPainter::Normal);
+    gridView_->SetPainter(GridPainter::Normal);
 
     // The stock grid's pattern, should the grid have been cleared since it was chosen.
     if (state_.Stock.SelectedStockGrid > 0) Guard([this] { LoadStockGrid(state_.Stock, state_.Stock.SelectedStockGrid, state_.Xw.Squares); });
 
     OverrideCursor busy(Qt::BusyCursor);
-    SetRunControls(true);
+    // A word chosen in "Replace Word" would change the grid under the run.
+    replaceWordDialog_->close();
     std::optional<StartedRun> run;
-    {
-        // Unless each step is to be seen, the grid keeps showing what it showed until a fill is chosen.
-        std::optional<PaintFreeze> freeze;
-        if (!settings.Fill.ShowProgress) freeze.emplace(MainStringGridView);
-        Guard([&] { run = qm::StartSymmetricRun(state_, state_.SymmFillsList, FromQ(SymmRepeatsEdit->text()), settings, callbacks); });
-    }
-    SetRunControls(false);
-    SymmFillsStatusBar->setPanelText(1, {});
+    // Unless each step is to be seen, the grid keeps showing what it showed until a fill is chosen.
+    runs_.Run(SymmetricRunControls(), settings.Fill.ShowProgress ? nullptr : gridView_, [&] {
+        run = qm::StartSymmetricRun(state_, state_.SymmFillsList, FromQ(symmetricFillCountEdit_->text()), settings, callbacks);
+    });
+    symmetricFillsStatus_->setPanelText(1, {});
     if (run) {
-        SymmRepeatsEdit->setText(ToQ(run->RepeatsText));
-        SymmFillsStatusBar->setPanelText(2, ToQ(run->TimeText));
+        symmetricFillCountEdit_->setText(ToQ(run->RepeatsText));
+        symmetricFillsStatus_->setPanelText(2, ToQ(run->TimeText));
         if (run->Result.Shown) {
             {
                 const QSignalBlocker block(symmetricFills_.View());
@@ -561,39 +306,63 @@ void MainWindow::StartSymmetricRun()
             }
             ResetFillDisplay();
             DisplayShownFill(*run->Result.Shown);
-            if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenSymmetric &&
-                PageControlSymmGen->currentWidget() == TabSheetSymmMain)
+            if (workflowTabs_->currentWidget() == generatePage_ && generateKinds_->currentWidget() == symmetricGenerate_ &&
+                symmetricGenerateTabs_->currentWidget() == symmetricMainTab_)
                 symmetricFills_.View()->setFocus();
         }
     }
     RepaintGrid();
-    if (closeAfterRun_) close();
+    runs_.CloseWindowIfAsked();
 }
 
-void MainWindow::SetRunControls(bool running)
+RunCallbacks MainWindow::SymmetricRunCallbacks()
 {
-    SymmStartBtn->setEnabled(!running);
-    SymmStopBtn->setEnabled(running);
-    SymmStartBtn->repaint();
-    SymmStopBtn->repaint();
-    // What would change the grid, the word stores or the fill source under the run waits for its end.
-    if (running) {
-        pausedDuringRun_.clear();
-        for (QWidget* w : std::initializer_list<QWidget*>{SymmetricBitBtn, FreeformBitBtn, LoadFileBitBtn, StockGridListBox, PreviewImg,
-                                                          FreeformDimensionListBox, IterationsEdit, SymmRepeatsEdit, DictionaryRadio,
-                                                          ImportedWordRadio, ImportedWordCheck, ClearGridBtn, ReplaceWordBtn}) {
-            pausedDuringRun_.push_back({w, w->isEnabled()});
-            w->setEnabled(false);
-        }
-        WordsDlg->close();
-    } else {
-        for (const auto& [w, enabled] : pausedDuringRun_)
-            if (w) w->setEnabled(enabled);
-        pausedDuringRun_.clear();
-    }
-    // A fill shown during a run can be read but not edited: the run still works in the crossword.
-    AcrossClueMemo->setReadOnly(running);
-    DownClueMemo->setReadOnly(running);
+    RunCallbacks callbacks;
+    // The run has passed its checks: the fills shown so far make way for the new ones.
+    callbacks.ClearMemo = [this] {
+        ResetFillDisplay();
+        symmetricFills_.Clear();
+        state_.ClueEdits.Clear();
+        symmetricFillsHint_->setText("Click on any row to select a fill");
+        symmetricSlotsProgress_->setRange(0, std::max(state_.Xw.WordSlotCount, 1));
+        symmetricSlotsProgress_->setValue(0);
+        progressLog_->clear();
+    };
+    callbacks.Fill.AddMemoLine = [this](const std::string& line) { progressLog_->appendPlainText(ToQ(line)); };
+    callbacks.Fill.SetProgress = [this](int slot) {
+        symmetricSlotsProgress_->setValue(slot);
+        symmetricSlotsProgress_->repaint();
+    };
+    callbacks.Fill.Repaint = [this] { gridView_->repaint(); };
+    callbacks.Fill.ShowFillStatus = [this](int words, int letters, int interlocks) { ShowFillStatus(words, letters, interlocks); };
+    callbacks.AttemptStarted = [this](int attempt, int repeats) {
+        symmetricAttemptsProgress_->setMaximum(repeats);
+        symmetricAttemptsProgress_->setValue(attempt);
+        symmetricFillsStatus_->setPanelText(1, QString("%1/%2").arg(attempt).arg(repeats));
+    };
+    callbacks.FillListed = [this](const FillRow& row, int position) {
+        const QSignalBlocker block(symmetricFills_.View());
+        symmetricFills_.Insert(position, row);
+    };
+    callbacks.ProcessMessages = [] { QCoreApplication::processEvents(); };
+    if (diagnosticsPage_->ShowEachPick())
+        callbacks.Fill.Diagnostic = [this](const std::string& text) {
+            gridView_->repaint();
+            dialogs_->Information(this, ToQ(text));
+        };
+    return callbacks;
+}
+
+RunControls MainWindow::SymmetricRunControls() const
+{
+    RunControls controls;
+    controls.Paused = homePage_->StartButtons();
+    controls.Paused.insert(controls.Paused.end(), {stockGridSizes_, stockGridThumbnails_, freeformGridSizes_, iterationsEdit_, symmetricFillCountEdit_,
+                                                   useDictionaryRadio_, importedListOnlyRadio_, alsoImportedListCheck_, clearGridButton_, replaceWordButton_});
+    controls.Start = symmetricStartButton_;
+    controls.Stop = symmetricStopButton_;
+    controls.ReadOnly = {acrossClueEdit_, downClueEdit_};
+    return controls;
 }
 
 void MainWindow::FillsListBoxClick()
@@ -608,12 +377,12 @@ void MainWindow::FillsListBoxClick()
         const ShownFill shown = qm::ShowFill(state_, fill);
         DisplayShownFill(shown);
     });
-    SymmFillStatusPnl->setText("Click on any row to select another fill");
-    if (!MainStringGridView->updatesEnabled()) {
+    symmetricFillsHint_->setText("Click on any row to select another fill");
+    if (!gridView_->updatesEnabled()) {
         // The grid is frozen during a run; the chosen fill is painted once.
-        MainStringGridView->setUpdatesEnabled(true);
-        MainStringGridView->repaint();
-        MainStringGridView->setUpdatesEnabled(false);
+        gridView_->setUpdatesEnabled(true);
+        gridView_->repaint();
+        gridView_->setUpdatesEnabled(false);
     }
 }
 

@@ -27,68 +27,68 @@ QWidget* MainWindow::BuildGridPage()
     auto* col = new QVBoxLayout(page);
     col->setContentsMargins(2, 2, 2, 0);
     col->setSpacing(2);
-    HeaderPnl = Named<QLabel>("HeaderPnl", page);
-    HeaderPnl->setAlignment(Qt::AlignCenter);
-    HeaderPnl->setFixedHeight(24);
-    col->addWidget(HeaderPnl);
+    gridHeaderPanel_ = Named<QLabel>("HeaderPnl", page);
+    gridHeaderPanel_->setAlignment(Qt::AlignCenter);
+    gridHeaderPanel_->setFixedHeight(24);
+    col->addWidget(gridHeaderPanel_);
 
-    GridPanel = Named<QFrame>("GridPanel", page);
-    GridPanel->setFixedSize(GridPanelWidth, GridPanelWidth);
-    MainStringGridView = new MainStringGrid(state_.Xw, GridPanel);
-    MainStringGridView->setGeometry(0, 0, GridPanelWidth, GridPanelWidth);
-    col->addWidget(GridPanel, 0, Qt::AlignHCenter);
+    gridPanel_ = Named<QFrame>("GridPanel", page);
+    gridPanel_->setFixedSize(GridPanelWidth, GridPanelWidth);
+    gridView_ = new MainStringGrid(state_.Xw, gridPanel_);
+    gridView_->setGeometry(0, 0, GridPanelWidth, GridPanelWidth);
+    col->addWidget(gridPanel_, 0, Qt::AlignHCenter);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(4, 0, 4, 0);
-    ClearGridBtn = Named<QPushButton>("ClearGridBtn", "&Clear Grid", page);
-    MirrorBtn = Named<QPushButton>("MirrorBtn", "Flip Across/Down", page);
-    MirrorBtn->setEnabled(false);
+    clearGridButton_ = Named<QPushButton>("ClearGridBtn", "&Clear Grid", page);
+    mirrorButton_ = Named<QPushButton>("MirrorBtn", "Flip Across/Down", page);
+    mirrorButton_->setEnabled(false);
     buttons->addStretch(1);
-    buttons->addWidget(ClearGridBtn);
-    buttons->addWidget(MirrorBtn);
+    buttons->addWidget(clearGridButton_);
+    buttons->addWidget(mirrorButton_);
     col->addLayout(buttons);
     col->addStretch(1);
 
-    MainStatusBar = new PanelStatusBar({160, 100, 110, 100, 100}, page);
-    MainStatusBar->setObjectName("MainStatusBar");
-    col->addWidget(MainStatusBar);
+    gridStatus_ = new PanelStatusBar({160, 100, 110, 100, 100}, page);
+    gridStatus_->setObjectName("MainStatusBar");
+    col->addWidget(gridStatus_);
 
-    connect(ClearGridBtn, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
-    connect(MirrorBtn, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
-    connect(MainStringGridView, &MainStringGrid::squareMouseUp, this,
+    connect(clearGridButton_, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
+    connect(mirrorButton_, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
+    connect(gridView_, &MainStringGrid::squareMouseUp, this,
             [this](int c, int r, Qt::MouseButton button) { MainStringGridMouseUp(c, r, button); });
     return page;
 }
 
 void MainWindow::LayOutMainGrid()
 {
-    MainStringGridView->LayOut();
+    gridView_->LayOut();
     const int n = state_.Xw.Squares.Size();
-    HeaderPnl->setText(QString("Dimensions: %1 x %2").arg(n).arg(n));
+    gridHeaderPanel_->setText(QString("Dimensions: %1 x %2").arg(n).arg(n));
 }
 
-void MainWindow::RepaintGrid() { MainStringGridView->update(); }
+void MainWindow::RepaintGrid() { gridView_->update(); }
 
 void MainWindow::ShowFillStatus(int words, int letters, int interlocks)
 {
     const auto texts = MakeFillStatus(words, letters, interlocks, state_.Xw.GridSize, state_.ImportedFillShown,
                                       static_cast<int>(state_.Imported.ThemeWords.size()));
-    MainStatusBar->setPanelText(0, QString::fromStdString(texts.Words));
-    MainStatusBar->setPanelText(1, QString::fromStdString(texts.Letters));
-    MainStatusBar->setPanelText(2, QString::fromStdString(texts.Density));
-    if (texts.Interlocks) MainStatusBar->setPanelText(3, QString::fromStdString(*texts.Interlocks));
-    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(!state_.RunInProgress());
-    else MirrorBtn->setEnabled(true);
-    ClearGridBtn->setEnabled(!state_.RunInProgress());
+    gridStatus_->setPanelText(0, QString::fromStdString(texts.Words));
+    gridStatus_->setPanelText(1, QString::fromStdString(texts.Letters));
+    gridStatus_->setPanelText(2, QString::fromStdString(texts.Density));
+    if (texts.Interlocks) gridStatus_->setPanelText(3, QString::fromStdString(*texts.Interlocks));
+    if (UsesDictionary(state_.FillSource)) replaceWordButton_->setEnabled(!state_.RunInProgress());
+    else mirrorButton_->setEnabled(true);
+    clearGridButton_->setEnabled(!state_.RunInProgress());
     EnableOutputControls(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
-    NextBtn2->setEnabled(acrossClues_.Count() + downClues_.Count() > 0);
+    generateNextButton_->setEnabled(acrossClues_.Count() + downClues_.Count() > 0);
     unsetCursor();
 }
 
 void MainWindow::ResetFillDisplay()
 {
-    CluePageControl->setCurrentWidget(AcrossTabSheet);
+    clueTabs_->setCurrentWidget(acrossTab_);
     state_.Xw.ShowCellNumbers = false;
     acrossMemoSlot_ = downMemoSlot_ = 0;
     for (bool across : {true, false}) {
@@ -96,19 +96,19 @@ void MainWindow::ResetFillDisplay()
         ClueMemo(across)->clear();
         CluePanel(across)->setText("Clue:");
     }
-    if (UsesDictionary(state_.FillSource)) ReplaceWordBtn->setEnabled(false);
+    if (UsesDictionary(state_.FillSource)) replaceWordButton_->setEnabled(false);
     else {
-        MirrorBtn->setEnabled(false);
-        AddToListOfGridsBtn->setEnabled(false);
+        mirrorButton_->setEnabled(false);
+        addThisGridButton_->setEnabled(false);
     }
-    ClearGridBtn->setEnabled(false);
+    clearGridButton_->setEnabled(false);
     EnableOutputControls(false);
-    NextBtn2->setEnabled(false);
-    WordsDlg->close();
-    for (QProgressBar* bar : {ProgressBarSymmMult, ProgressBarFreeQuick, ProgressBarFreeMult})
+    generateNextButton_->setEnabled(false);
+    replaceWordDialog_->close();
+    for (QProgressBar* bar : {symmetricAttemptsProgress_, quickFillProgress_, freeformFillsProgress_})
         bar->setValue(0);
-    MainStatusBar->clearPanels();
-    MainStatusBar->repaint();
+    gridStatus_->clearPanels();
+    gridStatus_->repaint();
 }
 
 void MainWindow::ShowSlotLists()
@@ -123,8 +123,8 @@ void MainWindow::ShowSlotLists()
         list.SetRows(across ? lists.Across : lists.Down);
         if (list.Count() > 0) list.View()->setCurrentRow(0);
     }
-    ClueStatusBar->setPanelText(0, QString("Across: %1").arg(lists.Across.size()));
-    ClueStatusBar->setPanelText(1, QString("Down: %1").arg(lists.Down.size()));
+    clueStatus_->setPanelText(0, QString("Across: %1").arg(lists.Across.size()));
+    clueStatus_->setPanelText(1, QString("Down: %1").arg(lists.Down.size()));
 }
 
 void MainWindow::ClearGridBtnClick()
@@ -137,18 +137,18 @@ void MainWindow::ClearGridBtnClick()
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
     RepaintGrid();
-    ProgressBarSymmQuick->setValue(0);
-    SymmFillsStatusBar->setPanelText(0, {});
-    SymmFillsStatusBar->setPanelText(1, {});
+    symmetricSlotsProgress_->setValue(0);
+    symmetricFillsStatus_->setPanelText(0, {});
+    symmetricFillsStatus_->setPanelText(1, {});
     symmetricFills_.View()->clearSelection();
-    SymmFillStatusPnl->setText("Click on any row to select a fill");
-    for (int panel = 0; panel < 4; ++panel) FreeFillsStatusBar->setPanelText(panel, {});
+    symmetricFillsHint_->setText("Click on any row to select a fill");
+    for (int panel = 0; panel < 4; ++panel) freeformFillsStatus_->setPanelText(panel, {});
     {
         const QSignalBlocker block(freeformFills_.View());
         freeformFills_.View()->setCurrentRow(-1);
     }
-    FreeImproveBtn->setEnabled(false);
-    FreeFillStatusPnl->setText("Click on any row to select a fill");
+    improveButton_->setEnabled(false);
+    freeformFillsHint_->setText("Click on any row to select a fill");
 }
 
 void MainWindow::MirrorBtnClick()
@@ -156,16 +156,16 @@ void MainWindow::MirrorBtnClick()
     if (state_.RunInProgress()) return;
     Guard([this] {
         CommitClueEdits();
-        const bool wasAcross = CluePageControl->currentWidget() != DownTabSheet;
+        const bool wasAcross = clueTabs_->currentWidget() != downTab_;
         // The answer of the selected row, as far as the list compares answers: their first 30 characters.
         std::string remembered;
         if (const ClueRow* row = ClueList(wasAcross).Current()) remembered = row->Answer.substr(0, 30);
         FlipAcrossDown(state_.Xw, state_.FillSource);
-        PaintFreeze freeze(CluePageControl);
+        PaintFreeze freeze(clueTabs_);
         const bool nowAcross = !wasAcross;
         {
-            const QSignalBlocker block(CluePageControl);
-            CluePageControl->setCurrentWidget(nowAcross ? AcrossTabSheet : DownTabSheet);
+            const QSignalBlocker block(clueTabs_);
+            clueTabs_->setCurrentWidget(nowAcross ? acrossTab_ : downTab_);
         }
         ShowSlotLists();
         RowList<ClueRow>& now = ClueList(nowAcross);

@@ -1,9 +1,10 @@
 // MainWindow, Home page: the three start buttons, help, exit and the web-page label.
 #include "ui/main_window.h"
 
+#include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/home_page.h"
 #include "ui/panel_status_bar.h"
-#include "ui/url_label.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,54 +18,6 @@
 
 namespace qm::ui {
 
-QWidget* MainWindow::BuildHomePage()
-{
-    auto* page = Named<QWidget>("TabsheetHome");
-    auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(4, 4, 4, 4);
-    HomePanel = Named<QFrame>("HomePanel", page);
-    outer->addWidget(HomePanel);
-
-    auto* col = new QVBoxLayout(HomePanel);
-    col->setContentsMargins(24, 24, 24, 16);
-    col->setSpacing(14);
-    auto* title = new QLabel("Quillmere", HomePanel);
-    QFont big = title->font();
-    big.setPixelSize(28);
-    big.setBold(true);
-    title->setFont(big);
-    col->addWidget(title);
-    col->addWidget(new QLabel("Crossword construction", HomePanel));
-    col->addSpacing(18);
-
-    SymmetricBitBtn = Named<QPushButton>("SymmetricBitBtn", "New Symmetrical Crossword", HomePanel);
-    FreeformBitBtn = Named<QPushButton>("FreeformBitBtn", "New Freeform Crossword", HomePanel);
-    LoadFileBitBtn = Named<QPushButton>("LoadFileBitBtn", "Load from Disk", HomePanel);
-    for (QPushButton* b : {SymmetricBitBtn, FreeformBitBtn, LoadFileBitBtn}) {
-        b->setMinimumHeight(44);
-        col->addWidget(b);
-    }
-    col->addStretch(1);
-
-    auto* buttons = new QHBoxLayout;
-    HelpBtn = Named<QPushButton>("HelpBtn", "&Help", HomePanel);
-    ExitBtn = Named<QPushButton>("ExitBtn", "&E&xit", HomePanel);
-    buttons->addWidget(HelpBtn);
-    buttons->addStretch(1);
-    buttons->addWidget(ExitBtn);
-    col->addLayout(buttons);
-    URLLabel = new UrlLabel(MakerWebPage, HomePanel);
-    col->addWidget(URLLabel, 0, Qt::AlignHCenter);
-
-    connect(SymmetricBitBtn, &QPushButton::clicked, this, [this] { SymmetricBitBtnClick(); });
-    connect(FreeformBitBtn, &QPushButton::clicked, this, [this] { FreeformBitBtnClick(); });
-    connect(LoadFileBitBtn, &QPushButton::clicked, this, [this] { LoadFileBitBtnClick(); });
-    connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
-    connect(ExitBtn, &QPushButton::clicked, this, [this] { ExitBtnClick(); });
-    connect(URLLabel, &UrlLabel::clicked, this, [this] { URLLabelClick(); });
-    return page;
-}
-
 void MainWindow::SymmetricBitBtnClick()
 {
     state_.FillSource = FillSourceKind::Dictionary;
@@ -73,25 +26,25 @@ void MainWindow::SymmetricBitBtnClick()
 
     // The stock grid is chosen afresh: the slots of an earlier choice do not belong to the blank grid.
     EmptySymmFills();
-    SymmFillStatusPnl->clear();
-    ProgressMemo->clear();
+    symmetricFillsHint_->clear();
+    progressLog_->clear();
     ShowStockGridsOfSize();
-    NextBtn1->setEnabled(false);
+    setupNextButton_->setEnabled(false);
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
-    SymmRepeatsEdit->setText("10");
+    symmetricFillCountEdit_->setText("10");
 
-    PageControlSetup->setCurrentWidget(TabSheetSymmetric);
-    PageControlGenerate->setCurrentWidget(TabSheetGenSymmetric);
-    PageControlSymmGen->setCurrentWidget(TabSheetSymmMain);
-    PageControlLeft->setCurrentWidget(TabSheetSetup);
+    setupKinds_->setCurrentWidget(symmetricSetup_);
+    generateKinds_->setCurrentWidget(symmetricGenerate_);
+    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    workflowTabs_->setCurrentWidget(setupPage_);
 
-    ReplaceWordBtn->show();
-    AddToListOfGridsBtn->hide();
-    ClueLabA2->setText("To replace, right-click (or use the button below)");
-    ClueLabD2->setText("To replace, right-click (or use the button below)");
+    replaceWordButton_->show();
+    addThisGridButton_->hide();
+    acrossHint_->setText("To replace, right-click (or use the button below)");
+    downHint_->setText("To replace, right-click (or use the button below)");
 
-    SymmFillsStatusBar->setPanelText(0, "Dictionary: " + DictionaryStatsStatusBar->panelText(0));
+    symmetricFillsStatus_->setPanelText(0, "Dictionary: " + dictionaryStatus_->panelText(0));
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
     state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before
@@ -107,23 +60,23 @@ void MainWindow::FreeformBitBtnClick()
     state_.ClueEdits.Clear();
     state_.Freeform.FreeFillsList.Clear();
     freeformFills_.Clear();
-    FreeFillStatusPnl->clear();
-    FreeImproveBtn->setEnabled(false);
+    freeformFillsHint_->clear();
+    improveButton_->setEnabled(false);
     ResetFillDisplay();
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
 
     // Next waits for the word list the freeform crossword is made from (one imported before will do).
-    NextBtn1->setEnabled(!state_.Imported.Empty());
-    PageControlSetup->setCurrentWidget(TabSheetFreeForm);
-    PageControlGenerate->setCurrentWidget(TabSheetGenFreeForm);
-    PageControlFreeGen->setCurrentWidget(TabSheetFreeMain);
-    PageControlLeft->setCurrentWidget(TabSheetSetup);
+    setupNextButton_->setEnabled(!state_.Imported.Empty());
+    setupKinds_->setCurrentWidget(freeformSetup_);
+    generateKinds_->setCurrentWidget(freeformGenerate_);
+    freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+    workflowTabs_->setCurrentWidget(setupPage_);
 
-    ReplaceWordBtn->hide();
-    AddToListOfGridsBtn->show();
-    ClueLabA2->setText("To remove, press 'Delete' (or use the button below)");
-    ClueLabD2->setText("To remove, press 'Delete' (or use the button below)");
+    replaceWordButton_->hide();
+    addThisGridButton_->show();
+    acrossHint_->setText("To remove, press 'Delete' (or use the button below)");
+    downHint_->setText("To remove, press 'Delete' (or use the button below)");
 
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
@@ -133,16 +86,16 @@ void MainWindow::FreeformBitBtnClick()
 
 void MainWindow::LoadFileBitBtnClick()
 {
-    PageControlLeft->setCurrentWidget(TabSheetFile);
+    workflowTabs_->setCurrentWidget(filePage_);
     LoadCrosswordFile();
 }
 
 void MainWindow::OpenCrosswordFileAtStart(const QString& path)
 {
-    PageControlLeft->setCurrentWidget(TabSheetFile);
+    workflowTabs_->setCurrentWidget(filePage_);
     OpenCrosswordFile(path);
     // A file that could not be read leaves the window as it started, at Home.
-    if (!state_.LoadedFromFile) PageControlLeft->setCurrentWidget(TabsheetHome);
+    if (!state_.LoadedFromFile) workflowTabs_->setCurrentWidget(homePage_);
 }
 
 }  // namespace qm::ui

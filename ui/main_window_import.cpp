@@ -70,72 +70,72 @@ QWidget* GridCaptions(QLabel*& clueLabel, const char* clueName, QWidget* parent)
 
 void MainWindow::BuildImportedListControls()
 {
-    QWidget* page = TabSheetBuiltIn;
+    QWidget* page = builtInTab_;
     auto* col = qobject_cast<QVBoxLayout*>(page->layout());
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(5);
 
     auto* theme = new QHBoxLayout;
     auto* themeLab = new QLabel("&Theme:", page);
-    ThemeCombo = Named<QComboBox>("ThemeCombo", page);
-    ThemeCombo->setItemDelegate(new LineDelegate(ThemeItemPainter({}), ThemeItemHeight, ThemeCombo));
-    for (const ThemeCategory& t : ThemeCategoryTable) ThemeCombo->addItem(ToQ(t.Name));
-    ThemeCombo->setCurrentIndex(-1);
-    ThemeCombo->setPlaceholderText("Choose a theme");
-    themeLab->setBuddy(ThemeCombo);
+    builtInListCombo_ = Named<QComboBox>("ThemeCombo", page);
+    builtInListCombo_->setItemDelegate(new LineDelegate(ThemeItemPainter({}), ThemeItemHeight, builtInListCombo_));
+    for (const ThemeCategory& t : ThemeCategoryTable) builtInListCombo_->addItem(ToQ(t.Name));
+    builtInListCombo_->setCurrentIndex(-1);
+    builtInListCombo_->setPlaceholderText("Choose a theme");
+    themeLab->setBuddy(builtInListCombo_);
     theme->addWidget(themeLab);
-    theme->addWidget(ThemeCombo, 1);
+    theme->addWidget(builtInListCombo_, 1);
     col->addLayout(theme);
 
     auto* buttons = new QHBoxLayout;
-    ClipboardBtn = Named<QPushButton>("ClipboardBtn", "&Paste from Clipboard", page);
-    LoadWordListBtn = Named<QPushButton>("LoadWordListBtn", "&Open...", page);
-    buttons->addWidget(ClipboardBtn);
-    buttons->addWidget(LoadWordListBtn);
+    pasteListButton_ = Named<QPushButton>("ClipboardBtn", "&Paste from Clipboard", page);
+    loadListButton_ = Named<QPushButton>("LoadWordListBtn", "&Open...", page);
+    buttons->addWidget(pasteListButton_);
+    buttons->addWidget(loadListButton_);
     col->addLayout(buttons);
     auto* hint = new QLabel("One word or phrase a line, with its clue after a TAB.", page);
     hint->setWordWrap(true);
     col->addWidget(hint);
 
-    col->addWidget(GridCaptions(FreeClueLab, "FreeClueLab", page));
-    FreeformThemeDrawGrid = new ThemeWordGrid(state_.Imported, page);
-    FreeformThemeDrawGrid->setObjectName("FreeformThemeDrawGrid");
-    col->addWidget(FreeformThemeDrawGrid, 1);
-    ThemeListStatusBar = new PanelStatusBar({100, 0}, page);
-    ThemeListStatusBar->setObjectName("ThemeListStatusBar");
-    col->addWidget(ThemeListStatusBar);
+    col->addWidget(GridCaptions(freeformListHint_, "FreeClueLab", page));
+    freeformImportedList_ = new ThemeWordGrid(state_.Imported, page);
+    freeformImportedList_->setObjectName("FreeformThemeDrawGrid");
+    col->addWidget(freeformImportedList_, 1);
+    freeformImportedListStatus_ = new PanelStatusBar({100, 0}, page);
+    freeformImportedListStatus_->setObjectName("ThemeListStatusBar");
+    col->addWidget(freeformImportedListStatus_);
     auto* clear = new QHBoxLayout;
-    ClearWordListBtn = Named<QPushButton>("ClearWordListBtn", "Clea&r List", page);
+    clearListButton_ = Named<QPushButton>("ClearWordListBtn", "Clea&r List", page);
     clear->addStretch(1);
-    clear->addWidget(ClearWordListBtn);
+    clear->addWidget(clearListButton_);
     col->addLayout(clear);
 
-    connect(ThemeCombo, &QComboBox::activated, this, [this] { ThemeComboChange(); });
-    connect(ClipboardBtn, &QPushButton::clicked, this, [this] { ClipboardBtnClick(); });
-    connect(LoadWordListBtn, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
-    connect(ClearWordListBtn, &QPushButton::clicked, this, [this] { ClearWordListBtn1Click(); });
+    connect(builtInListCombo_, &QComboBox::activated, this, [this] { ThemeComboChange(); });
+    connect(pasteListButton_, &QPushButton::clicked, this, [this] { ClipboardBtnClick(); });
+    connect(loadListButton_, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
+    connect(clearListButton_, &QPushButton::clicked, this, [this] { ClearWordListBtn1Click(); });
 
-    col = qobject_cast<QVBoxLayout*>(TabSheetExternalList->layout());
+    col = qobject_cast<QVBoxLayout*>(externalWordListTab_->layout());
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(5);
     auto* externalHint = new QLabel("Import a word list (one word or phrase a line, with its clue after a TAB) to fill the grid "
                             "from it alone or together with the dictionary (Generate page, Dictionary Options).",
-                            TabSheetExternalList);
+                            externalWordListTab_);
     externalHint->setWordWrap(true);
     col->addWidget(externalHint);
     auto* openRow = new QHBoxLayout;
-    ExternalWordListFileBtnB = Named<QPushButton>("ExternalWordListFileBtnB", "&Open...", TabSheetExternalList);
-    openRow->addWidget(ExternalWordListFileBtnB);
+    loadExternalListButton_ = Named<QPushButton>("ExternalWordListFileBtnB", "&Open...", externalWordListTab_);
+    openRow->addWidget(loadExternalListButton_);
     openRow->addStretch(1);
     col->addLayout(openRow);
-    col->addWidget(GridCaptions(HybClueLab, "HybClueLab", TabSheetExternalList));
-    SymmetricThemeDrawGrid = new ThemeWordGrid(state_.Imported, TabSheetExternalList);
-    SymmetricThemeDrawGrid->setObjectName("SymmetricThemeDrawGrid");
-    col->addWidget(SymmetricThemeDrawGrid, 1);
-    WordListStatusBar = new PanelStatusBar({100, 0}, TabSheetExternalList);
-    WordListStatusBar->setObjectName("WordListStatusBar");
-    col->addWidget(WordListStatusBar);
-    connect(ExternalWordListFileBtnB, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
+    col->addWidget(GridCaptions(externalListHint_, "HybClueLab", externalWordListTab_));
+    symmetricImportedList_ = new ThemeWordGrid(state_.Imported, externalWordListTab_);
+    symmetricImportedList_->setObjectName("SymmetricThemeDrawGrid");
+    col->addWidget(symmetricImportedList_, 1);
+    symmetricImportedListStatus_ = new PanelStatusBar({100, 0}, externalWordListTab_);
+    symmetricImportedListStatus_->setObjectName("WordListStatusBar");
+    col->addWidget(symmetricImportedListStatus_);
+    connect(loadExternalListButton_, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
 }
 
 QWidget* MainWindow::BuildSeedAndLengthOptions(QWidget* parent)
@@ -149,19 +149,19 @@ QWidget* MainWindow::BuildSeedAndLengthOptions(QWidget* parent)
     auto* radios = new QVBoxLayout;
     radios->setSpacing(2);
     radios->addWidget(new QLabel("Seed word:", box));
-    RandomWordsRadio = Named<QRadioButton>("RandomWordsRadio", "  Random word", box);
-    SeedWordRadio = Named<QRadioButton>("SeedWordRadio", "  Selected word (right)", box);
-    GridRadio = Named<QRadioButton>("GridRadio", "  Start with grid fill", box);
-    RandomWordsRadio->setChecked(true);
-    GridRadio->setEnabled(false);
-    for (QRadioButton* r : {RandomWordsRadio, SeedWordRadio, GridRadio}) radios->addWidget(r);
+    randomWordsRadio_ = Named<QRadioButton>("RandomWordsRadio", "  Random word", box);
+    seedWordRadio_ = Named<QRadioButton>("SeedWordRadio", "  Selected word (right)", box);
+    gridSeedRadio_ = Named<QRadioButton>("GridRadio", "  Start with grid fill", box);
+    randomWordsRadio_->setChecked(true);
+    gridSeedRadio_->setEnabled(false);
+    for (QRadioButton* r : {randomWordsRadio_, seedWordRadio_, gridSeedRadio_}) radios->addWidget(r);
     radios->addStretch(1);
     seedRow->addLayout(radios);
-    SeedListBox = Named<QListWidget>("SeedListBox", box);
-    MakeOwnerDrawn(SeedListBox, ThemeItemPainter([this] { return SeedWordRadio->isChecked(); }), ThemeItemHeight);
-    SeedListBox->setEnabled(false);
-    SeedListBox->setFixedHeight(6 * ThemeItemHeight + 4);
-    seedRow->addWidget(SeedListBox, 1);
+    seedWords_ = Named<QListWidget>("SeedListBox", box);
+    MakeOwnerDrawn(seedWords_, ThemeItemPainter([this] { return seedWordRadio_->isChecked(); }), ThemeItemHeight);
+    seedWords_->setEnabled(false);
+    seedWords_->setFixedHeight(6 * ThemeItemHeight + 4);
+    seedRow->addWidget(seedWords_, 1);
     col->addLayout(seedRow);
 
     auto* lengths = new QGridLayout;
@@ -169,32 +169,32 @@ QWidget* MainWindow::BuildSeedAndLengthOptions(QWidget* parent)
     lengths->setVerticalSpacing(0);
     auto* optLab = new QLabel("Optimal word length", box);
     auto* optNote = new QLabel("(normally 60% of crossword dimension,\nbut can be altered up or down).", box);
-    OptLengthSpinEdit = Named<QSpinBox>("OptLengthSpinEdit", box);
-    OptLengthSpinEdit->setRange(3, 12);
-    OptLengthSpinEdit->setValue(state_.Imported.OptimalWordLength);
-    optLab->setBuddy(OptLengthSpinEdit);
+    optimalLengthSpin_ = Named<QSpinBox>("OptLengthSpinEdit", box);
+    optimalLengthSpin_->setRange(3, 12);
+    optimalLengthSpin_->setValue(state_.Imported.OptimalWordLength);
+    optLab->setBuddy(optimalLengthSpin_);
     auto* devLab = new QLabel("Variation   (0 - 500, default 400)", box);
-    DeviationSpinEdit = Named<QSpinBox>("DeviationSpinEdit", box);
-    DeviationSpinEdit->setRange(0, 500);
-    DeviationSpinEdit->setSingleStep(10);
-    DeviationSpinEdit->setValue(state_.Imported.LengthVariation);
-    devLab->setBuddy(DeviationSpinEdit);
+    lengthVariationSpin_ = Named<QSpinBox>("DeviationSpinEdit", box);
+    lengthVariationSpin_->setRange(0, 500);
+    lengthVariationSpin_->setSingleStep(10);
+    lengthVariationSpin_->setValue(state_.Imported.LengthVariation);
+    devLab->setBuddy(lengthVariationSpin_);
     lengths->addWidget(optLab, 0, 0);
-    lengths->addWidget(OptLengthSpinEdit, 0, 1);
+    lengths->addWidget(optimalLengthSpin_, 0, 1);
     lengths->addWidget(optNote, 1, 0, 1, 2);
     lengths->addWidget(devLab, 2, 0);
-    lengths->addWidget(DeviationSpinEdit, 2, 1);
+    lengths->addWidget(lengthVariationSpin_, 2, 1);
     lengths->setColumnStretch(0, 1);
     col->addLayout(lengths);
 
-    connect(RandomWordsRadio, &QRadioButton::clicked, this, [this] { RandomWordsRadioClick(); });
-    connect(SeedWordRadio, &QRadioButton::clicked, this, [this] { SeedWordRadioClick(); });
-    connect(SeedListBox, &QListWidget::itemClicked, this, [this] { SeedListBoxClick(); });
-    connect(SeedListBox, &QListWidget::currentRowChanged, this, [this] { SeedListBoxClick(); });
-    connect(OptLengthSpinEdit, &QSpinBox::valueChanged, this, [this] { OptLengthSpinEditChange(); });
+    connect(randomWordsRadio_, &QRadioButton::clicked, this, [this] { RandomWordsRadioClick(); });
+    connect(seedWordRadio_, &QRadioButton::clicked, this, [this] { SeedWordRadioClick(); });
+    connect(seedWords_, &QListWidget::itemClicked, this, [this] { SeedListBoxClick(); });
+    connect(seedWords_, &QListWidget::currentRowChanged, this, [this] { SeedListBoxClick(); });
+    connect(optimalLengthSpin_, &QSpinBox::valueChanged, this, [this] { OptLengthSpinEditChange(); });
     // Every edit of the text counts, also one that leaves no number (the spin box itself waits for one).
-    connect(DeviationSpinEdit, &QSpinBox::valueChanged, this, [this] { DeviationSpinEditChange(); });
-    connect(DeviationSpinEdit->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, [this] { DeviationSpinEditChange(); });
+    connect(lengthVariationSpin_, &QSpinBox::valueChanged, this, [this] { DeviationSpinEditChange(); });
+    connect(lengthVariationSpin_->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, [this] { DeviationSpinEditChange(); });
     return box;
 }
 
@@ -203,8 +203,8 @@ QWidget* MainWindow::BuildSeedAndLengthOptions(QWidget* parent)
 
 void MainWindow::ThemeComboChange()
 {
-    if (state_.RunInProgress() || ThemeCombo->currentIndex() < 0) return;
-    const QString name = ThemeCombo->currentText();
+    if (state_.RunInProgress() || builtInListCombo_->currentIndex() < 0) return;
+    const QString name = builtInListCombo_->currentText();
     const std::optional<int> bit = FindThemeCategory(FromQ(name));
     if (!bit) {
         // The shortcut's themes name lists that the program does not carry.
@@ -226,8 +226,8 @@ void MainWindow::ClipboardBtnClick()
         dialogs_->Information(this, NoClipboardDataMessage);
         return;
     }
-    FreeQuickFillBtn->setEnabled(false);
-    FreeStartBtn->setEnabled(false);
+    quickFillButton_->setEnabled(false);
+    freeformStartButton_->setEnabled(false);
     const std::string text = Utf8ToWindows1252(clip->text().toStdString());
     Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
@@ -253,8 +253,8 @@ void MainWindow::ClearWordListBtn1Click()
     if (state_.RunInProgress()) return;
     ClearImportedList(state_.Imported);
     ShowFreeformList();
-    FreeQuickFillBtn->setEnabled(false);
-    FreeStartBtn->setEnabled(false);
+    quickFillButton_->setEnabled(false);
+    freeformStartButton_->setEnabled(false);
 }
 
 void MainWindow::ShowImportOutcome(const ImportOutcome& outcome)
@@ -262,18 +262,18 @@ void MainWindow::ShowImportOutcome(const ImportOutcome& outcome)
     if (outcome.Message) dialogs_->Information(this, ToQ(*outcome.Message));
     ShowFreeformList();
     if (outcome.Status && outcome.Status->EnableGeneration) {
-        FreeQuickFillBtn->setEnabled(true);
-        FreeStartBtn->setEnabled(true);
+        quickFillButton_->setEnabled(true);
+        freeformStartButton_->setEnabled(true);
     }
     if (outcome.SettingsReset) {
         // A list for a symmetrical crossword: its own length settings, and the dictionary options offer it.
-        OptLengthSpinEdit->setValue(state_.Imported.OptimalWordLength);
-        DeviationSpinEdit->setValue(state_.Imported.LengthVariation);
-        ImportedWordRadio->setEnabled(true);
-        ImportedWordCheck->setEnabled(true);
-        if (!ImportedWordCheck->isChecked()) {
-            ImportedWordCheck->setChecked(true);
-            if (DictionaryRadio->isChecked()) POSCheckClick();
+        optimalLengthSpin_->setValue(state_.Imported.OptimalWordLength);
+        lengthVariationSpin_->setValue(state_.Imported.LengthVariation);
+        importedListOnlyRadio_->setEnabled(true);
+        alsoImportedListCheck_->setEnabled(true);
+        if (!alsoImportedListCheck_->isChecked()) {
+            alsoImportedListCheck_->setChecked(true);
+            if (useDictionaryRadio_->isChecked()) POSCheckClick();
         }
     }
 }
@@ -282,24 +282,24 @@ void MainWindow::ShowFreeformList()
 {
     // Both grids show the one list, whichever page imported it.
     const ImportedList& list = state_.Imported;
-    FreeformThemeDrawGrid->SetRowCount(list.ThemeWordCount);
-    SymmetricThemeDrawGrid->SetRowCount(list.ThemeWordCount);
-    SeedListBox->clear();
+    freeformImportedList_->SetRowCount(list.ThemeWordCount);
+    symmetricImportedList_->SetRowCount(list.ThemeWordCount);
+    seedWords_->clear();
     QStringList words;
     words.reserve(static_cast<int>(list.ThemeWords.size()));
     for (const std::string& w : list.ThemeWords) words << ToQ(w);
-    SeedListBox->addItems(words);
-    RandomWordsRadio->setChecked(true);
-    SeedListBox->setEnabled(false);
+    seedWords_->addItems(words);
+    randomWordsRadio_->setChecked(true);
+    seedWords_->setEnabled(false);
 
     const ImportStatus status = MakeImportStatus(list);
-    for (PanelStatusBar* bar : {ThemeListStatusBar, WordListStatusBar}) {
+    for (PanelStatusBar* bar : {freeformImportedListStatus_, symmetricImportedListStatus_}) {
         bar->setPanelText(0, ToQ(status.WordsText));
         if (status.LengthsText) bar->setPanelText(1, ToQ(*status.LengthsText));
         else bar->setPanelText(1, {});
     }
-    FreeFillsStatusBar->setPanelText(0, ToQ(status.FreeFillsWordsText));
-    if (state_.FillSource == FillSourceKind::Freeform) NextBtn1->setEnabled(!list.Empty());
+    freeformFillsStatus_->setPanelText(0, ToQ(status.FreeFillsWordsText));
+    if (state_.FillSource == FillSourceKind::Freeform) setupNextButton_->setEnabled(!list.Empty());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -307,37 +307,37 @@ void MainWindow::ShowFreeformList()
 
 void MainWindow::SeedWordRadioClick()
 {
-    SeedListBox->setEnabled(true);
-    if (SeedListBox->currentRow() < 0 && SeedListBox->count() > 0) SeedListBox->setCurrentRow(0);
-    SeedListBox->viewport()->update();
+    seedWords_->setEnabled(true);
+    if (seedWords_->currentRow() < 0 && seedWords_->count() > 0) seedWords_->setCurrentRow(0);
+    seedWords_->viewport()->update();
     SeedListBoxClick();
 }
 
 void MainWindow::RandomWordsRadioClick()
 {
-    SeedListBox->setEnabled(false);
-    SeedListBox->viewport()->update();
+    seedWords_->setEnabled(false);
+    seedWords_->viewport()->update();
     // A seed word too long for the grid no longer stands in the way.
     if (MakeImportStatus(state_.Imported).EnableGeneration) {
-        FreeQuickFillBtn->setEnabled(true);
-        FreeStartBtn->setEnabled(true);
+        quickFillButton_->setEnabled(true);
+        freeformStartButton_->setEnabled(true);
     }
 }
 
 void MainWindow::SeedListBoxClick()
 {
-    const int row = SeedListBox->currentRow();
-    if (!SeedWordRadio->isChecked() || row < 0 || static_cast<std::size_t>(row) >= state_.Imported.ThemeWords.size()) return;
+    const int row = seedWords_->currentRow();
+    if (!seedWordRadio_->isChecked() || row < 0 || static_cast<std::size_t>(row) >= state_.Imported.ThemeWords.size()) return;
     const bool fits = static_cast<int>(state_.Imported.ThemeWords[static_cast<std::size_t>(row)].size()) <= state_.Xw.GridSize;
-    FreeQuickFillBtn->setEnabled(fits);
-    FreeStartBtn->setEnabled(fits);
+    quickFillButton_->setEnabled(fits);
+    freeformStartButton_->setEnabled(fits);
 }
 
-void MainWindow::OptLengthSpinEditChange() { state_.Imported.OptimalWordLength = OptLengthSpinEdit->value(); }
+void MainWindow::OptLengthSpinEditChange() { state_.Imported.OptimalWordLength = optimalLengthSpin_->value(); }
 
 void MainWindow::DeviationSpinEditChange()
 {
-    state_.Imported.LengthVariation = ParseLengthVariation(FromQ(DeviationSpinEdit->text()));
+    state_.Imported.LengthVariation = ParseLengthVariation(FromQ(lengthVariationSpin_->text()));
 }
 
 }  // namespace qm::ui

@@ -1,6 +1,10 @@
 // MainWindow, navigation: which workflow tabs show, Next and Back, page changes and the keyboard shortcuts.
 #include "ui/main_window.h"
 
+#include "ui/diagnostics_page.h"
+#include "ui/home_page.h"
+#include "ui/output_page.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -29,67 +33,67 @@ constexpr NamedTheme ShortcutThemes[] = {
 
 void MainWindow::ConnectNavigation()
 {
-    connect(PageControlLeft, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
-    connect(PageControlSymmGen, &QTabWidget::currentChanged, this, [this] { PageControlSymmGenChange(); });
-    connect(NextBtn1, &QPushButton::clicked, this, [this] { NextBtn1Click(); });
-    connect(BackBtn1, &QPushButton::clicked, this, [this] { BackBtn1Click(); });
-    connect(NextBtn2, &QPushButton::clicked, this, [this] { NextBtn2Click(); });
-    connect(BackBtn2, &QPushButton::clicked, this, [this] { BackBtn2Click(); });
+    connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
+    connect(symmetricGenerateTabs_, &QTabWidget::currentChanged, this, [this] { PageControlSymmGenChange(); });
+    connect(setupNextButton_, &QPushButton::clicked, this, [this] { NextBtn1Click(); });
+    connect(setupBackButton_, &QPushButton::clicked, this, [this] { BackBtn1Click(); });
+    connect(generateNextButton_, &QPushButton::clicked, this, [this] { NextBtn2Click(); });
+    connect(generateBackButton_, &QPushButton::clicked, this, [this] { BackBtn2Click(); });
 }
 
 void MainWindow::ShowWorkflowTabs(bool visible)
 {
-    for (QWidget* page : {TabSheetSetup, TabSheetGenerate, TabSheetClues, TabSheetPrint})
-        PageControlLeft->setTabVisible(PageControlLeft->indexOf(page), visible);
+    for (QWidget* page : {setupPage_, generatePage_, cluesPage_, static_cast<QWidget*>(outputPage_)})
+        workflowTabs_->setTabVisible(workflowTabs_->indexOf(page), visible);
 }
 
 void MainWindow::NextBtn1Click()
 {
-    PageControlLeft->setCurrentWidget(TabSheetGenerate);
+    workflowTabs_->setCurrentWidget(generatePage_);
     ShowSymmGenDescription();
 }
 
-void MainWindow::BackBtn1Click() { PageControlLeft->setCurrentWidget(TabsheetHome); }
+void MainWindow::BackBtn1Click() { workflowTabs_->setCurrentWidget(homePage_); }
 
-void MainWindow::NextBtn2Click() { PageControlLeft->setCurrentWidget(TabSheetClues); }
+void MainWindow::NextBtn2Click() { workflowTabs_->setCurrentWidget(cluesPage_); }
 
-void MainWindow::BackBtn2Click() { PageControlLeft->setCurrentWidget(TabSheetSetup); }
+void MainWindow::BackBtn2Click() { workflowTabs_->setCurrentWidget(setupPage_); }
 
 void MainWindow::PageControlLeftChange()
 {
-    QWidget* page = PageControlLeft->currentWidget();
-    if (previousLeftPage_ == TabSheetClues && page != TabSheetClues) TabSheetCluesExit();
+    QWidget* page = workflowTabs_->currentWidget();
+    if (previousLeftPage_ == cluesPage_ && page != cluesPage_) TabSheetCluesExit();
     previousLeftPage_ = page;
 
-    if (page == TabSheetGenerate) ShowSymmGenDescription();
-    if (page == TabSheetPrint) {
-        PageControlRight->setCurrentWidget(PreviewPage);
-        TabSheetPrintEnter();
+    if (page == generatePage_) ShowSymmGenDescription();
+    if (page == outputPage_) {
+        rightPages_->setCurrentWidget(outputPage_->PreviewPage());
+        outputPage_->OnEntered();
     } else {
-        PageControlRight->setCurrentWidget(GridPage);
+        rightPages_->setCurrentWidget(gridPage_);
     }
-    if (page == TabSheetClues) TabSheetCluesEnter();
+    if (page == cluesPage_) TabSheetCluesEnter();
 }
 
 void MainWindow::PageControlSymmGenChange()
 {
-    if (PageControlSymmGen->currentWidget() != TabSheetSymmMain) return;
+    if (symmetricGenerateTabs_->currentWidget() != symmetricMainTab_) return;
     ShowSymmGenDescription();
-    WordCategBtn->setText("Subject Categories >>");
-    PageControlRight->setCurrentWidget(GridPage);
+    subjectCategoriesButton_->setText("Subject Categories >>");
+    rightPages_->setCurrentWidget(gridPage_);
 }
 
 void MainWindow::ShowSymmGenDescription()
 {
     switch (state_.FillSource) {
     case FillSourceKind::Dictionary:
-        MultipleFillsLab->setText("Create random fills from the internal dictionary.");
+        generateDescription_->setText("Create random fills from the internal dictionary.");
         break;
     case FillSourceKind::Hybrid:
-        MultipleFillsLab->setText("Create random fills from the imported word list, backed up by the internal dictionary.");
+        generateDescription_->setText("Create random fills from the imported word list, backed up by the internal dictionary.");
         break;
     default:
-        MultipleFillsLab->setText("Create random fills from the imported word list.");
+        generateDescription_->setText("Create random fills from the imported word list.");
         break;
     }
 }
@@ -99,17 +103,17 @@ bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     const bool ctrl = shift & Qt::ControlModifier;
     if (key == Qt::Key_F1) HelpBtnClick();
     if (key == Qt::Key_F5 && ctrl) {
-        PageControlLeft->setCurrentWidget(TabSheetHidden);
+        workflowTabs_->setCurrentWidget(diagnosticsPage_);
         return true;
     }
     if (key == Qt::Key_F12 && ctrl && state_.FillSource == FillSourceKind::Freeform) {
-        ThemeCombo->clear();
-        for (const NamedTheme& t : ShortcutThemes) ThemeCombo->addItem(t.Name, QString(t.Resource));
-        ThemeCombo->setCurrentIndex(-1);
+        builtInListCombo_->clear();
+        for (const NamedTheme& t : ShortcutThemes) builtInListCombo_->addItem(t.Name, QString(t.Resource));
+        builtInListCombo_->setCurrentIndex(-1);
         return true;
     }
     if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && CluesPageShowing()) {
-        const bool across = CluePageControl->currentWidget() == AcrossTabSheet;
+        const bool across = clueTabs_->currentWidget() == acrossTab_;
         if (!ClueMemo(across)->hasFocus()) {
             DeleteSelectedAnswer();
             return true;

@@ -5,9 +5,11 @@
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
 #include "core/words/import.h"
+#include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
+#include "ui/output_page.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/stock_grid_preview.h"
@@ -37,21 +39,21 @@ QWidget* MainWindow::BuildSetupPage()
     col->setContentsMargins(4, 4, 4, 4);
     col->setSpacing(6);
 
-    PageControlSetup = Named<QStackedWidget>("PageControlSetup", page);
-    TabSheetSymmetric = BuildSymmetricSetup();
-    TabSheetFreeForm = BuildFreeformSetup();
+    setupKinds_ = Named<QStackedWidget>("PageControlSetup", page);
+    symmetricSetup_ = BuildSymmetricSetup();
+    freeformSetup_ = BuildFreeformSetup();
     BuildImportedListControls();
-    PageControlSetup->addWidget(TabSheetSymmetric);
-    PageControlSetup->addWidget(TabSheetFreeForm);
-    col->addWidget(PageControlSetup, 1);
+    setupKinds_->addWidget(symmetricSetup_);
+    setupKinds_->addWidget(freeformSetup_);
+    col->addWidget(setupKinds_, 1);
 
     auto* buttons = new QHBoxLayout;
-    BackBtn1 = Named<QPushButton>("BackBtn1", "< &Back", page);
-    NextBtn1 = Named<QPushButton>("NextBtn1", "&Next >", page);
-    NextBtn1->setEnabled(false);
+    setupBackButton_ = Named<QPushButton>("BackBtn1", "< &Back", page);
+    setupNextButton_ = Named<QPushButton>("NextBtn1", "&Next >", page);
+    setupNextButton_->setEnabled(false);
     buttons->addStretch(1);
-    buttons->addWidget(BackBtn1);
-    buttons->addWidget(NextBtn1);
+    buttons->addWidget(setupBackButton_);
+    buttons->addWidget(setupNextButton_);
     col->addLayout(buttons);
     return page;
 }
@@ -61,63 +63,63 @@ QWidget* MainWindow::BuildSymmetricSetup()
     auto* page = Named<QWidget>("TabSheetSymmetric");
     auto* col = new QVBoxLayout(page);
     col->setContentsMargins(0, 0, 0, 0);
-    PageControlSymmetric = Named<QTabWidget>("PageControlSymmetric", page);
-    col->addWidget(PageControlSymmetric);
+    symmetricSetupTabs_ = Named<QTabWidget>("PageControlSymmetric", page);
+    col->addWidget(symmetricSetupTabs_);
 
-    TabSheetGrids = Named<QWidget>("TabSheetGrids");
-    auto* grids = new QVBoxLayout(TabSheetGrids);
+    stockGridsTab_ = Named<QWidget>("TabSheetGrids");
+    auto* grids = new QVBoxLayout(stockGridsTab_);
     grids->setContentsMargins(4, 6, 4, 4);
     grids->setSpacing(4);
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
-    StockGridListBox = Named<QListWidget>("StockGridListBox", TabSheetGrids);
-    StockGridListBox->setFixedWidth(SizeListWidth);
-    MakeOwnerDrawn(StockGridListBox, DimensionListPainter(), SizeItemHeight);
-    row->addWidget(StockGridListBox, 0, Qt::AlignTop);
-    StockGridListBox->setFixedHeight(13 * SizeItemHeight + 4);
+    stockGridSizes_ = Named<QListWidget>("StockGridListBox", stockGridsTab_);
+    stockGridSizes_->setFixedWidth(SizeListWidth);
+    MakeOwnerDrawn(stockGridSizes_, DimensionListPainter(), SizeItemHeight);
+    row->addWidget(stockGridSizes_, 0, Qt::AlignTop);
+    stockGridSizes_->setFixedHeight(13 * SizeItemHeight + 4);
 
-    auto* previewFrame = new QFrame(TabSheetGrids);
+    auto* previewFrame = new QFrame(stockGridsTab_);
     previewFrame->setFrameShape(QFrame::StyledPanel);
     auto* previewRow = new QHBoxLayout(previewFrame);
     previewRow->setContentsMargins(1, 1, 1, 1);
     previewRow->setSpacing(0);
-    PreviewImg = new StockGridPreview(previewFrame);
-    previewRow->addWidget(PreviewImg, 1);
-    PreviewScrollBar = Named<QScrollBar>("PreviewScrollBar", Qt::Vertical, previewFrame);
-    PreviewScrollBar->setEnabled(false);
-    previewRow->addWidget(PreviewScrollBar);
+    stockGridThumbnails_ = new StockGridPreview(previewFrame);
+    previewRow->addWidget(stockGridThumbnails_, 1);
+    thumbnailScrollBar_ = Named<QScrollBar>("PreviewScrollBar", Qt::Vertical, previewFrame);
+    thumbnailScrollBar_->setEnabled(false);
+    previewRow->addWidget(thumbnailScrollBar_);
     row->addWidget(previewFrame, 1);
     grids->addLayout(row, 1);
 
-    StockGridStatusBar = new PanelStatusBar({150, 0}, TabSheetGrids);
-    StockGridStatusBar->setObjectName("StockGridStatusBar");
-    grids->addWidget(StockGridStatusBar);
+    stockGridStatus_ = new PanelStatusBar({150, 0}, stockGridsTab_);
+    stockGridStatus_->setObjectName("StockGridStatusBar");
+    grids->addWidget(stockGridStatus_);
 
-    TabSheetExternalList = Named<QWidget>("TabSheetExternalList");
-    new QVBoxLayout(TabSheetExternalList);
-    TabSheetTestStuff = Named<QWidget>("TabSheetTestStuff");
+    externalWordListTab_ = Named<QWidget>("TabSheetExternalList");
+    new QVBoxLayout(externalWordListTab_);
+    testTab_ = Named<QWidget>("TabSheetTestStuff");
 
-    PageControlSymmetric->addTab(TabSheetGrids, "  Stock Grids  ");
-    PageControlSymmetric->addTab(TabSheetExternalList, "  External Word List  ");
-    PageControlSymmetric->addTab(TabSheetTestStuff, "  Test Stuff  ");
-    PageControlSymmetric->setTabVisible(PageControlSymmetric->indexOf(TabSheetTestStuff), false);
+    symmetricSetupTabs_->addTab(stockGridsTab_, "  Stock Grids  ");
+    symmetricSetupTabs_->addTab(externalWordListTab_, "  External Word List  ");
+    symmetricSetupTabs_->addTab(testTab_, "  Test Stuff  ");
+    symmetricSetupTabs_->setTabVisible(symmetricSetupTabs_->indexOf(testTab_), false);
 
-    connect(StockGridListBox, &QListWidget::itemClicked, this, [this] { StockGridListBoxClick(); });
-    connect(PreviewScrollBar, &QScrollBar::valueChanged, this, [this](int pos) { PreviewScrollBarScroll(pos); });
-    connect(PreviewImg, &StockGridPreview::mouseUp, this, [this](QPoint at, Qt::MouseButton) { PreviewImgMouseUp(at.x(), at.y()); });
-    connect(PreviewImg, &StockGridPreview::wheelSteps, this, [this](int steps) {
-        if (PreviewScrollBar->isEnabled()) PreviewScrollBar->setValue(PreviewScrollBar->value() + steps * PreviewScrollBar->singleStep());
+    connect(stockGridSizes_, &QListWidget::itemClicked, this, [this] { StockGridListBoxClick(); });
+    connect(thumbnailScrollBar_, &QScrollBar::valueChanged, this, [this](int pos) { PreviewScrollBarScroll(pos); });
+    connect(stockGridThumbnails_, &StockGridPreview::mouseUp, this, [this](QPoint at, Qt::MouseButton) { PreviewImgMouseUp(at.x(), at.y()); });
+    connect(stockGridThumbnails_, &StockGridPreview::wheelSteps, this, [this](int steps) {
+        if (thumbnailScrollBar_->isEnabled()) thumbnailScrollBar_->setValue(thumbnailScrollBar_->value() + steps * thumbnailScrollBar_->singleStep());
     });
     // The thumbnails are laid out for the preview's width, known once the page has its size.
-    connect(PreviewImg, &StockGridPreview::resized, this, [this] {
+    connect(stockGridThumbnails_, &StockGridPreview::resized, this, [this] {
         if (previewLayout_.Size == 0) return;
-        const int scroll = PreviewScrollBar->value();
-        previewLayout_ = LayOutStockGridPreview(state_.Stock, previewLayout_.Size, PreviewImg->width(), PreviewImg->height());
-        const QSignalBlocker block(PreviewScrollBar);
-        PreviewScrollBar->setRange(0, previewLayout_.ScrollEnabled ? previewLayout_.ScrollMax : 0);
-        PreviewScrollBar->setPageStep(previewLayout_.ScrollLargeChange);
-        PreviewScrollBar->setEnabled(previewLayout_.ScrollEnabled);
-        PreviewScrollBar->setValue(std::min(scroll, PreviewScrollBar->maximum()));
+        const int scroll = thumbnailScrollBar_->value();
+        previewLayout_ = LayOutStockGridPreview(state_.Stock, previewLayout_.Size, stockGridThumbnails_->width(), stockGridThumbnails_->height());
+        const QSignalBlocker block(thumbnailScrollBar_);
+        thumbnailScrollBar_->setRange(0, previewLayout_.ScrollEnabled ? previewLayout_.ScrollMax : 0);
+        thumbnailScrollBar_->setPageStep(previewLayout_.ScrollLargeChange);
+        thumbnailScrollBar_->setEnabled(previewLayout_.ScrollEnabled);
+        thumbnailScrollBar_->setValue(std::min(scroll, thumbnailScrollBar_->maximum()));
         RedrawStockGridPreviews();
     });
     return page;
@@ -133,20 +135,20 @@ QWidget* MainWindow::BuildFreeformSetup()
     auto* sizes = new QVBoxLayout;
     auto* sizeLabel = new QLabel("Grid size", page);
     sizes->addWidget(sizeLabel);
-    FreeformDimensionListBox = Named<QListWidget>("FreeformDimensionListBox", page);
-    FreeformDimensionListBox->setFixedWidth(SizeListWidth);
-    MakeOwnerDrawn(FreeformDimensionListBox, DimensionListPainter(), SizeItemHeight);
-    for (int n = 8; n <= 30; ++n) FreeformDimensionListBox->addItem(QString("%1 x %2").arg(n).arg(n));
-    sizes->addWidget(FreeformDimensionListBox, 1);
+    freeformGridSizes_ = Named<QListWidget>("FreeformDimensionListBox", page);
+    freeformGridSizes_->setFixedWidth(SizeListWidth);
+    MakeOwnerDrawn(freeformGridSizes_, DimensionListPainter(), SizeItemHeight);
+    for (int n = 8; n <= 30; ++n) freeformGridSizes_->addItem(QString("%1 x %2").arg(n).arg(n));
+    sizes->addWidget(freeformGridSizes_, 1);
     row->addLayout(sizes);
 
-    PageControlThemed = Named<QTabWidget>("PageControlThemed", page);
-    TabSheetBuiltIn = Named<QWidget>("TabSheetBuiltIn");
-    new QVBoxLayout(TabSheetBuiltIn);
-    PageControlThemed->addTab(TabSheetBuiltIn, "Word List");
-    row->addWidget(PageControlThemed, 1);
+    freeformSetupTabs_ = Named<QTabWidget>("PageControlThemed", page);
+    builtInTab_ = Named<QWidget>("TabSheetBuiltIn");
+    new QVBoxLayout(builtInTab_);
+    freeformSetupTabs_->addTab(builtInTab_, "Word List");
+    row->addWidget(freeformSetupTabs_, 1);
 
-    connect(FreeformDimensionListBox, &QListWidget::itemClicked, this, [this] { FreeformDimensionListBoxClick(); });
+    connect(freeformGridSizes_, &QListWidget::itemClicked, this, [this] { FreeformDimensionListBoxClick(); });
     return page;
 }
 
@@ -173,25 +175,25 @@ bool MainWindow::MayDiscardSymmFills(const QString& what)
 void MainWindow::StockGridListBoxClick()
 {
     if (state_.RunInProgress()) return;
-    const int row = StockGridListBox->currentRow();
+    const int row = stockGridSizes_->currentRow();
     if (row == shownStockSizeRow_) return;
     if (!MayDiscardSymmFills("stock grid size")) {
         // The fills stay, and so does the size they were made for.
-        const QSignalBlocker block(StockGridListBox);
-        StockGridListBox->setCurrentRow(shownStockSizeRow_);
+        const QSignalBlocker block(stockGridSizes_);
+        stockGridSizes_->setCurrentRow(shownStockSizeRow_);
         return;
     }
-    PageControlSymmetric->setCurrentWidget(TabSheetGrids);
+    symmetricSetupTabs_->setCurrentWidget(stockGridsTab_);
     ShowStockGridsOfSize();
-    NextBtn1->setEnabled(false);
+    setupNextButton_->setEnabled(false);
 }
 
 void MainWindow::ShowStockGridsOfSize()
 {
-    const QListWidgetItem* item = StockGridListBox->currentItem();
+    const QListWidgetItem* item = stockGridSizes_->currentItem();
     if (!item || !item->text().contains('x')) return;
     const int n = item->text().left(2).trimmed().toInt();
-    shownStockSizeRow_ = StockGridListBox->currentRow();
+    shownStockSizeRow_ = stockGridSizes_->currentRow();
     state_.Xw.GridSize = n;
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
@@ -200,29 +202,29 @@ void MainWindow::ShowStockGridsOfSize()
     LayOutMainGrid();
     RepaintGrid();
 
-    previewLayout_ = LayOutStockGridPreview(state_.Stock, n, PreviewImg->width(), PreviewImg->height());
+    previewLayout_ = LayOutStockGridPreview(state_.Stock, n, stockGridThumbnails_->width(), stockGridThumbnails_->height());
     const int count = previewLayout_.Last - previewLayout_.First + 1;
-    StockGridStatusBar->setPanelText(0, ToQ(StockGridDimensionsText(n)));
-    StockGridStatusBar->setPanelText(1, ToQ(StockGridCountText(std::max(count, 0))));
+    stockGridStatus_->setPanelText(0, ToQ(StockGridDimensionsText(n)));
+    stockGridStatus_->setPanelText(1, ToQ(StockGridCountText(std::max(count, 0))));
     {
-        const QSignalBlocker block(PreviewScrollBar);
-        PreviewScrollBar->setRange(0, previewLayout_.ScrollEnabled ? previewLayout_.ScrollMax : 0);
-        PreviewScrollBar->setPageStep(previewLayout_.ScrollLargeChange);
-        PreviewScrollBar->setSingleStep(std::max(8, previewLayout_.RowPitch / 4));
-        PreviewScrollBar->setValue(0);
-        PreviewScrollBar->setEnabled(previewLayout_.ScrollEnabled);
+        const QSignalBlocker block(thumbnailScrollBar_);
+        thumbnailScrollBar_->setRange(0, previewLayout_.ScrollEnabled ? previewLayout_.ScrollMax : 0);
+        thumbnailScrollBar_->setPageStep(previewLayout_.ScrollLargeChange);
+        thumbnailScrollBar_->setSingleStep(std::max(8, previewLayout_.RowPitch / 4));
+        thumbnailScrollBar_->setValue(0);
+        thumbnailScrollBar_->setEnabled(previewLayout_.ScrollEnabled);
     }
     state_.Stock.SelectedStockGrid = 0;
     RedrawStockGridPreviews();
-    SymmStartBtn->setEnabled(false);
-    FillSeqBtn->setEnabled(false);
+    symmetricStartButton_->setEnabled(false);
+    diagnosticsPage_->EnableFillSequence(false);
 }
 
 void MainWindow::RedrawStockGridPreviews()
 {
     std::vector<StockThumbnail> thumbnails;
-    const auto placements = PlaceStockGridPreviews(state_.Stock, previewLayout_, PreviewScrollBar->value(),
-                                                   PreviewImg->height(), PreviewImg->CaptionHeight());
+    const auto placements = PlaceStockGridPreviews(state_.Stock, previewLayout_, thumbnailScrollBar_->value(),
+                                                   stockGridThumbnails_->height(), stockGridThumbnails_->CaptionHeight());
     for (const ThumbnailPlacement& p : placements) {
         if (!p.Visible) continue;
         const StockGrid& g = StockGridAt(state_.Stock, p.Grid);
@@ -236,7 +238,7 @@ void MainWindow::RedrawStockGridPreviews()
         t.Selected = p.Selected;
         thumbnails.push_back(t);
     }
-    PreviewImg->SetThumbnails(std::move(thumbnails));
+    stockGridThumbnails_->SetThumbnails(std::move(thumbnails));
 }
 
 void MainWindow::PreviewScrollBarScroll(int) { RedrawStockGridPreviews(); }
@@ -260,21 +262,21 @@ void MainWindow::PreviewImgMouseUp(int x, int y)
         for (const std::string& line : dump.OriginalSequence) memo << ToQ(line);
         memo << "FILLING SEQUENCE:";
         for (const std::string& line : dump.FillingSequence) memo << ToQ(line);
-        Form4->SetLines(memo);
+        dumpWindow_->SetLines(memo);
         ShowFillStatus(state_.Xw.WordSlotCount, OpenSquareCount(state_.Xw.Squares), 0);
-        NextBtn1->setEnabled(true);
-        SymmStartBtn->setEnabled(true);
-        FillSeqBtn->setEnabled(true);
+        setupNextButton_->setEnabled(true);
+        symmetricStartButton_->setEnabled(true);
+        diagnosticsPage_->EnableFillSequence(true);
     });
     RedrawStockGridPreviews();
     RepaintGrid();
     if (state_.Stock.SelectedStockGrid > 0)
-        StockGridStatusBar->setPanelText(1, ToQ(StockGridPositionText(state_.Stock, state_.Stock.SelectedStockGrid)));
+        stockGridStatus_->setPanelText(1, ToQ(StockGridPositionText(state_.Stock, state_.Stock.SelectedStockGrid)));
 }
 
 void MainWindow::FreeformDimensionListBoxClick()
 {
-    QListWidgetItem* item = FreeformDimensionListBox->currentItem();
+    QListWidgetItem* item = freeformGridSizes_->currentItem();
     if (!item || state_.RunInProgress()) return;
     const int n = item->text().left(2).trimmed().toInt();
     if (n < 8 || n > 30) return;
@@ -286,10 +288,10 @@ void MainWindow::FreeformDimensionListBoxClick()
     LayOutMainGrid();
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
-    MoveGridSizeTrackBarQuietly(n);
+    outputPage_->MoveGridSizeQuietly(n);
     state_.Freeform.FreeFillsList.Clear();
     freeformFills_.Clear();
-    FreeImproveBtn->setEnabled(false);
+    improveButton_->setEnabled(false);
     RepaintGrid();
     // A selected seed word may not fit the new size.
     SeedListBoxClick();

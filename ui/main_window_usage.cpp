@@ -22,58 +22,58 @@ namespace qm::ui {
 
 void MainWindow::BuildWordUsagePanel()
 {
-    auto* col = new QVBoxLayout(WordUsagePanel);
+    auto* col = new QVBoxLayout(wordUsagePanel_);
     col->setContentsMargins(6, 6, 6, 6);
     col->setSpacing(4);
     auto* radios = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
-    AlphaRadio = Named<QRadioButton>("AlphaRadio", "  List - alphabetical", WordUsagePanel);
-    RankedRadio = Named<QRadioButton>("RankedRadio", "  List - ranked", WordUsagePanel);
-    GroupedRadio = Named<QRadioButton>("GroupedRadio", "  List - grouped by word length", WordUsagePanel);
-    SummarisedRadio = Named<QRadioButton>("SummarisedRadio", "  Word length summary", WordUsagePanel);
-    AlphaRadio->setChecked(true);
-    left->addWidget(AlphaRadio);
-    left->addWidget(RankedRadio);
-    right->addWidget(GroupedRadio);
-    right->addWidget(SummarisedRadio);
+    alphabeticalRadio_ = Named<QRadioButton>("AlphaRadio", "  List - alphabetical", wordUsagePanel_);
+    rankedRadio_ = Named<QRadioButton>("RankedRadio", "  List - ranked", wordUsagePanel_);
+    groupedRadio_ = Named<QRadioButton>("GroupedRadio", "  List - grouped by word length", wordUsagePanel_);
+    summaryRadio_ = Named<QRadioButton>("SummarisedRadio", "  Word length summary", wordUsagePanel_);
+    alphabeticalRadio_->setChecked(true);
+    left->addWidget(alphabeticalRadio_);
+    left->addWidget(rankedRadio_);
+    right->addWidget(groupedRadio_);
+    right->addWidget(summaryRadio_);
     radios->addLayout(left);
     radios->addLayout(right);
     radios->addStretch(1);
     col->addLayout(radios);
 
-    WordUsageStringGrid = Named<WordUsageGrid>("WordUsageStringGrid", WordUsagePanel);
-    SetCalibri(WordUsageStringGrid, 9);
-    WordUsageStringGrid->verticalHeader()->setDefaultSectionSize(WordUsageStringGrid->fontMetrics().height() + 4);
-    col->addWidget(WordUsageStringGrid, 1);
+    wordUsageTable_ = Named<WordUsageGrid>("WordUsageStringGrid", wordUsagePanel_);
+    SetCalibri(wordUsageTable_, 9);
+    wordUsageTable_->verticalHeader()->setDefaultSectionSize(wordUsageTable_->fontMetrics().height() + 4);
+    col->addWidget(wordUsageTable_, 1);
 
-    connect(PageControlFreeGen, &QTabWidget::currentChanged, this, [this] { PageControlFreeGenChange(); });
+    connect(freeformGenerateTabs_, &QTabWidget::currentChanged, this, [this] { PageControlFreeGenChange(); });
     // Coming back to the Generate page with the Word Usage tab on top shows the stores as they are now.
-    connect(PageControlLeft, &QTabWidget::currentChanged, this, [this] { RefreshWordUsageIfShown(); });
-    connect(AlphaRadio, &QRadioButton::clicked, this, [this] { AlphaRadioClick(); });
-    connect(RankedRadio, &QRadioButton::clicked, this, [this] { RankedRadioClick(); });
-    connect(GroupedRadio, &QRadioButton::clicked, this, [this] { GroupedRadioClick(); });
-    connect(SummarisedRadio, &QRadioButton::clicked, this, [this] { SummarisedRadioClick(); });
-    connect(WordUsageStringGrid, &WordUsageGrid::mouseUp, this, [this](QPoint at) { WordUsageStringGridMouseUp(at); });
+    connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { RefreshWordUsageIfShown(); });
+    connect(alphabeticalRadio_, &QRadioButton::clicked, this, [this] { AlphaRadioClick(); });
+    connect(rankedRadio_, &QRadioButton::clicked, this, [this] { RankedRadioClick(); });
+    connect(groupedRadio_, &QRadioButton::clicked, this, [this] { GroupedRadioClick(); });
+    connect(summaryRadio_, &QRadioButton::clicked, this, [this] { SummarisedRadioClick(); });
+    connect(wordUsageTable_, &WordUsageGrid::mouseUp, this, [this](QPoint at) { WordUsageStringGridMouseUp(at); });
 }
 
 UsageTableKind MainWindow::CheckedUsageTable() const
 {
-    if (AlphaRadio->isChecked()) return UsageTableKind::Alphabetical;
-    if (RankedRadio->isChecked()) return UsageTableKind::Ranked;
-    if (GroupedRadio->isChecked()) return UsageTableKind::Grouped;
+    if (alphabeticalRadio_->isChecked()) return UsageTableKind::Alphabetical;
+    if (rankedRadio_->isChecked()) return UsageTableKind::Ranked;
+    if (groupedRadio_->isChecked()) return UsageTableKind::Grouped;
     return UsageTableKind::Summary;
 }
 
 void MainWindow::PageControlFreeGenChange()
 {
-    if (PageControlFreeGen->currentWidget() == TabSheetUsage) ShowWordUsage(CheckedUsageTable());
+    if (freeformGenerateTabs_->currentWidget() == wordUsageTab_) ShowWordUsage(CheckedUsageTable());
 }
 
 void MainWindow::RefreshWordUsageIfShown()
 {
-    if (PageControlLeft->currentWidget() == TabSheetGenerate && PageControlGenerate->currentWidget() == TabSheetGenFreeForm &&
-        PageControlFreeGen->currentWidget() == TabSheetUsage)
+    if (workflowTabs_->currentWidget() == generatePage_ && generateKinds_->currentWidget() == freeformGenerate_ &&
+        freeformGenerateTabs_->currentWidget() == wordUsageTab_)
         ShowWordUsage(CheckedUsageTable());
 }
 
@@ -84,26 +84,26 @@ void MainWindow::SummarisedRadioClick() { ShowWordUsage(UsageTableKind::Summary)
 
 void MainWindow::ShowWordUsage(UsageTableKind kind)
 {
-    Guard([&] { WordUsageStringGrid->SetTable(BuildUsageTable(kind, state_.Imported, state_.Fills)); });
+    Guard([&] { wordUsageTable_->SetTable(BuildUsageTable(kind, state_.Imported, state_.Fills)); });
 }
 
 void MainWindow::WordUsageStringGridMouseUp(QPoint at)
 {
-    if (WordUsageStringGrid->Table().Kind == UsageTableKind::Summary) return;
-    const QModelIndex cell = WordUsageStringGrid->indexAt(at);
+    if (wordUsageTable_->Table().Kind == UsageTableKind::Summary) return;
+    const QModelIndex cell = wordUsageTable_->indexAt(at);
     if (!cell.isValid() || cell.column() != 0) return;
-    const UsageRow* row = WordUsageStringGrid->RowAt(cell.row());
+    const UsageRow* row = wordUsageTable_->RowAt(cell.row());
     if (!row || row->Of != UsageRow::Kind::Word) return;
 
     std::vector<FillsOfWordRow> uses;
     Guard([&] { uses = FillsOfWord(row->Word, state_.Imported, state_.Fills); });
     const bool any = !uses.empty();
-    GridsDlg->SetRows(std::move(uses));
-    const QPoint grid = WordUsageStringGrid->mapTo(this, QPoint(0, 0));
-    GridsDlg->move(frameGeometry().left() + WordUsageStringGrid->columnWidth(0), frameGeometry().top() + grid.y());
+    fillsOfWordDialog_->SetRows(std::move(uses));
+    const QPoint grid = wordUsageTable_->mapTo(this, QPoint(0, 0));
+    fillsOfWordDialog_->move(frameGeometry().left() + wordUsageTable_->columnWidth(0), frameGeometry().top() + grid.y());
     if (any) {
-        GridsDlg->show();
-        GridsDlg->raise();
+        fillsOfWordDialog_->show();
+        fillsOfWordDialog_->raise();
     }
 }
 

@@ -1,0 +1,455 @@
+// OutputPage: the output options, the live page preview, printing and the three exports.
+#include "ui/output_page.h"
+
+#include "core/files/crossword_file.h"
+#include "core/files/ipuz_format.h"
+#include "core/files/puz_format.h"
+#include "core/output/clipboard_text.h"
+#include "core/output/export_file.h"
+#include "core/output/html_writer.h"
+#include "core/output/rtf_writer.h"
+#include "core/state.h"
+#include "render/output_fonts.h"
+#include "render/page_devices.h"
+#include "ui/form_building.h"
+#include "ui/main_window.h"
+#include "ui/output_combos.h"
+#include "ui/page_preview.h"
+#include "ui/panel_status_bar.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace qm::ui {
+
+namespace {
+
+/// The "Items to Display" buttons, in the order of their modes.
+struct ModeButton {
+    const char* Name;
+    const char* Caption;
+};
+constexpr ModeButton ModeButtons[OutputModeCount] = {
+    {"PrintRadioReady", " Empty Grid && Clues"},     {"PrintRadioAll", " Completed Grid && Clues"},
+    {"PrintRadioGrid", " Completed Grid only"},      {"PrintRadioEmpty", " Empty Grid only"},
+    {"PrintRadioClues", " Clue List only"},          {"PrintRadioAnswers", " Answer List only"},
+    {"PrintRadioWordList", " Answer/Clue List (alpha)"},
+};
+
+QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+QString SizeText(int mm) { return QString("%1 x %2 mm").arg(mm).arg(mm); }
+
+/// Asks for the file of an export; empty when cancelled or when the user keeps an existing file.
+QString ChooseExportFile(UserDialogs& dialogs, QWidget* parent, const char* filter, const char* suffix)
+{
+    const QString proposed = QDir(ProgramFolder()).filePath(ProposedExportName);
+    const QString path = dialogs.ChooseSaveFile(parent, proposed, DialogFilter(filter), suffix);
+    if (path.isEmpty()) return {};
+    if (SaveWouldOverwrite(path.toLocal8Bit().toStdString()) && !dialogs.AskYesNo(parent, OverwriteQuestion, false)) return {};
+    return path;
+}
+
+}  // namespace
+
+OutputPage::OutputPage(MainWindow& window) : window_(window)
+{
+    setObjectName("TabSheetPrint");
+    auto* col = new QVBoxLayout(this);
+    col->setContentsMargins(4, 4, 4, 4);
+    col->setSpacing(6);
+    headerPanel_ = Named<QLabel>("OutputHeaderPanel", "Print the crossword or export it.", this);
+    headerPanel_->setFrameShape(QFrame::StyledPanel);
+    headerPanel_->setContentsMargins(6, 4, 6, 4);
+    col->addWidget(headerPanel_);
+    col->addWidget(BuildModeButtons());
+    col->addWidget(BuildStylePanel(), 1);
+    col->addLayout(BuildOutputButtons());
+    FillFontList();
+    ShowOptions();
+    ConnectControls();
+    BuildPreviewPage();
+}
+
+QGroupBox* OutputPage::BuildModeButtons()
+{
+    itemsToDisplayGroup_ = Named<QGroupBox>("PrintGroupBox", "Items to Display", this);
+    itemsToDisplayGroup_->setEnabled(false);
+    auto* radios = new QGridLayout(itemsToDisplayGroup_);
+    // Narrow side margins and a clear gap between the columns: the longest captions fill the page's width.
+    radios->setContentsMargins(4, 4, 2, 4);
+    radios->setHorizontalSpacing(9);
+    radios->setVerticalSpacing(2);
+    for (int mode = 0; mode < OutputModeCount; ++mode) {
+        auto* radio = Named<QRadioButton>(ModeButtons[mode].Name, ModeButtons[mode].Caption, itemsToDisplayGroup_);
+        modeButtons_ << radio;
+        radios->addWidget(radio, mode < 4 ? mode : mode - 4, mode < 4 ? 0 : 1);
+        // Each button draws the preview of its own mode.
+        connect(radio, &QRadioButton::clicked, this, [this, mode] { RenderPreview(static_cast<OutputMode>(mode)); });
+    }
+    modeButtons_[0]->setChecked(true);
+    return itemsToDisplayGroup_;
+}
+
+QFrame* OutputPage::BuildStylePanel()
+{
+    stylePanel_ = Named<QFrame>("OutputStylePnl", this);
+    auto* style = new QHBoxLayout(stylePanel_);
+    style->setContentsMargins(6, 6, 6, 6);
+    style->setSpacing(10);
+    style->addLayout(BuildGridSizeColumn(stylePanel_));
+    style->addLayout(BuildTextOptions(stylePanel_), 1);
+    return stylePanel_;
+}
+
+QLayout* OutputPage::BuildGridSizeColumn(QWidget* panel)
+{
+    // The grid's printed size: a vertical track bar, 60 mm at the top, with its status and default.
+    auto* sizeCol = new QVBoxLayout;
+    sizeCol->setSpacing(2);
+    sizeCol->addWidget(new QLabel("60 x 60 mm", panel), 0, Qt::AlignHCenter);
+    gridSizeSlider_ = Named<QSlider>("GridSizeTrackBar", Qt::Vertical, panel);
+    gridSizeSlider_->setRange(MinGridMM, MaxGridMM);
+    gridSizeSlider_->setSingleStep(10);
+    gridSizeSlider_->setPageStep(10);
+    gridSizeSlider_->setTickInterval(10);
+    gridSizeSlider_->setTickPosition(QSlider::TicksBothSides);
+    gridSizeSlider_->setInvertedAppearance(true);
+    gridSizeSlider_->setInvertedControls(true);
+    gridSizeSlider_->setValue(140);
+    gridSizeSlider_->setEnabled(false);
+    gridSizeSlider_->setMinimumHeight(150);
+    sizeCol->addWidget(gridSizeSlider_, 1, Qt::AlignHCenter);
+    sizeCol->addWidget(new QLabel("180 x 180 mm", panel), 0, Qt::AlignHCenter);
+    gridSizeStatus_ = new PanelStatusBar({0}, panel);
+    gridSizeStatus_->setObjectName("SizeStatusBar");
+    gridSizeStatus_->setFixedWidth(110);
+    sizeCol->addWidget(gridSizeStatus_);
+    defaultGridSizeButton_ = Named<QPushButton>("GridDefaultBtn", "Set &Default", panel);
+    defaultGridSizeButton_->setEnabled(false);
+    sizeCol->addWidget(defaultGridSizeButton_);
+    return sizeCol;
+}
+
+QLayout* OutputPage::BuildTextOptions(QWidget* panel)
+{
+    auto* options = new QVBoxLayout;
+    options->setSpacing(4);
+    options->addWidget(new QLabel("Font:", panel));
+    fontCombo_ = Named<QComboBox>("FontNameCombo", panel);
+    fontCombo_->setMaxVisibleItems(20);
+    MakeImageItemCombo(fontCombo_, {2, 1}, {18, 0}, 18);
+    options->addWidget(fontCombo_);
+    fontLabel_ = Named<QLabel>("FontLabel", "Arial", panel);
+    fontLabel_->hide();
+    options->addSpacing(6);
+    options->addWidget(new QLabel("Blocked squares:", panel));
+    blockingCombo_ = Named<QComboBox>("BlockingCombo", panel);
+    MakeImageItemCombo(blockingCombo_, {2, 2}, {23, 1}, 20);
+    blockingCombo_->setIconSize(QSize(16, 16));
+    for (int i = 0; i < BlockingStyleCount; ++i)
+        blockingCombo_->addItem(QIcon(QPixmap::fromImage(render::BlockingSwatch(i))), BlockingStyles[static_cast<std::size_t>(i)].ItemText);
+    blockingCombo_->setCurrentIndex(DefaultBlockingStyle);
+    options->addWidget(blockingCombo_);
+    options->addSpacing(6);
+    titleCheck_ = Named<QCheckBox>("TitleCheck", " Include title", panel);
+    titleCheck_->setChecked(true);
+    options->addWidget(titleCheck_);
+    titleEdit_ = Named<QLineEdit>("TitleEdit", "Crossword", panel);
+    options->addWidget(titleEdit_);
+    options->addSpacing(6);
+    extrasCheck_ = Named<QCheckBox>("ExtrasCheck", "  Extra information ", panel);
+    extrasCheck_->setChecked(true);
+    options->addWidget(extrasCheck_);
+    options->addStretch(1);
+    return options;
+}
+
+QLayout* OutputPage::BuildOutputButtons()
+{
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    printButton_ = Named<QPushButton>("PrintBtn", "&Print...", this);
+    textToClipboardButton_ = Named<QPushButton>("ExportClipboardBtn", "Text to &Clipboard", this);
+    rtfFileButton_ = Named<QPushButton>("CreateRTFbtn", "&RTF File...", this);
+    htmlFileButton_ = Named<QPushButton>("CreateHTMbtn", "&HTML File...", this);
+    ipuzFileButton_ = Named<QPushButton>("CreateIpuzBtn", "&ipuz File...", this);
+    puzFileButton_ = Named<QPushButton>("CreatePuzBtn", "&puz File...", this);
+    buttons->addWidget(printButton_, 0, 0);
+    buttons->addWidget(textToClipboardButton_, 0, 1);
+    buttons->addWidget(rtfFileButton_, 1, 0);
+    buttons->addWidget(htmlFileButton_, 1, 1);
+    buttons->addWidget(ipuzFileButton_, 2, 0);
+    buttons->addWidget(puzFileButton_, 2, 1);
+    for (QPushButton* b : {printButton_, textToClipboardButton_, rtfFileButton_, htmlFileButton_, ipuzFileButton_, puzFileButton_})
+        b->setEnabled(false);
+    return buttons;
+}
+
+void OutputPage::FillFontList()
+{
+    // The fonts of the system, TrueType ones marked, with the default output font chosen if present.
+    const QIcon trueType(QPixmap::fromImage(TrueTypeMark()));
+    for (const std::string& name : render::InstalledFontNames()) {
+        if (render::IsTrueTypeFont(name)) fontCombo_->addItem(trueType, ToQ(name));
+        else fontCombo_->addItem(ToQ(name));
+    }
+    fontCombo_->setCurrentIndex(fontCombo_->findText(fontLabel_->text(), Qt::MatchFixedString));
+}
+
+void OutputPage::ConnectControls()
+{
+    connect(gridSizeSlider_, &QSlider::valueChanged, this, [this] { OnGridSizeChanged(); });
+    connect(defaultGridSizeButton_, &QPushButton::clicked, this, [this] { OnDefaultGridSizeClicked(); });
+    connect(fontCombo_, &QComboBox::currentIndexChanged, this, [this] { OnFontChosen(); });
+    connect(blockingCombo_, &QComboBox::currentIndexChanged, this, [this] { OnBlockingChosen(); });
+    connect(titleEdit_, &QLineEdit::textChanged, this, [this] { OnTitleEdited(); });
+    connect(titleCheck_, &QCheckBox::clicked, this, [this] { OnTitleToggled(); });
+    connect(extrasCheck_, &QCheckBox::clicked, this, [this] { OnExtrasToggled(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { OnPrintClicked(); });
+    connect(textToClipboardButton_, &QPushButton::clicked, this, [this] { OnTextToClipboardClicked(); });
+    connect(rtfFileButton_, &QPushButton::clicked, this, [this] { OnRtfFileClicked(); });
+    connect(htmlFileButton_, &QPushButton::clicked, this, [this] { OnHtmlFileClicked(); });
+    connect(ipuzFileButton_, &QPushButton::clicked, this, [this] { OnIpuzFileChosen(); });
+    connect(puzFileButton_, &QPushButton::clicked, this, [this] { OnPuzFileChosen(); });
+}
+
+void OutputPage::BuildPreviewPage()
+{
+    previewPage_ = Named<QWidget>("_TabPrint");
+    auto* col = new QVBoxLayout(previewPage_);
+    col->setContentsMargins(2, 2, 2, 2);
+    previewPanel_ = Named<QFrame>("OutputPagePnl", previewPage_);
+    col->addWidget(previewPanel_);
+    preview_ = new PagePreview(previewPanel_);
+    preview_->resize(PreviewWidthPixels, PreviewWidthPixels * A4HeightMM / A4WidthMM);
+}
+
+void OutputPage::SetPanelColours()
+{
+    SetPanelColour(previewPanel_, ColourPanelGrey);
+    for (QWidget* w : std::initializer_list<QWidget*>{headerPanel_, stylePanel_}) SetPanelColour(w, ColourButtonFace);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The preview
+
+OutputMode OutputPage::CheckedMode() const
+{
+    for (int mode = 0; mode < OutputModeCount - 1; ++mode)
+        if (modeButtons_[mode]->isChecked()) return static_cast<OutputMode>(mode);
+    return static_cast<OutputMode>(OutputModeCount - 1);
+}
+
+void OutputPage::RenderPreview(OutputMode mode)
+{
+    QuillmereState& state = window_.State();
+    state.Output.Mode = mode;
+    window_.Guard([&] { preview_->SetPicture(render::RenderPreviewImage(state, mode, PreviewWidthPixels)); });
+}
+
+void OutputPage::RefreshPreview() { RenderPreview(CheckedMode()); }
+
+void OutputPage::OnEntered()
+{
+    const QuillmereState& state = window_.State();
+    gridSizeStatus_->setPanelText(0, SizeText(gridSizeSlider_->value()));
+    gridSizeSlider_->setEnabled(state.Fills.CurrentFill != 0 && state.PrinterAvailable);
+    RefreshPreview();
+}
+
+void OutputPage::OnGridSizeChanged()
+{
+    const int p = gridSizeSlider_->value();
+    window_.State().Output.GridMM = p;
+    gridSizeStatus_->setPanelText(0, SizeText(p));
+    RefreshPreview();
+    defaultGridSizeButton_->setEnabled(true);
+}
+
+void OutputPage::OnDefaultGridSizeClicked()
+{
+    gridSizeSlider_->setValue(DefaultGridMM(window_.State().Xw.GridSize));
+    defaultGridSizeButton_->setEnabled(false);
+}
+
+void OutputPage::MoveGridSizeQuietly(int gridSize)
+{
+    const QSignalBlocker block(gridSizeSlider_);
+    gridSizeSlider_->setValue(DefaultGridMM(gridSize));
+    window_.State().Output.GridMM = gridSizeSlider_->value();
+}
+
+void OutputPage::OnFontChosen()
+{
+    if (fontCombo_->currentIndex() < 0) return;
+    fontLabel_->setText(fontCombo_->currentText());
+    window_.State().Output.FontName = FromQ(fontLabel_->text());
+    RefreshPreview();
+}
+
+void OutputPage::OnBlockingChosen()
+{
+    if (blockingCombo_->currentIndex() < 0) return;
+    window_.State().Output.Blocking = blockingCombo_->currentIndex();
+    RefreshPreview();
+}
+
+void OutputPage::OnTitleEdited()
+{
+    window_.State().Output.Title = FromQ(titleEdit_->text());
+    RefreshPreview();
+}
+
+void OutputPage::OnTitleToggled()
+{
+    window_.State().Output.TitleChecked = titleCheck_->isChecked();
+    RefreshPreview();
+}
+
+void OutputPage::OnExtrasToggled()
+{
+    window_.State().Output.ExtrasChecked = extrasCheck_->isChecked();
+    RefreshPreview();
+}
+
+void OutputPage::ShowOptions()
+{
+    const OutputOptions& o = window_.State().Output;
+    const std::initializer_list<QWidget*> quiet{titleEdit_, fontCombo_, blockingCombo_, gridSizeSlider_};
+    for (QWidget* w : quiet) w->blockSignals(true);
+    titleEdit_->setText(ToQ(o.Title));
+    // A font that is not installed is still named (the output falls back to a similar one) rather
+    // than leaving the box empty or showing the font chosen before.
+    fontCombo_->setPlaceholderText(ToQ(o.FontName));
+    fontCombo_->setCurrentIndex(fontCombo_->findText(ToQ(o.FontName), Qt::MatchFixedString));
+    fontLabel_->setText(ToQ(o.FontName));
+    blockingCombo_->setCurrentIndex(o.Blocking);
+    gridSizeSlider_->setValue(o.GridMM);
+    for (QWidget* w : quiet) w->blockSignals(false);
+}
+
+std::optional<std::string> OutputPage::InstalledFont(const std::string& name) const
+{
+    const int i = fontCombo_->findText(ToQ(name), Qt::MatchFixedString);
+    if (i < 0) return std::nullopt;
+    return FromQ(fontCombo_->itemText(i));
+}
+
+void OutputPage::EnableOutput(bool enabled)
+{
+    const bool output = enabled && window_.State().PrinterAvailable;
+    for (QWidget* w : std::initializer_list<QWidget*>{itemsToDisplayGroup_, printButton_, rtfFileButton_, htmlFileButton_,
+                                                      ipuzFileButton_, puzFileButton_, textToClipboardButton_, gridSizeSlider_})
+        w->setEnabled(output);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Printing and the exports
+
+void OutputPage::OnPrintClicked()
+{
+    QuillmereState& state = window_.State();
+    // During a run the crossword is the run's working copy: it is put out once the run has ended.
+    if (state.RunInProgress() || !printButton_->isEnabled()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(render::PrintJobTitle);
+    if (!window_.Dialogs().ChoosePrinter(&window_, printer)) return;
+    const OutputMode mode = CheckedMode();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+            // A PDF file is written whole and then put in place, like every other file the program writes.
+            render::WritePdfFile(printer.outputFileName().toLocal8Bit().toStdString(), state, mode);
+        } else {
+            render::PrintPage(printer, state, mode);
+        }
+    });
+}
+
+void OutputPage::OnTextToClipboardClicked()
+{
+    const QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !textToClipboardButton_->isEnabled()) return;
+    const ClipboardExport text = ClipboardTextForMode(CheckedMode(), state.Xw, ClueListCount(state.Fills, state.Xw));
+    if (!text.HasText) {
+        window_.Dialogs().Warning(&window_, ToQ(text.Message));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(ToQ(text.Text));
+    window_.Dialogs().Information(&window_, ToQ(text.Message));
+}
+
+void OutputPage::OnRtfFileClicked()
+{
+    const QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !rtfFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, RtfFileFilter, "rtf");
+    if (path.isEmpty()) return;
+    const OutputMode mode = CheckedMode();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteRtfFile(path.toLocal8Bit().toStdString(), state, mode, render::FontTableEntry(state.Output.FontName));
+    });
+}
+
+void OutputPage::OnHtmlFileClicked()
+{
+    const QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !htmlFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, HtmlFileFilter, "htm");
+    if (path.isEmpty()) return;
+    const OutputMode mode = CheckedMode();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteHtmlFile(path.toLocal8Bit().toStdString(), state, mode);
+    });
+}
+
+// The interchange files hold the answers and clues only; the output mode and page style do not apply.
+void OutputPage::OnIpuzFileChosen()
+{
+    QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !ipuzFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, IpuzFileFilter, IpuzFileExtension);
+    if (path.isEmpty()) return;
+    window_.CommitClueEdits();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteIpuzFile(path.toLocal8Bit().toStdString(), state);
+    });
+}
+
+void OutputPage::OnPuzFileChosen()
+{
+    QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !puzFileButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, PuzFileFilter, PuzFileExtension);
+    if (path.isEmpty()) return;
+    window_.CommitClueEdits();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WritePuzFile(path.toLocal8Bit().toStdString(), state);
+    });
+}
+
+}  // namespace qm::ui
