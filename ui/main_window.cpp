@@ -14,6 +14,7 @@
 #include "ui/output_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
+#include "ui/setup_page.h"
 #include "ui/workflow_tabs.h"
 
 #include <QApplication>
@@ -115,7 +116,8 @@ void MainWindow::BuildPages()
     connect(homePage_, &HomePage::helpChosen, this, [this] { HelpBtnClick(); });
     connect(homePage_, &HomePage::exitChosen, this, [this] { ExitBtnClick(); });
     connect(homePage_, &HomePage::webPageChosen, this, [this] { URLLabelClick(); });
-    setupPage_ = BuildSetupPage();
+    setupPage_ = new SetupPage(*this);
+    BuildImportedListControls();
     generatePage_ = BuildGeneratePage();
     cluesPage_ = BuildCluesPage();
     diagnosticsPage_ = new DiagnosticsPage(*this);
@@ -183,16 +185,10 @@ void MainWindow::FormCreate()
     Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
     InitDictionaryGrid();
 
-    for (int n : StockGridSizes(state_.Stock)) stockGridSizes_->addItem(QString("%1 x %2").arg(n).arg(n));
-    for (QListWidget* sizes : {stockGridSizes_, freeformGridSizes_}) {
-        const QSignalBlocker block(sizes);
-        int i = 0;
-        while (i < sizes->count() - 1 && !sizes->item(i)->text().startsWith("15")) ++i;
-        if (sizes->count() > 0) sizes->setCurrentRow(i);
-    }
+    setupPage_->ListGridSizes();
     state_.Xw.GridSize = 15;
     InitGrid(state_.Xw);
-    ShowStockGridsOfSize();
+    setupPage_->ShowStockGridsOfSize();
 
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
@@ -210,9 +206,8 @@ void MainWindow::FormCreate()
     setWindowTitle("Quillmere");
     workflowTabs_->setCurrentWidget(homePage_);
     previousLeftPage_ = homePage_;
-    freeformSetupTabs_->setCurrentWidget(builtInTab_);
+    setupPage_->ShowFirstTabs();
     symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
-    symmetricSetupTabs_->setCurrentWidget(stockGridsTab_);
     rightPages_->setCurrentWidget(gridPage_);
 
     ShowWorkflowTabs(false);

@@ -32,7 +32,6 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QSlider;
 class QSpinBox;
 class QStackedWidget;
@@ -62,7 +61,7 @@ class MainStringGrid;
 class OutputPage;
 class PagePreview;
 class PanelStatusBar;
-class StockGridPreview;
+class SetupPage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
 class FillsOfWordDialog;
@@ -85,10 +84,10 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_setup.cpp, main_window_dictionary.cpp, main_window_generate.cpp, main_window_import.cpp,
+/// main_window_dictionary.cpp, main_window_generate.cpp, main_window_import.cpp,
 /// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_clues.cpp,
-/// main_window_grid.cpp, main_window_file.cpp and main_window_statistics.cpp. The Home, File and Output
-/// pages are classes of their own (HomePage, FilePage, OutputPage); runs go through RunController.
+/// main_window_grid.cpp, main_window_file.cpp and main_window_statistics.cpp. The Home, Setup, File and Output
+/// pages are classes of their own (HomePage, SetupPage, FilePage, OutputPage); runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -138,14 +137,15 @@ public:
     /// The window's keyboard shortcuts; true when the key was used up.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
-    // Setup page (main_window_setup.cpp)
-    void StockGridListBoxClick();
-    /// Shows the stock grids of the size selected in StockGridListBox as thumbnails, with a blank grid.
-    void ShowStockGridsOfSize();
-    void PreviewScrollBarScroll(int scrollPos);
-    /// A click on the thumbnails: chooses the stock grid under the mouse and analyses it.
-    void PreviewImgMouseUp(int x, int y);
-    void FreeformDimensionListBoxClick();
+    // What the Setup page asks of the other pages
+    /// The Output page (the Setup page puts its grid size track bar at a new freeform size).
+    OutputPage& Output() { return *outputPage_; }
+    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
+    bool MayDiscardSymmFills(const QString& what);
+    /// The symmetrical Start button and the fill sequence diagnostics: on only while a stock grid is chosen.
+    void EnableSymmetricStart(bool enabled);
+    /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
+    void EmptyFreeformFills();
 
     // Generate page: dictionary options and the run of symmetrical fills (main_window_generate.cpp)
     void DictionaryRadioClick();
@@ -256,9 +256,6 @@ protected:
 private:
     void FormCreate();
     void BuildPages();
-    QWidget* BuildSetupPage();
-    QWidget* BuildSymmetricSetup();
-    QWidget* BuildFreeformSetup();
     QWidget* BuildGeneratePage();
     QWidget* BuildSymmDictionaryOptions();
     /// Parts of speech and the rarity track bar of the dictionary options.
@@ -284,11 +281,8 @@ private:
     void ClueMemoExit(bool across);
     void DeleteSelectedAnswer();
     qm::SelectionOptions ReadSelectionOptions() const;
-    void RedrawStockGridPreviews();
     /// Empties the symmetrical fills list with the stores behind it.
     void EmptySymmFills();
-    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
-    bool MayDiscardSymmFills(const QString& what);
     /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
     void DisplayShownFill(const qm::ShownFill& shown);
     /// What a symmetrical run pauses, and its buttons.
@@ -305,10 +299,6 @@ private:
     int downMemoSlot_ = 0;
     /// The checked state the next "Switch All Subjects" click gives every category.
     bool switchAllTarget_ = false;
-    /// The thumbnails of the size on show, as laid out for PreviewImg.
-    PreviewLayout previewLayout_;
-    /// The row of StockGridListBox whose grids are on show.
-    int shownStockSizeRow_ = -1;
     /// Starts, stops and ends the runs of both kinds.
     RunController runs_{*this};
 
@@ -320,30 +310,12 @@ private:
     // Left: the workflow pages
     QTabWidget* workflowTabs_ = nullptr;
     HomePage* homePage_ = nullptr;
-    QWidget* setupPage_ = nullptr;
+    SetupPage* setupPage_ = nullptr;
     QWidget* generatePage_ = nullptr;
     QWidget* cluesPage_ = nullptr;
     DiagnosticsPage* diagnosticsPage_ = nullptr;
     FilePage* filePage_ = nullptr;
     OutputPage* outputPage_ = nullptr;
-
-    // Setup page
-    QStackedWidget* setupKinds_ = nullptr;
-    QWidget* symmetricSetup_ = nullptr;
-    QWidget* freeformSetup_ = nullptr;
-    QTabWidget* symmetricSetupTabs_ = nullptr;
-    QWidget* stockGridsTab_ = nullptr;
-    QWidget* externalWordListTab_ = nullptr;
-    QWidget* testTab_ = nullptr;
-    QListWidget* stockGridSizes_ = nullptr;
-    StockGridPreview* stockGridThumbnails_ = nullptr;
-    QScrollBar* thumbnailScrollBar_ = nullptr;
-    PanelStatusBar* stockGridStatus_ = nullptr;
-    QTabWidget* freeformSetupTabs_ = nullptr;
-    QWidget* builtInTab_ = nullptr;
-    QListWidget* freeformGridSizes_ = nullptr;
-    QPushButton* setupNextButton_ = nullptr;
-    QPushButton* setupBackButton_ = nullptr;
 
     // Generate page
     QLabel* generateHeaderPanel_ = nullptr;

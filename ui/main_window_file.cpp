@@ -6,6 +6,7 @@
 #include "ui/file_page.h"
 #include "ui/form_building.h"
 #include "ui/output_page.h"
+#include "ui/setup_page.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -53,18 +54,15 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         state_.ClueEdits.Clear();  // the fills they were kept for are gone
 
         // From here on the crossword behaves like a freeform fill.
-        setupKinds_->setCurrentWidget(freeformSetup_);
+        setupPage_->ShowFreeformSetup();
         generateKinds_->setCurrentWidget(freeformGenerate_);
         freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
         replaceWordButton_->hide();
         addThisGridButton_->show();
         acrossHint_->setText("To remove, press 'Delete' (or use the button below)");
         downHint_->setText("To remove, press 'Delete' (or use the button below)");
-        {
-            const QSignalBlocker block(freeformGridSizes_);
-            freeformGridSizes_->setCurrentRow(state_.Xw.GridSize - 8);
-        }
-        setupNextButton_->setEnabled(true);  // its answers are the imported word list now
+        setupPage_->SelectFreeformSizeQuietly(state_.Xw.GridSize);
+        setupPage_->EnableNext(true);  // its answers are the imported word list now
         symmetricFills_.Clear();
         symmetricFillsHint_->clear();
         outputPage_->ShowOptions();

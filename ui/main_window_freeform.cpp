@@ -10,7 +10,7 @@
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
-#include "ui/stock_grid_preview.h"
+#include "ui/setup_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -215,12 +215,13 @@ RunControls MainWindow::FreeformRunControls(bool improving) const
 {
     RunControls controls;
     controls.Paused = homePage_->StartButtons();
+    const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
+    controls.Paused.insert(controls.Paused.end(), gridChoosers.begin(), gridChoosers.end());
     controls.Paused.insert(controls.Paused.end(),
-                           {improveButton_, quickFillButton_, freeformFillCountEdit_, freeformGridSizes_, stockGridSizes_, stockGridThumbnails_,
-                            builtInListCombo_, pasteListButton_, loadListButton_, clearListButton_, loadExternalListButton_, randomWordsRadio_,
-                            seedWordRadio_, seedWords_, optimalLengthSpin_, lengthVariationSpin_, allowDuplicatesCheck_, modifyProbabilityCheck_,
-                            rankByScoreRadio_, rankByLettersRadio_, rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_,
-                            addThisGridButton_, symmetricStartButton_});
+                           {improveButton_, quickFillButton_, freeformFillCountEdit_, builtInListCombo_, pasteListButton_, loadListButton_,
+                            clearListButton_, loadExternalListButton_, randomWordsRadio_, seedWordRadio_, seedWords_, optimalLengthSpin_,
+                            lengthVariationSpin_, allowDuplicatesCheck_, modifyProbabilityCheck_, rankByScoreRadio_, rankByLettersRadio_,
+                            rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_, addThisGridButton_, symmetricStartButton_});
     // Improve works on the fill on display: no other fill may be shown meanwhile.
     if (improving) controls.Paused.push_back(freeformFills_.View());
     controls.Start = freeformStartButton_;
@@ -428,6 +429,13 @@ void MainWindow::AddToListOfGridsBtnClick()
     }
     workflowTabs_->setCurrentWidget(generatePage_);
     freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+}
+
+void MainWindow::EmptyFreeformFills()
+{
+    state_.Freeform.FreeFillsList.Clear();
+    freeformFills_.Clear();
+    improveButton_->setEnabled(false);
 }
 
 }  // namespace qm::ui

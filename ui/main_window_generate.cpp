@@ -15,7 +15,7 @@
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
-#include "ui/stock_grid_preview.h"
+#include "ui/setup_page.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -357,7 +357,9 @@ RunControls MainWindow::SymmetricRunControls() const
 {
     RunControls controls;
     controls.Paused = homePage_->StartButtons();
-    controls.Paused.insert(controls.Paused.end(), {stockGridSizes_, stockGridThumbnails_, freeformGridSizes_, iterationsEdit_, symmetricFillCountEdit_,
+    const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
+    controls.Paused.insert(controls.Paused.end(), gridChoosers.begin(), gridChoosers.end());
+    controls.Paused.insert(controls.Paused.end(), {iterationsEdit_, symmetricFillCountEdit_,
                                                    useDictionaryRadio_, importedListOnlyRadio_, alsoImportedListCheck_, clearGridButton_, replaceWordButton_});
     controls.Start = symmetricStartButton_;
     controls.Stop = symmetricStopButton_;
@@ -397,6 +399,32 @@ void MainWindow::DisplayShownFill(const ShownFill& shown)
     ShowFillStatus(shown.Counts.Words, shown.Counts.Letters, shown.Counts.Interlocks);
     RepaintGrid();
     if (CluesPageShowing()) TabSheetCluesEnter();
+}
+
+void MainWindow::EmptySymmFills()
+{
+    symmetricFills_.Clear();
+    state_.SymmFillsList.Clear();
+    ClearListOfGrids(state_.Fills);
+    state_.ClueEdits.Clear();
+    ResetFillDisplay();
+}
+
+bool MainWindow::MayDiscardSymmFills(const QString& what)
+{
+    if (symmetricFills_.Count() == 0) return true;
+    const QString question = QString("You've created %1 grid fills.\nIf you select a new %2 these will be lost.\nOK?")
+                                 .arg(symmetricFills_.Count())
+                                 .arg(what);
+    if (!dialogs_->AskYesNo(this, question, true)) return false;
+    EmptySymmFills();
+    return true;
+}
+
+void MainWindow::EnableSymmetricStart(bool enabled)
+{
+    symmetricStartButton_->setEnabled(enabled);
+    diagnosticsPage_->EnableFillSequence(enabled);
 }
 
 }  // namespace qm::ui

@@ -5,6 +5,7 @@
 #include "ui/form_building.h"
 #include "ui/home_page.h"
 #include "ui/panel_status_bar.h"
+#include "ui/setup_page.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,13 +29,13 @@ void MainWindow::SymmetricBitBtnClick()
     EmptySymmFills();
     symmetricFillsHint_->clear();
     progressLog_->clear();
-    ShowStockGridsOfSize();
-    setupNextButton_->setEnabled(false);
+    setupPage_->ShowStockGridsOfSize();
+    setupPage_->EnableNext(false);
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
     symmetricFillCountEdit_->setText("10");
 
-    setupKinds_->setCurrentWidget(symmetricSetup_);
+    setupPage_->ShowSymmetricSetup();
     generateKinds_->setCurrentWidget(symmetricGenerate_);
     symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
     workflowTabs_->setCurrentWidget(setupPage_);
@@ -58,17 +59,15 @@ void MainWindow::FreeformBitBtnClick()
 
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
-    state_.Freeform.FreeFillsList.Clear();
-    freeformFills_.Clear();
+    EmptyFreeformFills();
     freeformFillsHint_->clear();
-    improveButton_->setEnabled(false);
     ResetFillDisplay();
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
 
     // Next waits for the word list the freeform crossword is made from (one imported before will do).
-    setupNextButton_->setEnabled(!state_.Imported.Empty());
-    setupKinds_->setCurrentWidget(freeformSetup_);
+    setupPage_->EnableNext(!state_.Imported.Empty());
+    setupPage_->ShowFreeformSetup();
     generateKinds_->setCurrentWidget(freeformGenerate_);
     freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
     workflowTabs_->setCurrentWidget(setupPage_);

@@ -9,6 +9,7 @@
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
+#include "ui/setup_page.h"
 #include "ui/theme_word_grid.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ QWidget* GridCaptions(QLabel*& clueLabel, const char* clueName, QWidget* parent)
 
 void MainWindow::BuildImportedListControls()
 {
-    QWidget* page = builtInTab_;
+    QWidget* page = setupPage_->WordListTab();
     auto* col = qobject_cast<QVBoxLayout*>(page->layout());
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(5);
@@ -115,6 +116,7 @@ void MainWindow::BuildImportedListControls()
     connect(loadListButton_, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
     connect(clearListButton_, &QPushButton::clicked, this, [this] { ClearWordListBtn1Click(); });
 
+    QWidget* externalWordListTab_ = setupPage_->ExternalWordListTab();
     col = qobject_cast<QVBoxLayout*>(externalWordListTab_->layout());
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(5);
@@ -299,7 +301,7 @@ void MainWindow::ShowFreeformList()
         else bar->setPanelText(1, {});
     }
     freeformFillsStatus_->setPanelText(0, ToQ(status.FreeFillsWordsText));
-    if (state_.FillSource == FillSourceKind::Freeform) setupNextButton_->setEnabled(!list.Empty());
+    if (state_.FillSource == FillSourceKind::Freeform) setupPage_->EnableNext(!list.Empty());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "ui/diagnostics_page.h"
 #include "ui/home_page.h"
 #include "ui/output_page.h"
+#include "ui/setup_page.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,15 +36,15 @@ void MainWindow::ConnectNavigation()
 {
     connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
     connect(symmetricGenerateTabs_, &QTabWidget::currentChanged, this, [this] { PageControlSymmGenChange(); });
-    connect(setupNextButton_, &QPushButton::clicked, this, [this] { NextBtn1Click(); });
-    connect(setupBackButton_, &QPushButton::clicked, this, [this] { BackBtn1Click(); });
+    connect(setupPage_, &SetupPage::nextChosen, this, [this] { NextBtn1Click(); });
+    connect(setupPage_, &SetupPage::backChosen, this, [this] { BackBtn1Click(); });
     connect(generateNextButton_, &QPushButton::clicked, this, [this] { NextBtn2Click(); });
     connect(generateBackButton_, &QPushButton::clicked, this, [this] { BackBtn2Click(); });
 }
 
 void MainWindow::ShowWorkflowTabs(bool visible)
 {
-    for (QWidget* page : {setupPage_, generatePage_, cluesPage_, static_cast<QWidget*>(outputPage_)})
+    for (QWidget* page : std::initializer_list<QWidget*>{setupPage_, generatePage_, cluesPage_, outputPage_})
         workflowTabs_->setTabVisible(workflowTabs_->indexOf(page), visible);
 }
 
