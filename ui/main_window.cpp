@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 #include "resources/builtin_resources.h"
+#include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
 #include "ui/fills_of_word_dialog.h"
@@ -69,7 +70,7 @@ MainWindow::MainWindow(StartupOptions options, std::unique_ptr<UserDialogs> dial
     connect(gridView_, &MainStringGrid::undefinedWordCount, this, [this] { diagnosticsPage_->OnWordCountUndefined(); });
     dumpWindow_ = new DiagnosticsWindow(this);
     replaceWordDialog_ = new ReplaceWordDialog(this);
-    connect(replaceWordDialog_, &ReplaceWordDialog::wordChosen, this, [this](const ReplacementChoice& choice) { WordsDlgWordsListBoxClick(choice); });
+    connect(replaceWordDialog_, &ReplaceWordDialog::wordChosen, this, [this](const ReplacementChoice& choice) { cluesPage_->OnReplacementChosen(choice); });
     FormCreate();
     // The window sees every key first (key preview).
     qApp->installEventFilter(this);
@@ -89,6 +90,8 @@ void MainWindow::Guard(const std::function<void()>& operation)
 }
 
 void MainWindow::ShowPage(QWidget* page) { workflowTabs_->setCurrentWidget(page); }
+
+bool MainWindow::Showing(const QWidget* page) const { return workflowTabs_->currentWidget() == page; }
 
 void MainWindow::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
 
@@ -119,7 +122,7 @@ void MainWindow::BuildPages()
     setupPage_ = new SetupPage(*this);
     BuildImportedListControls();
     generatePage_ = BuildGeneratePage();
-    cluesPage_ = BuildCluesPage();
+    cluesPage_ = new CluesPage(*this);
     diagnosticsPage_ = new DiagnosticsPage(*this);
     filePage_ = new FilePage(*this);
     connect(filePage_, &FilePage::reloadChosen, this, [this] { LoadCrosswordFile(); });
@@ -148,13 +151,12 @@ void MainWindow::BuildPages()
 
 void MainWindow::SetPanelColours()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, acrossPanel_, downPanel_, acrossCluePanel_,
-                                                      downCluePanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
         SetPanelColour(w, ColourPanelGrey);
-    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, dictionaryOptionsPanel_, symmetricMainPanel_,
-                                                      cluesHeaderPanel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, dictionaryOptionsPanel_, symmetricMainPanel_})
         SetPanelColour(w, ColourButtonFace);
     homePage_->SetPanelColours();
+    cluesPage_->SetPanelColours();
     filePage_->SetPanelColours();
     outputPage_->SetPanelColours();
 }
@@ -249,10 +251,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             if (FormKeyDown(key->key(), key->modifiers())) return true;
         }
     }
-    if (event->type() == QEvent::FocusOut) {
-        if (watched == acrossClueEdit_) AcrossClueMemoExit();
-        else if (watched == downClueEdit_) DownClueMemoExit();
-    }
+    if (event->type() == QEvent::FocusOut) cluesPage_->OnFocusLost(watched);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -52,6 +52,7 @@ enum class UsageTableKind : std::uint8_t;
 
 namespace qm::ui {
 
+class CluesPage;
 class ColumnHeader;
 class CountTable;
 class HelpWindow;
@@ -85,9 +86,9 @@ QStringList DefaultDataDirs();
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
 /// main_window_dictionary.cpp, main_window_generate.cpp, main_window_import.cpp,
-/// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_clues.cpp,
-/// main_window_grid.cpp, main_window_file.cpp and main_window_statistics.cpp. The Home, Setup, File and Output
-/// pages are classes of their own (HomePage, SetupPage, FilePage, OutputPage); runs go through RunController.
+/// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_grid.cpp and
+/// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages are classes of their
+/// own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage, OutputPage); runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -178,26 +179,13 @@ public:
     /// WordsListBoxClick of the category page: the clue of the clicked word.
     void WordsListBoxClick();
 
-    // Clues page (main_window_clues.cpp)
-    void TabSheetCluesEnter();
-    void TabSheetCluesExit();
-    void CluePageControlChange();
-    void AcrossListBoxClick();
-    void DownListBoxClick();
-    void AcrossListBoxMouseUp(Qt::MouseButton button);
-    void DownListBoxMouseUp(Qt::MouseButton button);
-    void AcrossClueMemoExit();
-    void DownClueMemoExit();
-    void MainStringGridMouseUp(int col, int row, Qt::MouseButton button);
-    void ReplaceWordBtnClick();
-    /// SelectClueWord: highlights the word selected in the list of one direction and shows its clue.
-    void SelectClueWord(bool across);
-    /// Opens the "Replace Word" dialog for slot k.
-    void FindAlternatives(int slot);
-    /// WordsListBoxClick of the "Replace Word" dialog: puts the chosen word into the crossword.
-    void WordsDlgWordsListBoxClick(const ReplacementChoice& choice);
+    // What the pages ask of the Clues page (CluesPage)
     /// Keeps what was typed into the clue memos in the slots they show.
     void CommitClueEdits();
+    /// The "Replace Word" dialog the Clues page opens.
+    ReplaceWordDialog& ReplaceDialog() { return *replaceWordDialog_; }
+    /// True when that workflow page is the one on show.
+    bool Showing(const QWidget* page) const;
 
     // Grid page (main_window_grid.cpp)
     void LayOutMainGrid();
@@ -264,8 +252,6 @@ private:
     QWidget* BuildSymmFillOptions();
     QWidget* BuildSymmMain();
     QWidget* BuildFreeformGenerate();
-    QWidget* BuildCluesPage();
-    QWidget* BuildClueTab(bool across);
     QWidget* BuildGridPage();
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
@@ -273,13 +259,6 @@ private:
     void InitDictionaryGrid();
 
     void Report(const std::exception& e);
-    RowList<ClueRow>& ClueList(bool across);
-    QPlainTextEdit* ClueMemo(bool across) const;
-    QLabel* CluePanel(bool across) const;
-    bool CluesPageShowing() const;
-    void ListBoxMouseUp(bool across, Qt::MouseButton button);
-    void ClueMemoExit(bool across);
-    void DeleteSelectedAnswer();
     qm::SelectionOptions ReadSelectionOptions() const;
     /// Empties the symmetrical fills list with the stores behind it.
     void EmptySymmFills();
@@ -294,9 +273,6 @@ private:
     std::unique_ptr<UserDialogs> dialogs_;
     QuillmereState state_;
     QWidget* previousLeftPage_ = nullptr;
-    /// The slot whose clue each memo shows (0 none): edits are kept there.
-    int acrossMemoSlot_ = 0;
-    int downMemoSlot_ = 0;
     /// The checked state the next "Switch All Subjects" click gives every category.
     bool switchAllTarget_ = false;
     /// Starts, stops and ends the runs of both kinds.
@@ -312,7 +288,7 @@ private:
     HomePage* homePage_ = nullptr;
     SetupPage* setupPage_ = nullptr;
     QWidget* generatePage_ = nullptr;
-    QWidget* cluesPage_ = nullptr;
+    CluesPage* cluesPage_ = nullptr;
     DiagnosticsPage* diagnosticsPage_ = nullptr;
     FilePage* filePage_ = nullptr;
     OutputPage* outputPage_ = nullptr;
@@ -435,28 +411,8 @@ private:
     ColumnHeader* freeformFillsHeader_ = nullptr;
     QLabel* freeformFillsHint_ = nullptr;
     PanelStatusBar* freeformFillsStatus_ = nullptr;
-    // Clues page
-    QPushButton* addThisGridButton_ = nullptr;
     QPushButton* generateNextButton_ = nullptr;
     QPushButton* generateBackButton_ = nullptr;
-
-    // Clues page
-    QLabel* cluesHeaderPanel_ = nullptr;
-    QTabWidget* clueTabs_ = nullptr;
-    QWidget* acrossTab_ = nullptr;
-    QWidget* downTab_ = nullptr;
-    QFrame* acrossPanel_ = nullptr;
-    QFrame* downPanel_ = nullptr;
-    RowList<ClueRow> acrossClues_;  ///< AcrossListBox
-    RowList<ClueRow> downClues_;    ///< DownListBox
-    QLabel* acrossHint_ = nullptr;
-    QLabel* downHint_ = nullptr;
-    QLabel* acrossCluePanel_ = nullptr;
-    QLabel* downCluePanel_ = nullptr;
-    QPlainTextEdit* acrossClueEdit_ = nullptr;
-    QPlainTextEdit* downClueEdit_ = nullptr;
-    PanelStatusBar* clueStatus_ = nullptr;
-    QPushButton* replaceWordButton_ = nullptr;
 
     // Right: grid page, output preview, subject categories
     QStackedWidget* rightPages_ = nullptr;

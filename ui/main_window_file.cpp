@@ -3,6 +3,7 @@
 
 #include "core/files/crossword_file.h"
 #include "core/grid/grid.h"
+#include "ui/clues_page.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
 #include "ui/output_page.h"
@@ -57,10 +58,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         setupPage_->ShowFreeformSetup();
         generateKinds_->setCurrentWidget(freeformGenerate_);
         freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
-        replaceWordButton_->hide();
-        addThisGridButton_->show();
-        acrossHint_->setText("To remove, press 'Delete' (or use the button below)");
-        downHint_->setText("To remove, press 'Delete' (or use the button below)");
+        cluesPage_->ShowReplaceTools(false);
         setupPage_->SelectFreeformSizeQuietly(state_.Xw.GridSize);
         setupPage_->EnableNext(true);  // its answers are the imported word list now
         symmetricFills_.Clear();

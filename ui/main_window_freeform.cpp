@@ -5,6 +5,7 @@
 #include "core/fills/fill_list.h"
 #include "core/fills/fill_store.h"
 #include "core/freeform/freeform_run.h"
+#include "ui/clues_page.h"
 #include "ui/form_building.h"
 #include "ui/home_page.h"
 #include "ui/main_string_grid.h"
@@ -221,13 +222,13 @@ RunControls MainWindow::FreeformRunControls(bool improving) const
                            {improveButton_, quickFillButton_, freeformFillCountEdit_, builtInListCombo_, pasteListButton_, loadListButton_,
                             clearListButton_, loadExternalListButton_, randomWordsRadio_, seedWordRadio_, seedWords_, optimalLengthSpin_,
                             lengthVariationSpin_, allowDuplicatesCheck_, modifyProbabilityCheck_, rankByScoreRadio_, rankByLettersRadio_,
-                            rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_, addThisGridButton_, symmetricStartButton_});
+                            rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricStartButton_});
     // Improve works on the fill on display: no other fill may be shown meanwhile.
     if (improving) controls.Paused.push_back(freeformFills_.View());
     controls.Start = freeformStartButton_;
     controls.StartOnAfterRun = false;
     controls.Stop = freeformStopButton_;
-    controls.ReadOnly = {acrossClueEdit_, downClueEdit_};
+    controls.ReadOnly = cluesPage_->ClueMemos();
     return controls;
 }
 
@@ -411,7 +412,7 @@ void MainWindow::AddToListOfGridsBtnClick()
     Guard([&] { result = AddThisGrid(state_, freeformFills_.View()->currentRow()); });
     if (result.ListFull) {
         dialogs_->Information(this, ToQ(result.Message));
-        addThisGridButton_->setEnabled(false);
+        cluesPage_->EnableAddThisGrid(false);
     }
     if (result.Added && result.Shown) {
         const int n = result.Shown->Fill;

@@ -7,6 +7,7 @@
 #include "core/symmetric/analysis.h"
 #include "core/symmetric/symmetric_run.h"
 #include "core/words/selection.h"
+#include "ui/clues_page.h"
 #include "ui/count_table.h"
 #include "ui/diagnostics_page.h"
 #include "ui/form_building.h"
@@ -360,10 +361,10 @@ RunControls MainWindow::SymmetricRunControls() const
     const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
     controls.Paused.insert(controls.Paused.end(), gridChoosers.begin(), gridChoosers.end());
     controls.Paused.insert(controls.Paused.end(), {iterationsEdit_, symmetricFillCountEdit_,
-                                                   useDictionaryRadio_, importedListOnlyRadio_, alsoImportedListCheck_, clearGridButton_, replaceWordButton_});
+                                                   useDictionaryRadio_, importedListOnlyRadio_, alsoImportedListCheck_, clearGridButton_, cluesPage_->ReplaceWordButton()});
     controls.Start = symmetricStartButton_;
     controls.Stop = symmetricStopButton_;
-    controls.ReadOnly = {acrossClueEdit_, downClueEdit_};
+    controls.ReadOnly = cluesPage_->ClueMemos();
     return controls;
 }
 
@@ -398,7 +399,7 @@ void MainWindow::DisplayShownFill(const ShownFill& shown)
     ShowSlotLists();
     ShowFillStatus(shown.Counts.Words, shown.Counts.Letters, shown.Counts.Interlocks);
     RepaintGrid();
-    if (CluesPageShowing()) TabSheetCluesEnter();
+    if (Showing(cluesPage_)) cluesPage_->OnEntered();
 }
 
 void MainWindow::EmptySymmFills()

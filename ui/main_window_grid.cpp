@@ -3,6 +3,7 @@
 
 #include "core/grid/display.h"
 #include "core/grid/mirror.h"
+#include "ui/clues_page.h"
 #include "ui/form_building.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
@@ -56,7 +57,7 @@ QWidget* MainWindow::BuildGridPage()
     connect(clearGridButton_, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
     connect(mirrorButton_, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
     connect(gridView_, &MainStringGrid::squareMouseUp, this,
-            [this](int c, int r, Qt::MouseButton button) { MainStringGridMouseUp(c, r, button); });
+            [this](int c, int r, Qt::MouseButton button) { cluesPage_->OnGridClicked(c, r, button); });
     return page;
 }
 
@@ -77,29 +78,23 @@ void MainWindow::ShowFillStatus(int words, int letters, int interlocks)
     gridStatus_->setPanelText(1, QString::fromStdString(texts.Letters));
     gridStatus_->setPanelText(2, QString::fromStdString(texts.Density));
     if (texts.Interlocks) gridStatus_->setPanelText(3, QString::fromStdString(*texts.Interlocks));
-    if (UsesDictionary(state_.FillSource)) replaceWordButton_->setEnabled(!state_.RunInProgress());
+    if (UsesDictionary(state_.FillSource)) cluesPage_->EnableReplaceWord(!state_.RunInProgress());
     else mirrorButton_->setEnabled(true);
     clearGridButton_->setEnabled(!state_.RunInProgress());
     EnableOutputControls(true);
     // The clues of a shown fill can be reached with Next as well as with the tab.
-    generateNextButton_->setEnabled(acrossClues_.Count() + downClues_.Count() > 0);
+    generateNextButton_->setEnabled(cluesPage_->HasRows());
     unsetCursor();
 }
 
 void MainWindow::ResetFillDisplay()
 {
-    clueTabs_->setCurrentWidget(acrossTab_);
+    cluesPage_->Clear();
     state_.Xw.ShowCellNumbers = false;
-    acrossMemoSlot_ = downMemoSlot_ = 0;
-    for (bool across : {true, false}) {
-        ClueList(across).Clear();
-        ClueMemo(across)->clear();
-        CluePanel(across)->setText("Clue:");
-    }
-    if (UsesDictionary(state_.FillSource)) replaceWordButton_->setEnabled(false);
+    if (UsesDictionary(state_.FillSource)) cluesPage_->EnableReplaceWord(false);
     else {
         mirrorButton_->setEnabled(false);
-        addThisGridButton_->setEnabled(false);
+        cluesPage_->EnableAddThisGrid(false);
     }
     clearGridButton_->setEnabled(false);
     EnableOutputControls(false);
@@ -111,21 +106,9 @@ void MainWindow::ResetFillDisplay()
     gridStatus_->repaint();
 }
 
-void MainWindow::ShowSlotLists()
-{
-    const SlotLists lists = ListSlots(state_.Xw);
-    acrossMemoSlot_ = downMemoSlot_ = 0;
-    for (bool across : {true, false}) {
-        RowList<ClueRow>& list = ClueList(across);
-        const QSignalBlocker block(list.View());
-        ClueMemo(across)->clear();
-        CluePanel(across)->setText("Clue:");
-        list.SetRows(across ? lists.Across : lists.Down);
-        if (list.Count() > 0) list.View()->setCurrentRow(0);
-    }
-    clueStatus_->setPanelText(0, QString("Across: %1").arg(lists.Across.size()));
-    clueStatus_->setPanelText(1, QString("Down: %1").arg(lists.Down.size()));
-}
+void MainWindow::ShowSlotLists() { cluesPage_->ShowSlotLists(); }
+
+void MainWindow::CommitClueEdits() { cluesPage_->CommitClueEdits(); }
 
 void MainWindow::ClearGridBtnClick()
 {
@@ -155,31 +138,7 @@ void MainWindow::MirrorBtnClick()
 {
     if (state_.RunInProgress()) return;
     Guard([this] {
-        CommitClueEdits();
-        const bool wasAcross = clueTabs_->currentWidget() != downTab_;
-        // The answer of the selected row, as far as the list compares answers: their first 30 characters.
-        std::string remembered;
-        if (const ClueRow* row = ClueList(wasAcross).Current()) remembered = row->Answer.substr(0, 30);
-        FlipAcrossDown(state_.Xw, state_.FillSource);
-        PaintFreeze freeze(clueTabs_);
-        const bool nowAcross = !wasAcross;
-        {
-            const QSignalBlocker block(clueTabs_);
-            clueTabs_->setCurrentWidget(nowAcross ? acrossTab_ : downTab_);
-        }
-        ShowSlotLists();
-        RowList<ClueRow>& now = ClueList(nowAcross);
-        int select = now.Count() - 1;
-        for (int i = 0; i + 1 < now.Count(); ++i)
-            if (now.Rows()[static_cast<std::size_t>(i)].Answer.substr(0, 30) == remembered) {
-                select = i;
-                break;
-            }
-        if (select >= 0) {
-            const QSignalBlocker block(now.View());
-            now.View()->setCurrentRow(select);
-        }
-        if (CluesPageShowing()) SelectClueWord(nowAcross);
+        cluesPage_->ShowFlipped([this] { FlipAcrossDown(state_.Xw, state_.FillSource); });
         const FillRecord& r = state_.Fills.Record(state_.Fills.CurrentFill);
         ShowFillStatus(r.WrdCount, r.LttCount, r.ILockCount);
         RepaintGrid();

@@ -1,6 +1,7 @@
 // MainWindow, Home page: the three start buttons, help, exit and the web-page label.
 #include "ui/main_window.h"
 
+#include "ui/clues_page.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
 #include "ui/home_page.h"
@@ -40,10 +41,7 @@ void MainWindow::SymmetricBitBtnClick()
     symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
     workflowTabs_->setCurrentWidget(setupPage_);
 
-    replaceWordButton_->show();
-    addThisGridButton_->hide();
-    acrossHint_->setText("To replace, right-click (or use the button below)");
-    downHint_->setText("To replace, right-click (or use the button below)");
+    cluesPage_->ShowReplaceTools(true);
 
     symmetricFillsStatus_->setPanelText(0, "Dictionary: " + dictionaryStatus_->panelText(0));
     state_.CurrentFileName = "untitled";
@@ -72,10 +70,7 @@ void MainWindow::FreeformBitBtnClick()
     freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
     workflowTabs_->setCurrentWidget(setupPage_);
 
-    replaceWordButton_->hide();
-    addThisGridButton_->show();
-    acrossHint_->setText("To remove, press 'Delete' (or use the button below)");
-    downHint_->setText("To remove, press 'Delete' (or use the button below)");
+    cluesPage_->ShowReplaceTools(false);
 
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;

@@ -1,6 +1,7 @@
 // MainWindow, navigation: which workflow tabs show, Next and Back, page changes and the keyboard shortcuts.
 #include "ui/main_window.h"
 
+#include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
 #include "ui/home_page.h"
 #include "ui/output_page.h"
@@ -63,7 +64,7 @@ void MainWindow::BackBtn2Click() { workflowTabs_->setCurrentWidget(setupPage_); 
 void MainWindow::PageControlLeftChange()
 {
     QWidget* page = workflowTabs_->currentWidget();
-    if (previousLeftPage_ == cluesPage_ && page != cluesPage_) TabSheetCluesExit();
+    if (previousLeftPage_ == cluesPage_ && page != cluesPage_) cluesPage_->OnLeft();
     previousLeftPage_ = page;
 
     if (page == generatePage_) ShowSymmGenDescription();
@@ -73,7 +74,7 @@ void MainWindow::PageControlLeftChange()
     } else {
         rightPages_->setCurrentWidget(gridPage_);
     }
-    if (page == cluesPage_) TabSheetCluesEnter();
+    if (page == cluesPage_) cluesPage_->OnEntered();
 }
 
 void MainWindow::PageControlSymmGenChange()
@@ -113,13 +114,8 @@ bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         builtInListCombo_->setCurrentIndex(-1);
         return true;
     }
-    if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && CluesPageShowing()) {
-        const bool across = clueTabs_->currentWidget() == acrossTab_;
-        if (!ClueMemo(across)->hasFocus()) {
-            DeleteSelectedAnswer();
-            return true;
-        }
-    }
+    if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && Showing(cluesPage_) && cluesPage_->OnDeleteKey())
+        return true;
     return key == Qt::Key_F1;
 }
 
