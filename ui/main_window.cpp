@@ -6,6 +6,7 @@
 #include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
+#include "ui/dictionary_options_tab.h"
 #include "ui/fills_of_word_dialog.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
@@ -153,9 +154,10 @@ void MainWindow::SetPanelColours()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
         SetPanelColour(w, ColourPanelGrey);
-    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, dictionaryOptionsPanel_, symmetricMainPanel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, symmetricMainPanel_})
         SetPanelColour(w, ColourButtonFace);
     homePage_->SetPanelColours();
+    dictionaryOptions_->SetPanelColours();
     cluesPage_->SetPanelColours();
     filePage_->SetPanelColours();
     outputPage_->SetPanelColours();
@@ -185,7 +187,7 @@ void MainWindow::FormCreate()
         LoadDictionaryFromDirs(state_.Dict, dirs);
     });
     Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
-    InitDictionaryGrid();
+    dictionaryOptions_->InitWordsPerLengthTable();
 
     setupPage_->ListGridSizes();
     state_.Xw.GridSize = 15;

@@ -65,6 +65,7 @@ class PanelStatusBar;
 class SetupPage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
+class DictionaryOptionsTab;
 class FillsOfWordDialog;
 class ThemeWordGrid;
 class ReplaceWordDialog;
@@ -85,7 +86,7 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_dictionary.cpp, main_window_generate.cpp, main_window_import.cpp,
+/// main_window_generate.cpp, main_window_import.cpp,
 /// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_grid.cpp and
 /// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages are classes of their
 /// own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage, OutputPage); runs go through RunController.
@@ -148,17 +149,16 @@ public:
     /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
     void EmptyFreeformFills();
 
-    // Generate page: dictionary options and the run of symmetrical fills (main_window_generate.cpp)
-    void DictionaryRadioClick();
-    void ImportedWordRadioClick();
-    void POSCheckClick();
-    void TrackBarRareChange();
-    void DefaultDictionaryBtnClick();
-    void SetDictionaryControls(bool enabled);
-    /// Rebuilds the selection masks from the controls (and the Default button's state).
+    // Generate page: the run of symmetrical fills (main_window_generate.cpp); the dictionary options
+    // are a tab of their own (DictionaryOptionsTab), reached through these
+    /// Rebuilds the selection masks from the dictionary options (and the Default button's state).
     void BuildSelectionMasks();
     /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
     void CountSelection();
+    /// The subject categories' choices (main_window_categories.cpp), for the word selection.
+    void ReadCategoryChoices(qm::SelectionOptions& options) const;
+    /// The dictionary's word count in the symmetrical fills' status bar.
+    void ShowDictionaryInFillsStatus(const QString& text);
     void SymmStartBtnClick();
     void SymmRepeatsEditKeyPress();
     void SymmStopBtnClick();
@@ -245,10 +245,6 @@ private:
     void FormCreate();
     void BuildPages();
     QWidget* BuildGeneratePage();
-    QWidget* BuildSymmDictionaryOptions();
-    /// Parts of speech and the rarity track bar of the dictionary options.
-    void AddWordFilters(QVBoxLayout* col);
-    void ConnectDictionaryOptions();
     QWidget* BuildSymmFillOptions();
     QWidget* BuildSymmMain();
     QWidget* BuildFreeformGenerate();
@@ -256,10 +252,8 @@ private:
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
     void SetPanelColours();
-    void InitDictionaryGrid();
 
     void Report(const std::exception& e);
-    qm::SelectionOptions ReadSelectionOptions() const;
     /// Empties the symmetrical fills list with the stores behind it.
     void EmptySymmFills();
     /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
@@ -299,26 +293,9 @@ private:
     QWidget* symmetricGenerate_ = nullptr;
     QWidget* freeformGenerate_ = nullptr;
     QTabWidget* symmetricGenerateTabs_ = nullptr;
-    QWidget* dictionaryOptionsTab_ = nullptr;
+    DictionaryOptionsTab* dictionaryOptions_ = nullptr;
     QWidget* symmetricFillOptionsTab_ = nullptr;
     QWidget* symmetricMainTab_ = nullptr;
-    // " Dictionary Options "
-    QFrame* dictionaryOptionsPanel_ = nullptr;
-    QRadioButton* useDictionaryRadio_ = nullptr;
-    QRadioButton* importedListOnlyRadio_ = nullptr;
-    QCheckBox* alsoImportedListCheck_ = nullptr;
-    QLabel* partsOfSpeechLabel_ = nullptr;
-    QCheckBox* commonNounsCheck_ = nullptr;
-    QCheckBox* properNounsCheck_ = nullptr;
-    QCheckBox* otherPartsOfSpeechCheck_ = nullptr;
-    QCheckBox* initialsCheck_ = nullptr;
-    QLabel* frequencyLabel_ = nullptr;
-    QSlider* raritySlider_ = nullptr;
-    QList<QLabel*> rarityLabels_;
-    QPushButton* defaultDictionaryButton_ = nullptr;
-    QPushButton* subjectCategoriesButton_ = nullptr;
-    CountTable* wordsPerLengthTable_ = nullptr;
-    PanelStatusBar* dictionaryStatus_ = nullptr;
     // " Fill Options "
     QLineEdit* iterationsEdit_ = nullptr;
     QCheckBox* showProgressCheck_ = nullptr;

@@ -101,6 +101,13 @@ void MainWindow::WordCategBtnClick() { rightPages_->setCurrentWidget(categoryPag
 
 void MainWindow::SubjectCloseBtnClick() { rightPages_->setCurrentWidget(gridPage_); }
 
+void MainWindow::ReadCategoryChoices(SelectionOptions& options) const
+{
+    options.AllOther = allOtherWordsCheck_->isChecked();
+    for (int i = 0; i < CategoryCount && i < categoryList_->count(); ++i)
+        options.Categories[static_cast<std::size_t>(i)] = categoryList_->item(i)->checkState() == Qt::Checked;
+}
+
 void MainWindow::CategoryListBoxClick()
 {
     BuildSelectionMasks();

@@ -9,6 +9,7 @@
 #include "core/words/selection.h"
 #include "ui/clues_page.h"
 #include "ui/count_table.h"
+#include "ui/dictionary_options_tab.h"
 #include "ui/diagnostics_page.h"
 #include "ui/form_building.h"
 #include "ui/home_page.h"
@@ -79,10 +80,10 @@ QWidget* MainWindow::BuildGeneratePage()
     auto* symm = new QVBoxLayout(symmetricGenerate_);
     symm->setContentsMargins(0, 0, 0, 0);
     symmetricGenerateTabs_ = Named<QTabWidget>("PageControlSymmGen", symmetricGenerate_);
-    dictionaryOptionsTab_ = BuildSymmDictionaryOptions();
+    dictionaryOptions_ = new DictionaryOptionsTab(*this);
     symmetricFillOptionsTab_ = BuildSymmFillOptions();
     symmetricMainTab_ = BuildSymmMain();
-    symmetricGenerateTabs_->addTab(dictionaryOptionsTab_, " Dictionary Options ");
+    symmetricGenerateTabs_->addTab(dictionaryOptions_, " Dictionary Options ");
     symmetricGenerateTabs_->addTab(symmetricFillOptionsTab_, " Fill Options ");
     symmetricGenerateTabs_->addTab(symmetricMainTab_, " Main ");
     symm->addWidget(symmetricGenerateTabs_);
@@ -360,8 +361,10 @@ RunControls MainWindow::SymmetricRunControls() const
     controls.Paused = homePage_->StartButtons();
     const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
     controls.Paused.insert(controls.Paused.end(), gridChoosers.begin(), gridChoosers.end());
-    controls.Paused.insert(controls.Paused.end(), {iterationsEdit_, symmetricFillCountEdit_,
-                                                   useDictionaryRadio_, importedListOnlyRadio_, alsoImportedListCheck_, clearGridButton_, cluesPage_->ReplaceWordButton()});
+    const std::vector<QWidget*> sourceChoices = dictionaryOptions_->SourceChoices();
+    controls.Paused.insert(controls.Paused.end(), {iterationsEdit_, symmetricFillCountEdit_});
+    controls.Paused.insert(controls.Paused.end(), sourceChoices.begin(), sourceChoices.end());
+    controls.Paused.insert(controls.Paused.end(), {clearGridButton_, cluesPage_->ReplaceWordButton()});
     controls.Start = symmetricStartButton_;
     controls.Stop = symmetricStopButton_;
     controls.ReadOnly = cluesPage_->ClueMemos();
@@ -421,6 +424,12 @@ bool MainWindow::MayDiscardSymmFills(const QString& what)
     EmptySymmFills();
     return true;
 }
+
+void MainWindow::BuildSelectionMasks() { dictionaryOptions_->BuildSelectionMasks(); }
+
+void MainWindow::CountSelection() { dictionaryOptions_->CountSelection(); }
+
+void MainWindow::ShowDictionaryInFillsStatus(const QString& text) { symmetricFillsStatus_->setPanelText(0, text); }
 
 void MainWindow::EnableSymmetricStart(bool enabled)
 {

@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include "ui/clues_page.h"
+#include "ui/dictionary_options_tab.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
 #include "ui/home_page.h"
@@ -43,7 +44,7 @@ void MainWindow::SymmetricBitBtnClick()
 
     cluesPage_->ShowReplaceTools(true);
 
-    symmetricFillsStatus_->setPanelText(0, "Dictionary: " + dictionaryStatus_->panelText(0));
+    symmetricFillsStatus_->setPanelText(0, "Dictionary: " + dictionaryOptions_->WordsText());
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
     state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before

@@ -6,6 +6,7 @@
 #include "core/util/failure.h"
 #include "core/words/import.h"
 #include "ui/colour.h"
+#include "ui/dictionary_options_tab.h"
 #include "ui/form_building.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -271,12 +272,7 @@ void MainWindow::ShowImportOutcome(const ImportOutcome& outcome)
         // A list for a symmetrical crossword: its own length settings, and the dictionary options offer it.
         optimalLengthSpin_->setValue(state_.Imported.OptimalWordLength);
         lengthVariationSpin_->setValue(state_.Imported.LengthVariation);
-        importedListOnlyRadio_->setEnabled(true);
-        alsoImportedListCheck_->setEnabled(true);
-        if (!alsoImportedListCheck_->isChecked()) {
-            alsoImportedListCheck_->setChecked(true);
-            if (useDictionaryRadio_->isChecked()) POSCheckClick();
-        }
+        dictionaryOptions_->OfferImportedList();
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
+#include "ui/dictionary_options_tab.h"
 #include "ui/home_page.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
@@ -81,7 +82,7 @@ void MainWindow::PageControlSymmGenChange()
 {
     if (symmetricGenerateTabs_->currentWidget() != symmetricMainTab_) return;
     ShowSymmGenDescription();
-    subjectCategoriesButton_->setText("Subject Categories >>");
+    dictionaryOptions_->ResetCategoriesCaption();
     rightPages_->setCurrentWidget(gridPage_);
 }
 

@@ -1,10 +1,12 @@
-// MainWindow, Generate page's " Dictionary Options " tab: which dictionary words a symmetrical fill may
-// use (sources, parts of speech, rarity, subject categories) and the table of words per length.
-#include "ui/main_window.h"
+// DictionaryOptionsTab: which dictionary words a symmetrical fill may use (sources, parts of speech,
+// rarity, subject categories) and the table of words per length.
+#include "ui/dictionary_options_tab.h"
 
+#include "core/state.h"
 #include "core/words/selection.h"
 #include "ui/count_table.h"
 #include "ui/form_building.h"
+#include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
 
 #include <QCheckBox>
@@ -30,12 +32,12 @@ constexpr int DictionaryGridRowHeight = 14;
 
 }  // namespace
 
-QWidget* MainWindow::BuildSymmDictionaryOptions()
+DictionaryOptionsTab::DictionaryOptionsTab(MainWindow& window) : window_(window)
 {
-    auto* page = Named<QWidget>("TabSheetSymmDictionary");
-    auto* outer = new QVBoxLayout(page);
+    setObjectName("TabSheetSymmDictionary");
+    auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    dictionaryOptionsPanel_ = Named<QFrame>("MultiSymmDictPnl", page);
+    dictionaryOptionsPanel_ = Named<QFrame>("MultiSymmDictPnl", this);
     outer->addWidget(dictionaryOptionsPanel_);
     auto* col = new QVBoxLayout(dictionaryOptionsPanel_);
     col->setContentsMargins(8, 4, 8, 4);
@@ -70,11 +72,10 @@ QWidget* MainWindow::BuildSymmDictionaryOptions()
     col->addWidget(dictionaryStatus_);
     col->addStretch(1);
 
-    ConnectDictionaryOptions();
-    return page;
+    ConnectControls();
 }
 
-void MainWindow::AddWordFilters(QVBoxLayout* col)
+void DictionaryOptionsTab::AddWordFilters(QVBoxLayout* col)
 {
     auto* typesHeader = new QHBoxLayout;
     partsOfSpeechLabel_ = Named<QLabel>("WordTypeLab", "Parts of speech:", dictionaryOptionsPanel_);
@@ -120,19 +121,19 @@ void MainWindow::AddWordFilters(QVBoxLayout* col)
     col->addSpacing(2);
 }
 
-void MainWindow::ConnectDictionaryOptions()
+void DictionaryOptionsTab::ConnectControls()
 {
-    connect(subjectCategoriesButton_, &QPushButton::clicked, this, [this] { WordCategBtnClick(); });
-    connect(useDictionaryRadio_, &QRadioButton::clicked, this, [this] { DictionaryRadioClick(); });
-    connect(importedListOnlyRadio_, &QRadioButton::clicked, this, [this] { ImportedWordRadioClick(); });
+    connect(subjectCategoriesButton_, &QPushButton::clicked, this, [this] { window_.WordCategBtnClick(); });
+    connect(useDictionaryRadio_, &QRadioButton::clicked, this, [this] { OnDictionaryChosen(); });
+    connect(importedListOnlyRadio_, &QRadioButton::clicked, this, [this] { OnImportedListOnlyChosen(); });
     for (QCheckBox* c : {commonNounsCheck_, properNounsCheck_, otherPartsOfSpeechCheck_, initialsCheck_, alsoImportedListCheck_})
-        connect(c, &QCheckBox::clicked, this, [this] { POSCheckClick(); });
-    connect(raritySlider_, &QSlider::valueChanged, this, [this] { TrackBarRareChange(); });
-    connect(defaultDictionaryButton_, &QPushButton::clicked, this, [this] { DefaultDictionaryBtnClick(); });
+        connect(c, &QCheckBox::clicked, this, [this] { OnWordFilterClicked(); });
+    connect(raritySlider_, &QSlider::valueChanged, this, [this] { OnRarityChanged(); });
+    connect(defaultDictionaryButton_, &QPushButton::clicked, this, [this] { OnDefaultClicked(); });
     connect(wordsPerLengthTable_, &CountTable::lastColumnResized, this, [this] { CountSelection(); });
 }
 
-void MainWindow::InitDictionaryGrid()
+void DictionaryOptionsTab::InitWordsPerLengthTable()
 {
     QFont f("Calibri");
     f.setPointSize(8);
@@ -151,32 +152,50 @@ void MainWindow::InitDictionaryGrid()
 // ---------------------------------------------------------------------------------------------
 // Dictionary options
 
-SelectionOptions MainWindow::ReadSelectionOptions() const
+void DictionaryOptionsTab::SetPanelColours() { SetPanelColour(dictionaryOptionsPanel_, ColourButtonFace); }
+
+QString DictionaryOptionsTab::WordsText() const { return dictionaryStatus_->panelText(0); }
+
+std::vector<QWidget*> DictionaryOptionsTab::SourceChoices() const { return {useDictionaryRadio_, importedListOnlyRadio_, alsoImportedListCheck_}; }
+
+void DictionaryOptionsTab::ResetCategoriesCaption() { subjectCategoriesButton_->setText("Subject Categories >>"); }
+
+void DictionaryOptionsTab::OfferImportedList()
+{
+    importedListOnlyRadio_->setEnabled(true);
+    alsoImportedListCheck_->setEnabled(true);
+    if (!alsoImportedListCheck_->isChecked()) {
+        alsoImportedListCheck_->setChecked(true);
+        if (useDictionaryRadio_->isChecked()) OnWordFilterClicked();
+    }
+}
+
+SelectionOptions DictionaryOptionsTab::ReadSelectionOptions() const
 {
     SelectionOptions o;
     o.POSOther = otherPartsOfSpeechCheck_->isChecked();
     o.POSNounCommon = commonNounsCheck_->isChecked();
     o.POSNounProper = properNounsCheck_->isChecked();
     o.POSInitials = initialsCheck_->isChecked();
-    o.AllOther = allOtherWordsCheck_->isChecked();
-    for (int i = 0; i < CategoryCount && i < categoryList_->count(); ++i)
-        o.Categories[static_cast<std::size_t>(i)] = categoryList_->item(i)->checkState() == Qt::Checked;
+    window_.ReadCategoryChoices(o);
     o.RarityThreshold = raritySlider_->value();
     return o;
 }
 
-void MainWindow::BuildSelectionMasks()
+void DictionaryOptionsTab::BuildSelectionMasks()
 {
-    Guard([this] {
-        defaultDictionaryButton_->setEnabled(qm::BuildSelectionMasks(state_.Selection, ReadSelectionOptions(), state_.DictSelectionDirty));
+    window_.Guard([this] {
+        QuillmereState& state = window_.State();
+        defaultDictionaryButton_->setEnabled(qm::BuildSelectionMasks(state.Selection, ReadSelectionOptions(), state.DictSelectionDirty));
     });
 }
 
-void MainWindow::CountSelection()
+void DictionaryOptionsTab::CountSelection()
 {
-    Guard([this] {
-        const SelectionCounts counts = qm::CountSelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.FillSource,
-                                                          state_.Imported, wordsPerLengthTable_->columnWidth(2));
+    window_.Guard([this] {
+        QuillmereState& state = window_.State();
+        const SelectionCounts counts = qm::CountSelection(state.Dict, state.BitPatterns, state.Selection, state.FillSource,
+                                                          state.Imported, wordsPerLengthTable_->columnWidth(2));
         wordsPerLengthTable_->SetCell(0, 0, "Length");
         wordsPerLengthTable_->SetCell(1, 0, "Words");
         wordsPerLengthTable_->SetCell(2, 0, "");
@@ -189,11 +208,11 @@ void MainWindow::CountSelection()
         }
         wordsPerLengthTable_->viewport()->update();
         dictionaryStatus_->setPanelText(0, ToQ(counts.WordsText));
-        symmetricFillsStatus_->setPanelText(0, ToQ(counts.DictionaryText));
+        window_.ShowDictionaryInFillsStatus(ToQ(counts.DictionaryText));
     });
 }
 
-void MainWindow::SetDictionaryControls(bool enabled)
+void DictionaryOptionsTab::SetDictionaryControls(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{partsOfSpeechLabel_, commonNounsCheck_, properNounsCheck_, otherPartsOfSpeechCheck_,
                                                       initialsCheck_, alsoImportedListCheck_, subjectCategoriesButton_, frequencyLabel_, raritySlider_,
@@ -203,39 +222,39 @@ void MainWindow::SetDictionaryControls(bool enabled)
     wordsPerLengthTable_->setVisible(enabled);
 }
 
-void MainWindow::DictionaryRadioClick()
+void DictionaryOptionsTab::OnDictionaryChosen()
 {
-    state_.FillSource = alsoImportedListCheck_->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
+    window_.State().FillSource = alsoImportedListCheck_->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     SetDictionaryControls(true);
     BuildSelectionMasks();
     CountSelection();
-    ShowSymmGenDescription();
+    window_.ShowSymmGenDescription();
 }
 
-void MainWindow::ImportedWordRadioClick()
+void DictionaryOptionsTab::OnImportedListOnlyChosen()
 {
-    state_.FillSource = FillSourceKind::ImportedOnly;
+    window_.State().FillSource = FillSourceKind::ImportedOnly;
     SetDictionaryControls(false);
     CountSelection();
-    ShowSymmGenDescription();
+    window_.ShowSymmGenDescription();
 }
 
-void MainWindow::POSCheckClick()
+void DictionaryOptionsTab::OnWordFilterClicked()
 {
-    state_.FillSource = alsoImportedListCheck_->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
+    window_.State().FillSource = alsoImportedListCheck_->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     BuildSelectionMasks();
     CountSelection();
-    ShowSymmGenDescription();
+    window_.ShowSymmGenDescription();
 }
 
-void MainWindow::TrackBarRareChange()
+void DictionaryOptionsTab::OnRarityChanged()
 {
     BuildSelectionMasks();
     CountSelection();
-    state_.DictSelectionDirty = true;
+    window_.State().DictSelectionDirty = true;
 }
 
-void MainWindow::DefaultDictionaryBtnClick()
+void DictionaryOptionsTab::OnDefaultClicked()
 {
     for (QCheckBox* c : {commonNounsCheck_, properNounsCheck_, otherPartsOfSpeechCheck_, initialsCheck_}) {
         const QSignalBlocker block(c);
