@@ -179,7 +179,7 @@ public:
     /// WordsListBoxClick of the category page: the clue of the clicked word.
     void WordsListBoxClick();
 
-    // What the pages ask of the Clues page (CluesPage)
+    // The Clues page (CluesPage): what the other pages ask of it, and what it asks of the window
     /// Keeps what was typed into the clue memos in the slots they show.
     void CommitClueEdits();
     /// The "Replace Word" dialog the Clues page opens.

@@ -1,5 +1,5 @@
 // MainWindow, Generate page: the fill options and the run of symmetrical fills with its list; the freeform
-// generator's tabs (the dictionary options are in main_window_dictionary.cpp).
+// generator's tabs (the " Dictionary Options " tab is DictionaryOptionsTab, dictionary_options_tab.cpp).
 #include "ui/main_window.h"
 
 #include "core/grid/grid.h"
