@@ -39,6 +39,18 @@ QPushButton* AddCloseButtonRow(QWidget* dialog, QBoxLayout* column)
     return close;
 }
 
+BackNextButtons AddBackNextRow(QWidget* page, QBoxLayout* column, const char* back, const char* next)
+{
+    auto* buttons = new QHBoxLayout;
+    BackNextButtons made{Named<QPushButton>(back, "< &Back", page), Named<QPushButton>(next, "&Next >", page)};
+    made.Next->setEnabled(false);
+    buttons->addStretch(1);
+    buttons->addWidget(made.Back);
+    buttons->addWidget(made.Next);
+    column->addLayout(buttons);
+    return made;
+}
+
 void WatchMouseUp(QWidget* watched, std::function<void(Qt::MouseButton)> onUp)
 {
     watched->installEventFilter(new MouseUpWatcher(watched, std::move(onUp)));

@@ -41,6 +41,14 @@ inline std::string FromQ(const QString& text) { return text.toLatin1().toStdStri
 /// The "&Close" button of a small dialog, centred in a row at the bottom of its column.
 QPushButton* AddCloseButtonRow(QWidget* dialog, QBoxLayout* column);
 
+/// A workflow page's "< &Back" and "&Next >" buttons (named back and next), on the right of a row at the
+/// bottom of its column; Next starts disabled.
+struct BackNextButtons {
+    QPushButton* Back = nullptr;
+    QPushButton* Next = nullptr;
+};
+BackNextButtons AddBackNextRow(QWidget* page, QBoxLayout* column, const char* back, const char* next);
+
 /// Calls onUp with the button whenever a mouse button is released over watched (a list's viewport, for
 /// the right clicks of the fills and clue lists); the watcher lives as long as watched.
 void WatchMouseUp(QWidget* watched, std::function<void(Qt::MouseButton)> onUp);

@@ -93,14 +93,9 @@ QWidget* MainWindow::BuildGeneratePage()
     generateKinds_->addWidget(freeformGenerate_);
     col->addWidget(generateKinds_, 1);
 
-    auto* buttons = new QHBoxLayout;
-    generateBackButton_ = Named<QPushButton>("BackBtn2", "< &Back", page);
-    generateNextButton_ = Named<QPushButton>("NextBtn2", "&Next >", page);
-    generateNextButton_->setEnabled(false);
-    buttons->addStretch(1);
-    buttons->addWidget(generateBackButton_);
-    buttons->addWidget(generateNextButton_);
-    col->addLayout(buttons);
+    const BackNextButtons backNext = AddBackNextRow(page, col, "BackBtn2", "NextBtn2");
+    generateBackButton_ = backNext.Back;
+    generateNextButton_ = backNext.Next;
     return page;
 }
 

@@ -425,30 +425,22 @@ void OutputPage::OnHtmlFileClicked()
     });
 }
 
-// The interchange files hold the answers and clues only; the output mode and page style do not apply.
-void OutputPage::OnIpuzFileChosen()
-{
-    QuillmereState& state = window_.State();
-    if (state.RunInProgress() || !ipuzFileButton_->isEnabled()) return;
-    const QString path = ChooseExportFile(window_.Dialogs(), &window_, IpuzFileFilter, IpuzFileExtension);
-    if (path.isEmpty()) return;
-    window_.CommitClueEdits();
-    window_.Guard([&] {
-        OverrideCursor hourglass(Qt::WaitCursor);
-        WriteIpuzFile(path.toLocal8Bit().toStdString(), state);
-    });
-}
+void OutputPage::OnIpuzFileChosen() { WriteInterchangeFile(ipuzFileButton_, IpuzFileFilter, IpuzFileExtension, &WriteIpuzFile); }
 
-void OutputPage::OnPuzFileChosen()
+void OutputPage::OnPuzFileChosen() { WriteInterchangeFile(puzFileButton_, PuzFileFilter, PuzFileExtension, &WritePuzFile); }
+
+// The interchange files hold the answers and clues only; the output mode and page style do not apply.
+void OutputPage::WriteInterchangeFile(const QPushButton* button, const char* filter, const char* extension,
+                                      void (*write)(const std::string&, const QuillmereState&, const std::string&))
 {
     QuillmereState& state = window_.State();
-    if (state.RunInProgress() || !puzFileButton_->isEnabled()) return;
-    const QString path = ChooseExportFile(window_.Dialogs(), &window_, PuzFileFilter, PuzFileExtension);
+    if (state.RunInProgress() || !button->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, filter, extension);
     if (path.isEmpty()) return;
     window_.CommitClueEdits();
     window_.Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        WritePuzFile(path.toLocal8Bit().toStdString(), state);
+        write(path.toLocal8Bit().toStdString(), state, DefaultInterchangeAuthor);
     });
 }
 

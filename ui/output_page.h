@@ -20,6 +20,10 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 
+namespace qm {
+struct QuillmereState;
+}
+
 namespace qm::ui {
 
 class MainWindow;
@@ -79,6 +83,9 @@ private:
     void OnHtmlFileClicked();
     void OnIpuzFileChosen();
     void OnPuzFileChosen();
+    /// Asks for the file and writes the crossword in an interchange format with write(path, state).
+    void WriteInterchangeFile(const QPushButton* button, const char* filter, const char* extension,
+                              void (*write)(const std::string&, const QuillmereState&, const std::string&));
 
     MainWindow& window_;
     QLabel* headerPanel_ = nullptr;

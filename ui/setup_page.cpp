@@ -47,14 +47,9 @@ SetupPage::SetupPage(MainWindow& window) : window_(window)
     setupKinds_->addWidget(freeformSetup_);
     col->addWidget(setupKinds_, 1);
 
-    auto* buttons = new QHBoxLayout;
-    setupBackButton_ = Named<QPushButton>("BackBtn1", "< &Back", this);
-    setupNextButton_ = Named<QPushButton>("NextBtn1", "&Next >", this);
-    setupNextButton_->setEnabled(false);
-    buttons->addStretch(1);
-    buttons->addWidget(setupBackButton_);
-    buttons->addWidget(setupNextButton_);
-    col->addLayout(buttons);
+    const BackNextButtons backNext = AddBackNextRow(this, col, "BackBtn1", "NextBtn1");
+    setupBackButton_ = backNext.Back;
+    setupNextButton_ = backNext.Next;
     connect(setupNextButton_, &QPushButton::clicked, this, &SetupPage::nextChosen);
     connect(setupBackButton_, &QPushButton::clicked, this, &SetupPage::backChosen);
 }

@@ -126,16 +126,7 @@ ShownFill ShowAnyFill(QuillmereState& state, const AnyGrid& grid, int n, const C
     xw->ShowCellNumbers = true;
     state.Xw = *xw;
     state.Fills.CurrentFill = n;
-
-    const FillRecord& r = state.Fills.Record(n);
-    ShownFill shown;
-    shown.Fill = n;
-    shown.SelectedRow = FindFillRow(state.SymmFillsList, n);
-    shown.Lists = ListSlots(state.Xw);
-    shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
-    shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, state.Xw.GridSize, state.ImportedFillShown,
-                                  state.Imported.ThemeWordCount);
-    return shown;
+    return ShownStoredFill(state, n);
 }
 
 ShownFill ShowAnyFill(QuillmereState& state, const AnyGrid& grid, int n)

@@ -135,8 +135,12 @@ ShownFill ShowFill(QuillmereState& state, int n)
     WriteFillToGrid(xw, source);
     state.Xw = xw;
     state.Fills.CurrentFill = n;
+    return ShownStoredFill(state, n);
+}
 
-    const FillRecord& r = store.Record(n);
+ShownFill ShownStoredFill(const QuillmereState& state, int n)
+{
+    const FillRecord& r = state.Fills.Record(n);
     ShownFill shown;
     shown.Fill = n;
     shown.SelectedRow = FindFillRow(state.SymmFillsList, n);

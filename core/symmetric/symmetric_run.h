@@ -78,4 +78,8 @@ StartedRun StartSymmetricRun(QuillmereState& state, FillList& list, std::string_
 /// is no such stored fill or the source is not a symmetrical one.
 ShownFill ShowFill(QuillmereState& state, int n);
 
+/// What the window shows of stored fill n once the crossword on display holds it (a stock grid's
+/// fill or a designed grid's): its fills list row, clue lists, counts and status texts.
+ShownFill ShownStoredFill(const QuillmereState& state, int n);
+
 }  // namespace qm
