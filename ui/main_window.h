@@ -45,6 +45,7 @@ struct FreeformRunCallbacks;
 struct RunCallbacks;
 struct ImportOutcome;
 struct ShownFill;
+struct AnyRunResult;
 enum class SeedWordChoice : std::uint8_t;
 struct SelectionOptions;
 enum class UsageTableKind : std::uint8_t;
@@ -148,6 +149,8 @@ public:
     void EnableSymmetricStart(bool enabled);
     /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
     void EmptyFreeformFills();
+    /// Puts a page on the right (the grid designer's), or the grid when page is null.
+    void ShowRightPage(QWidget* page);
 
     // Generate page: the run of symmetrical fills (main_window_generate.cpp); the dictionary options
     // are a tab of their own (DictionaryOptionsTab), reached through these
@@ -163,6 +166,10 @@ public:
     void SymmRepeatsEditKeyPress();
     void SymmStopBtnClick();
     void StartSymmetricRun();
+    /// The run of fills of the grid in the designer (design_fill_run.cpp), which Start makes while designing.
+    void StartDesignRun();
+    /// What the window shows when a run of a designed grid's fills ends: its totals, its message, the first fill.
+    void ShowDesignRunEnd(const qm::AnyRunResult& run);
     /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
     void FillsListBoxClick();
 

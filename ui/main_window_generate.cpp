@@ -266,6 +266,10 @@ void MainWindow::SymmStopBtnClick() { runs_.RequestStop(symmetricStopButton_); }
 void MainWindow::StartSymmetricRun()
 {
     if (state_.RunInProgress()) return;
+    if (setupPage_->Designing()) {
+        StartDesignRun();
+        return;
+    }
     bool isNumber = false;
     const int iterations = iterationsEdit_->text().trimmed().toInt(&isNumber);
     if (!isNumber) {
@@ -391,6 +395,7 @@ void MainWindow::DisplayShownFill(const ShownFill& shown)
 {
     // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared; a
     // freeform fill is numbered from its letters (clearing the display hid its numbers).
+    if (state_.AnyFillGrid) LayOutMainGrid();  // a designed grid's size may not be the one laid out
     if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
     else NumberLetterSquares(state_.Xw);
     state_.ClueEdits.Apply(shown.Fill, state_.Xw);

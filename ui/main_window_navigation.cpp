@@ -73,10 +73,12 @@ void MainWindow::PageControlLeftChange()
         rightPages_->setCurrentWidget(outputPage_->PreviewPage());
         outputPage_->OnEntered();
     } else {
-        rightPages_->setCurrentWidget(gridPage_);
+        ShowRightPage(page == setupPage_ && setupPage_->Designing() ? setupPage_->DesignerPage() : nullptr);
     }
     if (page == cluesPage_) cluesPage_->OnEntered();
 }
+
+void MainWindow::ShowRightPage(QWidget* page) { rightPages_->setCurrentWidget(page ? page : gridPage_); }
 
 void MainWindow::PageControlSymmGenChange()
 {

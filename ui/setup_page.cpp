@@ -2,12 +2,17 @@
 // imported word list, and the Back/Next buttons.
 #include "ui/setup_page.h"
 
+#include "core/design/grid_library.h"
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
 #include "core/words/import.h"
+#include "ui/designer_my_grids.h"
+#include "ui/designer_view.h"
 #include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
+#include "ui/grid_designer_panel.h"
 #include "ui/main_window.h"
+#include "ui/my_grids_panel.h"
 #include "ui/output_page.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -20,6 +25,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -63,15 +69,25 @@ QWidget* SetupPage::BuildSymmetricSetup()
     col->addWidget(symmetricSetupTabs_);
 
     stockGridsTab_ = BuildStockGridsTab();
+    myGrids_ = new MyGridsPanel(window_.Dialogs(), DefaultGridLibraryPath());
+    designer_ = new GridDesignerPanel(window_.Dialogs());
     externalWordListTab_ = Named<QWidget>("TabSheetExternalList");
     new QVBoxLayout(externalWordListTab_);
     testTab_ = Named<QWidget>("TabSheetTestStuff");
 
     symmetricSetupTabs_->addTab(stockGridsTab_, "  Stock Grids  ");
+    symmetricSetupTabs_->addTab(myGrids_, "  My Grids  ");
+    symmetricSetupTabs_->addTab(designer_, "  Designer  ");
     symmetricSetupTabs_->addTab(externalWordListTab_, "  External Word List  ");
     symmetricSetupTabs_->addTab(testTab_, "  Test Stuff  ");
     symmetricSetupTabs_->setTabVisible(symmetricSetupTabs_->indexOf(testTab_), false);
     ConnectThumbnails();
+    connect(designButton_, &QPushButton::clicked, this, [this] { OnDesignClicked(); });
+    connect(symmetricSetupTabs_, &QTabWidget::currentChanged, this, [this] { OnSymmetricTabChanged(); });
+    connect(designer_, &GridDesignerPanel::canFillChanged, this, [this](bool canFill) { OnCanFillChanged(canFill); });
+    connect(designer_, &GridDesignerPanel::saveToMyGridsChosen, this, [this] { OnSaveToMyGrids(); });
+    connect(designer_, &GridDesignerPanel::stockGridsChosen, this, [this] { symmetricSetupTabs_->setCurrentWidget(stockGridsTab_); });
+    connect(myGrids_, &MyGridsPanel::openChosen, this, [this](const GridDesign& design) { OpenInDesigner(design); });
     return page;
 }
 
@@ -86,8 +102,15 @@ QWidget* SetupPage::BuildStockGridsTab()
     stockGridSizes_ = Named<QListWidget>("StockGridListBox", tab);
     stockGridSizes_->setFixedWidth(SizeListWidth);
     MakeOwnerDrawn(stockGridSizes_, DimensionListPainter(), SizeItemHeight);
-    row->addWidget(stockGridSizes_, 0, Qt::AlignTop);
+    auto* sizeColumn = new QVBoxLayout;
+    sizeColumn->addWidget(stockGridSizes_);
     stockGridSizes_->setFixedHeight(13 * SizeItemHeight + 4);
+    designButton_ = Named<QPushButton>("DesignBtn", "&Design...", tab);
+    designButton_->setFixedWidth(SizeListWidth);
+    designButton_->setToolTip("Design a grid of your own: a copy of the chosen stock grid, or a blank grid of this size");
+    sizeColumn->addWidget(designButton_);
+    sizeColumn->addStretch(1);
+    row->addLayout(sizeColumn);
 
     auto* previewFrame = new QFrame(tab);
     previewFrame->setFrameShape(QFrame::StyledPanel);
@@ -147,7 +170,12 @@ QWidget* SetupPage::BuildFreeformSetup()
     return page;
 }
 
-void SetupPage::ShowSymmetricSetup() { setupKinds_->setCurrentWidget(symmetricSetup_); }
+void SetupPage::ShowSymmetricSetup()
+{
+    setupKinds_->setCurrentWidget(symmetricSetup_);
+    symmetricSetupTabs_->setCurrentWidget(stockGridsTab_);
+    myGrids_->ReportProblemOnce();
+}
 
 void SetupPage::ShowFreeformSetup() { setupKinds_->setCurrentWidget(freeformSetup_); }
 
@@ -176,7 +204,11 @@ void SetupPage::SelectFreeformSizeQuietly(int gridSize)
     freeformGridSizes_->setCurrentRow(gridSize - 8);
 }
 
-std::vector<QWidget*> SetupPage::GridChoosers() const { return {stockGridSizes_, stockGridThumbnails_, freeformGridSizes_}; }
+std::vector<QWidget*> SetupPage::GridChoosers() const
+{
+    return {stockGridSizes_, stockGridThumbnails_, freeformGridSizes_, symmetricSetupTabs_->tabBar(),
+            designButton_,   myGrids_,             designer_,          designer_->DesignerPage()};
+}
 
 void SetupPage::OnStockGridSizeClicked()
 {
@@ -316,6 +348,58 @@ void SetupPage::OnFreeformSizeClicked()
     window_.RepaintGrid();
     // A selected seed word may not fit the new size.
     window_.SeedListBoxClick();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The designer and My Grids
+
+QWidget* SetupPage::DesignerPage() const { return designer_->DesignerPage(); }
+
+void SetupPage::OnDesignClicked()
+{
+    const QuillmereState& state = window_.State();
+    if (state.RunInProgress()) return;
+    const int k = state.Stock.SelectedStockGrid;
+    const int size = previewLayout_.Size > 0 ? previewLayout_.Size : 15;
+    window_.Guard([&] { OpenInDesigner(k > 0 ? DesignOfStockGrid(state.Stock, k) : GridDesign(size)); });
+}
+
+void SetupPage::OpenInDesigner(const GridDesign& design)
+{
+    if (!designer_->ReplaceDesign(design)) return;
+    symmetricSetupTabs_->setCurrentWidget(designer_);
+    designer_->View().setFocus();
+}
+
+void SetupPage::OnSymmetricTabChanged()
+{
+    QWidget* tab = symmetricSetupTabs_->currentWidget();
+    if (tab == designer_ && !designing_) SetDesigning(true);
+    else if (tab == stockGridsTab_ && designing_) SetDesigning(false);
+}
+
+void SetupPage::SetDesigning(bool designing)
+{
+    designing_ = designing;
+    window_.ShowRightPage(designing ? designer_->DesignerPage() : nullptr);
+    // Back at the stock grids, one is chosen afresh (the grid on display may be a designed grid's fill).
+    if (!designing) {
+        ShowStockGridsOfSize();
+        setupNextButton_->setEnabled(false);
+    }
+    OnCanFillChanged(designer_->CanFill());
+}
+
+void SetupPage::OnCanFillChanged(bool canFill)
+{
+    if (!designing_) return;
+    setupNextButton_->setEnabled(canFill);
+    window_.EnableSymmetricStart(canFill);
+}
+
+void SetupPage::OnSaveToMyGrids()
+{
+    if (myGrids_->SaveDesign(designer_->Design())) designer_->View().UndoStack()->setClean();
 }
 
 }  // namespace qm::ui
