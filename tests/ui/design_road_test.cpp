@@ -1,0 +1,369 @@
+// The road of a designed grid through the real window: a 15 x 15 American-style grid drawn in the designer
+// on the Setup page with two theme entries, filled from the Generate page with the dictionary the build
+// writes, a fill shown with its clues and saved as a crossword file, the grid kept in My Grids and found
+// again by a new window; My Grids' open, rename, delete and replace; grid text files; a damaged My Grids
+// file reported once and left as it was.
+#include "core/design/grid_library.h"
+#include "core/files/crossword_file.h"
+#include "core/util/file_io.h"
+#include "tests/support/fixtures.h"
+#include "tests/ui/support/window_fixture.h"
+#include "ui/designer_my_grids.h"
+#include "ui/designer_view.h"
+#include "ui/grid_designer_panel.h"
+#include "ui/my_grids_panel.h"
+#include "ui/row_list.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using namespace qm;
+using namespace qm::ui;
+
+namespace {
+
+/// An American-style 15 x 15 grid: every square in an across and a down word, 180-degree symmetry.
+const std::vector<std::string> AmericanPattern = {
+    "....#.....#....", "....#.....#....", "....#.....#....", ".......#.......", "###....#....###",
+    ".....#...#.....", "...#......#....", "...#.......#...", "....#......#...", ".....#...#.....",
+    "###....#....###", ".......#.......", "....#.....#....", "....#.....#....", "....#.....#....",
+};
+
+/// The two theme entries: row 4 and row 12, across from column 1.
+struct DesignTheme {
+    int Row;
+    const char* Word;
+};
+constexpr DesignTheme Themes[] = {{4, "SCALLOP"}, {12, "STARLIT"}};
+
+/// The rows of a design as GridRows gives a crossword's: '#', ' ' or the letter.
+std::vector<std::string> DesignRows(const GridDesign& design)
+{
+    std::vector<std::string> rows;
+    for (int r = 1; r <= design.Size(); ++r) {
+        std::string row;
+        for (int c = 1; c <= design.Size(); ++c) row += design.At(r, c);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+/// The pattern with the theme entries in it.
+std::vector<std::string> ThemedPattern()
+{
+    std::vector<std::string> rows = AmericanPattern;
+    for (std::string& row : rows)
+        for (char& ch : row)
+            if (ch == '.') ch = ' ';
+    for (const DesignTheme& t : Themes) rows[t.Row - 1].replace(0, std::char_traits<char>::length(t.Word), t.Word);
+    return rows;
+}
+
+std::string FileBytes(const std::filesystem::path& path)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path.string(), bytes)) return "(unreadable)";
+    return bytes;
+}
+
+}  // namespace
+
+class DesignRoadTest : public QObject, private uitest::WindowFixture {
+    Q_OBJECT
+
+private:
+    uitest::GridDictionary small_ = uitest::MakeGridDictionary();
+
+    /// A window with the dictionary and clues the program carries (a full-size grid needs them).
+    uitest::WindowStart FullDictionaryStart()
+    {
+        return uitest::WindowStart().WordsFrom(std::filesystem::path(QUILLMERE_BIN_DIR) / "WORD.LST").Seeded();
+    }
+    DesignerView* View() { return Find<DesignerView>("GridDesignerView"); }
+    QString SetupTab() { return Find<QTabWidget>("PageControlSymmetric")->currentWidget()->objectName(); }
+    QString RightPage() { return Find<QStackedWidget>("PageControlRight")->currentWidget()->objectName(); }
+    std::filesystem::path LibraryFile() { return DataHome() / "quillmere" / "grids.txt"; }
+    void ClickDesignSquare(int row, int col, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(View(), button, {}, View()->SquareRect(row, col).center());
+    }
+    /// Draws the blocks of the pattern by clicking one square of each symmetrical pair.
+    void DrawAmericanPattern()
+    {
+        const int n = 15;
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                if (AmericanPattern[r - 1][c - 1] == '#' && (r - 1) * n + c <= (n - r) * n + (n - c + 1)) ClickDesignSquare(r, c);
+    }
+    /// Types a whole word into the across word at (row, 1) through the line Return opens.
+    void PlaceThemeEntry(const DesignTheme& t)
+    {
+        ClickDesignSquare(t.Row, 1, Qt::RightButton);
+        QVERIFY(View()->Design().Cursor().Across);
+        QTest::keyClick(View(), Qt::Key_Return);
+        QVERIFY(View()->WordLine()->isVisible());
+        QTest::keyClicks(View()->WordLine(), t.Word);
+        QTest::keyClick(View()->WordLine(), Qt::Key_Return);
+        QVERIFY(!View()->WordLine()->isVisible());
+    }
+    /// A new symmetrical crossword with a blank 15 x 15 grid in the designer.
+    void OpenBlankDesigner()
+    {
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        Find<QPushButton>("DesignBtn")->click();
+    }
+    void SaveToMyGrids(const QString& name)
+    {
+        log_.Texts.push_back(name);
+        Find<QPushButton>("SaveToMyGridsBtn")->click();
+        QVERIFY(log_.Texts.empty());
+    }
+    void ChooseMyGrid(int row)
+    {
+        auto* list = Find<QListView>("MyGridsListView");
+        list->setCurrentIndex(list->model()->index(row, 0));
+    }
+    QStringList MyGridNames()
+    {
+        QStringList names;
+        const QAbstractItemModel* model = Find<QListView>("MyGridsListView")->model();
+        for (int i = 0; i < model->rowCount(); ++i) names << model->index(i, 0).data().toString();
+        return names;
+    }
+
+private slots:
+    void cleanup() { CloseWindow(); }
+
+    void aDesignedAmericanGridIsFilledClued_SavedAndKept()
+    {
+        QVERIFY(OpenWindow(FullDictionaryStart()));
+        OpenBlankDesigner();
+        QCOMPARE(LeftPage(), QString("TabSheetSetup"));
+        QCOMPARE(SetupTab(), QString("TabSheetDesigner"));
+        QCOMPARE(RightPage(), QString("GridDesignerPage"));
+        QCOMPARE(View()->Design().Size(), 15);
+        QCOMPARE(Find<QComboBox>("DesignSymmetryCombo")->currentData().toInt(), static_cast<int>(DesignSymmetry::Rotation));
+
+        DrawAmericanPattern();
+        PlaceThemeEntry(Themes[0]);
+        PlaceThemeEntry(Themes[1]);
+        QCOMPARE(DesignRows(View()->Design()), ThemedPattern());
+        QVERIFY(View()->CanFill());
+        QVERIFY(Find<QLabel>("DesignChecksStatus")->text().startsWith(QString("%1 words, 38 blocks").arg(View()->Report().Words)));
+        QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
+
+        // Ctrl+Z and Ctrl+Shift+Z reach the view's own undo stack, as do the Undo and Redo buttons.
+        View()->setFocus();
+        QTest::keyClick(View(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(View()->Design().At(12, 1), ' ');
+        QTest::keyClick(View(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(View()->Design().At(12, 1), 'S');
+        Find<QToolButton>("DesignUndoBtn")->click();
+        QCOMPARE(View()->Design().At(12, 7), ' ');
+        Find<QToolButton>("DesignRedoBtn")->click();
+        QCOMPARE(DesignRows(View()->Design()), ThemedPattern());
+
+        Find<QPushButton>("NextBtn1")->click();
+        QCOMPARE(LeftPage(), QString("TabSheetGenerate"));
+        QCOMPARE(RightPage(), QString("_TabGrid"));
+        auto* count = Find<QLineEdit>("SymmRepeatsEdit");
+        count->setText("3");
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        Find<QPushButton>("SymmStartBtn")->click();
+        QCOMPARE(log_.Messages, QStringList());
+        const QStringList lines = ListLines("SymmFillsListBox");
+        QCOMPARE(lines.size(), 3);
+
+        // Each listed fill is the designed grid with the theme entries in place and every word filled.
+        std::set<std::vector<std::string>> fills;
+        for (int row = 0; row < 3; ++row) {
+            ClickItem(w_->findChild<RowListView*>("SymmFillsListBox"), row);
+            const std::vector<std::string> shown = test::GridRows(w_->State().Xw.Squares);
+            const std::vector<std::string> themed = ThemedPattern();
+            QCOMPARE(shown.size(), themed.size());
+            for (std::size_t r = 0; r < shown.size(); ++r)
+                for (std::size_t c = 0; c < shown[r].size(); ++c) {
+                    if (themed[r][c] == ' ') QVERIFY2(shown[r][c] >= 'A' && shown[r][c] <= 'Z', "every open square filled");
+                    else QCOMPARE(shown[r][c], themed[r][c]);
+                }
+            fills.insert(shown);
+        }
+        QCOMPARE(fills.size(), std::size_t{3});
+
+        // The fill on show has its clues, on the Clues page as for a stock grid's fill.
+        Find<QPushButton>("NextBtn2")->click();
+        QCOMPARE(LeftPage(), QString("TabSheetClues"));
+        const Crossword& xw = w_->State().Xw;
+        int across = 0;
+        int clued = 0;
+        for (int i = 1; i <= xw.WordSlotCount; ++i) {
+            across += xw.Slot(i).Dir ? 1 : 0;
+            clued += xw.Slot(i).ClueTxt.view().empty() ? 0 : 1;
+        }
+        QCOMPARE(xw.WordSlotCount, View()->Report().Words);
+        QCOMPARE(ListLines("AcrossListBox").size(), across);
+        QCOMPARE(ListLines("DownListBox").size(), xw.WordSlotCount - across);
+        QVERIFY2(clued * 10 >= xw.WordSlotCount * 9, "the dictionary's words come with their clues");
+
+        // Saved as a crossword file, it reads back as the same grid with the same clues.
+        const std::string saved = Folder().File("designed.xwd");
+        log_.Files = {QString::fromStdString(saved)};
+        ShowLeftPage("TabSheetFile");
+        Find<QPushButton>("SaveBtn")->click();
+        QVERIFY(log_.Files.empty());
+        const LoadedCrosswordFile loaded = ReadCrosswordFile(saved);
+        QCOMPARE(test::GridRows(loaded.Xw.Squares), test::GridRows(xw.Squares));
+        using Clue = std::tuple<int, int, bool, std::string, std::string>;
+        std::set<Clue> shownClues;
+        std::set<Clue> loadedClues;
+        for (int i = 1; i <= xw.WordSlotCount; ++i)
+            shownClues.emplace(xw.Slot(i).Row, xw.Slot(i).Col, xw.Slot(i).Dir, xw.Slot(i).WordTxt.str(), xw.Slot(i).ClueTxt.str());
+        for (int i = 1; i <= loaded.Xw.WordSlotCount; ++i) {
+            const WordSlot& s = loaded.Xw.Slot(i);
+            loadedClues.emplace(s.Row, s.Col, s.Dir, s.WordTxt.str(), s.ClueTxt.str());
+        }
+        QCOMPARE(loadedClues, shownClues);
+
+        // Back on the Setup page the designer is on the right again; the grid goes to My Grids.
+        ShowLeftPage("TabSheetSetup");
+        QCOMPARE(RightPage(), QString("GridDesignerPage"));
+        SaveToMyGrids("Stars and shells");
+        QCOMPARE(MyGridNames(), QStringList{"Stars and shells"});
+        QVERIFY(std::filesystem::exists(LibraryFile()));
+
+        // A new window finds it there, with its theme entries.
+        w_.reset();
+        QVERIFY(OpenWindow(FullDictionaryStart()));
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        QCOMPARE(MyGridNames(), QStringList{"Stars and shells"});
+        ChooseMyGrid(0);
+        Find<QPushButton>("MyGridOpenBtn")->click();
+        QCOMPARE(SetupTab(), QString("TabSheetDesigner"));
+        QCOMPARE(DesignRows(View()->Design()), ThemedPattern());
+        QCOMPARE(log_.Messages, QStringList());
+    }
+
+    void myGridsOpenRenameDeleteAndReplaceAfterAsking()
+    {
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(small_)));
+        OpenBlankDesigner();
+        Find<QSpinBox>("DesignSizeSpin")->setValue(5);
+        Find<QPushButton>("DesignBlankBtn")->click();
+        QCOMPARE(View()->Design().Size(), 5);
+        ClickDesignSquare(1, 2);  // (the cursor's own square, (1, 1), would turn the direction)
+        SaveToMyGrids("Corner");
+        ClickDesignSquare(3, 3);
+        SaveToMyGrids("Centre");
+        QCOMPARE(MyGridNames(), (QStringList{"Corner", "Centre"}));
+
+        // The same name in another case: replaced only when the user agrees.
+        ClickDesignSquare(2, 2);
+        log_.Answers = {false};
+        SaveToMyGrids("CORNER");
+        QCOMPARE(log_.Messages.last(), QString("ask: My Grids has a grid called \"Corner\" already.\nReplace it?"));
+        auto& model = Find<MyGridsPanel>("TabSheetMyGrids")->Model();
+        QCOMPARE(model.DesignAt(0).At(2, 2), ' ');
+        SaveToMyGrids("corner");
+        QCOMPARE(MyGridNames(), (QStringList{"Corner", "Centre"}));
+        QCOMPARE(model.DesignAt(0).At(2, 2), '#');
+        QCOMPARE(model.DesignAt(0).At(4, 4), '#');
+
+        // An unsaved change is kept unless the user lets it go; then the chosen grid is opened.
+        ClickDesignSquare(1, 3);
+        ChooseMyGrid(1);
+        log_.Answers = {false};
+        Find<QPushButton>("MyGridOpenBtn")->click();
+        QCOMPARE(View()->Design().At(1, 3), '#');
+        Find<QPushButton>("MyGridOpenBtn")->click();
+        QCOMPARE(View()->Design().At(1, 3), ' ');
+        QCOMPARE(View()->Design().At(3, 3), '#');
+        QCOMPARE(View()->Design().At(1, 2), '#');
+        QCOMPARE(View()->Design().At(5, 4), '#');
+
+        ChooseMyGrid(1);
+        log_.Texts = {"Middle block"};
+        Find<QPushButton>("MyGridRenameBtn")->click();
+        QCOMPARE(MyGridNames(), (QStringList{"Corner", "Middle block"}));
+        log_.Texts = {"corner"};
+        Find<QPushButton>("MyGridRenameBtn")->click();
+        QVERIFY2(log_.Messages.last().startsWith("error: "), qPrintable(log_.Messages.last()));
+        QCOMPARE(MyGridNames(), (QStringList{"Corner", "Middle block"}));
+
+        ChooseMyGrid(0);
+        log_.Answers = {false};
+        Find<QPushButton>("MyGridDeleteBtn")->click();
+        QCOMPARE(log_.Messages.last(), QString("ask: Delete \"Corner\" from My Grids?"));
+        QCOMPARE(MyGridNames(), (QStringList{"Corner", "Middle block"}));
+        Find<QPushButton>("MyGridDeleteBtn")->click();
+        QCOMPARE(MyGridNames(), QStringList{"Middle block"});
+        QCOMPARE(ReadGridLibrary(FileBytes(LibraryFile())).size(), std::size_t{1});
+    }
+
+    void gridTextFilesOpenAndSave()
+    {
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(small_)));
+        OpenBlankDesigner();
+        Find<QSpinBox>("DesignSizeSpin")->setValue(5);
+        Find<QPushButton>("DesignBlankBtn")->click();
+        ClickDesignSquare(1, 5);
+        ClickDesignSquare(3, 1, Qt::RightButton);
+        QTest::keyClicks(View(), "ABC");
+        const std::string file = Folder().File("five.txt");
+        log_.Files = {QString::fromStdString(file)};
+        Find<QPushButton>("SaveGridFileBtn")->click();
+        QCOMPARE(FileBytes(file), DesignGridText(View()->Design()));
+        const std::vector<std::string> saved = DesignRows(View()->Design());
+        QCOMPARE(saved[2].substr(0, 3), std::string("ABC"));
+
+        Find<QPushButton>("DesignBlankBtn")->click();
+        QCOMPARE(DesignRows(View()->Design())[0], std::string("     "));
+        log_.Files = {QString::fromStdString(file)};
+        Find<QPushButton>("OpenGridFileBtn")->click();
+        QCOMPARE(DesignRows(View()->Design()), saved);
+
+        // A bad grid text is refused with a message naming the place; the design stays as it was.
+        const std::string bad = Folder().File("bad.txt");
+        test::WriteFile(bad, "..#..\n..?..\n");
+        log_.Files = {QString::fromStdString(bad)};
+        Find<QPushButton>("OpenGridFileBtn")->click();
+        QVERIFY2(log_.Messages.last().startsWith("error: "), qPrintable(log_.Messages.last()));
+        QCOMPARE(DesignRows(View()->Design()), saved);
+    }
+
+    void aDamagedMyGridsFileIsReportedOnceAndKept()
+    {
+        const std::string damaged = "Quillmere grids 1\nname: Broken\nsymmetry: sideways\n.....\n";
+        test::WriteFile(LibraryFile().string(), damaged);
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(small_)));
+        QCOMPARE(log_.Messages, QStringList());
+        OpenBlankDesigner();
+        QCOMPARE(log_.Messages.size(), 1);
+        QVERIFY2(log_.Messages[0].startsWith("warning: "), qPrintable(log_.Messages[0]));
+        QVERIFY2(log_.Messages[0].contains(QString::fromStdString(LibraryFile().string())) || log_.Messages[0].contains("line"),
+                 qPrintable(log_.Messages[0]));
+        OpenBlankDesigner();
+        QCOMPARE(log_.Messages.size(), 1);
+        QCOMPARE(MyGridNames(), QStringList());
+
+        SaveToMyGrids("New grid");
+        QVERIFY2(log_.Messages.last().startsWith("error: "), qPrintable(log_.Messages.last()));
+        QCOMPARE(FileBytes(LibraryFile()), damaged);
+    }
+};
+
+QTEST_MAIN(DesignRoadTest)
+#include "design_road_test.moc"
