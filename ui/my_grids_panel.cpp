@@ -19,7 +19,7 @@ namespace qm::ui {
 namespace {
 /// The room each grid has in the list: its thumbnail (a 30 x 30 grid's is scaled down) and its name.
 const QSize ThumbnailBox(100, 100);
-const QSize ItemBox(118, 128);
+const QSize ItemBox(124, 150);
 }  // namespace
 
 MyGridsPanel::MyGridsPanel(UserDialogs& dialogs, std::string libraryPath, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
@@ -36,7 +36,6 @@ MyGridsPanel::MyGridsPanel(UserDialogs& dialogs, std::string libraryPath, QWidge
     list_->setWrapping(true);
     list_->setIconSize(ThumbnailBox);
     list_->setGridSize(ItemBox);
-    list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
     list_->setModel(model_);

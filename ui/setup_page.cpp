@@ -76,8 +76,8 @@ QWidget* SetupPage::BuildSymmetricSetup()
     testTab_ = Named<QWidget>("TabSheetTestStuff");
 
     symmetricSetupTabs_->addTab(stockGridsTab_, "  Stock Grids  ");
-    symmetricSetupTabs_->addTab(myGrids_, "  My Grids  ");
-    symmetricSetupTabs_->addTab(designer_, "  Designer  ");
+    symmetricSetupTabs_->addTab(myGrids_, "My Grids");
+    symmetricSetupTabs_->addTab(designer_, "Designer");
     symmetricSetupTabs_->addTab(externalWordListTab_, "  External Word List  ");
     symmetricSetupTabs_->addTab(testTab_, "  Test Stuff  ");
     symmetricSetupTabs_->setTabVisible(symmetricSetupTabs_->indexOf(testTab_), false);

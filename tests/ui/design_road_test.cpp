@@ -7,6 +7,7 @@
 #include "core/files/crossword_file.h"
 #include "core/util/file_io.h"
 #include "tests/support/fixtures.h"
+#include "tests/ui/support/american_grid.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/designer_my_grids.h"
 #include "ui/designer_view.h"
@@ -36,19 +37,9 @@ using namespace qm::ui;
 
 namespace {
 
-/// An American-style 15 x 15 grid: every square in an across and a down word, 180-degree symmetry.
-const std::vector<std::string> AmericanPattern = {
-    "....#.....#....", "....#.....#....", "....#.....#....", ".......#.......", "###....#....###",
-    ".....#...#.....", "...#......#....", "...#.......#...", "....#......#...", ".....#...#.....",
-    "###....#....###", ".......#.......", "....#.....#....", "....#.....#....", "....#.....#....",
-};
-
-/// The two theme entries: row 4 and row 12, across from column 1.
-struct DesignTheme {
-    int Row;
-    const char* Word;
-};
-constexpr DesignTheme Themes[] = {{4, "SCALLOP"}, {12, "STARLIT"}};
+using uitest::AmericanPattern;
+using uitest::DesignTheme;
+constexpr const auto& Themes = uitest::AmericanThemes;
 
 /// The rows of a design as GridRows gives a crossword's: '#', ' ' or the letter.
 std::vector<std::string> DesignRows(const GridDesign& design)
@@ -104,10 +95,7 @@ private:
     /// Draws the blocks of the pattern by clicking one square of each symmetrical pair.
     void DrawAmericanPattern()
     {
-        const int n = 15;
-        for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= n; ++c)
-                if (AmericanPattern[r - 1][c - 1] == '#' && (r - 1) * n + c <= (n - r) * n + (n - c + 1)) ClickDesignSquare(r, c);
+        for (const auto& [row, col] : uitest::AmericanBlockClicks()) ClickDesignSquare(row, col);
     }
     /// Types a whole word into the across word at (row, 1) through the line Return opens.
     void PlaceThemeEntry(const DesignTheme& t)
