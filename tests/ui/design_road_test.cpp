@@ -15,6 +15,7 @@
 #include "ui/my_grids_panel.h"
 #include "ui/row_list.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -153,6 +154,26 @@ private slots:
         QVERIFY(View()->CanFill());
         QVERIFY(Find<QLabel>("DesignChecksStatus")->text().startsWith(QString("%1 words, 38 blocks").arg(View()->Report().Words)));
         QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+
+        // A word of the wrong length is refused with the reason under the grid, nothing changed.
+        ClickDesignSquare(4, 9, Qt::RightButton);
+        QTest::keyClick(View(), Qt::Key_Return);
+        QTest::keyClicks(View()->WordLine(), "TOOLONGWORD");
+        QTest::keyClick(View()->WordLine(), Qt::Key_Return);
+        QVERIFY(!Find<QLabel>("DesignProblemStatus")->text().isEmpty());
+        QTest::keyClick(View()->WordLine(), Qt::Key_Escape);
+        QCOMPARE(DesignRows(View()->Design()), ThemedPattern());
+
+        // A block that leaves runs too short: Next and Start go off until it is undone.
+        ClickDesignSquare(2, 2);
+        QVERIFY(!View()->CanFill());
+        QVERIFY(!Find<QPushButton>("NextBtn1")->isEnabled());
+        QVERIFY(!Find<QPushButton>("SymmStartBtn")->isEnabled());
+        QVERIFY(Find<QLabel>("DesignChecksStatus")->text().contains("too short"));
+        Find<QToolButton>("DesignUndoBtn")->click();
+        QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
 
         // Ctrl+Z and Ctrl+Shift+Z reach the view's own undo stack, as do the Undo and Redo buttons.
         View()->setFocus();
@@ -299,6 +320,34 @@ private slots:
         Find<QPushButton>("MyGridDeleteBtn")->click();
         QCOMPARE(MyGridNames(), QStringList{"Middle block"});
         QCOMPARE(ReadGridLibrary(FileBytes(LibraryFile())).size(), std::size_t{1});
+    }
+
+    void designCopiesTheChosenStockGridAndTheStockGridsComeBack()
+    {
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(small_)));
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        ChooseFirstSevenBySeven();
+        std::vector<std::string> stock = test::GridRows(w_->State().Xw.Squares);
+        Find<QPushButton>("DesignBtn")->click();
+        QCOMPARE(SetupTab(), QString("TabSheetDesigner"));
+        QCOMPARE(DesignRows(View()->Design()), stock);
+        // The stock grid has squares in one word only: filled only once they are allowed.
+        QVERIFY(!Find<QPushButton>("NextBtn1")->isEnabled());
+        Find<QCheckBox>("DesignUncheckedCheck")->setChecked(true);
+        QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+
+        Find<QPushButton>("DesignStockGridsBtn")->click();
+        QCOMPARE(SetupTab(), QString("TabSheetGrids"));
+        QCOMPARE(RightPage(), QString("_TabGrid"));
+        QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a stock grid is chosen afresh");
+        QVERIFY(!Find<QPushButton>("SymmStartBtn")->isEnabled());
+        ChooseFirstSevenBySeven();
+        QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
+        // The designer keeps its grid for the next visit.
+        Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find<QWidget>("TabSheetDesigner"));
+        QCOMPARE(RightPage(), QString("GridDesignerPage"));
+        QCOMPARE(DesignRows(View()->Design()), stock);
     }
 
     void gridTextFilesOpenAndSave()
