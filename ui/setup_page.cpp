@@ -177,7 +177,11 @@ void SetupPage::ShowSymmetricSetup()
     myGrids_->ReportProblemOnce();
 }
 
-void SetupPage::ShowFreeformSetup() { setupKinds_->setCurrentWidget(freeformSetup_); }
+void SetupPage::ShowFreeformSetup()
+{
+    setupKinds_->setCurrentWidget(freeformSetup_);
+    window_.ShowRightPage(nullptr);  // the designer belongs to the symmetrical setup
+}
 
 void SetupPage::ShowFirstTabs()
 {
@@ -354,6 +358,8 @@ void SetupPage::OnFreeformSizeClicked()
 // The designer and My Grids
 
 QWidget* SetupPage::DesignerPage() const { return designer_->DesignerPage(); }
+
+bool SetupPage::Designing() const { return designing_ && setupKinds_->currentWidget() == symmetricSetup_; }
 
 void SetupPage::OnDesignClicked()
 {

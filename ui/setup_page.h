@@ -52,8 +52,9 @@ public:
     /// The size lists, the thumbnails, My Grids and the designer: what a run pauses on this page.
     std::vector<QWidget*> GridChoosers() const;
 
-    /// True while the grid to fill is the one in the designer (its tab chosen, not the stock grids').
-    bool Designing() const { return designing_; }
+    /// True while the grid to fill is the one in the designer (its tab chosen, not the stock grids', in
+    /// the setup of a symmetrical crossword).
+    bool Designing() const;
     GridDesignerPanel& Designer() const { return *designer_; }
     MyGridsPanel& MyGrids() const { return *myGrids_; }
     /// What the right side shows while designing: the designer's view and its status line.

@@ -20,10 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -266,6 +268,34 @@ private slots:
         QCOMPARE(log_.Messages, QStringList());
     }
 
+    void stopEndsARunOfADesignedGrid()
+    {
+        // An open 7 x 7 grid: the full dictionary has no fill the engine finds soon, so the run goes on
+        // until Stop.
+        QVERIFY(OpenWindow(FullDictionaryStart()));
+        OpenBlankDesigner();
+        Find<QSpinBox>("DesignSizeSpin")->setValue(7);
+        Find<QPushButton>("DesignBlankBtn")->click();
+        Find<QPushButton>("NextBtn1")->click();
+        bool designerPaused = false;
+        bool stopOn = false;
+        QTimer::singleShot(300, [&] {
+            designerPaused = !Find<QWidget>("TabSheetDesigner")->isEnabled() && !Find<QWidget>("GridDesignerPage")->isEnabled();
+            stopOn = Find<QPushButton>("SymmStopBtn")->isEnabled();
+            Find<QPushButton>("SymmStopBtn")->click();
+        });
+        Find<QPushButton>("SymmStartBtn")->click();
+        QVERIFY(designerPaused);
+        QVERIFY(stopOn);
+        QVERIFY2(Find<QPlainTextEdit>("ProgressMemo")->toPlainText().contains("Stopped"), qPrintable(Find<QPlainTextEdit>("ProgressMemo")->toPlainText()));
+        QCOMPARE(log_.Messages, QStringList());
+        QCOMPARE(ListLines("SymmFillsListBox"), QStringList());
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        QVERIFY(!Find<QPushButton>("SymmStopBtn")->isEnabled());
+        QVERIFY(Find<QWidget>("TabSheetDesigner")->isEnabled());
+        QVERIFY(!w_->State().RunInProgress());
+    }
+
     void myGridsOpenRenameDeleteAndReplaceAfterAsking()
     {
         QVERIFY(OpenWindow(uitest::GridDictionaryStart(small_)));
@@ -348,6 +378,14 @@ private slots:
         Find<QTabWidget>("PageControlSymmetric")->setCurrentWidget(Find<QWidget>("TabSheetDesigner"));
         QCOMPARE(RightPage(), QString("GridDesignerPage"));
         QCOMPARE(DesignRows(View()->Design()), stock);
+
+        // A freeform crossword has no designer: its Setup page has the grid on the right.
+        w_->FreeformBitBtnClick();
+        QCOMPARE(LeftPage(), QString("TabSheetSetup"));
+        QCOMPARE(RightPage(), QString("_TabGrid"));
+        ShowLeftPage("TabsheetHome");
+        ShowLeftPage("TabSheetSetup");
+        QCOMPARE(RightPage(), QString("_TabGrid"));
     }
 
     void gridTextFilesOpenAndSave()
