@@ -381,7 +381,14 @@ void SetupPage::OnSymmetricTabChanged()
 {
     QWidget* tab = symmetricSetupTabs_->currentWidget();
     if (tab == designer_ && !designing_) SetDesigning(true);
-    else if (tab == stockGridsTab_ && designing_) SetDesigning(false);
+    if (tab != stockGridsTab_ || !designing_) return;
+    if (!window_.MayDiscardSymmFills("stock grid")) {
+        // The fills of the designed grid stay, and so does the designer.
+        const QSignalBlocker block(symmetricSetupTabs_);
+        symmetricSetupTabs_->setCurrentWidget(designer_);
+        return;
+    }
+    SetDesigning(false);
 }
 
 void SetupPage::SetDesigning(bool designing)

@@ -256,6 +256,18 @@ private slots:
         QCOMPARE(MyGridNames(), QStringList{"Stars and shells"});
         QVERIFY(std::filesystem::exists(LibraryFile()));
 
+        // Back to the stock grids only when the fills may go.
+        log_.Answers = {false};
+        Find<QPushButton>("DesignStockGridsBtn")->click();
+        QVERIFY(log_.Messages.last().startsWith("ask: You've created 3 grid fills."));
+        QCOMPARE(SetupTab(), QString("TabSheetDesigner"));
+        QCOMPARE(RightPage(), QString("GridDesignerPage"));
+        QCOMPARE(ListLines("SymmFillsListBox").size(), 3);
+        Find<QPushButton>("DesignStockGridsBtn")->click();
+        QCOMPARE(SetupTab(), QString("TabSheetGrids"));
+        QCOMPARE(ListLines("SymmFillsListBox"), QStringList());
+        log_.Messages.clear();
+
         // A new window finds it there, with its theme entries.
         w_.reset();
         QVERIFY(OpenWindow(FullDictionaryStart()));
