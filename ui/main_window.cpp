@@ -7,9 +7,9 @@
 #include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
 #include "ui/dictionary_options_tab.h"
-#include "ui/fills_of_word_dialog.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/help_window.h"
 #include "ui/home_page.h"
 #include "ui/main_string_grid.h"
@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -66,8 +67,6 @@ MainWindow::MainWindow(StartupOptions options, std::unique_ptr<UserDialogs> dial
     if (options_.DataDirs.isEmpty()) options_.DataDirs = DefaultDataDirs();
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
-    fillsOfWordDialog_ = new FillsOfWordDialog(this);
-    connect(fillsOfWordDialog_, &FillsOfWordDialog::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
     connect(gridView_, &MainStringGrid::undefinedWordCount, this, [this] { diagnosticsPage_->OnWordCountUndefined(); });
     dumpWindow_ = new DiagnosticsWindow(this);
     replaceWordDialog_ = new ReplaceWordDialog(this);
@@ -93,6 +92,29 @@ void MainWindow::Guard(const std::function<void()>& operation)
 void MainWindow::ShowPage(QWidget* page) { workflowTabs_->setCurrentWidget(page); }
 
 bool MainWindow::Showing(const QWidget* page) const { return workflowTabs_->currentWidget() == page; }
+
+bool MainWindow::ShowingGenerateKind(const QWidget* kind) const
+{
+    return workflowTabs_->currentWidget() == generatePage_ && generateKinds_->currentWidget() == kind;
+}
+
+std::vector<QWidget*> MainWindow::PausedByFreeformRuns() const
+{
+    std::vector<QWidget*> paused = homePage_->StartButtons();
+    const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
+    paused.insert(paused.end(), gridChoosers.begin(), gridChoosers.end());
+    paused.insert(paused.end(), {builtInListCombo_, pasteListButton_, loadListButton_, clearListButton_, loadExternalListButton_,
+                                 clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricStartButton_});
+    return paused;
+}
+
+void MainWindow::ShowSymmetricFillsHint(const QString& text) { symmetricFillsHint_->setText(text); }
+
+void MainWindow::EmptyFreeformFills() { freeformGenerate_->EmptyFills(); }
+
+void MainWindow::SeedListBoxClick() { freeformGenerate_->OnSeedListClicked(); }
+
+void MainWindow::GridsListBoxClick(const FillsOfWordRow& use) { freeformGenerate_->OnFillOfWordChosen(use); }
 
 void MainWindow::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
 
@@ -236,7 +258,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (helpWindow_) helpWindow_->close();
-    if (fillsOfWordDialog_) fillsOfWordDialog_->close();
+    if (freeformGenerate_) freeformGenerate_->CloseFillsOfWordDialog();
     if (dumpWindow_) dumpWindow_->close();
     if (replaceWordDialog_) replaceWordDialog_->close();
     QWidget::closeEvent(event);

@@ -41,13 +41,10 @@ class QVBoxLayout;
 
 
 namespace qm {
-struct FreeformRunCallbacks;
 struct RunCallbacks;
 struct ImportOutcome;
 struct ShownFill;
-enum class SeedWordChoice : std::uint8_t;
 struct SelectionOptions;
-enum class UsageTableKind : std::uint8_t;
 }  // namespace qm
 
 namespace qm::ui {
@@ -57,6 +54,7 @@ class ColumnHeader;
 class CountTable;
 class HelpWindow;
 class FilePage;
+class FreeformGeneratePage;
 class HomePage;
 class MainStringGrid;
 class OutputPage;
@@ -66,10 +64,8 @@ class SetupPage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
 class DictionaryOptionsTab;
-class FillsOfWordDialog;
 class ThemeWordGrid;
 class ReplaceWordDialog;
-class WordUsageGrid;
 enum class GridPainter;
 class UrlLabel;
 
@@ -86,10 +82,10 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_generate.cpp, main_window_import.cpp,
-/// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_grid.cpp and
-/// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages are classes of their
-/// own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage, OutputPage); runs go through RunController.
+/// main_window_generate.cpp, main_window_import.cpp, main_window_categories.cpp, main_window_grid.cpp and
+/// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages and the freeform
+/// Generate page are classes of their own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage,
+/// OutputPage, FreeformGeneratePage); runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -203,26 +199,27 @@ public:
     /// Imports a text file chosen in the open dialog (LoadWordListBtn and ExternalWordListFileBtnB).
     void LoadWordlistBtnClick();
     void ClearWordListBtn1Click();
-    void SeedWordRadioClick();
-    void RandomWordsRadioClick();
+    /// A seed word was selected (the Setup page asks again after a new freeform size).
     void SeedListBoxClick();
-    void OptLengthSpinEditChange();
-    void DeviationSpinEditChange();
     /// Shows the imported list in the theme-word grids, the seed list and the status bars.
     void ShowFreeformList();
 
-    // Freeform Generate page (main_window_freeform.cpp)
-    void FreeQuickFillBtnClick();
-    void FreeStartBtnClick();
-    void FreeRepeatsEditKeyPress();
-    void FreeStopBtnClick();
-    void FreeImproveBtnClick();
-    void FreeFillsListBoxMouseUp(Qt::MouseButton button);
-    /// FillsListBoxClick of the freeform fills list: shows the fill of the selected line.
-    void FreeFillsListBoxClick();
-    void AddToListOfGridsBtnClick();
-    /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
-    void SelectFillLine(int n);
+    // Freeform Generate page (FreeformGeneratePage): what it asks of the window
+    FreeformGeneratePage& FreeformGenerate() { return *freeformGenerate_; }
+    CluesPage& Clues() { return *cluesPage_; }
+    RunController& Runs() { return runs_; }
+    QTabWidget* WorkflowPages() const { return workflowTabs_; }
+    QWidget* GeneratePage() const { return generatePage_; }
+    /// True when the Generate page is on show with that kind (symmetrical or freeform) on top.
+    bool ShowingGenerateKind(const QWidget* kind) const;
+    /// What a freeform run pauses on the other pages.
+    std::vector<QWidget*> PausedByFreeformRuns() const;
+    /// The hint under the symmetrical fills list.
+    void ShowSymmetricFillsHint(const QString& text);
+    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
+    void DisplayShownFill(const qm::ShownFill& shown);
+    /// A line of "Grid Nos." was chosen: shows the fill of the line with the word highlighted.
+    void GridsListBoxClick(const FillsOfWordRow& use);
 
     // Loading a crossword file (main_window_file.cpp), from the Home and File pages
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
@@ -247,7 +244,6 @@ private:
     QWidget* BuildGeneratePage();
     QWidget* BuildSymmFillOptions();
     QWidget* BuildSymmMain();
-    QWidget* BuildFreeformGenerate();
     QWidget* BuildGridPage();
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
@@ -256,8 +252,6 @@ private:
     void Report(const std::exception& e);
     /// Empties the symmetrical fills list with the stores behind it.
     void EmptySymmFills();
-    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
-    void DisplayShownFill(const qm::ShownFill& shown);
     /// What a symmetrical run pauses, and its buttons.
     RunControls SymmetricRunControls() const;
     /// What the symmetrical run reports to the window.
@@ -291,7 +285,7 @@ private:
     QLabel* generateHeaderPanel_ = nullptr;
     QStackedWidget* generateKinds_ = nullptr;
     QWidget* symmetricGenerate_ = nullptr;
-    QWidget* freeformGenerate_ = nullptr;
+    FreeformGeneratePage* freeformGenerate_ = nullptr;
     QTabWidget* symmetricGenerateTabs_ = nullptr;
     DictionaryOptionsTab* dictionaryOptions_ = nullptr;
     QWidget* symmetricFillOptionsTab_ = nullptr;
@@ -313,44 +307,11 @@ private:
     QLabel* symmetricFillsHint_ = nullptr;
     QPlainTextEdit* progressLog_ = nullptr;
     PanelStatusBar* symmetricFillsStatus_ = nullptr;
-    // Freeform
-    QTabWidget* freeformGenerateTabs_ = nullptr;
-    QWidget* freeformFillOptionsTab_ = nullptr;
-    QWidget* freeformMainTab_ = nullptr;
-    QWidget* wordUsageTab_ = nullptr;
-    QFrame* freeformFillOptionsPanel_ = nullptr;
-    QFrame* freeformMainPanel_ = nullptr;
-    QFrame* quickFillPanel_ = nullptr;
-    QFrame* wordUsagePanel_ = nullptr;
-    /// The freeform fills, best first (built with the freeform Main tab).
-    RowList<FillRow> freeformFills_;  ///< FreeFillsListBox
-
-    // Imported word list and freeform Generate page (main_window_import.cpp, main_window_freeform.cpp)
+    // Imported word list (main_window_import.cpp)
     /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
     void BuildImportedListControls();
-    /// The seed word group and the optimal length and variation settings (on the Fill Options tab).
-    QWidget* BuildSeedAndLengthOptions(QWidget* parent);
-    /// Fills the "Fill Options" and "Main" tabs of the freeform Generate page.
-    void BuildFreeformGenerateTabs();
-    void BuildFreeformFillOptionsTab();
-    void BuildFreeformMainTab();
-    void ConnectFreeformMainTab();
     /// Shows what an import did: its message, its status texts and the list in the grids.
     void ShowImportOutcome(const qm::ImportOutcome& outcome);
-    /// The seed kind the seed radio buttons choose.
-    qm::SeedWordChoice SeedChoice() const;
-    /// Reads the fill options (duplicates, probability and, when asked, the ranking) into the freeform state.
-    void ReadFreeformOptions(bool ranking);
-    /// What the freeform run, Quick Fill and Improve report to the window.
-    qm::FreeformRunCallbacks FreeformCallbacks();
-    /// FreeFillsListBox made to show the lines of the freeform fill list.
-    void ShowFreeFillsLines();
-    /// Shows a freeform fill that the core put into the crossword, with its line selected.
-    void DisplayFreeformFill(const qm::ShownFill& shown);
-    /// What a freeform run or Improve pauses (Improve also the fills list), and its buttons.
-    RunControls FreeformRunControls(bool improving) const;
-    /// Improve is working on the fill on display: other fills are not shown until it ends.
-    bool improving_ = false;
     // Word list sources (freeform setup page)
     QComboBox* builtInListCombo_ = nullptr;
     QPushButton* pasteListButton_ = nullptr;
@@ -364,30 +325,6 @@ private:
     QLabel* externalListHint_ = nullptr;
     ThemeWordGrid* symmetricImportedList_ = nullptr;
     PanelStatusBar* symmetricImportedListStatus_ = nullptr;
-    // Fill Options: seed word, word lengths, duplicates, ranking
-    QRadioButton* randomWordsRadio_ = nullptr;
-    QRadioButton* seedWordRadio_ = nullptr;
-    QRadioButton* gridSeedRadio_ = nullptr;
-    QListWidget* seedWords_ = nullptr;
-    QSpinBox* optimalLengthSpin_ = nullptr;
-    QSpinBox* lengthVariationSpin_ = nullptr;
-    QCheckBox* allowDuplicatesCheck_ = nullptr;
-    QCheckBox* modifyProbabilityCheck_ = nullptr;
-    QRadioButton* rankByScoreRadio_ = nullptr;
-    QRadioButton* rankByLettersRadio_ = nullptr;
-    QRadioButton* rankByWordsRadio_ = nullptr;
-    QRadioButton* rankByInterlocksRadio_ = nullptr;
-    // Main: Quick Fill and Multiple Fills
-    QPushButton* quickFillButton_ = nullptr;
-    QProgressBar* quickFillProgress_ = nullptr;
-    QLineEdit* freeformFillCountEdit_ = nullptr;
-    QPushButton* freeformStartButton_ = nullptr;
-    QPushButton* freeformStopButton_ = nullptr;
-    QPushButton* improveButton_ = nullptr;
-    QProgressBar* freeformFillsProgress_ = nullptr;
-    ColumnHeader* freeformFillsHeader_ = nullptr;
-    QLabel* freeformFillsHint_ = nullptr;
-    PanelStatusBar* freeformFillsStatus_ = nullptr;
     QPushButton* generateNextButton_ = nullptr;
     QPushButton* generateBackButton_ = nullptr;
 
@@ -412,36 +349,6 @@ private:
     QPushButton* switchAllButton_ = nullptr;
     QPushButton* numbersButton_ = nullptr;
     QPushButton* closeCategoriesButton_ = nullptr;
-
-    // Word usage (main_window_usage.cpp)
-public:
-    /// The freeform Generate page's tabs: the Word Usage tab builds the table of its checked radio button.
-    void PageControlFreeGenChange();
-    void AlphaRadioClick();
-    void RankedRadioClick();
-    void GroupedRadioClick();
-    void SummarisedRadioClick();
-    /// Builds one word usage table from the fill word store into WordUsageStringGrid.
-    void ShowWordUsage(qm::UsageTableKind kind);
-    /// A click on the word usage table (viewport point): a word opens "Grid Nos." with its fills.
-    void WordUsageStringGridMouseUp(QPoint at);
-    /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
-    void GridsListBoxClick(const FillsOfWordRow& use);
-
-private:
-    void BuildWordUsagePanel();
-    /// The table of the checked radio button (alphabetical, ranked, grouped, otherwise the summary).
-    qm::UsageTableKind CheckedUsageTable() const;
-    /// Rebuilds the usage table when its tab is the one on show.
-    void RefreshWordUsageIfShown();
-
-    FillsOfWordDialog* fillsOfWordDialog_ = nullptr;
-    // Word Usage tab
-    QRadioButton* alphabeticalRadio_ = nullptr;
-    QRadioButton* rankedRadio_ = nullptr;
-    QRadioButton* groupedRadio_ = nullptr;
-    QRadioButton* summaryRadio_ = nullptr;
-    WordUsageGrid* wordUsageTable_ = nullptr;
 
     friend class MainWindowTest;
 };

@@ -6,6 +6,7 @@
 #include "ui/clues_page.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
 
@@ -57,7 +58,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         // From here on the crossword behaves like a freeform fill.
         setupPage_->ShowFreeformSetup();
         generateKinds_->setCurrentWidget(freeformGenerate_);
-        freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+        freeformGenerate_->ShowMainTab();
         cluesPage_->ShowReplaceTools(false);
         setupPage_->SelectFreeformSizeQuietly(state_.Xw.GridSize);
         setupPage_->EnableNext(true);  // its answers are the imported word list now
@@ -71,12 +72,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         NumberLetterSquares(state_.Xw);  // clearing the display hid the numbers
         ShowSlotLists();
         SetCaption();
-        freeformStartButton_->setEnabled(false);
-        {
-            const QSignalBlocker block(freeformFills_.View());
-            freeformFills_.SetRows({loaded.Row});
-            freeformFills_.View()->setCurrentRow(0);
-        }
+        freeformGenerate_->ShowLoadedFill(loaded.Row);
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
         ShowWorkflowTabs(true);
         RepaintGrid();

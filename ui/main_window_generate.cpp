@@ -12,6 +12,7 @@
 #include "ui/dictionary_options_tab.h"
 #include "ui/diagnostics_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/home_page.h"
 #include "ui/main_string_grid.h"
 #include "ui/owner_drawn_lists.h"
@@ -87,8 +88,7 @@ QWidget* MainWindow::BuildGeneratePage()
     symmetricGenerateTabs_->addTab(symmetricFillOptionsTab_, " Fill Options ");
     symmetricGenerateTabs_->addTab(symmetricMainTab_, " Main ");
     symm->addWidget(symmetricGenerateTabs_);
-    freeformGenerate_ = BuildFreeformGenerate();
-    BuildFreeformGenerateTabs();
+    freeformGenerate_ = new FreeformGeneratePage(*this);
     generateKinds_->addWidget(symmetricGenerate_);
     generateKinds_->addWidget(freeformGenerate_);
     col->addWidget(generateKinds_, 1);
@@ -206,38 +206,6 @@ QWidget* MainWindow::BuildSymmMain()
     connect(symmetricFillCountEdit_, &QLineEdit::returnPressed, this, [this] { SymmRepeatsEditKeyPress(); });
     connect(symmetricFills_.View(), &RowListView::rowClicked, this, [this] { FillsListBoxClick(); });
     connect(symmetricFills_.View(), &RowListView::currentRowChanged, this, [this] { FillsListBoxClick(); });
-    return page;
-}
-
-QWidget* MainWindow::BuildFreeformGenerate()
-{
-    auto* page = Named<QWidget>("TabSheetGenFreeForm");
-    auto* col = new QVBoxLayout(page);
-    col->setContentsMargins(0, 0, 0, 0);
-    freeformGenerateTabs_ = Named<QTabWidget>("PageControlFreeGen", page);
-
-    auto tab = [this](const char* name, const char* panelName, QFrame*& panel) {
-        QWidget* sheet = Named<QWidget>(name);
-        auto* l = new QVBoxLayout(sheet);
-        l->setContentsMargins(0, 0, 0, 0);
-        panel = Named<QFrame>(panelName, sheet);
-        SetPanelColour(panel, ColourButtonFace);
-        l->addWidget(panel);
-        return sheet;
-    };
-    freeformFillOptionsTab_ = tab("TabSheetFreeOptions", "TabsheetFreeOptionsPnl", freeformFillOptionsPanel_);
-    freeformMainTab_ = tab("TabSheetFreeMain", "TabsheetFreeMainPnl", freeformMainPanel_);
-    auto* mainCol = new QVBoxLayout(freeformMainPanel_);
-    quickFillPanel_ = Named<QFrame>("QuickFillPanel", freeformMainPanel_);
-    SetPanelColour(quickFillPanel_, ColourButtonFace);
-    mainCol->addWidget(quickFillPanel_);
-    mainCol->addStretch(1);
-    wordUsageTab_ = tab("TabSheetUsage", "WordUsagePanel", wordUsagePanel_);
-    BuildWordUsagePanel();
-    freeformGenerateTabs_->addTab(freeformFillOptionsTab_, "Fill Options");
-    freeformGenerateTabs_->addTab(freeformMainTab_, "Main");
-    freeformGenerateTabs_->addTab(wordUsageTab_, "Word Usage");
-    col->addWidget(freeformGenerateTabs_);
     return page;
 }
 

@@ -5,6 +5,7 @@
 #include "core/grid/mirror.h"
 #include "ui/clues_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
@@ -100,8 +101,8 @@ void MainWindow::ResetFillDisplay()
     EnableOutputControls(false);
     generateNextButton_->setEnabled(false);
     replaceWordDialog_->close();
-    for (QProgressBar* bar : {symmetricAttemptsProgress_, quickFillProgress_, freeformFillsProgress_})
-        bar->setValue(0);
+    symmetricAttemptsProgress_->setValue(0);
+    freeformGenerate_->ResetProgress();
     gridStatus_->clearPanels();
     gridStatus_->repaint();
 }
@@ -125,13 +126,7 @@ void MainWindow::ClearGridBtnClick()
     symmetricFillsStatus_->setPanelText(1, {});
     symmetricFills_.View()->clearSelection();
     symmetricFillsHint_->setText("Click on any row to select a fill");
-    for (int panel = 0; panel < 4; ++panel) freeformFillsStatus_->setPanelText(panel, {});
-    {
-        const QSignalBlocker block(freeformFills_.View());
-        freeformFills_.View()->setCurrentRow(-1);
-    }
-    improveButton_->setEnabled(false);
-    freeformFillsHint_->setText("Click on any row to select a fill");
+    freeformGenerate_->OnGridCleared();
 }
 
 void MainWindow::MirrorBtnClick()

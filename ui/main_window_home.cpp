@@ -5,6 +5,7 @@
 #include "ui/dictionary_options_tab.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/home_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/setup_page.h"
@@ -59,7 +60,7 @@ void MainWindow::FreeformBitBtnClick()
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
     EmptyFreeformFills();
-    freeformFillsHint_->clear();
+    freeformGenerate_->ClearFillsHint();
     ResetFillDisplay();
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
@@ -68,7 +69,7 @@ void MainWindow::FreeformBitBtnClick()
     setupPage_->EnableNext(!state_.Imported.Empty());
     setupPage_->ShowFreeformSetup();
     generateKinds_->setCurrentWidget(freeformGenerate_);
-    freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+    freeformGenerate_->ShowMainTab();
     workflowTabs_->setCurrentWidget(setupPage_);
 
     cluesPage_->ShowReplaceTools(false);
