@@ -12,6 +12,7 @@
 #include "ui/freeform_generate_page.h"
 #include "ui/help_window.h"
 #include "ui/home_page.h"
+#include "ui/imported_list_controls.h"
 #include "ui/main_string_grid.h"
 #include "ui/output_page.h"
 #include "ui/panel_status_bar.h"
@@ -103,8 +104,9 @@ std::vector<QWidget*> MainWindow::PausedByFreeformRuns() const
     std::vector<QWidget*> paused = homePage_->StartButtons();
     const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
     paused.insert(paused.end(), gridChoosers.begin(), gridChoosers.end());
-    paused.insert(paused.end(), {builtInListCombo_, pasteListButton_, loadListButton_, clearListButton_, loadExternalListButton_,
-                                 clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricStartButton_});
+    const std::vector<QWidget*> importedList = importedList_->PausedByRuns();
+    paused.insert(paused.end(), importedList.begin(), importedList.end());
+    paused.insert(paused.end(), {clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricStartButton_});
     return paused;
 }
 
@@ -143,7 +145,8 @@ void MainWindow::BuildPages()
     connect(homePage_, &HomePage::exitChosen, this, [this] { ExitBtnClick(); });
     connect(homePage_, &HomePage::webPageChosen, this, [this] { URLLabelClick(); });
     setupPage_ = new SetupPage(*this);
-    BuildImportedListControls();
+    importedList_ = new ImportedListControls(*this, *setupPage_);
+    connect(importedList_, &ImportedListControls::symmetricListImported, this, [this] { dictionaryOptions_->OfferImportedList(); });
     generatePage_ = BuildGeneratePage();
     cluesPage_ = new CluesPage(*this);
     diagnosticsPage_ = new DiagnosticsPage(*this);

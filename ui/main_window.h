@@ -42,7 +42,6 @@ class QVBoxLayout;
 
 namespace qm {
 struct RunCallbacks;
-struct ImportOutcome;
 struct ShownFill;
 struct SelectionOptions;
 }  // namespace qm
@@ -56,6 +55,7 @@ class HelpWindow;
 class FilePage;
 class FreeformGeneratePage;
 class HomePage;
+class ImportedListControls;
 class MainStringGrid;
 class OutputPage;
 class PagePreview;
@@ -64,7 +64,6 @@ class SetupPage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
 class DictionaryOptionsTab;
-class ThemeWordGrid;
 class ReplaceWordDialog;
 enum class GridPainter;
 class UrlLabel;
@@ -82,10 +81,11 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_generate.cpp, main_window_import.cpp, main_window_categories.cpp, main_window_grid.cpp and
+/// main_window_generate.cpp, main_window_categories.cpp, main_window_grid.cpp and
 /// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages and the freeform
 /// Generate page are classes of their own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage,
-/// OutputPage, FreeformGeneratePage); runs go through RunController.
+/// OutputPage, FreeformGeneratePage); the imported list's controls are ImportedListControls; runs go
+/// through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -193,16 +193,9 @@ public:
     void ShowSlotLists();
     void RepaintGrid();
 
-    // Imported word list (main_window_import.cpp)
-    void ThemeComboChange();
-    void ClipboardBtnClick();
-    /// Imports a text file chosen in the open dialog (LoadWordListBtn and ExternalWordListFileBtnB).
-    void LoadWordlistBtnClick();
-    void ClearWordListBtn1Click();
+    // The imported list's controls on the Setup page (ImportedListControls)
     /// A seed word was selected (the Setup page asks again after a new freeform size).
     void SeedListBoxClick();
-    /// Shows the imported list in the theme-word grids, the seed list and the status bars.
-    void ShowFreeformList();
 
     // Freeform Generate page (FreeformGeneratePage): what it asks of the window
     FreeformGeneratePage& FreeformGenerate() { return *freeformGenerate_; }
@@ -275,6 +268,7 @@ private:
     QTabWidget* workflowTabs_ = nullptr;
     HomePage* homePage_ = nullptr;
     SetupPage* setupPage_ = nullptr;
+    ImportedListControls* importedList_ = nullptr;  ///< on the Setup page's two word list tabs
     QWidget* generatePage_ = nullptr;
     CluesPage* cluesPage_ = nullptr;
     DiagnosticsPage* diagnosticsPage_ = nullptr;
@@ -307,24 +301,6 @@ private:
     QLabel* symmetricFillsHint_ = nullptr;
     QPlainTextEdit* progressLog_ = nullptr;
     PanelStatusBar* symmetricFillsStatus_ = nullptr;
-    // Imported word list (main_window_import.cpp)
-    /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
-    void BuildImportedListControls();
-    /// Shows what an import did: its message, its status texts and the list in the grids.
-    void ShowImportOutcome(const qm::ImportOutcome& outcome);
-    // Word list sources (freeform setup page)
-    QComboBox* builtInListCombo_ = nullptr;
-    QPushButton* pasteListButton_ = nullptr;
-    QPushButton* loadListButton_ = nullptr;
-    QPushButton* clearListButton_ = nullptr;
-    QLabel* freeformListHint_ = nullptr;
-    ThemeWordGrid* freeformImportedList_ = nullptr;
-    PanelStatusBar* freeformImportedListStatus_ = nullptr;
-    // "  External Word List  " (symmetrical setup page)
-    QPushButton* loadExternalListButton_ = nullptr;
-    QLabel* externalListHint_ = nullptr;
-    ThemeWordGrid* symmetricImportedList_ = nullptr;
-    PanelStatusBar* symmetricImportedListStatus_ = nullptr;
     QPushButton* generateNextButton_ = nullptr;
     QPushButton* generateBackButton_ = nullptr;
 

@@ -7,6 +7,7 @@
 #include "ui/file_page.h"
 #include "ui/form_building.h"
 #include "ui/freeform_generate_page.h"
+#include "ui/imported_list_controls.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
 
@@ -65,7 +66,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         symmetricFills_.Clear();
         symmetricFillsHint_->clear();
         outputPage_->ShowOptions();
-        ShowFreeformList();  // the file's answers are the imported list now
+        importedList_->ShowList();  // the file's answers are the imported list now
 
         LayOutMainGrid();
         ResetFillDisplay();

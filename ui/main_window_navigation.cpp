@@ -5,6 +5,7 @@
 #include "ui/diagnostics_page.h"
 #include "ui/dictionary_options_tab.h"
 #include "ui/home_page.h"
+#include "ui/imported_list_controls.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
 
@@ -110,9 +111,10 @@ bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         return true;
     }
     if (key == Qt::Key_F12 && ctrl && state_.FillSource == FillSourceKind::Freeform) {
-        builtInListCombo_->clear();
-        for (const NamedTheme& t : ShortcutThemes) builtInListCombo_->addItem(t.Name, QString(t.Resource));
-        builtInListCombo_->setCurrentIndex(-1);
+        QComboBox* builtInLists = importedList_->BuiltInListCombo();
+        builtInLists->clear();
+        for (const NamedTheme& t : ShortcutThemes) builtInLists->addItem(t.Name, QString(t.Resource));
+        builtInLists->setCurrentIndex(-1);
         return true;
     }
     if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && Showing(cluesPage_) && cluesPage_->OnDeleteKey())

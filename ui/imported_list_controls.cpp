@@ -1,14 +1,13 @@
-// MainWindow, imported word lists: the word list sources of the freeform setup page, the "External Word
-// List" tab of the symmetrical setup page, the two theme-word grids and the seed word and word length
-// options that go with the list.
-#include "ui/main_window.h"
+// ImportedListControls: the word list sources of the freeform setup page, the "External Word List" tab of
+// the symmetrical setup page and the two theme-word grids.
+#include "ui/imported_list_controls.h"
 
 #include "core/util/failure.h"
 #include "core/words/import.h"
 #include "ui/colour.h"
-#include "ui/dictionary_options_tab.h"
 #include "ui/form_building.h"
 #include "ui/freeform_generate_page.h"
+#include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/setup_page.h"
@@ -57,9 +56,15 @@ QWidget* GridCaptions(QLabel*& clueLabel, const char* clueName, QWidget* parent)
 
 }  // namespace
 
-void MainWindow::BuildImportedListControls()
+ImportedListControls::ImportedListControls(MainWindow& window, SetupPage& setup) : QObject(&window), window_(window), setup_(setup)
 {
-    QWidget* page = setupPage_->WordListTab();
+    BuildFreeformTab();
+    BuildExternalTab();
+}
+
+void ImportedListControls::BuildFreeformTab()
+{
+    QWidget* page = setup_.WordListTab();
     auto* col = qobject_cast<QVBoxLayout*>(page->layout());
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(5);
@@ -86,8 +91,8 @@ void MainWindow::BuildImportedListControls()
     hint->setWordWrap(true);
     col->addWidget(hint);
 
-    col->addWidget(GridCaptions(freeformListHint_, "FreeClueLab", page));
-    freeformImportedList_ = new ThemeWordGrid(state_.Imported, page);
+    col->addWidget(GridCaptions(freeformClueCaption_, "FreeClueLab", page));
+    freeformImportedList_ = new ThemeWordGrid(window_.State().Imported, page);
     freeformImportedList_->setObjectName("FreeformThemeDrawGrid");
     col->addWidget(freeformImportedList_, 1);
     freeformImportedListStatus_ = new PanelStatusBar({100, 0}, page);
@@ -99,120 +104,130 @@ void MainWindow::BuildImportedListControls()
     clear->addWidget(clearListButton_);
     col->addLayout(clear);
 
-    connect(builtInListCombo_, &QComboBox::activated, this, [this] { ThemeComboChange(); });
-    connect(pasteListButton_, &QPushButton::clicked, this, [this] { ClipboardBtnClick(); });
-    connect(loadListButton_, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
-    connect(clearListButton_, &QPushButton::clicked, this, [this] { ClearWordListBtn1Click(); });
+    connect(builtInListCombo_, &QComboBox::activated, this, [this] { OnBuiltInListChosen(); });
+    connect(pasteListButton_, &QPushButton::clicked, this, [this] { OnPasteClicked(); });
+    connect(loadListButton_, &QPushButton::clicked, this, [this] { OnOpenClicked(); });
+    connect(clearListButton_, &QPushButton::clicked, this, [this] { OnClearClicked(); });
+}
 
-    QWidget* externalWordListTab_ = setupPage_->ExternalWordListTab();
-    col = qobject_cast<QVBoxLayout*>(externalWordListTab_->layout());
+void ImportedListControls::BuildExternalTab()
+{
+    QWidget* tab = setup_.ExternalWordListTab();
+    auto* col = qobject_cast<QVBoxLayout*>(tab->layout());
     col->setContentsMargins(6, 6, 6, 4);
     col->setSpacing(5);
     auto* externalHint = new QLabel("Import a word list (one word or phrase a line, with its clue after a TAB) to fill the grid "
                             "from it alone or together with the dictionary (Generate page, Dictionary Options).",
-                            externalWordListTab_);
+                            tab);
     externalHint->setWordWrap(true);
     col->addWidget(externalHint);
     auto* openRow = new QHBoxLayout;
-    loadExternalListButton_ = Named<QPushButton>("ExternalWordListFileBtnB", "&Open...", externalWordListTab_);
+    loadExternalListButton_ = Named<QPushButton>("ExternalWordListFileBtnB", "&Open...", tab);
     openRow->addWidget(loadExternalListButton_);
     openRow->addStretch(1);
     col->addLayout(openRow);
-    col->addWidget(GridCaptions(externalListHint_, "HybClueLab", externalWordListTab_));
-    symmetricImportedList_ = new ThemeWordGrid(state_.Imported, externalWordListTab_);
+    col->addWidget(GridCaptions(externalClueCaption_, "HybClueLab", tab));
+    symmetricImportedList_ = new ThemeWordGrid(window_.State().Imported, tab);
     symmetricImportedList_->setObjectName("SymmetricThemeDrawGrid");
     col->addWidget(symmetricImportedList_, 1);
-    symmetricImportedListStatus_ = new PanelStatusBar({100, 0}, externalWordListTab_);
+    symmetricImportedListStatus_ = new PanelStatusBar({100, 0}, tab);
     symmetricImportedListStatus_->setObjectName("WordListStatusBar");
     col->addWidget(symmetricImportedListStatus_);
-    connect(loadExternalListButton_, &QPushButton::clicked, this, [this] { LoadWordlistBtnClick(); });
+    connect(loadExternalListButton_, &QPushButton::clicked, this, [this] { OnOpenClicked(); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Imports
 
-void MainWindow::ThemeComboChange()
+void ImportedListControls::OnBuiltInListChosen()
 {
-    if (state_.RunInProgress() || builtInListCombo_->currentIndex() < 0) return;
+    QuillmereState& state = window_.State();
+    if (state.RunInProgress() || builtInListCombo_->currentIndex() < 0) return;
     const QString name = builtInListCombo_->currentText();
     const std::optional<int> bit = FindThemeCategory(FromQ(name));
     if (!bit) {
         // The shortcut's themes name lists that the program does not carry.
-        dialogs_->Information(this, "The theme \"" + name + "\" is not available; the word list is unchanged.");
+        window_.Dialogs().Information(&window_, "The theme \"" + name + "\" is not available; the word list is unchanged.");
         return;
     }
-    Guard([&] {
+    window_.Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        ShowImportOutcome(ImportTheme(state_.Imported, *bit, state_.Dict, state_.BitPatterns, state_.Clues));
+        ShowImportOutcome(ImportTheme(state.Imported, *bit, state.Dict, state.BitPatterns, state.Clues));
     });
 }
 
-void MainWindow::ClipboardBtnClick()
+void ImportedListControls::OnPasteClicked()
 {
-    if (state_.RunInProgress()) return;
+    if (window_.State().RunInProgress()) return;
     const QMimeData* clip = QApplication::clipboard()->mimeData();
     if (!clip || !clip->hasText() || clip->text().isEmpty()) {
         // Nothing to import: the list imported before stays.
-        dialogs_->Information(this, NoClipboardDataMessage);
+        window_.Dialogs().Information(&window_, NoClipboardDataMessage);
         return;
     }
-    freeformGenerate_->EnableFillButtons(false);
+    window_.FreeformGenerate().EnableFillButtons(false);
     const std::string text = Utf8ToWindows1252(clip->text().toStdString());
-    Guard([&] {
+    window_.Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        ShowImportOutcome(ImportClipboardText(state_.Imported, text));
+        ShowImportOutcome(ImportClipboardText(window_.State().Imported, text));
     });
 }
 
-void MainWindow::LoadWordlistBtnClick()
+void ImportedListControls::OnOpenClicked()
 {
-    if (state_.RunInProgress()) return;
-    const QString file = dialogs_->ChooseOpenFile(this, QCoreApplication::applicationDirPath(), WordListFilter);
+    QuillmereState& state = window_.State();
+    if (state.RunInProgress()) return;
+    const QString file = window_.Dialogs().ChooseOpenFile(&window_, QCoreApplication::applicationDirPath(), WordListFilter);
     if (file.isEmpty()) return;
     // A file that cannot be read or is no text is refused before the list changes.
-    Guard([&] {
+    window_.Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
-        ShowImportOutcome(ImportWordListFile(state_.Imported, QFile::encodeName(file).toStdString(), state_.FillSource,
-                                             state_.Xw.GridSize));
+        ShowImportOutcome(ImportWordListFile(state.Imported, QFile::encodeName(file).toStdString(), state.FillSource, state.Xw.GridSize));
     });
 }
 
-void MainWindow::ClearWordListBtn1Click()
+void ImportedListControls::OnClearClicked()
 {
-    if (state_.RunInProgress()) return;
-    ClearImportedList(state_.Imported);
-    ShowFreeformList();
-    freeformGenerate_->EnableFillButtons(false);
+    if (window_.State().RunInProgress()) return;
+    ClearImportedList(window_.State().Imported);
+    ShowList();
+    window_.FreeformGenerate().EnableFillButtons(false);
 }
 
-void MainWindow::ShowImportOutcome(const ImportOutcome& outcome)
+std::vector<QWidget*> ImportedListControls::PausedByRuns() const
 {
-    if (outcome.Message) dialogs_->Information(this, ToQ(*outcome.Message));
-    ShowFreeformList();
+    return {builtInListCombo_, pasteListButton_, loadListButton_, clearListButton_, loadExternalListButton_};
+}
+
+void ImportedListControls::ShowImportOutcome(const ImportOutcome& outcome)
+{
+    if (outcome.Message) window_.Dialogs().Information(&window_, ToQ(*outcome.Message));
+    ShowList();
     if (outcome.Status && outcome.Status->EnableGeneration) {
-        freeformGenerate_->EnableFillButtons(true);
+        window_.FreeformGenerate().EnableFillButtons(true);
     }
     if (outcome.SettingsReset) {
         // A list for a symmetrical crossword: its own length settings, and the dictionary options offer it.
-        freeformGenerate_->ShowLengthOptions();
-        dictionaryOptions_->OfferImportedList();
+        window_.FreeformGenerate().ShowLengthOptions();
+        emit symmetricListImported();
     }
 }
 
-void MainWindow::ShowFreeformList()
+void ImportedListControls::ShowList()
 {
     // Both grids show the one list, whichever page imported it.
-    const ImportedList& list = state_.Imported;
+    const QuillmereState& state = window_.State();
+    const ImportedList& list = state.Imported;
     freeformImportedList_->SetRowCount(list.ThemeWordCount);
     symmetricImportedList_->SetRowCount(list.ThemeWordCount);
     const ImportStatus status = MakeImportStatus(list);
-    freeformGenerate_->ShowImportedList(status);
+    window_.FreeformGenerate().ShowImportedList(status);
     for (PanelStatusBar* bar : {freeformImportedListStatus_, symmetricImportedListStatus_}) {
         bar->setPanelText(0, ToQ(status.WordsText));
         if (status.LengthsText) bar->setPanelText(1, ToQ(*status.LengthsText));
         else bar->setPanelText(1, {});
     }
-    if (state_.FillSource == FillSourceKind::Freeform) setupPage_->EnableNext(!list.Empty());
+    if (state.FillSource == FillSourceKind::Freeform) setup_.EnableNext(!list.Empty());
 }
 
 }  // namespace qm::ui
