@@ -17,6 +17,7 @@
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/workflow_tabs.h"
 
 #include <QApplication>
@@ -154,10 +155,9 @@ void MainWindow::SetPanelColours()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
         SetPanelColour(w, ColourPanelGrey);
-    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, symmetricMainPanel_})
-        SetPanelColour(w, ColourButtonFace);
+    SetPanelColour(generateHeaderPanel_, ColourButtonFace);
     homePage_->SetPanelColours();
-    dictionaryOptions_->SetPanelColours();
+    symmetricGenerate_->SetPanelColours();
     cluesPage_->SetPanelColours();
     filePage_->SetPanelColours();
     outputPage_->SetPanelColours();
@@ -187,7 +187,7 @@ void MainWindow::FormCreate()
         LoadDictionaryFromDirs(state_.Dict, dirs);
     });
     Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
-    dictionaryOptions_->InitWordsPerLengthTable();
+    symmetricGenerate_->DictionaryOptions().InitWordsPerLengthTable();
 
     setupPage_->ListGridSizes();
     state_.Xw.GridSize = 15;
@@ -211,7 +211,7 @@ void MainWindow::FormCreate()
     workflowTabs_->setCurrentWidget(homePage_);
     previousLeftPage_ = homePage_;
     setupPage_->ShowFirstTabs();
-    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    symmetricGenerate_->ShowMainTab();
     rightPages_->setCurrentWidget(gridPage_);
 
     ShowWorkflowTabs(false);

@@ -42,7 +42,6 @@ class QVBoxLayout;
 
 namespace qm {
 struct FreeformRunCallbacks;
-struct RunCallbacks;
 struct ImportOutcome;
 struct ShownFill;
 enum class SeedWordChoice : std::uint8_t;
@@ -63,9 +62,9 @@ class OutputPage;
 class PagePreview;
 class PanelStatusBar;
 class SetupPage;
+class SymmetricGeneratePage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
-class DictionaryOptionsTab;
 class FillsOfWordDialog;
 class ThemeWordGrid;
 class ReplaceWordDialog;
@@ -86,10 +85,11 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_generate.cpp, main_window_import.cpp,
+/// main_window_generate.cpp (the Generate page's header and kinds), main_window_import.cpp,
 /// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_grid.cpp and
 /// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages are classes of their
-/// own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage, OutputPage); runs go through RunController.
+/// own (HomePage, SetupPage, SymmetricGeneratePage, CluesPage, DiagnosticsPage, FilePage, OutputPage); runs
+/// go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -108,8 +108,6 @@ public:
     PanelStatusBar& StatusBar() { return *gridStatus_; }
     /// The separate window the developer's diagnostics write into.
     DiagnosticsWindow& DumpWindow() { return *dumpWindow_; }
-    /// The number of lines in the symmetrical fills list.
-    int SymmetricFillCount() const { return symmetricFills_.Count(); }
     /// Shows one of the workflow pages.
     void ShowPage(QWidget* page);
 
@@ -134,37 +132,42 @@ public:
     void NextBtn2Click();
     void BackBtn2Click();
     void PageControlLeftChange();
-    void PageControlSymmGenChange();
-    void ShowSymmGenDescription();
     /// The window's keyboard shortcuts; true when the key was used up.
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
     // What the Setup page asks of the other pages
     /// The Output page (the Setup page puts its grid size track bar at a new freeform size).
     OutputPage& Output() { return *outputPage_; }
-    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
-    bool MayDiscardSymmFills(const QString& what);
-    /// The symmetrical Start button and the fill sequence diagnostics: on only while a stock grid is chosen.
-    void EnableSymmetricStart(bool enabled);
+    /// The symmetrical Generate page (the Setup page asks it whether its fills may go, and turns Start on).
+    SymmetricGeneratePage& SymmetricGenerate() { return *symmetricGenerate_; }
     /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
     void EmptyFreeformFills();
 
-    // Generate page: the run of symmetrical fills (main_window_generate.cpp); the dictionary options
-    // are a tab of their own (DictionaryOptionsTab), reached through these
+    // What the symmetrical Generate page (SymmetricGeneratePage) asks of the window
+    /// Starts, stops and ends the runs of both kinds.
+    RunController& Runs() { return runs_; }
+    /// The Statistics page: the diagnostics a run writes or shows.
+    DiagnosticsPage& Diagnostics() { return *diagnosticsPage_; }
+    /// The Clues page: what a run pauses there.
+    CluesPage& Clues() { return *cluesPage_; }
+    /// The Home page's start buttons and the Setup page's grid choosers: what every run pauses there.
+    std::vector<QWidget*> CrosswordChoosers() const;
+    QPushButton* ClearGridButton() const { return clearGridButton_; }
+    /// True when the Generate page is on show with that kind (symmetrical or freeform) in it.
+    bool ShowingGenerateKind(const QWidget* kind) const;
+    /// The grid page on the right (rather than the output preview or the subject categories).
+    void ShowGridOnRight();
+    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
+    void DisplayShownFill(const qm::ShownFill& shown);
+
+    // The dictionary options (DictionaryOptionsTab, on the symmetrical Generate page), for the category
+    // panel, the Home page and the start
     /// Rebuilds the selection masks from the dictionary options (and the Default button's state).
     void BuildSelectionMasks();
     /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
     void CountSelection();
     /// The subject categories' choices (main_window_categories.cpp), for the word selection.
     void ReadCategoryChoices(qm::SelectionOptions& options) const;
-    /// The dictionary's word count in the symmetrical fills' status bar.
-    void ShowDictionaryInFillsStatus(const QString& text);
-    void SymmStartBtnClick();
-    void SymmRepeatsEditKeyPress();
-    void SymmStopBtnClick();
-    void StartSymmetricRun();
-    /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
-    void FillsListBoxClick();
 
     // Subject categories (main_window_categories.cpp)
     void WordCategBtnClick();
@@ -245,8 +248,6 @@ private:
     void FormCreate();
     void BuildPages();
     QWidget* BuildGeneratePage();
-    QWidget* BuildSymmFillOptions();
-    QWidget* BuildSymmMain();
     QWidget* BuildFreeformGenerate();
     QWidget* BuildGridPage();
     QWidget* BuildCategoryPage();
@@ -254,14 +255,6 @@ private:
     void SetPanelColours();
 
     void Report(const std::exception& e);
-    /// Empties the symmetrical fills list with the stores behind it.
-    void EmptySymmFills();
-    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
-    void DisplayShownFill(const qm::ShownFill& shown);
-    /// What a symmetrical run pauses, and its buttons.
-    RunControls SymmetricRunControls() const;
-    /// What the symmetrical run reports to the window.
-    qm::RunCallbacks SymmetricRunCallbacks();
 
     StartupOptions options_;
     std::unique_ptr<UserDialogs> dialogs_;
@@ -290,29 +283,8 @@ private:
     // Generate page
     QLabel* generateHeaderPanel_ = nullptr;
     QStackedWidget* generateKinds_ = nullptr;
-    QWidget* symmetricGenerate_ = nullptr;
+    SymmetricGeneratePage* symmetricGenerate_ = nullptr;
     QWidget* freeformGenerate_ = nullptr;
-    QTabWidget* symmetricGenerateTabs_ = nullptr;
-    DictionaryOptionsTab* dictionaryOptions_ = nullptr;
-    QWidget* symmetricFillOptionsTab_ = nullptr;
-    QWidget* symmetricMainTab_ = nullptr;
-    // " Fill Options "
-    QLineEdit* iterationsEdit_ = nullptr;
-    QCheckBox* showProgressCheck_ = nullptr;
-    // " Main "
-    QFrame* symmetricMainPanel_ = nullptr;
-    QLabel* generateDescription_ = nullptr;
-    QLineEdit* symmetricFillCountEdit_ = nullptr;
-    QPushButton* symmetricStartButton_ = nullptr;
-    QPushButton* symmetricStopButton_ = nullptr;
-    QProgressBar* symmetricAttemptsProgress_ = nullptr;
-    QProgressBar* symmetricSlotsProgress_ = nullptr;
-    QFrame* symmetricFillsPanel_ = nullptr;
-    ColumnHeader* symmetricFillsHeader_ = nullptr;
-    RowList<FillRow> symmetricFills_;  ///< SymmFillsListBox
-    QLabel* symmetricFillsHint_ = nullptr;
-    QPlainTextEdit* progressLog_ = nullptr;
-    PanelStatusBar* symmetricFillsStatus_ = nullptr;
     // Freeform
     QTabWidget* freeformGenerateTabs_ = nullptr;
     QWidget* freeformFillOptionsTab_ = nullptr;

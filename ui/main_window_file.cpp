@@ -8,6 +8,7 @@
 #include "ui/form_building.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -61,8 +62,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         cluesPage_->ShowReplaceTools(false);
         setupPage_->SelectFreeformSizeQuietly(state_.Xw.GridSize);
         setupPage_->EnableNext(true);  // its answers are the imported word list now
-        symmetricFills_.Clear();
-        symmetricFillsHint_->clear();
+        symmetricGenerate_->ClearFillsList();
         outputPage_->ShowOptions();
         ShowFreeformList();  // the file's answers are the imported list now
 

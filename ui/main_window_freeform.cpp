@@ -12,6 +12,7 @@
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -222,7 +223,7 @@ RunControls MainWindow::FreeformRunControls(bool improving) const
                            {improveButton_, quickFillButton_, freeformFillCountEdit_, builtInListCombo_, pasteListButton_, loadListButton_,
                             clearListButton_, loadExternalListButton_, randomWordsRadio_, seedWordRadio_, seedWords_, optimalLengthSpin_,
                             lengthVariationSpin_, allowDuplicatesCheck_, modifyProbabilityCheck_, rankByScoreRadio_, rankByLettersRadio_,
-                            rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricStartButton_});
+                            rankByWordsRadio_, rankByInterlocksRadio_, clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricGenerate_->StartButton()});
     // Improve works on the fill on display: no other fill may be shown meanwhile.
     if (improving) controls.Paused.push_back(freeformFills_.View());
     controls.Start = freeformStartButton_;
@@ -388,7 +389,7 @@ void MainWindow::FreeFillsListBoxClick()
         shown = true;
     });
     freeformFillsHint_->setText("Click on any row to select another fill");
-    symmetricFillsHint_->setText("Click on any row to select another fill");
+    symmetricGenerate_->ShowAnotherFillHint();
     if (!state_.RunInProgress()) improveButton_->setEnabled(shown);
     if (!gridView_->updatesEnabled()) {
         // The grid is frozen during a run; the chosen fill is painted once.

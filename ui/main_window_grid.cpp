@@ -8,6 +8,7 @@
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QHBoxLayout>
 #include <QGroupBox>
@@ -100,8 +101,8 @@ void MainWindow::ResetFillDisplay()
     EnableOutputControls(false);
     generateNextButton_->setEnabled(false);
     replaceWordDialog_->close();
-    for (QProgressBar* bar : {symmetricAttemptsProgress_, quickFillProgress_, freeformFillsProgress_})
-        bar->setValue(0);
+    symmetricGenerate_->ResetAttemptsProgress();
+    for (QProgressBar* bar : {quickFillProgress_, freeformFillsProgress_}) bar->setValue(0);
     gridStatus_->clearPanels();
     gridStatus_->repaint();
 }
@@ -120,11 +121,7 @@ void MainWindow::ClearGridBtnClick()
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
     RepaintGrid();
-    symmetricSlotsProgress_->setValue(0);
-    symmetricFillsStatus_->setPanelText(0, {});
-    symmetricFillsStatus_->setPanelText(1, {});
-    symmetricFills_.View()->clearSelection();
-    symmetricFillsHint_->setText("Click on any row to select a fill");
+    symmetricGenerate_->OnGridCleared();
     for (int panel = 0; panel < 4; ++panel) freeformFillsStatus_->setPanelText(panel, {});
     {
         const QSignalBlocker block(freeformFills_.View());

@@ -8,6 +8,7 @@
 #include "ui/home_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,23 +29,20 @@ void MainWindow::SymmetricBitBtnClick()
     ShowWorkflowTabs(true);
 
     // The stock grid is chosen afresh: the slots of an earlier choice do not belong to the blank grid.
-    EmptySymmFills();
-    symmetricFillsHint_->clear();
-    progressLog_->clear();
+    symmetricGenerate_->StartAfresh();
     setupPage_->ShowStockGridsOfSize();
     setupPage_->EnableNext(false);
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
-    symmetricFillCountEdit_->setText("10");
 
     setupPage_->ShowSymmetricSetup();
     generateKinds_->setCurrentWidget(symmetricGenerate_);
-    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    symmetricGenerate_->ShowMainTab();
     workflowTabs_->setCurrentWidget(setupPage_);
 
     cluesPage_->ShowReplaceTools(true);
 
-    symmetricFillsStatus_->setPanelText(0, "Dictionary: " + dictionaryOptions_->WordsText());
+    symmetricGenerate_->ShowDictionaryInStatus();
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
     state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before

@@ -11,6 +11,7 @@
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/theme_word_grid.h"
 
 #include <QApplication>
@@ -272,7 +273,7 @@ void MainWindow::ShowImportOutcome(const ImportOutcome& outcome)
         // A list for a symmetrical crossword: its own length settings, and the dictionary options offer it.
         optimalLengthSpin_->setValue(state_.Imported.OptimalWordLength);
         lengthVariationSpin_->setValue(state_.Imported.LengthVariation);
-        dictionaryOptions_->OfferImportedList();
+        symmetricGenerate_->DictionaryOptions().OfferImportedList();
     }
 }
 

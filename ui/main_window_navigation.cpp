@@ -3,7 +3,7 @@
 
 #include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
-#include "ui/dictionary_options_tab.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/home_page.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
@@ -37,7 +37,6 @@ constexpr NamedTheme ShortcutThemes[] = {
 void MainWindow::ConnectNavigation()
 {
     connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
-    connect(symmetricGenerateTabs_, &QTabWidget::currentChanged, this, [this] { PageControlSymmGenChange(); });
     connect(setupPage_, &SetupPage::nextChosen, this, [this] { NextBtn1Click(); });
     connect(setupPage_, &SetupPage::backChosen, this, [this] { BackBtn1Click(); });
     connect(generateNextButton_, &QPushButton::clicked, this, [this] { NextBtn2Click(); });
@@ -53,7 +52,7 @@ void MainWindow::ShowWorkflowTabs(bool visible)
 void MainWindow::NextBtn1Click()
 {
     workflowTabs_->setCurrentWidget(generatePage_);
-    ShowSymmGenDescription();
+    symmetricGenerate_->ShowDescription();
 }
 
 void MainWindow::BackBtn1Click() { workflowTabs_->setCurrentWidget(homePage_); }
@@ -68,38 +67,17 @@ void MainWindow::PageControlLeftChange()
     if (previousLeftPage_ == cluesPage_ && page != cluesPage_) cluesPage_->OnLeft();
     previousLeftPage_ = page;
 
-    if (page == generatePage_) ShowSymmGenDescription();
+    if (page == generatePage_) symmetricGenerate_->ShowDescription();
     if (page == outputPage_) {
         rightPages_->setCurrentWidget(outputPage_->PreviewPage());
         outputPage_->OnEntered();
     } else {
-        rightPages_->setCurrentWidget(gridPage_);
+        ShowGridOnRight();
     }
     if (page == cluesPage_) cluesPage_->OnEntered();
 }
 
-void MainWindow::PageControlSymmGenChange()
-{
-    if (symmetricGenerateTabs_->currentWidget() != symmetricMainTab_) return;
-    ShowSymmGenDescription();
-    dictionaryOptions_->ResetCategoriesCaption();
-    rightPages_->setCurrentWidget(gridPage_);
-}
-
-void MainWindow::ShowSymmGenDescription()
-{
-    switch (state_.FillSource) {
-    case FillSourceKind::Dictionary:
-        generateDescription_->setText("Create random fills from the internal dictionary.");
-        break;
-    case FillSourceKind::Hybrid:
-        generateDescription_->setText("Create random fills from the imported word list, backed up by the internal dictionary.");
-        break;
-    default:
-        generateDescription_->setText("Create random fills from the imported word list.");
-        break;
-    }
-}
+void MainWindow::ShowGridOnRight() { rightPages_->setCurrentWidget(gridPage_); }
 
 bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
