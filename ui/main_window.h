@@ -194,8 +194,10 @@ public:
     void LayOutMainGrid();
     void ShowFillStatus(int words, int letters, int interlocks);
     void ResetFillDisplay();
-    void ClearGridBtnClick();
-    void MirrorBtnClick();
+    /// "Clear Grid": the fill on show goes and no fill is chosen in the fills lists.
+    void OnClearGridClicked();
+    /// "Flip Across/Down": the fill on show is mirrored, its across answers becoming down answers.
+    void OnMirrorClicked();
     /// Fills the Across and Down lists from the slots (ListSlots) and the clue status bar.
     void ShowSlotLists();
     void RepaintGrid();

@@ -55,8 +55,8 @@ QWidget* MainWindow::BuildGridPage()
     gridStatus_->setObjectName("MainStatusBar");
     col->addWidget(gridStatus_);
 
-    connect(clearGridButton_, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
-    connect(mirrorButton_, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
+    connect(clearGridButton_, &QPushButton::clicked, this, [this] { OnClearGridClicked(); });
+    connect(mirrorButton_, &QPushButton::clicked, this, [this] { OnMirrorClicked(); });
     connect(gridView_, &MainStringGrid::squareMouseUp, this,
             [this](int c, int r, Qt::MouseButton button) { cluesPage_->OnGridClicked(c, r, button); });
     return page;
@@ -111,7 +111,7 @@ void MainWindow::ShowSlotLists() { cluesPage_->ShowSlotLists(); }
 
 void MainWindow::CommitClueEdits() { cluesPage_->CommitClueEdits(); }
 
-void MainWindow::ClearGridBtnClick()
+void MainWindow::OnClearGridClicked()
 {
     if (state_.RunInProgress()) return;
     CommitClueEdits();
@@ -131,7 +131,7 @@ void MainWindow::ClearGridBtnClick()
     freeformFillsHint_->setText("Click on any row to select a fill");
 }
 
-void MainWindow::MirrorBtnClick()
+void MainWindow::OnMirrorClicked()
 {
     if (state_.RunInProgress()) return;
     Guard([this] {
