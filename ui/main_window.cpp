@@ -115,12 +115,12 @@ void MainWindow::BuildPages()
     workflowTabs_->setFixedWidth(LeftWidth);
     workflowTabs_->setDocumentMode(false);
     homePage_ = new HomePage(MakerWebPage);
-    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { SymmetricBitBtnClick(); });
-    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { FreeformBitBtnClick(); });
-    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { LoadFileBitBtnClick(); });
-    connect(homePage_, &HomePage::helpChosen, this, [this] { HelpBtnClick(); });
-    connect(homePage_, &HomePage::exitChosen, this, [this] { ExitBtnClick(); });
-    connect(homePage_, &HomePage::webPageChosen, this, [this] { URLLabelClick(); });
+    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { OnNewSymmetricalChosen(); });
+    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { OnNewFreeformChosen(); });
+    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { OnLoadFromDiskChosen(); });
+    connect(homePage_, &HomePage::helpChosen, this, [this] { OnHelpChosen(); });
+    connect(homePage_, &HomePage::exitChosen, this, [this] { OnExitChosen(); });
+    connect(homePage_, &HomePage::webPageChosen, this, [this] { OnWebPageChosen(); });
     setupPage_ = new SetupPage(*this);
     BuildImportedListControls();
     generatePage_ = BuildGeneratePage();
@@ -222,10 +222,10 @@ void MainWindow::FormCreate()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    FormShow();
+    OnShown();
 }
 
-void MainWindow::FormShow() { unsetCursor(); }
+void MainWindow::OnShown() { unsetCursor(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -250,21 +250,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         auto* target = qobject_cast<QWidget*>(watched);
         if (target && target->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (FormKeyDown(key->key(), key->modifiers())) return true;
+            if (OnKeyPressed(key->key(), key->modifiers())) return true;
         }
     }
     if (event->type() == QEvent::FocusOut) cluesPage_->OnFocusLost(watched);
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::HelpBtnClick()
+void MainWindow::OnHelpChosen()
 {
     if (!helpWindow_) helpWindow_ = new HelpWindow(this);
     helpWindow_->ShowContents();
 }
 
-void MainWindow::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
+void MainWindow::OnWebPageChosen() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
 
-void MainWindow::ExitBtnClick() { close(); }
+void MainWindow::OnExitChosen() { close(); }
 
 }  // namespace qm::ui

@@ -112,28 +112,37 @@ public:
     void ShowPage(QWidget* page);
 
     // Application shell (main_window.cpp)
-    void FormShow();
-    void HelpBtnClick();
-    void URLLabelClick();
-    void ExitBtnClick();
+    /// The window is on screen: the start-up's busy cursor goes.
+    void OnShown();
+    /// Help (Home page's button, F1): the help window at its contents.
+    void OnHelpChosen();
+    /// The Home page's web-page label: opens MakerWebPage in the browser.
+    void OnWebPageChosen();
+    void OnExitChosen();
 
     // Starting a crossword (main_window_home.cpp): the Home page's buttons
-    void SymmetricBitBtnClick();
-    void FreeformBitBtnClick();
-    void LoadFileBitBtnClick();
+    /// "New Symmetrical Crossword": no fills, a blank grid, the Setup page with the stock grids.
+    void OnNewSymmetricalChosen();
+    /// "New Freeform Crossword": no fills, a blank grid, the Setup page with the grid sizes.
+    void OnNewFreeformChosen();
+    /// "Load from Disk": the File page and the open dialog for a crossword file.
+    void OnLoadFromDiskChosen();
     /// Opens a crossword file given on the command line as "Load from Disk" would once its file is
     /// chosen: the File page with the crossword on display, or the usual message and the window at Home.
     void OpenCrosswordFileAtStart(const QString& path);
 
     // Navigation (main_window_navigation.cpp)
     void ShowWorkflowTabs(bool visible);
-    void NextBtn1Click();
-    void BackBtn1Click();
-    void NextBtn2Click();
-    void BackBtn2Click();
-    void PageControlLeftChange();
+    /// Next and Back of the Setup page (its signals) and of the Generate page (its buttons).
+    void OnSetupNextChosen();
+    void OnSetupBackChosen();
+    void OnGenerateNextClicked();
+    void OnGenerateBackClicked();
+    /// Another workflow page on show: the page left and the page entered are told, and the right-hand
+    /// side shows the output preview (Output page) or the grid.
+    void OnWorkflowPageChanged();
     /// The window's keyboard shortcuts; true when the key was used up.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    bool OnKeyPressed(int key, Qt::KeyboardModifiers shift);
 
     // What the Setup page asks of the other pages
     /// The Output page (the Setup page puts its grid size track bar at a new freeform size).

@@ -22,7 +22,7 @@
 
 namespace qm::ui {
 
-void MainWindow::SymmetricBitBtnClick()
+void MainWindow::OnNewSymmetricalChosen()
 {
     state_.FillSource = FillSourceKind::Dictionary;
     CountSelection();
@@ -49,7 +49,7 @@ void MainWindow::SymmetricBitBtnClick()
     SetCaption();
 }
 
-void MainWindow::FreeformBitBtnClick()
+void MainWindow::OnNewFreeformChosen()
 {
     state_.FillSource = FillSourceKind::Freeform;
     ShowWorkflowTabs(true);
@@ -77,7 +77,7 @@ void MainWindow::FreeformBitBtnClick()
     SetCaption();
 }
 
-void MainWindow::LoadFileBitBtnClick()
+void MainWindow::OnLoadFromDiskChosen()
 {
     workflowTabs_->setCurrentWidget(filePage_);
     LoadCrosswordFile();

@@ -36,11 +36,11 @@ constexpr NamedTheme ShortcutThemes[] = {
 
 void MainWindow::ConnectNavigation()
 {
-    connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
-    connect(setupPage_, &SetupPage::nextChosen, this, [this] { NextBtn1Click(); });
-    connect(setupPage_, &SetupPage::backChosen, this, [this] { BackBtn1Click(); });
-    connect(generateNextButton_, &QPushButton::clicked, this, [this] { NextBtn2Click(); });
-    connect(generateBackButton_, &QPushButton::clicked, this, [this] { BackBtn2Click(); });
+    connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { OnWorkflowPageChanged(); });
+    connect(setupPage_, &SetupPage::nextChosen, this, [this] { OnSetupNextChosen(); });
+    connect(setupPage_, &SetupPage::backChosen, this, [this] { OnSetupBackChosen(); });
+    connect(generateNextButton_, &QPushButton::clicked, this, [this] { OnGenerateNextClicked(); });
+    connect(generateBackButton_, &QPushButton::clicked, this, [this] { OnGenerateBackClicked(); });
 }
 
 void MainWindow::ShowWorkflowTabs(bool visible)
@@ -49,19 +49,19 @@ void MainWindow::ShowWorkflowTabs(bool visible)
         workflowTabs_->setTabVisible(workflowTabs_->indexOf(page), visible);
 }
 
-void MainWindow::NextBtn1Click()
+void MainWindow::OnSetupNextChosen()
 {
     workflowTabs_->setCurrentWidget(generatePage_);
     symmetricGenerate_->ShowDescription();
 }
 
-void MainWindow::BackBtn1Click() { workflowTabs_->setCurrentWidget(homePage_); }
+void MainWindow::OnSetupBackChosen() { workflowTabs_->setCurrentWidget(homePage_); }
 
-void MainWindow::NextBtn2Click() { workflowTabs_->setCurrentWidget(cluesPage_); }
+void MainWindow::OnGenerateNextClicked() { workflowTabs_->setCurrentWidget(cluesPage_); }
 
-void MainWindow::BackBtn2Click() { workflowTabs_->setCurrentWidget(setupPage_); }
+void MainWindow::OnGenerateBackClicked() { workflowTabs_->setCurrentWidget(setupPage_); }
 
-void MainWindow::PageControlLeftChange()
+void MainWindow::OnWorkflowPageChanged()
 {
     QWidget* page = workflowTabs_->currentWidget();
     if (previousLeftPage_ == cluesPage_ && page != cluesPage_) cluesPage_->OnLeft();
@@ -79,10 +79,10 @@ void MainWindow::PageControlLeftChange()
 
 void MainWindow::ShowGridOnRight() { rightPages_->setCurrentWidget(gridPage_); }
 
-bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+bool MainWindow::OnKeyPressed(int key, Qt::KeyboardModifiers shift)
 {
     const bool ctrl = shift & Qt::ControlModifier;
-    if (key == Qt::Key_F1) HelpBtnClick();
+    if (key == Qt::Key_F1) OnHelpChosen();
     if (key == Qt::Key_F5 && ctrl) {
         workflowTabs_->setCurrentWidget(diagnosticsPage_);
         return true;
