@@ -15,6 +15,7 @@
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/seed_and_length_options.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/word_usage_tab.h"
 
 #include <QCheckBox>
@@ -509,7 +510,7 @@ void FreeformGeneratePage::OnFillChosen()
         shown = true;
     });
     fillsHint_->setText("Click on any row to select another fill");
-    window_.ShowSymmetricFillsHint("Click on any row to select another fill");
+    window_.SymmetricGenerate().ShowAnotherFillHint();
     if (!window_.State().RunInProgress()) improveButton_->setEnabled(shown);
     MainStringGrid& grid = window_.GridView();
     if (!grid.updatesEnabled()) {

@@ -18,6 +18,7 @@
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/workflow_tabs.h"
 
 #include <QApplication>
@@ -94,23 +95,14 @@ void MainWindow::ShowPage(QWidget* page) { workflowTabs_->setCurrentWidget(page)
 
 bool MainWindow::Showing(const QWidget* page) const { return workflowTabs_->currentWidget() == page; }
 
-bool MainWindow::ShowingGenerateKind(const QWidget* kind) const
-{
-    return workflowTabs_->currentWidget() == generatePage_ && generateKinds_->currentWidget() == kind;
-}
-
 std::vector<QWidget*> MainWindow::PausedByFreeformRuns() const
 {
-    std::vector<QWidget*> paused = homePage_->StartButtons();
-    const std::vector<QWidget*> gridChoosers = setupPage_->GridChoosers();
-    paused.insert(paused.end(), gridChoosers.begin(), gridChoosers.end());
+    std::vector<QWidget*> paused = CrosswordChoosers();
     const std::vector<QWidget*> importedList = importedList_->PausedByRuns();
     paused.insert(paused.end(), importedList.begin(), importedList.end());
-    paused.insert(paused.end(), {clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricStartButton_});
+    paused.insert(paused.end(), {clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricGenerate_->StartButton()});
     return paused;
 }
-
-void MainWindow::ShowSymmetricFillsHint(const QString& text) { symmetricFillsHint_->setText(text); }
 
 void MainWindow::EmptyFreeformFills() { freeformGenerate_->EmptyFills(); }
 
@@ -138,15 +130,15 @@ void MainWindow::BuildPages()
     workflowTabs_->setFixedWidth(LeftWidth);
     workflowTabs_->setDocumentMode(false);
     homePage_ = new HomePage(MakerWebPage);
-    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { SymmetricBitBtnClick(); });
-    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { FreeformBitBtnClick(); });
-    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { LoadFileBitBtnClick(); });
-    connect(homePage_, &HomePage::helpChosen, this, [this] { HelpBtnClick(); });
-    connect(homePage_, &HomePage::exitChosen, this, [this] { ExitBtnClick(); });
-    connect(homePage_, &HomePage::webPageChosen, this, [this] { URLLabelClick(); });
+    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { OnNewSymmetricalChosen(); });
+    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { OnNewFreeformChosen(); });
+    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { OnLoadFromDiskChosen(); });
+    connect(homePage_, &HomePage::helpChosen, this, [this] { OnHelpChosen(); });
+    connect(homePage_, &HomePage::exitChosen, this, [this] { OnExitChosen(); });
+    connect(homePage_, &HomePage::webPageChosen, this, [this] { OnWebPageChosen(); });
     setupPage_ = new SetupPage(*this);
     importedList_ = new ImportedListControls(*this, *setupPage_);
-    connect(importedList_, &ImportedListControls::symmetricListImported, this, [this] { dictionaryOptions_->OfferImportedList(); });
+    connect(importedList_, &ImportedListControls::symmetricListImported, this, [this] { symmetricGenerate_->DictionaryOptions().OfferImportedList(); });
     generatePage_ = BuildGeneratePage();
     cluesPage_ = new CluesPage(*this);
     diagnosticsPage_ = new DiagnosticsPage(*this);
@@ -179,10 +171,9 @@ void MainWindow::SetPanelColours()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
         SetPanelColour(w, ColourPanelGrey);
-    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, symmetricMainPanel_})
-        SetPanelColour(w, ColourButtonFace);
+    SetPanelColour(generateHeaderPanel_, ColourButtonFace);
     homePage_->SetPanelColours();
-    dictionaryOptions_->SetPanelColours();
+    symmetricGenerate_->SetPanelColours();
     cluesPage_->SetPanelColours();
     filePage_->SetPanelColours();
     outputPage_->SetPanelColours();
@@ -212,7 +203,7 @@ void MainWindow::FormCreate()
         LoadDictionaryFromDirs(state_.Dict, dirs);
     });
     Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
-    dictionaryOptions_->InitWordsPerLengthTable();
+    symmetricGenerate_->DictionaryOptions().InitWordsPerLengthTable();
 
     setupPage_->ListGridSizes();
     state_.Xw.GridSize = 15;
@@ -236,7 +227,7 @@ void MainWindow::FormCreate()
     workflowTabs_->setCurrentWidget(homePage_);
     previousLeftPage_ = homePage_;
     setupPage_->ShowFirstTabs();
-    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    symmetricGenerate_->ShowMainTab();
     rightPages_->setCurrentWidget(gridPage_);
 
     ShowWorkflowTabs(false);
@@ -247,10 +238,10 @@ void MainWindow::FormCreate()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    FormShow();
+    OnShown();
 }
 
-void MainWindow::FormShow() { unsetCursor(); }
+void MainWindow::OnShown() { unsetCursor(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -275,21 +266,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         auto* target = qobject_cast<QWidget*>(watched);
         if (target && target->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (FormKeyDown(key->key(), key->modifiers())) return true;
+            if (OnKeyPressed(key->key(), key->modifiers())) return true;
         }
     }
     if (event->type() == QEvent::FocusOut) cluesPage_->OnFocusLost(watched);
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::HelpBtnClick()
+void MainWindow::OnHelpChosen()
 {
     if (!helpWindow_) helpWindow_ = new HelpWindow(this);
     helpWindow_->ShowContents();
 }
 
-void MainWindow::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
+void MainWindow::OnWebPageChosen() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
 
-void MainWindow::ExitBtnClick() { close(); }
+void MainWindow::OnExitChosen() { close(); }
 
 }  // namespace qm::ui

@@ -41,7 +41,6 @@ class QVBoxLayout;
 
 
 namespace qm {
-struct RunCallbacks;
 struct ShownFill;
 struct SelectionOptions;
 }  // namespace qm
@@ -61,9 +60,9 @@ class OutputPage;
 class PagePreview;
 class PanelStatusBar;
 class SetupPage;
+class SymmetricGeneratePage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
-class DictionaryOptionsTab;
 class ReplaceWordDialog;
 enum class GridPainter;
 class UrlLabel;
@@ -81,11 +80,11 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_generate.cpp, main_window_categories.cpp, main_window_grid.cpp and
-/// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages and the freeform
-/// Generate page are classes of their own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage,
-/// OutputPage, FreeformGeneratePage); the imported list's controls are ImportedListControls; runs go
-/// through RunController.
+/// main_window_generate.cpp (the Generate page's header and kinds), main_window_categories.cpp,
+/// main_window_grid.cpp and main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages
+/// and both kinds of Generate page are classes of their own (HomePage, SetupPage, SymmetricGeneratePage,
+/// FreeformGeneratePage, CluesPage, DiagnosticsPage, FilePage, OutputPage); the imported list's controls
+/// are ImportedListControls; runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -104,63 +103,75 @@ public:
     PanelStatusBar& StatusBar() { return *gridStatus_; }
     /// The separate window the developer's diagnostics write into.
     DiagnosticsWindow& DumpWindow() { return *dumpWindow_; }
-    /// The number of lines in the symmetrical fills list.
-    int SymmetricFillCount() const { return symmetricFills_.Count(); }
     /// Shows one of the workflow pages.
     void ShowPage(QWidget* page);
 
     // Application shell (main_window.cpp)
-    void FormShow();
-    void HelpBtnClick();
-    void URLLabelClick();
-    void ExitBtnClick();
+    /// The window is on screen: the start-up's busy cursor goes.
+    void OnShown();
+    /// Help (Home page's button, F1): the help window at its contents.
+    void OnHelpChosen();
+    /// The Home page's web-page label: opens MakerWebPage in the browser.
+    void OnWebPageChosen();
+    void OnExitChosen();
 
     // Starting a crossword (main_window_home.cpp): the Home page's buttons
-    void SymmetricBitBtnClick();
-    void FreeformBitBtnClick();
-    void LoadFileBitBtnClick();
+    /// "New Symmetrical Crossword": no fills, a blank grid, the Setup page with the stock grids.
+    void OnNewSymmetricalChosen();
+    /// "New Freeform Crossword": no fills, a blank grid, the Setup page with the grid sizes.
+    void OnNewFreeformChosen();
+    /// "Load from Disk": the File page and the open dialog for a crossword file.
+    void OnLoadFromDiskChosen();
     /// Opens a crossword file given on the command line as "Load from Disk" would once its file is
     /// chosen: the File page with the crossword on display, or the usual message and the window at Home.
     void OpenCrosswordFileAtStart(const QString& path);
 
     // Navigation (main_window_navigation.cpp)
     void ShowWorkflowTabs(bool visible);
-    void NextBtn1Click();
-    void BackBtn1Click();
-    void NextBtn2Click();
-    void BackBtn2Click();
-    void PageControlLeftChange();
-    void PageControlSymmGenChange();
-    void ShowSymmGenDescription();
+    /// Next and Back of the Setup page (its signals) and of the Generate page (its buttons).
+    void OnSetupNextChosen();
+    void OnSetupBackChosen();
+    void OnGenerateNextClicked();
+    void OnGenerateBackClicked();
+    /// Another workflow page on show: the page left and the page entered are told, and the right-hand
+    /// side shows the output preview (Output page) or the grid.
+    void OnWorkflowPageChanged();
     /// The window's keyboard shortcuts; true when the key was used up.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    bool OnKeyPressed(int key, Qt::KeyboardModifiers shift);
 
     // What the Setup page asks of the other pages
     /// The Output page (the Setup page puts its grid size track bar at a new freeform size).
     OutputPage& Output() { return *outputPage_; }
-    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
-    bool MayDiscardSymmFills(const QString& what);
-    /// The symmetrical Start button and the fill sequence diagnostics: on only while a stock grid is chosen.
-    void EnableSymmetricStart(bool enabled);
+    /// The symmetrical Generate page (the Setup page asks it whether its fills may go, and turns Start on).
+    SymmetricGeneratePage& SymmetricGenerate() { return *symmetricGenerate_; }
     /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
     void EmptyFreeformFills();
 
-    // Generate page: the run of symmetrical fills (main_window_generate.cpp); the dictionary options
-    // are a tab of their own (DictionaryOptionsTab), reached through these
+    // What the symmetrical Generate page (SymmetricGeneratePage) asks of the window
+    /// Starts, stops and ends the runs of both kinds.
+    RunController& Runs() { return runs_; }
+    /// The Statistics page: the diagnostics a run writes or shows.
+    DiagnosticsPage& Diagnostics() { return *diagnosticsPage_; }
+    /// The Clues page: what a run pauses there.
+    CluesPage& Clues() { return *cluesPage_; }
+    /// The Home page's start buttons and the Setup page's grid choosers: what every run pauses there.
+    std::vector<QWidget*> CrosswordChoosers() const;
+    QPushButton* ClearGridButton() const { return clearGridButton_; }
+    /// True when the Generate page is on show with that kind (symmetrical or freeform) in it.
+    bool ShowingGenerateKind(const QWidget* kind) const;
+    /// The grid page on the right (rather than the output preview or the subject categories).
+    void ShowGridOnRight();
+    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
+    void DisplayShownFill(const qm::ShownFill& shown);
+
+    // The dictionary options (DictionaryOptionsTab, on the symmetrical Generate page), for the category
+    // panel, the Home page and the start
     /// Rebuilds the selection masks from the dictionary options (and the Default button's state).
     void BuildSelectionMasks();
     /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
     void CountSelection();
     /// The subject categories' choices (main_window_categories.cpp), for the word selection.
     void ReadCategoryChoices(qm::SelectionOptions& options) const;
-    /// The dictionary's word count in the symmetrical fills' status bar.
-    void ShowDictionaryInFillsStatus(const QString& text);
-    void SymmStartBtnClick();
-    void SymmRepeatsEditKeyPress();
-    void SymmStopBtnClick();
-    void StartSymmetricRun();
-    /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
-    void FillsListBoxClick();
 
     // Subject categories (main_window_categories.cpp)
     void WordCategBtnClick();
@@ -187,8 +198,10 @@ public:
     void LayOutMainGrid();
     void ShowFillStatus(int words, int letters, int interlocks);
     void ResetFillDisplay();
-    void ClearGridBtnClick();
-    void MirrorBtnClick();
+    /// "Clear Grid": the fill on show goes and no fill is chosen in the fills lists.
+    void OnClearGridClicked();
+    /// "Flip Across/Down": the fill on show is mirrored, its across answers becoming down answers.
+    void OnMirrorClicked();
     /// Fills the Across and Down lists from the slots (ListSlots) and the clue status bar.
     void ShowSlotLists();
     void RepaintGrid();
@@ -199,18 +212,10 @@ public:
 
     // Freeform Generate page (FreeformGeneratePage): what it asks of the window
     FreeformGeneratePage& FreeformGenerate() { return *freeformGenerate_; }
-    CluesPage& Clues() { return *cluesPage_; }
-    RunController& Runs() { return runs_; }
     QTabWidget* WorkflowPages() const { return workflowTabs_; }
     QWidget* GeneratePage() const { return generatePage_; }
-    /// True when the Generate page is on show with that kind (symmetrical or freeform) on top.
-    bool ShowingGenerateKind(const QWidget* kind) const;
     /// What a freeform run pauses on the other pages.
     std::vector<QWidget*> PausedByFreeformRuns() const;
-    /// The hint under the symmetrical fills list.
-    void ShowSymmetricFillsHint(const QString& text);
-    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
-    void DisplayShownFill(const qm::ShownFill& shown);
     /// A line of "Grid Nos." was chosen: shows the fill of the line with the word highlighted.
     void GridsListBoxClick(const FillsOfWordRow& use);
 
@@ -235,20 +240,12 @@ private:
     void FormCreate();
     void BuildPages();
     QWidget* BuildGeneratePage();
-    QWidget* BuildSymmFillOptions();
-    QWidget* BuildSymmMain();
     QWidget* BuildGridPage();
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
     void SetPanelColours();
 
     void Report(const std::exception& e);
-    /// Empties the symmetrical fills list with the stores behind it.
-    void EmptySymmFills();
-    /// What a symmetrical run pauses, and its buttons.
-    RunControls SymmetricRunControls() const;
-    /// What the symmetrical run reports to the window.
-    qm::RunCallbacks SymmetricRunCallbacks();
 
     StartupOptions options_;
     std::unique_ptr<UserDialogs> dialogs_;
@@ -278,29 +275,8 @@ private:
     // Generate page
     QLabel* generateHeaderPanel_ = nullptr;
     QStackedWidget* generateKinds_ = nullptr;
-    QWidget* symmetricGenerate_ = nullptr;
+    SymmetricGeneratePage* symmetricGenerate_ = nullptr;
     FreeformGeneratePage* freeformGenerate_ = nullptr;
-    QTabWidget* symmetricGenerateTabs_ = nullptr;
-    DictionaryOptionsTab* dictionaryOptions_ = nullptr;
-    QWidget* symmetricFillOptionsTab_ = nullptr;
-    QWidget* symmetricMainTab_ = nullptr;
-    // " Fill Options "
-    QLineEdit* iterationsEdit_ = nullptr;
-    QCheckBox* showProgressCheck_ = nullptr;
-    // " Main "
-    QFrame* symmetricMainPanel_ = nullptr;
-    QLabel* generateDescription_ = nullptr;
-    QLineEdit* symmetricFillCountEdit_ = nullptr;
-    QPushButton* symmetricStartButton_ = nullptr;
-    QPushButton* symmetricStopButton_ = nullptr;
-    QProgressBar* symmetricAttemptsProgress_ = nullptr;
-    QProgressBar* symmetricSlotsProgress_ = nullptr;
-    QFrame* symmetricFillsPanel_ = nullptr;
-    ColumnHeader* symmetricFillsHeader_ = nullptr;
-    RowList<FillRow> symmetricFills_;  ///< SymmFillsListBox
-    QLabel* symmetricFillsHint_ = nullptr;
-    QPlainTextEdit* progressLog_ = nullptr;
-    PanelStatusBar* symmetricFillsStatus_ = nullptr;
     QPushButton* generateNextButton_ = nullptr;
     QPushButton* generateBackButton_ = nullptr;
 

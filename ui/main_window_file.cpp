@@ -10,6 +10,7 @@
 #include "ui/imported_list_controls.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -63,8 +64,7 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         cluesPage_->ShowReplaceTools(false);
         setupPage_->SelectFreeformSizeQuietly(state_.Xw.GridSize);
         setupPage_->EnableNext(true);  // its answers are the imported word list now
-        symmetricFills_.Clear();
-        symmetricFillsHint_->clear();
+        symmetricGenerate_->ClearFillsList();
         outputPage_->ShowOptions();
         importedList_->ShowList();  // the file's answers are the imported list now
 

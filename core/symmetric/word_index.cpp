@@ -4,6 +4,7 @@
 #include "core/grid/pattern.h"
 #include "core/util/index.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace qm {
@@ -200,9 +201,13 @@ std::int32_t ScanDictWord(const Dictionary& dict, int length, std::string_view p
     if (length < 0 || length > MaxWordLength) return 0;
     const auto& words = dict.WordsOf(length);
     const std::int32_t n = hi - lo + 1;
+    if (n <= 0) return 0;
+    // Every index read below is start or lies in lo..hi, so one check before the loop keeps the reads
+    // inside the store (a check per word slowed the scan by a quarter).
+    Check(std::min(start, lo) >= 0 && static_cast<std::size_t>(std::max(start, hi)) < words.size(), RangeError);
     std::int32_t i = start;
     for (std::int32_t k = 0; k < n; ++k) {
-        const DictWord& w = At(words, i);
+        const DictWord& w = words[static_cast<std::size_t>(i)];
         if (!w.InUse && w.Selected && MatchesPattern(w.Text, pattern)) return i;
         if (++i > hi) i = lo;
     }
@@ -213,9 +218,11 @@ std::int32_t ScanImportedWord(const ImportedList& imported, int length, std::str
 {
     const auto& entries = imported.EntriesOf(length);
     const auto n = static_cast<std::int32_t>(entries.size());
+    if (n == 0) return -1;
+    Check(start >= 0 && start < n, RangeError);  // then every index read lies in 0..n-1
     std::int32_t i = start;
     for (std::int32_t k = 0; k < n; ++k) {
-        const ThemeEntry& e = At(entries, i);
+        const ThemeEntry& e = entries[static_cast<std::size_t>(i)];
         if (!e.Used && MatchesPattern(e.Text, pattern)) return i;
         if (++i >= n) i = 0;
     }

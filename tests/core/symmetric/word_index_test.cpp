@@ -132,5 +132,38 @@ TEST(WordIndex, ImportedPicksEqualTheScan)
         }
 }
 
+TEST(WordIndex, ScansRefuseARangeOutsideTheStore)
+{
+    Dictionary dict = test::MakeDictionary({test::Word("CAT"), test::Word("COW"), test::Word("DOG")});
+    for (DictWord& w : dict.MainWordArray[3]) w.Selected = true;
+    const auto words = static_cast<std::int32_t>(dict.MainWordArray[3].size());  // with the sentinels
+    struct Range {
+        std::int32_t Lo, Hi, Start;
+    };
+    for (const Range r : {Range{1, words, 1}, Range{1, 3, words}, Range{-1, 3, 1}, Range{1, 3, -1}}) {
+        try {
+            ScanDictWord(dict, 3, "???", r.Lo, r.Hi, r.Start);
+            ADD_FAILURE() << "range " << r.Lo << ".." << r.Hi << " start " << r.Start << " was read";
+        } catch (const Failure& e) {
+            EXPECT_STREQ(e.what(), RangeError);
+        }
+    }
+    EXPECT_EQ(ScanDictWord(dict, 3, "D??", 1, 3, 3), 3);  // the last word of the range is read
+    EXPECT_EQ(ScanDictWord(dict, 3, "???", 3, 1, 1), 0);  // an empty range reads nothing
+
+    ImportedList imported;
+    imported.ThemeIndex.assign(4, {});
+    for (const char* text : {"CAT", "DOG"}) {
+        ThemeEntry e;
+        e.Text = text;
+        imported.ThemeIndex[3].push_back(e);
+    }
+    EXPECT_EQ(ScanImportedWord(imported, 3, "D??", 1), 1);
+    EXPECT_EQ(ScanImportedWord(imported, 3, "???", 0), 0);
+    EXPECT_EQ(ScanImportedWord(imported, 2, "??", 5), -1);  // no entries of that length: nothing read
+    EXPECT_THROW(ScanImportedWord(imported, 3, "???", 2), Failure);
+    EXPECT_THROW(ScanImportedWord(imported, 3, "???", -1), Failure);
+}
+
 }  // namespace
 }  // namespace qm
