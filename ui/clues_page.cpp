@@ -4,6 +4,7 @@
 
 #include "core/clues/clue_editing.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -76,7 +77,7 @@ QLayout* CluesPage::BuildButtons()
     buttons->addWidget(replaceWordButton_);
     buttons->addWidget(addThisGridButton_);
     connect(replaceWordButton_, &QPushButton::clicked, this, [this] { OnListMouseUp(AcrossOnShow(), Qt::RightButton); });
-    connect(addThisGridButton_, &QPushButton::clicked, this, [this] { window_.AddToListOfGridsBtnClick(); });
+    connect(addThisGridButton_, &QPushButton::clicked, this, [this] { window_.FreeformGenerate().OnAddThisGridChosen(); });
     return buttons;
 }
 

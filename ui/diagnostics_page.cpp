@@ -10,6 +10,7 @@
 #include "ui/main_string_grid.h"
 #include "ui/main_window.h"
 #include "ui/panel_status_bar.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -185,7 +186,7 @@ void DiagnosticsPage::OnMainWordArrayClicked()
 
 void DiagnosticsPage::OnListOfGridsClicked()
 {
-    window_.DumpWindow().SetLines(ToLines(ListOfGridsListing(window_.State().Fills, window_.SymmetricFillCount())));
+    window_.DumpWindow().SetLines(ToLines(ListOfGridsListing(window_.State().Fills, window_.SymmetricGenerate().FillCount())));
     window_.DumpWindow().show();
 }
 

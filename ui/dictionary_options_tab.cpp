@@ -208,7 +208,7 @@ void DictionaryOptionsTab::CountSelection()
         }
         wordsPerLengthTable_->viewport()->update();
         dictionaryStatus_->setPanelText(0, ToQ(counts.WordsText));
-        window_.ShowDictionaryInFillsStatus(ToQ(counts.DictionaryText));
+        emit wordsCounted(ToQ(counts.DictionaryText));
     });
 }
 
@@ -228,7 +228,7 @@ void DictionaryOptionsTab::OnDictionaryChosen()
     SetDictionaryControls(true);
     BuildSelectionMasks();
     CountSelection();
-    window_.ShowSymmGenDescription();
+    emit fillSourceChosen();
 }
 
 void DictionaryOptionsTab::OnImportedListOnlyChosen()
@@ -236,7 +236,7 @@ void DictionaryOptionsTab::OnImportedListOnlyChosen()
     window_.State().FillSource = FillSourceKind::ImportedOnly;
     SetDictionaryControls(false);
     CountSelection();
-    window_.ShowSymmGenDescription();
+    emit fillSourceChosen();
 }
 
 void DictionaryOptionsTab::OnWordFilterClicked()
@@ -244,7 +244,7 @@ void DictionaryOptionsTab::OnWordFilterClicked()
     window_.State().FillSource = alsoImportedListCheck_->isChecked() ? FillSourceKind::Hybrid : FillSourceKind::Dictionary;
     BuildSelectionMasks();
     CountSelection();
-    window_.ShowSymmGenDescription();
+    emit fillSourceChosen();
 }
 
 void DictionaryOptionsTab::OnRarityChanged()

@@ -28,6 +28,7 @@ class PanelStatusBar;
 
 /// The tab (objectName TabSheetSymmDictionary) and its controls. It sets the fill source and the word
 /// selection of the main window's state; the subject categories' choices it reads from the main window.
+/// What it changes that the rest of the Generate page shows, it reports by signals.
 class DictionaryOptionsTab : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +50,12 @@ public:
     /// The word source choices: what a symmetrical run pauses on this tab.
     std::vector<QWidget*> SourceChoices() const;
     void SetPanelColours();
+
+signals:
+    /// The fill source may have changed (the Generate page describes it).
+    void fillSourceChosen();
+    /// The words were counted: the dictionary's word count, for the fills' status bar.
+    void wordsCounted(const QString& dictionaryText);
 
 private:
     /// Parts of speech and the rarity track bar.

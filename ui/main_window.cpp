@@ -7,16 +7,18 @@
 #include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
 #include "ui/dictionary_options_tab.h"
-#include "ui/fills_of_word_dialog.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/help_window.h"
 #include "ui/home_page.h"
+#include "ui/imported_list_controls.h"
 #include "ui/main_string_grid.h"
 #include "ui/output_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/workflow_tabs.h"
 
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -66,8 +69,6 @@ MainWindow::MainWindow(StartupOptions options, std::unique_ptr<UserDialogs> dial
     if (options_.DataDirs.isEmpty()) options_.DataDirs = DefaultDataDirs();
     if (options_.SimulatedSeed) state_.Random.SetClock(SimulatedSeedClock(*options_.SimulatedSeed));
     BuildPages();
-    fillsOfWordDialog_ = new FillsOfWordDialog(this);
-    connect(fillsOfWordDialog_, &FillsOfWordDialog::gridChosen, this, [this](const FillsOfWordRow& use) { GridsListBoxClick(use); });
     connect(gridView_, &MainStringGrid::undefinedWordCount, this, [this] { diagnosticsPage_->OnWordCountUndefined(); });
     dumpWindow_ = new DiagnosticsWindow(this);
     replaceWordDialog_ = new ReplaceWordDialog(this);
@@ -94,6 +95,21 @@ void MainWindow::ShowPage(QWidget* page) { workflowTabs_->setCurrentWidget(page)
 
 bool MainWindow::Showing(const QWidget* page) const { return workflowTabs_->currentWidget() == page; }
 
+std::vector<QWidget*> MainWindow::PausedByFreeformRuns() const
+{
+    std::vector<QWidget*> paused = CrosswordChoosers();
+    const std::vector<QWidget*> importedList = importedList_->PausedByRuns();
+    paused.insert(paused.end(), importedList.begin(), importedList.end());
+    paused.insert(paused.end(), {clearGridButton_, mirrorButton_, cluesPage_->AddThisGridButton(), symmetricGenerate_->StartButton()});
+    return paused;
+}
+
+void MainWindow::EmptyFreeformFills() { freeformGenerate_->EmptyFills(); }
+
+void MainWindow::SeedListBoxClick() { freeformGenerate_->OnSeedListClicked(); }
+
+void MainWindow::GridsListBoxClick(const FillsOfWordRow& use) { freeformGenerate_->OnFillOfWordChosen(use); }
+
 void MainWindow::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
 
 // ---------------------------------------------------------------------------------------------
@@ -114,14 +130,15 @@ void MainWindow::BuildPages()
     workflowTabs_->setFixedWidth(LeftWidth);
     workflowTabs_->setDocumentMode(false);
     homePage_ = new HomePage(MakerWebPage);
-    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { SymmetricBitBtnClick(); });
-    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { FreeformBitBtnClick(); });
-    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { LoadFileBitBtnClick(); });
-    connect(homePage_, &HomePage::helpChosen, this, [this] { HelpBtnClick(); });
-    connect(homePage_, &HomePage::exitChosen, this, [this] { ExitBtnClick(); });
-    connect(homePage_, &HomePage::webPageChosen, this, [this] { URLLabelClick(); });
+    connect(homePage_, &HomePage::newSymmetricalChosen, this, [this] { OnNewSymmetricalChosen(); });
+    connect(homePage_, &HomePage::newFreeformChosen, this, [this] { OnNewFreeformChosen(); });
+    connect(homePage_, &HomePage::loadFromDiskChosen, this, [this] { OnLoadFromDiskChosen(); });
+    connect(homePage_, &HomePage::helpChosen, this, [this] { OnHelpChosen(); });
+    connect(homePage_, &HomePage::exitChosen, this, [this] { OnExitChosen(); });
+    connect(homePage_, &HomePage::webPageChosen, this, [this] { OnWebPageChosen(); });
     setupPage_ = new SetupPage(*this);
-    BuildImportedListControls();
+    importedList_ = new ImportedListControls(*this, *setupPage_);
+    connect(importedList_, &ImportedListControls::symmetricListImported, this, [this] { symmetricGenerate_->DictionaryOptions().OfferImportedList(); });
     generatePage_ = BuildGeneratePage();
     cluesPage_ = new CluesPage(*this);
     diagnosticsPage_ = new DiagnosticsPage(*this);
@@ -155,10 +172,9 @@ void MainWindow::SetPanelColours()
 {
     for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
         SetPanelColour(w, ColourPanelGrey);
-    for (QWidget* w : std::initializer_list<QWidget*>{generateHeaderPanel_, symmetricFillsPanel_, symmetricMainPanel_})
-        SetPanelColour(w, ColourButtonFace);
+    SetPanelColour(generateHeaderPanel_, ColourButtonFace);
     homePage_->SetPanelColours();
-    dictionaryOptions_->SetPanelColours();
+    symmetricGenerate_->SetPanelColours();
     cluesPage_->SetPanelColours();
     filePage_->SetPanelColours();
     outputPage_->SetPanelColours();
@@ -188,7 +204,7 @@ void MainWindow::FormCreate()
         LoadDictionaryFromDirs(state_.Dict, dirs);
     });
     Guard([this] { ApplySelection(state_.Dict, state_.BitPatterns, state_.Selection, state_.DictSelectionDirty); });
-    dictionaryOptions_->InitWordsPerLengthTable();
+    symmetricGenerate_->DictionaryOptions().InitWordsPerLengthTable();
 
     setupPage_->ListGridSizes();
     state_.Xw.GridSize = 15;
@@ -212,7 +228,7 @@ void MainWindow::FormCreate()
     workflowTabs_->setCurrentWidget(homePage_);
     previousLeftPage_ = homePage_;
     setupPage_->ShowFirstTabs();
-    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    symmetricGenerate_->ShowMainTab();
     rightPages_->setCurrentWidget(gridPage_);
 
     ShowWorkflowTabs(false);
@@ -223,10 +239,10 @@ void MainWindow::FormCreate()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    FormShow();
+    OnShown();
 }
 
-void MainWindow::FormShow() { unsetCursor(); }
+void MainWindow::OnShown() { unsetCursor(); }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
@@ -237,7 +253,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (helpWindow_) helpWindow_->close();
-    if (fillsOfWordDialog_) fillsOfWordDialog_->close();
+    if (freeformGenerate_) freeformGenerate_->CloseFillsOfWordDialog();
     if (dumpWindow_) dumpWindow_->close();
     if (replaceWordDialog_) replaceWordDialog_->close();
     QWidget::closeEvent(event);
@@ -251,21 +267,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         auto* target = qobject_cast<QWidget*>(watched);
         if (target && target->window() == this) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (FormKeyDown(key->key(), key->modifiers())) return true;
+            if (OnKeyPressed(key->key(), key->modifiers())) return true;
         }
     }
     if (event->type() == QEvent::FocusOut) cluesPage_->OnFocusLost(watched);
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::HelpBtnClick()
+void MainWindow::OnHelpChosen()
 {
     if (!helpWindow_) helpWindow_ = new HelpWindow(this);
     helpWindow_->ShowContents();
 }
 
-void MainWindow::URLLabelClick() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
+void MainWindow::OnWebPageChosen() { QDesktopServices::openUrl(QUrl(MakerWebPage)); }
 
-void MainWindow::ExitBtnClick() { close(); }
+void MainWindow::OnExitChosen() { close(); }
 
 }  // namespace qm::ui

@@ -41,14 +41,8 @@ class QVBoxLayout;
 
 
 namespace qm {
-struct FreeformRunCallbacks;
-struct RunCallbacks;
-struct ImportOutcome;
 struct ShownFill;
-struct AnyRunResult;
-enum class SeedWordChoice : std::uint8_t;
 struct SelectionOptions;
-enum class UsageTableKind : std::uint8_t;
 }  // namespace qm
 
 namespace qm::ui {
@@ -58,19 +52,18 @@ class ColumnHeader;
 class CountTable;
 class HelpWindow;
 class FilePage;
+class FreeformGeneratePage;
 class HomePage;
+class ImportedListControls;
 class MainStringGrid;
 class OutputPage;
 class PagePreview;
 class PanelStatusBar;
 class SetupPage;
+class SymmetricGeneratePage;
 class DiagnosticsPage;
 class DiagnosticsWindow;
-class DictionaryOptionsTab;
-class FillsOfWordDialog;
-class ThemeWordGrid;
 class ReplaceWordDialog;
-class WordUsageGrid;
 enum class GridPainter;
 class UrlLabel;
 
@@ -87,10 +80,11 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_generate.cpp, main_window_import.cpp,
-/// main_window_freeform.cpp, main_window_usage.cpp, main_window_categories.cpp, main_window_grid.cpp and
-/// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages are classes of their
-/// own (HomePage, SetupPage, CluesPage, DiagnosticsPage, FilePage, OutputPage); runs go through RunController.
+/// main_window_generate.cpp (the Generate page's header and kinds), main_window_categories.cpp,
+/// main_window_grid.cpp and main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages
+/// and both kinds of Generate page are classes of their own (HomePage, SetupPage, SymmetricGeneratePage,
+/// FreeformGeneratePage, CluesPage, DiagnosticsPage, FilePage, OutputPage); the imported list's controls
+/// are ImportedListControls; runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -109,69 +103,79 @@ public:
     PanelStatusBar& StatusBar() { return *gridStatus_; }
     /// The separate window the developer's diagnostics write into.
     DiagnosticsWindow& DumpWindow() { return *dumpWindow_; }
-    /// The number of lines in the symmetrical fills list.
-    int SymmetricFillCount() const { return symmetricFills_.Count(); }
     /// Shows one of the workflow pages.
     void ShowPage(QWidget* page);
 
     // Application shell (main_window.cpp)
-    void FormShow();
-    void HelpBtnClick();
-    void URLLabelClick();
-    void ExitBtnClick();
+    /// The window is on screen: the start-up's busy cursor goes.
+    void OnShown();
+    /// Help (Home page's button, F1): the help window at its contents.
+    void OnHelpChosen();
+    /// The Home page's web-page label: opens MakerWebPage in the browser.
+    void OnWebPageChosen();
+    void OnExitChosen();
 
     // Starting a crossword (main_window_home.cpp): the Home page's buttons
-    void SymmetricBitBtnClick();
-    void FreeformBitBtnClick();
-    void LoadFileBitBtnClick();
+    /// "New Symmetrical Crossword": no fills, a blank grid, the Setup page with the stock grids.
+    void OnNewSymmetricalChosen();
+    /// "New Freeform Crossword": no fills, a blank grid, the Setup page with the grid sizes.
+    void OnNewFreeformChosen();
+    /// "Load from Disk": the File page and the open dialog for a crossword file.
+    void OnLoadFromDiskChosen();
     /// Opens a crossword file given on the command line as "Load from Disk" would once its file is
     /// chosen: the File page with the crossword on display, or the usual message and the window at Home.
     void OpenCrosswordFileAtStart(const QString& path);
 
     // Navigation (main_window_navigation.cpp)
     void ShowWorkflowTabs(bool visible);
-    void NextBtn1Click();
-    void BackBtn1Click();
-    void NextBtn2Click();
-    void BackBtn2Click();
-    void PageControlLeftChange();
-    void PageControlSymmGenChange();
-    void ShowSymmGenDescription();
+    /// Next and Back of the Setup page (its signals) and of the Generate page (its buttons).
+    void OnSetupNextChosen();
+    void OnSetupBackChosen();
+    void OnGenerateNextClicked();
+    void OnGenerateBackClicked();
+    /// Another workflow page on show: the page left and the page entered are told, and the right-hand
+    /// side shows the output preview (Output page) or the grid.
+    void OnWorkflowPageChanged();
     /// The window's keyboard shortcuts; true when the key was used up.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    bool OnKeyPressed(int key, Qt::KeyboardModifiers shift);
 
     // What the Setup page asks of the other pages
     /// The Output page (the Setup page puts its grid size track bar at a new freeform size).
     OutputPage& Output() { return *outputPage_; }
-    /// Asks whether the listed fills may go ("You've created n grid fills. ..."); true when they may.
-    bool MayDiscardSymmFills(const QString& what);
-    /// The symmetrical Start button and the fill sequence diagnostics: on only while a stock grid is chosen.
-    void EnableSymmetricStart(bool enabled);
+    /// The symmetrical Generate page (the Setup page asks it whether its fills may go, and turns Start on).
+    SymmetricGeneratePage& SymmetricGenerate() { return *symmetricGenerate_; }
     /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
     void EmptyFreeformFills();
     /// Puts a page on the right (the grid designer's), or the grid when page is null.
     void ShowRightPage(QWidget* page);
+    /// The Setup page (the symmetrical Start fills the designer's grid while it is designing).
+    SetupPage& Setup() { return *setupPage_; }
 
-    // Generate page: the run of symmetrical fills (main_window_generate.cpp); the dictionary options
-    // are a tab of their own (DictionaryOptionsTab), reached through these
+    // What the symmetrical Generate page (SymmetricGeneratePage) asks of the window
+    /// Starts, stops and ends the runs of both kinds.
+    RunController& Runs() { return runs_; }
+    /// The Statistics page: the diagnostics a run writes or shows.
+    DiagnosticsPage& Diagnostics() { return *diagnosticsPage_; }
+    /// The Clues page: what a run pauses there.
+    CluesPage& Clues() { return *cluesPage_; }
+    /// The Home page's start buttons and the Setup page's grid choosers: what every run pauses there.
+    std::vector<QWidget*> CrosswordChoosers() const;
+    QPushButton* ClearGridButton() const { return clearGridButton_; }
+    /// True when the Generate page is on show with that kind (symmetrical or freeform) in it.
+    bool ShowingGenerateKind(const QWidget* kind) const;
+    /// The grid page on the right (rather than the output preview or the subject categories).
+    void ShowGridOnRight();
+    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
+    void DisplayShownFill(const qm::ShownFill& shown);
+
+    // The dictionary options (DictionaryOptionsTab, on the symmetrical Generate page), for the category
+    // panel, the Home page and the start
     /// Rebuilds the selection masks from the dictionary options (and the Default button's state).
     void BuildSelectionMasks();
     /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
     void CountSelection();
     /// The subject categories' choices (main_window_categories.cpp), for the word selection.
     void ReadCategoryChoices(qm::SelectionOptions& options) const;
-    /// The dictionary's word count in the symmetrical fills' status bar.
-    void ShowDictionaryInFillsStatus(const QString& text);
-    void SymmStartBtnClick();
-    void SymmRepeatsEditKeyPress();
-    void SymmStopBtnClick();
-    void StartSymmetricRun();
-    /// The run of fills of the grid in the designer (design_fill_run.cpp), which Start makes while designing.
-    void StartDesignRun();
-    /// What the window shows when a run of a designed grid's fills ends: its totals, its message, the first fill.
-    void ShowDesignRunEnd(const qm::AnyRunResult& run);
-    /// FillsListBoxClick of the symmetrical fills list: shows the fill of the selected line.
-    void FillsListBoxClick();
 
     // Subject categories (main_window_categories.cpp)
     void WordCategBtnClick();
@@ -198,38 +202,26 @@ public:
     void LayOutMainGrid();
     void ShowFillStatus(int words, int letters, int interlocks);
     void ResetFillDisplay();
-    void ClearGridBtnClick();
-    void MirrorBtnClick();
+    /// "Clear Grid": the fill on show goes and no fill is chosen in the fills lists.
+    void OnClearGridClicked();
+    /// "Flip Across/Down": the fill on show is mirrored, its across answers becoming down answers.
+    void OnMirrorClicked();
     /// Fills the Across and Down lists from the slots (ListSlots) and the clue status bar.
     void ShowSlotLists();
     void RepaintGrid();
 
-    // Imported word list (main_window_import.cpp)
-    void ThemeComboChange();
-    void ClipboardBtnClick();
-    /// Imports a text file chosen in the open dialog (LoadWordListBtn and ExternalWordListFileBtnB).
-    void LoadWordlistBtnClick();
-    void ClearWordListBtn1Click();
-    void SeedWordRadioClick();
-    void RandomWordsRadioClick();
+    // The imported list's controls on the Setup page (ImportedListControls)
+    /// A seed word was selected (the Setup page asks again after a new freeform size).
     void SeedListBoxClick();
-    void OptLengthSpinEditChange();
-    void DeviationSpinEditChange();
-    /// Shows the imported list in the theme-word grids, the seed list and the status bars.
-    void ShowFreeformList();
 
-    // Freeform Generate page (main_window_freeform.cpp)
-    void FreeQuickFillBtnClick();
-    void FreeStartBtnClick();
-    void FreeRepeatsEditKeyPress();
-    void FreeStopBtnClick();
-    void FreeImproveBtnClick();
-    void FreeFillsListBoxMouseUp(Qt::MouseButton button);
-    /// FillsListBoxClick of the freeform fills list: shows the fill of the selected line.
-    void FreeFillsListBoxClick();
-    void AddToListOfGridsBtnClick();
-    /// Selects the line of fill n in FreeFillsListBox (the last line when no other matches).
-    void SelectFillLine(int n);
+    // Freeform Generate page (FreeformGeneratePage): what it asks of the window
+    FreeformGeneratePage& FreeformGenerate() { return *freeformGenerate_; }
+    QTabWidget* WorkflowPages() const { return workflowTabs_; }
+    QWidget* GeneratePage() const { return generatePage_; }
+    /// What a freeform run pauses on the other pages.
+    std::vector<QWidget*> PausedByFreeformRuns() const;
+    /// A line of "Grid Nos." was chosen: shows the fill of the line with the word highlighted.
+    void GridsListBoxClick(const FillsOfWordRow& use);
 
     // Loading a crossword file (main_window_file.cpp), from the Home and File pages
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
@@ -252,23 +244,12 @@ private:
     void FormCreate();
     void BuildPages();
     QWidget* BuildGeneratePage();
-    QWidget* BuildSymmFillOptions();
-    QWidget* BuildSymmMain();
-    QWidget* BuildFreeformGenerate();
     QWidget* BuildGridPage();
     QWidget* BuildCategoryPage();
     void ConnectNavigation();
     void SetPanelColours();
 
     void Report(const std::exception& e);
-    /// Empties the symmetrical fills list with the stores behind it.
-    void EmptySymmFills();
-    /// Shows a fill that the core has put into the crossword: lists, status and kept clue edits.
-    void DisplayShownFill(const qm::ShownFill& shown);
-    /// What a symmetrical run pauses, and its buttons.
-    RunControls SymmetricRunControls() const;
-    /// What the symmetrical run reports to the window.
-    qm::RunCallbacks SymmetricRunCallbacks();
 
     StartupOptions options_;
     std::unique_ptr<UserDialogs> dialogs_;
@@ -288,6 +269,7 @@ private:
     QTabWidget* workflowTabs_ = nullptr;
     HomePage* homePage_ = nullptr;
     SetupPage* setupPage_ = nullptr;
+    ImportedListControls* importedList_ = nullptr;  ///< on the Setup page's two word list tabs
     QWidget* generatePage_ = nullptr;
     CluesPage* cluesPage_ = nullptr;
     DiagnosticsPage* diagnosticsPage_ = nullptr;
@@ -297,104 +279,8 @@ private:
     // Generate page
     QLabel* generateHeaderPanel_ = nullptr;
     QStackedWidget* generateKinds_ = nullptr;
-    QWidget* symmetricGenerate_ = nullptr;
-    QWidget* freeformGenerate_ = nullptr;
-    QTabWidget* symmetricGenerateTabs_ = nullptr;
-    DictionaryOptionsTab* dictionaryOptions_ = nullptr;
-    QWidget* symmetricFillOptionsTab_ = nullptr;
-    QWidget* symmetricMainTab_ = nullptr;
-    // " Fill Options "
-    QLineEdit* iterationsEdit_ = nullptr;
-    QCheckBox* showProgressCheck_ = nullptr;
-    // " Main "
-    QFrame* symmetricMainPanel_ = nullptr;
-    QLabel* generateDescription_ = nullptr;
-    QLineEdit* symmetricFillCountEdit_ = nullptr;
-    QPushButton* symmetricStartButton_ = nullptr;
-    QPushButton* symmetricStopButton_ = nullptr;
-    QProgressBar* symmetricAttemptsProgress_ = nullptr;
-    QProgressBar* symmetricSlotsProgress_ = nullptr;
-    QFrame* symmetricFillsPanel_ = nullptr;
-    ColumnHeader* symmetricFillsHeader_ = nullptr;
-    RowList<FillRow> symmetricFills_;  ///< SymmFillsListBox
-    QLabel* symmetricFillsHint_ = nullptr;
-    QPlainTextEdit* progressLog_ = nullptr;
-    PanelStatusBar* symmetricFillsStatus_ = nullptr;
-    // Freeform
-    QTabWidget* freeformGenerateTabs_ = nullptr;
-    QWidget* freeformFillOptionsTab_ = nullptr;
-    QWidget* freeformMainTab_ = nullptr;
-    QWidget* wordUsageTab_ = nullptr;
-    QFrame* freeformFillOptionsPanel_ = nullptr;
-    QFrame* freeformMainPanel_ = nullptr;
-    QFrame* quickFillPanel_ = nullptr;
-    QFrame* wordUsagePanel_ = nullptr;
-    /// The freeform fills, best first (built with the freeform Main tab).
-    RowList<FillRow> freeformFills_;  ///< FreeFillsListBox
-
-    // Imported word list and freeform Generate page (main_window_import.cpp, main_window_freeform.cpp)
-    /// Fills the word list tab of the freeform setup page and the "External Word List" tab.
-    void BuildImportedListControls();
-    /// The seed word group and the optimal length and variation settings (on the Fill Options tab).
-    QWidget* BuildSeedAndLengthOptions(QWidget* parent);
-    /// Fills the "Fill Options" and "Main" tabs of the freeform Generate page.
-    void BuildFreeformGenerateTabs();
-    void BuildFreeformFillOptionsTab();
-    void BuildFreeformMainTab();
-    void ConnectFreeformMainTab();
-    /// Shows what an import did: its message, its status texts and the list in the grids.
-    void ShowImportOutcome(const qm::ImportOutcome& outcome);
-    /// The seed kind the seed radio buttons choose.
-    qm::SeedWordChoice SeedChoice() const;
-    /// Reads the fill options (duplicates, probability and, when asked, the ranking) into the freeform state.
-    void ReadFreeformOptions(bool ranking);
-    /// What the freeform run, Quick Fill and Improve report to the window.
-    qm::FreeformRunCallbacks FreeformCallbacks();
-    /// FreeFillsListBox made to show the lines of the freeform fill list.
-    void ShowFreeFillsLines();
-    /// Shows a freeform fill that the core put into the crossword, with its line selected.
-    void DisplayFreeformFill(const qm::ShownFill& shown);
-    /// What a freeform run or Improve pauses (Improve also the fills list), and its buttons.
-    RunControls FreeformRunControls(bool improving) const;
-    /// Improve is working on the fill on display: other fills are not shown until it ends.
-    bool improving_ = false;
-    // Word list sources (freeform setup page)
-    QComboBox* builtInListCombo_ = nullptr;
-    QPushButton* pasteListButton_ = nullptr;
-    QPushButton* loadListButton_ = nullptr;
-    QPushButton* clearListButton_ = nullptr;
-    QLabel* freeformListHint_ = nullptr;
-    ThemeWordGrid* freeformImportedList_ = nullptr;
-    PanelStatusBar* freeformImportedListStatus_ = nullptr;
-    // "  External Word List  " (symmetrical setup page)
-    QPushButton* loadExternalListButton_ = nullptr;
-    QLabel* externalListHint_ = nullptr;
-    ThemeWordGrid* symmetricImportedList_ = nullptr;
-    PanelStatusBar* symmetricImportedListStatus_ = nullptr;
-    // Fill Options: seed word, word lengths, duplicates, ranking
-    QRadioButton* randomWordsRadio_ = nullptr;
-    QRadioButton* seedWordRadio_ = nullptr;
-    QRadioButton* gridSeedRadio_ = nullptr;
-    QListWidget* seedWords_ = nullptr;
-    QSpinBox* optimalLengthSpin_ = nullptr;
-    QSpinBox* lengthVariationSpin_ = nullptr;
-    QCheckBox* allowDuplicatesCheck_ = nullptr;
-    QCheckBox* modifyProbabilityCheck_ = nullptr;
-    QRadioButton* rankByScoreRadio_ = nullptr;
-    QRadioButton* rankByLettersRadio_ = nullptr;
-    QRadioButton* rankByWordsRadio_ = nullptr;
-    QRadioButton* rankByInterlocksRadio_ = nullptr;
-    // Main: Quick Fill and Multiple Fills
-    QPushButton* quickFillButton_ = nullptr;
-    QProgressBar* quickFillProgress_ = nullptr;
-    QLineEdit* freeformFillCountEdit_ = nullptr;
-    QPushButton* freeformStartButton_ = nullptr;
-    QPushButton* freeformStopButton_ = nullptr;
-    QPushButton* improveButton_ = nullptr;
-    QProgressBar* freeformFillsProgress_ = nullptr;
-    ColumnHeader* freeformFillsHeader_ = nullptr;
-    QLabel* freeformFillsHint_ = nullptr;
-    PanelStatusBar* freeformFillsStatus_ = nullptr;
+    SymmetricGeneratePage* symmetricGenerate_ = nullptr;
+    FreeformGeneratePage* freeformGenerate_ = nullptr;
     QPushButton* generateNextButton_ = nullptr;
     QPushButton* generateBackButton_ = nullptr;
 
@@ -419,36 +305,6 @@ private:
     QPushButton* switchAllButton_ = nullptr;
     QPushButton* numbersButton_ = nullptr;
     QPushButton* closeCategoriesButton_ = nullptr;
-
-    // Word usage (main_window_usage.cpp)
-public:
-    /// The freeform Generate page's tabs: the Word Usage tab builds the table of its checked radio button.
-    void PageControlFreeGenChange();
-    void AlphaRadioClick();
-    void RankedRadioClick();
-    void GroupedRadioClick();
-    void SummarisedRadioClick();
-    /// Builds one word usage table from the fill word store into WordUsageStringGrid.
-    void ShowWordUsage(qm::UsageTableKind kind);
-    /// A click on the word usage table (viewport point): a word opens "Grid Nos." with its fills.
-    void WordUsageStringGridMouseUp(QPoint at);
-    /// GridsListBoxClick of "Grid Nos.": shows the fill of the line with the word highlighted.
-    void GridsListBoxClick(const FillsOfWordRow& use);
-
-private:
-    void BuildWordUsagePanel();
-    /// The table of the checked radio button (alphabetical, ranked, grouped, otherwise the summary).
-    qm::UsageTableKind CheckedUsageTable() const;
-    /// Rebuilds the usage table when its tab is the one on show.
-    void RefreshWordUsageIfShown();
-
-    FillsOfWordDialog* fillsOfWordDialog_ = nullptr;
-    // Word Usage tab
-    QRadioButton* alphabeticalRadio_ = nullptr;
-    QRadioButton* rankedRadio_ = nullptr;
-    QRadioButton* groupedRadio_ = nullptr;
-    QRadioButton* summaryRadio_ = nullptr;
-    WordUsageGrid* wordUsageTable_ = nullptr;
 
     friend class MainWindowTest;
 };

@@ -6,8 +6,11 @@
 #include "ui/clues_page.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
+#include "ui/imported_list_controls.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -57,26 +60,20 @@ void MainWindow::OpenCrosswordFile(const QString& path)
         // From here on the crossword behaves like a freeform fill.
         setupPage_->ShowFreeformSetup();
         generateKinds_->setCurrentWidget(freeformGenerate_);
-        freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+        freeformGenerate_->ShowMainTab();
         cluesPage_->ShowReplaceTools(false);
         setupPage_->SelectFreeformSizeQuietly(state_.Xw.GridSize);
         setupPage_->EnableNext(true);  // its answers are the imported word list now
-        symmetricFills_.Clear();
-        symmetricFillsHint_->clear();
+        symmetricGenerate_->ClearFillsList();
         outputPage_->ShowOptions();
-        ShowFreeformList();  // the file's answers are the imported list now
+        importedList_->ShowList();  // the file's answers are the imported list now
 
         LayOutMainGrid();
         ResetFillDisplay();
         NumberLetterSquares(state_.Xw);  // clearing the display hid the numbers
         ShowSlotLists();
         SetCaption();
-        freeformStartButton_->setEnabled(false);
-        {
-            const QSignalBlocker block(freeformFills_.View());
-            freeformFills_.SetRows({loaded.Row});
-            freeformFills_.View()->setCurrentRow(0);
-        }
+        freeformGenerate_->ShowLoadedFill(loaded.Row);
         ShowFillStatus(loaded.Words, loaded.Letters, loaded.Interlocks);
         ShowWorkflowTabs(true);
         RepaintGrid();

@@ -5,9 +5,11 @@
 #include "core/grid/mirror.h"
 #include "ui/clues_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/main_string_grid.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QHBoxLayout>
 #include <QGroupBox>
@@ -54,8 +56,8 @@ QWidget* MainWindow::BuildGridPage()
     gridStatus_->setObjectName("MainStatusBar");
     col->addWidget(gridStatus_);
 
-    connect(clearGridButton_, &QPushButton::clicked, this, [this] { ClearGridBtnClick(); });
-    connect(mirrorButton_, &QPushButton::clicked, this, [this] { MirrorBtnClick(); });
+    connect(clearGridButton_, &QPushButton::clicked, this, [this] { OnClearGridClicked(); });
+    connect(mirrorButton_, &QPushButton::clicked, this, [this] { OnMirrorClicked(); });
     connect(gridView_, &MainStringGrid::squareMouseUp, this,
             [this](int c, int r, Qt::MouseButton button) { cluesPage_->OnGridClicked(c, r, button); });
     return page;
@@ -100,8 +102,8 @@ void MainWindow::ResetFillDisplay()
     EnableOutputControls(false);
     generateNextButton_->setEnabled(false);
     replaceWordDialog_->close();
-    for (QProgressBar* bar : {symmetricAttemptsProgress_, quickFillProgress_, freeformFillsProgress_})
-        bar->setValue(0);
+    symmetricGenerate_->ResetAttemptsProgress();
+    freeformGenerate_->ResetProgress();
     gridStatus_->clearPanels();
     gridStatus_->repaint();
 }
@@ -110,7 +112,7 @@ void MainWindow::ShowSlotLists() { cluesPage_->ShowSlotLists(); }
 
 void MainWindow::CommitClueEdits() { cluesPage_->CommitClueEdits(); }
 
-void MainWindow::ClearGridBtnClick()
+void MainWindow::OnClearGridClicked()
 {
     if (state_.RunInProgress()) return;
     CommitClueEdits();
@@ -120,21 +122,11 @@ void MainWindow::ClearGridBtnClick()
     InitGrid(state_.Xw);
     ResetCellColours(state_.Xw.Squares);
     RepaintGrid();
-    symmetricSlotsProgress_->setValue(0);
-    symmetricFillsStatus_->setPanelText(0, {});
-    symmetricFillsStatus_->setPanelText(1, {});
-    symmetricFills_.View()->clearSelection();
-    symmetricFillsHint_->setText("Click on any row to select a fill");
-    for (int panel = 0; panel < 4; ++panel) freeformFillsStatus_->setPanelText(panel, {});
-    {
-        const QSignalBlocker block(freeformFills_.View());
-        freeformFills_.View()->setCurrentRow(-1);
-    }
-    improveButton_->setEnabled(false);
-    freeformFillsHint_->setText("Click on any row to select a fill");
+    symmetricGenerate_->OnGridCleared();
+    freeformGenerate_->OnGridCleared();
 }
 
-void MainWindow::MirrorBtnClick()
+void MainWindow::OnMirrorClicked()
 {
     if (state_.RunInProgress()) return;
     Guard([this] {

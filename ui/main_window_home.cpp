@@ -5,9 +5,11 @@
 #include "ui/dictionary_options_tab.h"
 #include "ui/file_page.h"
 #include "ui/form_building.h"
+#include "ui/freeform_generate_page.h"
 #include "ui/home_page.h"
 #include "ui/panel_status_bar.h"
 #include "ui/setup_page.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,37 +23,34 @@
 
 namespace qm::ui {
 
-void MainWindow::SymmetricBitBtnClick()
+void MainWindow::OnNewSymmetricalChosen()
 {
     state_.FillSource = FillSourceKind::Dictionary;
     CountSelection();
     ShowWorkflowTabs(true);
 
     // The stock grid is chosen afresh: the slots of an earlier choice do not belong to the blank grid.
-    EmptySymmFills();
-    symmetricFillsHint_->clear();
-    progressLog_->clear();
+    symmetricGenerate_->StartAfresh();
     setupPage_->ShowStockGridsOfSize();
     setupPage_->EnableNext(false);
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
-    symmetricFillCountEdit_->setText("10");
 
     setupPage_->ShowSymmetricSetup();
     generateKinds_->setCurrentWidget(symmetricGenerate_);
-    symmetricGenerateTabs_->setCurrentWidget(symmetricMainTab_);
+    symmetricGenerate_->ShowMainTab();
     workflowTabs_->setCurrentWidget(setupPage_);
 
     cluesPage_->ShowReplaceTools(true);
 
-    symmetricFillsStatus_->setPanelText(0, "Dictionary: " + dictionaryOptions_->WordsText());
+    symmetricGenerate_->ShowDictionaryInStatus();
     state_.CurrentFileName = "untitled";
     state_.LoadedFromFile = false;
     state_.CrosswordDate = Today();  // a new crossword is made today, whatever file was loaded before
     SetCaption();
 }
 
-void MainWindow::FreeformBitBtnClick()
+void MainWindow::OnNewFreeformChosen()
 {
     state_.FillSource = FillSourceKind::Freeform;
     ShowWorkflowTabs(true);
@@ -59,7 +58,7 @@ void MainWindow::FreeformBitBtnClick()
     ClearListOfGrids(state_.Fills);
     state_.ClueEdits.Clear();
     EmptyFreeformFills();
-    freeformFillsHint_->clear();
+    freeformGenerate_->ClearFillsHint();
     ResetFillDisplay();
     ClearGrid(state_.Xw.Squares, true);
     RepaintGrid();
@@ -68,7 +67,7 @@ void MainWindow::FreeformBitBtnClick()
     setupPage_->EnableNext(!state_.Imported.Empty());
     setupPage_->ShowFreeformSetup();
     generateKinds_->setCurrentWidget(freeformGenerate_);
-    freeformGenerateTabs_->setCurrentWidget(freeformMainTab_);
+    freeformGenerate_->ShowMainTab();
     workflowTabs_->setCurrentWidget(setupPage_);
 
     cluesPage_->ShowReplaceTools(false);
@@ -79,7 +78,7 @@ void MainWindow::FreeformBitBtnClick()
     SetCaption();
 }
 
-void MainWindow::LoadFileBitBtnClick()
+void MainWindow::OnLoadFromDiskChosen()
 {
     workflowTabs_->setCurrentWidget(filePage_);
     LoadCrosswordFile();

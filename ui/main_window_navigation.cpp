@@ -3,8 +3,9 @@
 
 #include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
-#include "ui/dictionary_options_tab.h"
+#include "ui/symmetric_generate_page.h"
 #include "ui/home_page.h"
+#include "ui/imported_list_controls.h"
 #include "ui/output_page.h"
 #include "ui/setup_page.h"
 
@@ -36,12 +37,11 @@ constexpr NamedTheme ShortcutThemes[] = {
 
 void MainWindow::ConnectNavigation()
 {
-    connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { PageControlLeftChange(); });
-    connect(symmetricGenerateTabs_, &QTabWidget::currentChanged, this, [this] { PageControlSymmGenChange(); });
-    connect(setupPage_, &SetupPage::nextChosen, this, [this] { NextBtn1Click(); });
-    connect(setupPage_, &SetupPage::backChosen, this, [this] { BackBtn1Click(); });
-    connect(generateNextButton_, &QPushButton::clicked, this, [this] { NextBtn2Click(); });
-    connect(generateBackButton_, &QPushButton::clicked, this, [this] { BackBtn2Click(); });
+    connect(workflowTabs_, &QTabWidget::currentChanged, this, [this] { OnWorkflowPageChanged(); });
+    connect(setupPage_, &SetupPage::nextChosen, this, [this] { OnSetupNextChosen(); });
+    connect(setupPage_, &SetupPage::backChosen, this, [this] { OnSetupBackChosen(); });
+    connect(generateNextButton_, &QPushButton::clicked, this, [this] { OnGenerateNextClicked(); });
+    connect(generateBackButton_, &QPushButton::clicked, this, [this] { OnGenerateBackClicked(); });
 }
 
 void MainWindow::ShowWorkflowTabs(bool visible)
@@ -50,25 +50,25 @@ void MainWindow::ShowWorkflowTabs(bool visible)
         workflowTabs_->setTabVisible(workflowTabs_->indexOf(page), visible);
 }
 
-void MainWindow::NextBtn1Click()
+void MainWindow::OnSetupNextChosen()
 {
     workflowTabs_->setCurrentWidget(generatePage_);
-    ShowSymmGenDescription();
+    symmetricGenerate_->ShowDescription();
 }
 
-void MainWindow::BackBtn1Click() { workflowTabs_->setCurrentWidget(homePage_); }
+void MainWindow::OnSetupBackChosen() { workflowTabs_->setCurrentWidget(homePage_); }
 
-void MainWindow::NextBtn2Click() { workflowTabs_->setCurrentWidget(cluesPage_); }
+void MainWindow::OnGenerateNextClicked() { workflowTabs_->setCurrentWidget(cluesPage_); }
 
-void MainWindow::BackBtn2Click() { workflowTabs_->setCurrentWidget(setupPage_); }
+void MainWindow::OnGenerateBackClicked() { workflowTabs_->setCurrentWidget(setupPage_); }
 
-void MainWindow::PageControlLeftChange()
+void MainWindow::OnWorkflowPageChanged()
 {
     QWidget* page = workflowTabs_->currentWidget();
     if (previousLeftPage_ == cluesPage_ && page != cluesPage_) cluesPage_->OnLeft();
     previousLeftPage_ = page;
 
-    if (page == generatePage_) ShowSymmGenDescription();
+    if (page == generatePage_) symmetricGenerate_->ShowDescription();
     if (page == outputPage_) {
         rightPages_->setCurrentWidget(outputPage_->PreviewPage());
         outputPage_->OnEntered();
@@ -78,43 +78,23 @@ void MainWindow::PageControlLeftChange()
     if (page == cluesPage_) cluesPage_->OnEntered();
 }
 
+void MainWindow::ShowGridOnRight() { rightPages_->setCurrentWidget(gridPage_); }
+
 void MainWindow::ShowRightPage(QWidget* page) { rightPages_->setCurrentWidget(page ? page : gridPage_); }
 
-void MainWindow::PageControlSymmGenChange()
-{
-    if (symmetricGenerateTabs_->currentWidget() != symmetricMainTab_) return;
-    ShowSymmGenDescription();
-    dictionaryOptions_->ResetCategoriesCaption();
-    rightPages_->setCurrentWidget(gridPage_);
-}
-
-void MainWindow::ShowSymmGenDescription()
-{
-    switch (state_.FillSource) {
-    case FillSourceKind::Dictionary:
-        generateDescription_->setText("Create random fills from the internal dictionary.");
-        break;
-    case FillSourceKind::Hybrid:
-        generateDescription_->setText("Create random fills from the imported word list, backed up by the internal dictionary.");
-        break;
-    default:
-        generateDescription_->setText("Create random fills from the imported word list.");
-        break;
-    }
-}
-
-bool MainWindow::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+bool MainWindow::OnKeyPressed(int key, Qt::KeyboardModifiers shift)
 {
     const bool ctrl = shift & Qt::ControlModifier;
-    if (key == Qt::Key_F1) HelpBtnClick();
+    if (key == Qt::Key_F1) OnHelpChosen();
     if (key == Qt::Key_F5 && ctrl) {
         workflowTabs_->setCurrentWidget(diagnosticsPage_);
         return true;
     }
     if (key == Qt::Key_F12 && ctrl && state_.FillSource == FillSourceKind::Freeform) {
-        builtInListCombo_->clear();
-        for (const NamedTheme& t : ShortcutThemes) builtInListCombo_->addItem(t.Name, QString(t.Resource));
-        builtInListCombo_->setCurrentIndex(-1);
+        QComboBox* builtInLists = importedList_->BuiltInListCombo();
+        builtInLists->clear();
+        for (const NamedTheme& t : ShortcutThemes) builtInLists->addItem(t.Name, QString(t.Resource));
+        builtInLists->setCurrentIndex(-1);
         return true;
     }
     if (key == Qt::Key_Delete && state_.FillSource == FillSourceKind::Freeform && Showing(cluesPage_) && cluesPage_->OnDeleteKey())

@@ -60,6 +60,17 @@ void DrawRowFocus(QPainter& p, const QRect& rect)
     p.drawRect(rect.adjusted(0, 0, -1, -1));
 }
 
+LinePainter ImportedListItemPainter(std::function<bool()> active)
+{
+    return [active = std::move(active)](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {
+        const bool on = !active || active();
+        const QColor text = FillRowBackground(p, rect, selected && on, palette);
+        p.setPen(on ? text : ToQColor(ColourSilver));
+        p.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
+        if (selected && on) DrawRowFocus(p, rect);
+    };
+}
+
 LinePainter DimensionListPainter()
 {
     return [](QPainter& p, const QRect& rect, const QString& line, bool selected, const QPalette& palette) {

@@ -48,6 +48,12 @@ QColor FillRowBackground(QPainter& p, const QRect& rect, bool selected, const QP
 /// The focus rectangle of a selected row.
 void DrawRowFocus(QPainter& p, const QRect& rect);
 
+/// The row height of the imported-list lists (ThemeCombo, SeedListBox).
+constexpr int ImportedListItemHeight = 16;
+/// ThemeComboDrawItem and SeedListBoxDrawItem: the item on the window colour, or on the selected-row
+/// colour with a focus rectangle; a list that is switched off (active answers false) shows its items in
+/// silver, unselected.
+LinePainter ImportedListItemPainter(std::function<bool()> active);
 /// DimensionListBoxDrawItem: the size lists (StockGridListBox, FreeformDimensionListBox).
 LinePainter DimensionListPainter();
 /// FillsListBoxDrawItem: the fills lists, the given columns of each row.

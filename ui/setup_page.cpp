@@ -17,6 +17,7 @@
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/stock_grid_preview.h"
+#include "ui/symmetric_generate_page.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -219,7 +220,7 @@ void SetupPage::OnStockGridSizeClicked()
     if (window_.State().RunInProgress()) return;
     const int row = stockGridSizes_->currentRow();
     if (row == shownStockSizeRow_) return;
-    if (!window_.MayDiscardSymmFills("stock grid size")) {
+    if (!window_.SymmetricGenerate().MayDiscardFills("stock grid size")) {
         // The fills stay, and so does the size they were made for.
         const QSignalBlocker block(stockGridSizes_);
         stockGridSizes_->setCurrentRow(shownStockSizeRow_);
@@ -258,7 +259,7 @@ void SetupPage::ShowStockGridsOfSize()
     }
     state.Stock.SelectedStockGrid = 0;
     RedrawStockGridPreviews();
-    window_.EnableSymmetricStart(false);
+    window_.SymmetricGenerate().EnableStart(false);
 }
 
 void SetupPage::ApplyLayoutToScrollBar()
@@ -308,7 +309,7 @@ void SetupPage::OnThumbnailClicked(QPoint at)
     const int k = HitStockGrid(state.Stock, previewLayout_, at.x(), at.y());
     // The imported words are indexed afresh for the grid a hybrid crossword is made on.
     if (state.FillSource == FillSourceKind::Hybrid) BuildThemeIndex(state.Imported);
-    if (k == 0 || !window_.MayDiscardSymmFills("stock grid")) return;
+    if (k == 0 || !window_.SymmetricGenerate().MayDiscardFills("stock grid")) return;
     window_.Guard([&] {
         OverrideCursor hourglass(Qt::WaitCursor);
         window_.ResetFillDisplay();
@@ -324,7 +325,7 @@ void SetupPage::OnThumbnailClicked(QPoint at)
         window_.DumpWindow().SetLines(memo);
         window_.ShowFillStatus(state.Xw.WordSlotCount, OpenSquareCount(state.Xw.Squares), 0);
         setupNextButton_->setEnabled(true);
-        window_.EnableSymmetricStart(true);
+        window_.SymmetricGenerate().EnableStart(true);
     });
     RedrawStockGridPreviews();
     window_.RepaintGrid();
@@ -382,7 +383,7 @@ void SetupPage::OnSymmetricTabChanged()
     QWidget* tab = symmetricSetupTabs_->currentWidget();
     if (tab == designer_ && !designing_) SetDesigning(true);
     if (tab != stockGridsTab_ || !designing_) return;
-    if (!window_.MayDiscardSymmFills("stock grid")) {
+    if (!window_.SymmetricGenerate().MayDiscardFills("stock grid")) {
         // The fills of the designed grid stay, and so does the designer.
         const QSignalBlocker block(symmetricSetupTabs_);
         symmetricSetupTabs_->setCurrentWidget(designer_);
@@ -407,7 +408,7 @@ void SetupPage::OnCanFillChanged(bool canFill)
 {
     if (!designing_) return;
     setupNextButton_->setEnabled(canFill);
-    window_.EnableSymmetricStart(canFill);
+    window_.SymmetricGenerate().EnableStart(canFill);
 }
 
 void SetupPage::OnSaveToMyGrids()

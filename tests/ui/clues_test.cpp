@@ -46,7 +46,7 @@ private:
     //   D Y E # #
     void ShowSmallFill()
     {
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         QuillmereState& s = w_->State();
         Crossword& xw = s.Xw;
         xw.GridSize = 5;

@@ -392,7 +392,7 @@ private slots:
         QCOMPARE(DesignRows(View()->Design()), stock);
 
         // A freeform crossword has no designer: its Setup page has the grid on the right.
-        w_->FreeformBitBtnClick();
+        w_->OnNewFreeformChosen();
         QCOMPARE(LeftPage(), QString("TabSheetSetup"));
         QCOMPARE(RightPage(), QString("_TabGrid"));
         ShowLeftPage("TabsheetHome");

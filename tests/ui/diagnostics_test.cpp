@@ -79,7 +79,7 @@ private slots:
     {
         auto* pages = Find<QTabWidget>("PageControlLeft");
         auto* hidden = Find<QWidget>("TabSheetHidden");
-        const std::function<void()> modes[] = {[] {}, [this] { w_->SymmetricBitBtnClick(); }, [this] { w_->FreeformBitBtnClick(); }};
+        const std::function<void()> modes[] = {[] {}, [this] { w_->OnNewSymmetricalChosen(); }, [this] { w_->OnNewFreeformChosen(); }};
         for (const auto& mode : modes) {
             mode();
             pages->setCurrentIndex(0);

@@ -43,7 +43,7 @@ private slots:
         const std::vector words = {test::Word("CAT"), test::Word("DOG"), test::Word("EMU", 10, 2, 3, 2, 1),
                                    test::Word("APPLE", 3), test::Word("PARIS", 10, 4), test::Word("GIRAFFE")};
         QVERIFY(OpenWindow(uitest::WindowStart(words).Before(giveCluesAndMasks)));
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         ShowLeftPage("TabSheetGenerate");
         Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find<QWidget>("TabSheetSymmDictionary"));
     }

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(w_->windowTitle(), QString("Quillmere [seven.xwd]"));
         const std::vector<std::string> generated = test::GridRows(w_->State().Xw.Squares);
 
-        w_->SymmetricBitBtnClick();  // something else on screen
+        w_->OnNewSymmetricalChosen();  // something else on screen
         QCOMPARE(w_->windowTitle(), QString("Quillmere [untitled]"));
         ShowLeftPage("TabsheetHome");
         ClickChoosing("LoadFileBitBtn", QString::fromStdString(saved));
@@ -185,7 +185,7 @@ private slots:
         utimbuf old{};
         old.actime = old.modtime = 1709812800;  // 7 Mar 2024, midday
         QCOMPARE(utime(again.c_str(), &old), 0);
-        for (auto start : {&MainWindow::SymmetricBitBtnClick, &MainWindow::FreeformBitBtnClick}) {
+        for (auto start : {&MainWindow::OnNewSymmetricalChosen, &MainWindow::OnNewFreeformChosen}) {
             ClickChoosing("ReloadBtn", QString::fromStdString(again));
             QCOMPARE(w_->State().CrosswordDate, (Date{2024, 3, 7}));
             (w_.get()->*start)();
@@ -489,7 +489,7 @@ private slots:
 
             // Loaded again from the File page: the same grid, answers, enumerations and clues as a
             // single freeform fill, and nothing to say about what was dropped.
-            w_->SymmetricBitBtnClick();
+            w_->OnNewSymmetricalChosen();
             const qsizetype messages = log_.Messages.size();
             ClickChoosing("ReloadBtn", QString::fromStdString(path));
             QCOMPARE(log_.Filters.value(log_.Filters.size() - 1),

@@ -36,7 +36,7 @@ private:
     /// A small freeform crossword on display: CAT across, COD and TOE down.
     void ShowFreeformCrossword()
     {
-        w_->FreeformBitBtnClick();
+        w_->OnNewFreeformChosen();
         Crossword& xw = w_->State().Xw;
         test::AddSlot(xw, 1, 1, true, "CAT");
         test::AddSlot(xw, 1, 1, false, "COD");
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(VisibleTabs(), QStringList({"Home", "File"}));
         QCOMPARE(LeftPage(), QString("TabsheetHome"));
 
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         QCOMPARE(VisibleTabs(), QStringList({"Home", "Setup", "Generate", "Clues", "File", "Output"}));
         QCOMPARE(LeftPage(), QString("TabSheetSetup"));
         QCOMPARE(Find<QStackedWidget>("PageControlSetup")->currentWidget()->objectName(), QString("TabSheetSymmetric"));
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(!Find<QPushButton>("ReplaceWordBtn")->isHidden());
         QCOMPARE(Find<QLabel>("ClueLabA2")->text(), QString("To replace, right-click (or use the button below)"));
 
-        w_->FreeformBitBtnClick();
+        w_->OnNewFreeformChosen();
         QCOMPARE(w_->State().FillSource, FillSourceKind::Freeform);
         QCOMPARE(Find<QStackedWidget>("PageControlSetup")->currentWidget()->objectName(), QString("TabSheetFreeForm"));
         QCOMPARE(Find<QStackedWidget>("PageControlGenerate")->currentWidget()->objectName(), QString("TabSheetGenFreeForm"));
@@ -78,13 +78,13 @@ private slots:
         QVERIFY(Find<QPushButton>("ReplaceWordBtn")->isHidden());
         QCOMPARE(Find<QLabel>("ClueLabD2")->text(), QString("To remove, press 'Delete' (or use the button below)"));
 
-        w_->LoadFileBitBtnClick();
+        w_->OnLoadFromDiskChosen();
         QCOMPARE(LeftPage(), QString("TabSheetFile"));
     }
 
     void nextAndBackMoveBetweenThePages()
     {
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         auto* next1 = Find<QPushButton>("NextBtn1");
         auto* next2 = Find<QPushButton>("NextBtn2");
         QVERIFY2(!next1->isEnabled(), "Next waits for a stock grid");
@@ -94,7 +94,7 @@ private slots:
         Left()->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
         Find<QPushButton>("BackBtn2")->click();
         QCOMPARE(LeftPage(), QString("TabSheetSetup"));
-        w_->NextBtn1Click();
+        w_->OnSetupNextChosen();
         QCOMPARE(LeftPage(), QString("TabSheetGenerate"));
 
         // Once a crossword is shown, Next on the Generate page leads to its clues.
@@ -109,7 +109,7 @@ private slots:
 
     void theRightHandSideFollowsTheLeftPage()
     {
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         Left()->setCurrentWidget(Find<QWidget>("TabSheetPrint"));
         QCOMPARE(RightPage(), QString("_TabPrint"));
         Left()->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
@@ -141,7 +141,7 @@ private slots:
     {
         QFETCH(int, source);
         QFETCH(QString, text);
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         w_->State().FillSource = static_cast<FillSourceKind>(source);
         Left()->setCurrentWidget(Find<QWidget>("TabSheetGenerate"));
         QCOMPARE(Find<QLabel>("MultipleFillsLab")->text(), text);
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(LeftPage(), QString("TabSheetHidden"));
         QVERIFY2(!Left()->isTabVisible(hidden), "its tab stays hidden");
 
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         QTest::keyClick(w_.get(), Qt::Key_F5, Qt::ControlModifier);
         QCOMPARE(LeftPage(), QString("TabSheetHidden"));
         QTest::keyClick(w_.get(), Qt::Key_F5);
@@ -168,11 +168,11 @@ private slots:
     {
         auto* themes = Find<QComboBox>("ThemeCombo");
         QCOMPARE(themes->count(), 4);
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         QTest::keyClick(w_.get(), Qt::Key_F12, Qt::ControlModifier);
         QCOMPARE(themes->count(), 4);
 
-        w_->FreeformBitBtnClick();
+        w_->OnNewFreeformChosen();
         QTest::keyClick(w_.get(), Qt::Key_F12, Qt::ControlModifier);
         QStringList names, resources;
         for (int i = 0; i < themes->count(); ++i) {

@@ -116,9 +116,9 @@ private slots:
         ChooseSize("7 x 7");
         ClickThumbnail(1);
         QVERIFY(Find<QPushButton>("NextBtn1")->isEnabled());
-        w_->FreeformBitBtnClick();
+        w_->OnNewFreeformChosen();
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a freeform crossword wants a word list first");
-        w_->SymmetricBitBtnClick();
+        w_->OnNewSymmetricalChosen();
         QVERIFY2(!Find<QPushButton>("NextBtn1")->isEnabled(), "a new crossword wants a grid chosen");
         QCOMPARE(w_->findChild<DiagnosticsWindow*>()->Lines().value(0), QString("ORIGINAL SEQUENCE:"));
         QVERIFY(w_->findChild<DiagnosticsWindow*>()->Lines().contains("FILLING SEQUENCE:"));
