@@ -74,7 +74,8 @@ void MainWindow::RepaintGrid() { gridView_->update(); }
 
 void MainWindow::ShowFillStatus(int words, int letters, int interlocks)
 {
-    const auto texts = MakeFillStatus(words, letters, interlocks, state_.Xw.GridSize, state_.ImportedFillShown,
+    const auto texts = MakeFillStatus(words, letters, interlocks, state_.Xw.GridSize,
+                                      StatusImportedFillShown(state_.FillSource, state_.ImportedFillShown),
                                       static_cast<int>(state_.Imported.ThemeWords.size()));
     gridStatus_->setPanelText(0, QString::fromStdString(texts.Words));
     gridStatus_->setPanelText(1, QString::fromStdString(texts.Letters));

@@ -239,7 +239,8 @@ void SymmetricGeneratePage::ClearFillsList()
 void SymmetricGeneratePage::EnableStart(bool enabled)
 {
     startButton_->setEnabled(enabled);
-    window_.Diagnostics().EnableFillSequence(enabled);
+    // The fill sequence is one of a stock grid: none while a designed grid is the one to fill.
+    window_.Diagnostics().EnableFillSequence(enabled && !window_.Setup().Designing());
 }
 
 void SymmetricGeneratePage::ShowAnotherFillHint() { fillsHint_->setText(ChooseAnotherFillHint); }

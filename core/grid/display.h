@@ -1,6 +1,8 @@
 // What the grid display shows apart from the squares: cell and font sizes, and the fill status line.
 #pragma once
 
+#include "core/grid/fill_source.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,5 +35,13 @@ struct FillStatusTexts {
 /// (importedFillShown 1) the words are counted against the size of the imported list.
 FillStatusTexts MakeFillStatus(int words, int letters, int interlocks, int gridSize, int importedFillShown,
                                int importedWordCount);
+
+/// The importedFillShown that the status line of a crossword of the given source goes by: the words
+/// are counted against the imported list on a freeform crossword only, so a symmetrical or designed
+/// grid shown after a freeform run keeps its plain count.
+constexpr int StatusImportedFillShown(FillSourceKind shown, int importedFillShown)
+{
+    return shown == FillSourceKind::Freeform ? importedFillShown : 0;
+}
 
 }  // namespace qm

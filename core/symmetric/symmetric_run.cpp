@@ -146,8 +146,8 @@ ShownFill ShownStoredFill(const QuillmereState& state, int n)
     shown.SelectedRow = FindFillRow(state.SymmFillsList, n);
     shown.Lists = ListSlots(state.Xw);
     shown.Counts = FillCounts{r.LttCount, r.WrdCount, r.ILockCount, r.ILockArea};
-    shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, state.Xw.GridSize, state.ImportedFillShown,
-                                  state.Imported.ThemeWordCount);
+    shown.Status = MakeFillStatus(r.WrdCount, r.LttCount, r.ILockCount, state.Xw.GridSize,
+                                  StatusImportedFillShown(state.FillSource, state.ImportedFillShown), state.Imported.ThemeWordCount);
     return shown;
 }
 

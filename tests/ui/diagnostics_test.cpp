@@ -139,6 +139,31 @@ private slots:
         QCOMPARE(Grid()->Painter(), GridPainter::Normal);
     }
 
+    void theFillSequenceIsOfferedForAStockGridOnly()
+    {
+        auto* fillSeq = Find<QPushButton>("FillSeqBtn");
+        StartOnFirstSevenBySeven();
+        QVERIFY(fillSeq->isEnabled());
+
+        // A designed copy of the stock grid, ready to fill and filled: no fill sequence to show.
+        Find<QPushButton>("DesignBtn")->click();
+        Find<QCheckBox>("DesignUncheckedCheck")->setChecked(true);
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        QVERIFY(!fillSeq->isEnabled());
+        Find<QPushButton>("NextBtn1")->click();
+        RunSymmetricFills(1);
+        QVERIFY(w_->State().Fills.CurrentFill >= 1);
+        QVERIFY(Find<QPushButton>("SymmStartBtn")->isEnabled());
+        QVERIFY(!fillSeq->isEnabled());
+
+        // Back at the stock grids (the designed grid's fills may go), a stock grid offers it again.
+        ShowLeftPage("TabSheetSetup");
+        Find<QPushButton>("DesignStockGridsBtn")->click();
+        QVERIFY(!fillSeq->isEnabled());
+        ChooseFirstSevenBySeven();
+        QVERIFY(fillSeq->isEnabled());
+    }
+
     void theStepLogAndThePickBoxesFollowTheirChecks()
     {
         StartOnFirstSevenBySeven();

@@ -1,12 +1,16 @@
 // What a person sees of a shown fill: a freeform fill shows its clue numbers however it came on
 // screen (Quick Fill, a click in the fills list, a loaded file), the "Replace Word" list opens on the
 // word now in the slot, the Dictionary Options tab fits under a two-line header, the output modes'
-// captions are not cut, and the output font box names the output font also when it is not installed.
+// captions are not cut, the output font box names the output font also when it is not installed, and
+// the status line counts words against the imported list on a freeform crossword only.
+#include "core/grid/grid.h"
 #include "tests/support/fixtures.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/main_string_grid.h"
+#include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,6 +126,42 @@ private slots:
         QVERIFY(dlg->isVisible());
         QCOMPARE(list->Line(list->count() - 1).at(7), QChar('*'));
         QVERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(list->count() - 1, 0))));
+    }
+
+    void theWordsAreCountedAgainstTheImportedListOnAFreeformCrosswordOnly()
+    {
+        QVERIFY(OpenWindow(uitest::GridDictionaryStart(uitest::MakeGridDictionary())));
+        const QuillmereState& s = w_->State();
+        auto wordsShown = [this] { return Find<PanelStatusBar>("MainStatusBar")->panelText(0); };
+        // A freeform crossword of an imported list of 12 words, a fill of it shown.
+        QTest::mouseClick(Find<QPushButton>("FreeformBitBtn"), Qt::LeftButton);
+        ChooseFreeformSize(10);
+        RunFreeformFillsInCore("CAT\r\nDOG\r\nBIRD\r\nFISH\r\nHORSE\r\nMOUSE\r\nTIGER\r\nLION\r\nEAGLE\r\nSNAKE\r\nRABBIT\r\nTURTLE\r\n", 2);
+        const int placed = s.Xw.WordSlotCount;
+        QVERIFY(placed > 1);
+        w_->ShowFillStatus(placed, CountLetterSquares(s.Xw.Squares), 0);
+        QCOMPARE(wordsShown(), QString("words %1/12 (%2%)").arg(placed).arg(qRound(placed * 100.0 / 12)));
+
+        // A symmetrical crossword afterwards counts the words of its own grid: the stock grid chosen,
+        // a fill of it, then a fill of a designed copy of it.
+        QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        ChooseFirstSevenBySeven();
+        const QString stockWords = QString("words %1").arg(s.Xw.WordSlotCount);
+        QCOMPARE(wordsShown(), stockWords);
+        Find<QPushButton>("NextBtn1")->click();
+        RunSymmetricFills(1);
+        QVERIFY(s.Fills.CurrentFill >= 1);
+        QCOMPARE(wordsShown(), QString("words %1").arg(s.Fills.Record(s.Fills.CurrentFill).WrdCount));
+        QCOMPARE(wordsShown(), stockWords);
+
+        ShowLeftPage("TabSheetSetup");
+        Find<QPushButton>("DesignBtn")->click();
+        Find<QCheckBox>("DesignUncheckedCheck")->setChecked(true);
+        Find<QPushButton>("NextBtn1")->click();
+        RunSymmetricFills(1);
+        QVERIFY(s.Fills.CurrentFill >= 1);
+        QCOMPARE(wordsShown(), QString("words %1").arg(s.Xw.WordSlotCount));
+        QCOMPARE(wordsShown(), stockWords);
     }
 
     void theDictionaryOptionsFitUnderATwoLineHeader()

@@ -309,5 +309,29 @@ TEST(SymmetricRun, AHybridFillShowsItsImportedWordsInLightYellow)
     }
 }
 
+TEST(SymmetricRun, AFillShownAfterAFreeformRunCountsItsOwnWords)
+{
+    // A freeform run earlier left its mark (ImportedFillShown 1) and the imported list behind.
+    auto state = ReadyToRun(9, 1);
+    state->FillSource = FillSourceKind::Hybrid;
+    ImportEveryOtherWord(*state);
+    state->ImportedFillShown = 1;
+    const int listed = state->Imported.ThemeWordCount;
+    ASSERT_GT(listed, 0);
+    const RunRecord r = RunFills(*state, PickMethod::Indexed, 3);
+    ASSERT_FALSE(r.Lines.empty());
+    const ShownFill shown = ShowFill(*state, state->SymmFillsList.At(0).Fill);
+    EXPECT_EQ(shown.Status.Words, "words " + std::to_string(state->Xw.WordSlotCount));
+    EXPECT_EQ(shown.Counts.Words, state->Xw.WordSlotCount);
+
+    // Only a freeform crossword's fill is counted against the imported list.
+    state->FillSource = FillSourceKind::Freeform;
+    const int words = state->Fills.Record(shown.Fill).WrdCount;
+    const std::string counted = ShownStoredFill(*state, shown.Fill).Status.Words;
+    const std::string against = "words " + std::to_string(words) + "/" + std::to_string(listed) + " (";
+    EXPECT_EQ(counted.substr(0, against.size()), against) << counted;
+    EXPECT_TRUE(counted.ends_with("%)")) << counted;
+}
+
 }  // namespace
 }  // namespace qm
