@@ -106,6 +106,8 @@ private:
     StockGridPreview* stockGridThumbnails_ = nullptr;
     QScrollBar* thumbnailScrollBar_ = nullptr;
     PanelStatusBar* stockGridStatus_ = nullptr;
+    /// The thumbnails of the size on show, or My Grids.
+    QStackedWidget* stockGridChoices_ = nullptr;
     QPushButton* designButton_ = nullptr;
     MyGridsPanel* myGrids_ = nullptr;
     GridDesignerPanel* designer_ = nullptr;
