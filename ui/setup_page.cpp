@@ -226,9 +226,8 @@ void SetupPage::OnStockGridSizeClicked()
     if (window_.State().RunInProgress()) return;
     const int row = stockGridSizes_->currentRow();
     // Looking at My Grids changes nothing: the size on show stays the one chosen, for the fills made.
-    const bool myGrids = stockGridSizes_->currentItem() && stockGridSizes_->currentItem()->text() == MyGridsRowText;
-    stockGridChoices_->setCurrentWidget(myGrids ? static_cast<QWidget*>(myGrids_) : stockGridChoices_->widget(0));
-    stockGridStatus_->setVisible(!myGrids);
+    const bool myGrids = MyGridsRowChosen();
+    ShowMyGrids(myGrids);
     if (myGrids || row == shownStockSizeRow_) return;
     if (!window_.SymmetricGenerate().MayDiscardFills("stock grid size")) {
         // The fills stay, and so does the size they were made for.
@@ -241,8 +240,25 @@ void SetupPage::OnStockGridSizeClicked()
     setupNextButton_->setEnabled(false);
 }
 
+bool SetupPage::MyGridsRowChosen() const
+{
+    return stockGridSizes_->currentItem() && stockGridSizes_->currentItem()->text() == MyGridsRowText;
+}
+
+void SetupPage::ShowMyGrids(bool show)
+{
+    stockGridChoices_->setCurrentWidget(show ? static_cast<QWidget*>(myGrids_) : stockGridChoices_->widget(0));
+    stockGridStatus_->setVisible(!show);
+}
+
 void SetupPage::ShowStockGridsOfSize()
 {
+    if (MyGridsRowChosen() && shownStockSizeRow_ >= 0) {
+        // A new crossword starts at the stock grids of the size last on show.
+        const QSignalBlocker block(stockGridSizes_);
+        stockGridSizes_->setCurrentRow(shownStockSizeRow_);
+        ShowMyGrids(false);
+    }
     const QListWidgetItem* item = stockGridSizes_->currentItem();
     if (!item || !item->text().contains('x')) return;
     const int n = item->text().left(2).trimmed().toInt();

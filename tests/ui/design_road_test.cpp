@@ -280,6 +280,11 @@ private slots:
         ClickListed("StockGridListBox", "My Grids");
         QVERIFY(Find<QListView>("MyGridsListView")->isVisible());
         QVERIFY(!Find<QWidget>("StockGridStatusBar")->isVisible());
+        // A new crossword starts again at the stock grids of the size on show.
+        w_->OnNewSymmetricalChosen();
+        QCOMPARE(Find<QListWidget>("StockGridListBox")->currentItem()->text(), QString("15 x 15"));
+        QVERIFY(!Find<QListView>("MyGridsListView")->isVisible());
+        ClickListed("StockGridListBox", "My Grids");
         QCOMPARE(MyGridNames(), QStringList{"Stars and shells"});
         ChooseMyGrid(0);
         Find<QPushButton>("MyGridOpenBtn")->click();
