@@ -27,7 +27,7 @@ MyGridsPanel::MyGridsPanel(UserDialogs& dialogs, std::string libraryPath, QWidge
     setObjectName("TabSheetMyGrids");
     model_ = new MyGridsModel(std::move(libraryPath), this);
     auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(4, 6, 4, 4);
+    col->setContentsMargins(0, 0, 0, 0);
     col->setSpacing(4);
     list_ = Named<QListView>("MyGridsListView", this);
     list_->setViewMode(QListView::IconMode);

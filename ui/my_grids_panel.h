@@ -1,4 +1,5 @@
-// MyGridsPanel: the "My Grids" tab of the Setup page of a symmetrical crossword: the grids the user kept,
+// MyGridsPanel: "My Grids" on the Setup page of a symmetrical crossword (the last row of the stock grid
+// sizes shows it in place of the thumbnails): the grids the user kept,
 // with their thumbnails, and the buttons that open, rename and delete them; it also saves the design
 // under a name the user gives ("Save to My Grids"). A damaged library file is reported once and left as
 // it is; a change refused or not saved is reported as it happens.

@@ -38,6 +38,8 @@ namespace {
 /// Item height of the owner-drawn size lists.
 constexpr int SizeItemHeight = 16;
 constexpr int SizeListWidth = 76;
+/// The last row of the stock grid size list: the user's own grids.
+const QString MyGridsRowText = QStringLiteral("My Grids");
 }  // namespace
 
 SetupPage::SetupPage(MainWindow& window) : window_(window)
@@ -70,14 +72,12 @@ QWidget* SetupPage::BuildSymmetricSetup()
     col->addWidget(symmetricSetupTabs_);
 
     stockGridsTab_ = BuildStockGridsTab();
-    myGrids_ = new MyGridsPanel(window_.Dialogs(), DefaultGridLibraryPath());
     designer_ = new GridDesignerPanel(window_.Dialogs());
     externalWordListTab_ = Named<QWidget>("TabSheetExternalList");
     new QVBoxLayout(externalWordListTab_);
     testTab_ = Named<QWidget>("TabSheetTestStuff");
 
     symmetricSetupTabs_->addTab(stockGridsTab_, "  Stock Grids  ");
-    symmetricSetupTabs_->addTab(myGrids_, "My Grids");
     symmetricSetupTabs_->addTab(designer_, "Designer");
     symmetricSetupTabs_->addTab(externalWordListTab_, "  External Word List  ");
     symmetricSetupTabs_->addTab(testTab_, "  Test Stuff  ");
@@ -105,7 +105,7 @@ QWidget* SetupPage::BuildStockGridsTab()
     MakeOwnerDrawn(stockGridSizes_, DimensionListPainter(), SizeItemHeight);
     auto* sizeColumn = new QVBoxLayout;
     sizeColumn->addWidget(stockGridSizes_);
-    stockGridSizes_->setFixedHeight(13 * SizeItemHeight + 4);
+    stockGridSizes_->setFixedHeight(14 * SizeItemHeight + 4);  // the 13 stock sizes and My Grids
     designButton_ = Named<QPushButton>("DesignBtn", "&Design...", tab);
     designButton_->setFixedWidth(SizeListWidth);
     designButton_->setToolTip("Design a grid of your own: a copy of the chosen stock grid, or a blank grid of this size");
@@ -123,7 +123,12 @@ QWidget* SetupPage::BuildStockGridsTab()
     thumbnailScrollBar_ = Named<QScrollBar>("PreviewScrollBar", Qt::Vertical, previewFrame);
     thumbnailScrollBar_->setEnabled(false);
     previewRow->addWidget(thumbnailScrollBar_);
-    row->addWidget(previewFrame, 1);
+    // The last row of the size list, "My Grids", shows the user's own grids in place of the thumbnails.
+    myGrids_ = new MyGridsPanel(window_.Dialogs(), DefaultGridLibraryPath(), tab);
+    stockGridChoices_ = new QStackedWidget(tab);
+    stockGridChoices_->addWidget(previewFrame);
+    stockGridChoices_->addWidget(myGrids_);
+    row->addWidget(stockGridChoices_, 1);
     grids->addLayout(row, 1);
 
     stockGridStatus_ = new PanelStatusBar({150, 0}, tab);
@@ -195,6 +200,7 @@ void SetupPage::EnableNext(bool enabled) { setupNextButton_->setEnabled(enabled)
 void SetupPage::ListGridSizes()
 {
     for (int n : StockGridSizes(window_.State().Stock)) stockGridSizes_->addItem(QString("%1 x %2").arg(n).arg(n));
+    stockGridSizes_->addItem(MyGridsRowText);
     for (QListWidget* sizes : {stockGridSizes_, freeformGridSizes_}) {
         const QSignalBlocker block(sizes);
         int i = 0;
@@ -219,7 +225,10 @@ void SetupPage::OnStockGridSizeClicked()
 {
     if (window_.State().RunInProgress()) return;
     const int row = stockGridSizes_->currentRow();
-    if (row == shownStockSizeRow_) return;
+    // Looking at My Grids changes nothing: the size on show stays the one chosen, for the fills made.
+    const bool myGrids = MyGridsRowChosen();
+    ShowMyGrids(myGrids);
+    if (myGrids || row == shownStockSizeRow_) return;
     if (!window_.SymmetricGenerate().MayDiscardFills("stock grid size")) {
         // The fills stay, and so does the size they were made for.
         const QSignalBlocker block(stockGridSizes_);
@@ -231,8 +240,25 @@ void SetupPage::OnStockGridSizeClicked()
     setupNextButton_->setEnabled(false);
 }
 
+bool SetupPage::MyGridsRowChosen() const
+{
+    return stockGridSizes_->currentItem() && stockGridSizes_->currentItem()->text() == MyGridsRowText;
+}
+
+void SetupPage::ShowMyGrids(bool show)
+{
+    stockGridChoices_->setCurrentWidget(show ? static_cast<QWidget*>(myGrids_) : stockGridChoices_->widget(0));
+    stockGridStatus_->setVisible(!show);
+}
+
 void SetupPage::ShowStockGridsOfSize()
 {
+    if (MyGridsRowChosen() && shownStockSizeRow_ >= 0) {
+        // A new crossword starts at the stock grids of the size last on show.
+        const QSignalBlocker block(stockGridSizes_);
+        stockGridSizes_->setCurrentRow(shownStockSizeRow_);
+        ShowMyGrids(false);
+    }
     const QListWidgetItem* item = stockGridSizes_->currentItem();
     if (!item || !item->text().contains('x')) return;
     const int n = item->text().left(2).trimmed().toInt();

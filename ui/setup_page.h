@@ -74,6 +74,10 @@ private:
     void RedrawStockGridPreviews();
 
     void OnStockGridSizeClicked();
+    /// True while the last row of the size list, My Grids, is the chosen one.
+    bool MyGridsRowChosen() const;
+    /// My Grids in place of the stock thumbnails (and their status bar), or the thumbnails again.
+    void ShowMyGrids(bool show);
     void OnThumbnailsResized();
     /// A click on the thumbnails: chooses the stock grid under the mouse and analyses it.
     void OnThumbnailClicked(QPoint at);
@@ -106,6 +110,8 @@ private:
     StockGridPreview* stockGridThumbnails_ = nullptr;
     QScrollBar* thumbnailScrollBar_ = nullptr;
     PanelStatusBar* stockGridStatus_ = nullptr;
+    /// The thumbnails of the size on show, or My Grids.
+    QStackedWidget* stockGridChoices_ = nullptr;
     QPushButton* designButton_ = nullptr;
     MyGridsPanel* myGrids_ = nullptr;
     GridDesignerPanel* designer_ = nullptr;

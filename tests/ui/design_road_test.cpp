@@ -272,6 +272,19 @@ private slots:
         w_.reset();
         QVERIFY(OpenWindow(FullDictionaryStart()));
         QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+        // "My Grids" is listed after the stock sizes; it shows the kept grids in place of the thumbnails.
+        const QStringList sizes = ListLines("StockGridListBox");
+        QCOMPARE(sizes.last(), QString("My Grids"));
+        QCOMPARE(sizes.at(sizes.size() - 2), QString("29 x 29"));
+        QVERIFY(!Find<QListView>("MyGridsListView")->isVisible());
+        ClickListed("StockGridListBox", "My Grids");
+        QVERIFY(Find<QListView>("MyGridsListView")->isVisible());
+        QVERIFY(!Find<QWidget>("StockGridStatusBar")->isVisible());
+        // A new crossword starts again at the stock grids of the size on show.
+        w_->OnNewSymmetricalChosen();
+        QCOMPARE(Find<QListWidget>("StockGridListBox")->currentItem()->text(), QString("15 x 15"));
+        QVERIFY(!Find<QListView>("MyGridsListView")->isVisible());
+        ClickListed("StockGridListBox", "My Grids");
         QCOMPARE(MyGridNames(), QStringList{"Stars and shells"});
         ChooseMyGrid(0);
         Find<QPushButton>("MyGridOpenBtn")->click();

@@ -213,7 +213,8 @@ void ShootDesigner(uitest::RecordingDialogs::Log& log, bool realDictionary)
     Find<QCheckBox>("DesignUncheckedCheck")->setChecked(true);
     log.Texts = {"Seven by seven"};
     Find<QPushButton>("SaveToMyGridsBtn")->click();
-    setupTabs->setCurrentWidget(Find("TabSheetMyGrids"));
+    setupTabs->setCurrentWidget(Find("TabSheetGrids"));
+    ChooseSize("My Grids");
     Save(window_, "28-setup-my-grids");
 
     // The designed American-style grid needs the full dictionary; the small one fills the 7 x 7 copy.
