@@ -163,6 +163,7 @@ void MainWindow::BuildPages()
     rightPages_->addWidget(gridPage_);
     rightPages_->addWidget(outputPage_->PreviewPage());
     rightPages_->addWidget(categoryPanel_);
+    rightPages_->addWidget(setupPage_->DesignerPage());
     row->addWidget(rightPages_);
 
     ConnectNavigation();

@@ -147,6 +147,10 @@ public:
     SymmetricGeneratePage& SymmetricGenerate() { return *symmetricGenerate_; }
     /// Empties the freeform fills list with the store behind it; Improve has nothing to work on.
     void EmptyFreeformFills();
+    /// Puts a page on the right (the grid designer's), or the grid when page is null.
+    void ShowRightPage(QWidget* page);
+    /// The Setup page (the symmetrical Start fills the designer's grid while it is designing).
+    SetupPage& Setup() { return *setupPage_; }
 
     // What the symmetrical Generate page (SymmetricGeneratePage) asks of the window
     /// Starts, stops and ends the runs of both kinds.

@@ -56,6 +56,7 @@ void MainWindow::DisplayShownFill(const ShownFill& shown)
 {
     // A symmetrical fill keeps the clue numbers of its stock grid, also after the grid was cleared; a
     // freeform fill is numbered from its letters (clearing the display hid its numbers).
+    if (state_.AnyFillGrid) LayOutMainGrid();  // a designed grid's size may not be the one laid out
     if (state_.FillSource != FillSourceKind::Freeform) PutClueNumbers(state_.Xw);
     else NumberLetterSquares(state_.Xw);
     state_.ClueEdits.Apply(shown.Fill, state_.Xw);

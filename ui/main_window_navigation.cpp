@@ -74,7 +74,7 @@ void MainWindow::OnWorkflowPageChanged()
         rightPages_->setCurrentWidget(outputPage_->PreviewPage());
         outputPage_->OnEntered();
     } else {
-        ShowGridOnRight();
+        ShowRightPage(page == setupPage_ && setupPage_->Designing() ? setupPage_->DesignerPage() : nullptr);
     }
     if (page == cluesPage_) cluesPage_->OnEntered();
 }
@@ -82,6 +82,8 @@ void MainWindow::OnWorkflowPageChanged()
 void MainWindow::ShowGridOnRight() { rightPages_->setCurrentWidget(gridPage_); }
 
 void MainWindow::ShowCategoriesOnRight() { rightPages_->setCurrentWidget(categoryPanel_); }
+
+void MainWindow::ShowRightPage(QWidget* page) { rightPages_->setCurrentWidget(page ? page : gridPage_); }
 
 bool MainWindow::OnKeyPressed(int key, Qt::KeyboardModifiers shift)
 {

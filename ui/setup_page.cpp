@@ -2,12 +2,17 @@
 // imported word list, and the Back/Next buttons.
 #include "ui/setup_page.h"
 
+#include "core/design/grid_library.h"
 #include "core/grid/stock_grids.h"
 #include "core/symmetric/analysis.h"
 #include "core/words/import.h"
+#include "ui/designer_my_grids.h"
+#include "ui/designer_view.h"
 #include "ui/diagnostics_window.h"
 #include "ui/form_building.h"
+#include "ui/grid_designer_panel.h"
 #include "ui/main_window.h"
+#include "ui/my_grids_panel.h"
 #include "ui/output_page.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
@@ -21,6 +26,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -32,6 +38,8 @@ namespace {
 /// Item height of the owner-drawn size lists.
 constexpr int SizeItemHeight = 16;
 constexpr int SizeListWidth = 76;
+/// The last row of the stock grid size list: the user's own grids.
+const QString MyGridsRowText = QStringLiteral("My Grids");
 }  // namespace
 
 SetupPage::SetupPage(MainWindow& window) : window_(window)
@@ -64,15 +72,23 @@ QWidget* SetupPage::BuildSymmetricSetup()
     col->addWidget(symmetricSetupTabs_);
 
     stockGridsTab_ = BuildStockGridsTab();
+    designer_ = new GridDesignerPanel(window_.Dialogs());
     externalWordListTab_ = Named<QWidget>("TabSheetExternalList");
     new QVBoxLayout(externalWordListTab_);
     testTab_ = Named<QWidget>("TabSheetTestStuff");
 
     symmetricSetupTabs_->addTab(stockGridsTab_, "  Stock Grids  ");
+    symmetricSetupTabs_->addTab(designer_, "Designer");
     symmetricSetupTabs_->addTab(externalWordListTab_, "  External Word List  ");
     symmetricSetupTabs_->addTab(testTab_, "  Test Stuff  ");
     symmetricSetupTabs_->setTabVisible(symmetricSetupTabs_->indexOf(testTab_), false);
     ConnectThumbnails();
+    connect(designButton_, &QPushButton::clicked, this, [this] { OnDesignClicked(); });
+    connect(symmetricSetupTabs_, &QTabWidget::currentChanged, this, [this] { OnSymmetricTabChanged(); });
+    connect(designer_, &GridDesignerPanel::canFillChanged, this, [this](bool canFill) { OnCanFillChanged(canFill); });
+    connect(designer_, &GridDesignerPanel::saveToMyGridsChosen, this, [this] { OnSaveToMyGrids(); });
+    connect(designer_, &GridDesignerPanel::stockGridsChosen, this, [this] { symmetricSetupTabs_->setCurrentWidget(stockGridsTab_); });
+    connect(myGrids_, &MyGridsPanel::openChosen, this, [this](const GridDesign& design) { OpenInDesigner(design); });
     return page;
 }
 
@@ -87,8 +103,15 @@ QWidget* SetupPage::BuildStockGridsTab()
     stockGridSizes_ = Named<QListWidget>("StockGridListBox", tab);
     stockGridSizes_->setFixedWidth(SizeListWidth);
     MakeOwnerDrawn(stockGridSizes_, DimensionListPainter(), SizeItemHeight);
-    row->addWidget(stockGridSizes_, 0, Qt::AlignTop);
-    stockGridSizes_->setFixedHeight(13 * SizeItemHeight + 4);
+    auto* sizeColumn = new QVBoxLayout;
+    sizeColumn->addWidget(stockGridSizes_);
+    stockGridSizes_->setFixedHeight(14 * SizeItemHeight + 4);  // the 13 stock sizes and My Grids
+    designButton_ = Named<QPushButton>("DesignBtn", "&Design...", tab);
+    designButton_->setFixedWidth(SizeListWidth);
+    designButton_->setToolTip("Design a grid of your own: a copy of the chosen stock grid, or a blank grid of this size");
+    sizeColumn->addWidget(designButton_);
+    sizeColumn->addStretch(1);
+    row->addLayout(sizeColumn);
 
     auto* previewFrame = new QFrame(tab);
     previewFrame->setFrameShape(QFrame::StyledPanel);
@@ -100,7 +123,12 @@ QWidget* SetupPage::BuildStockGridsTab()
     thumbnailScrollBar_ = Named<QScrollBar>("PreviewScrollBar", Qt::Vertical, previewFrame);
     thumbnailScrollBar_->setEnabled(false);
     previewRow->addWidget(thumbnailScrollBar_);
-    row->addWidget(previewFrame, 1);
+    // The last row of the size list, "My Grids", shows the user's own grids in place of the thumbnails.
+    myGrids_ = new MyGridsPanel(window_.Dialogs(), DefaultGridLibraryPath(), tab);
+    stockGridChoices_ = new QStackedWidget(tab);
+    stockGridChoices_->addWidget(previewFrame);
+    stockGridChoices_->addWidget(myGrids_);
+    row->addWidget(stockGridChoices_, 1);
     grids->addLayout(row, 1);
 
     stockGridStatus_ = new PanelStatusBar({150, 0}, tab);
@@ -148,9 +176,18 @@ QWidget* SetupPage::BuildFreeformSetup()
     return page;
 }
 
-void SetupPage::ShowSymmetricSetup() { setupKinds_->setCurrentWidget(symmetricSetup_); }
+void SetupPage::ShowSymmetricSetup()
+{
+    setupKinds_->setCurrentWidget(symmetricSetup_);
+    symmetricSetupTabs_->setCurrentWidget(stockGridsTab_);
+    myGrids_->ReportProblemOnce();
+}
 
-void SetupPage::ShowFreeformSetup() { setupKinds_->setCurrentWidget(freeformSetup_); }
+void SetupPage::ShowFreeformSetup()
+{
+    setupKinds_->setCurrentWidget(freeformSetup_);
+    window_.ShowRightPage(nullptr);  // the designer belongs to the symmetrical setup
+}
 
 void SetupPage::ShowFirstTabs()
 {
@@ -163,6 +200,7 @@ void SetupPage::EnableNext(bool enabled) { setupNextButton_->setEnabled(enabled)
 void SetupPage::ListGridSizes()
 {
     for (int n : StockGridSizes(window_.State().Stock)) stockGridSizes_->addItem(QString("%1 x %2").arg(n).arg(n));
+    stockGridSizes_->addItem(MyGridsRowText);
     for (QListWidget* sizes : {stockGridSizes_, freeformGridSizes_}) {
         const QSignalBlocker block(sizes);
         int i = 0;
@@ -177,13 +215,20 @@ void SetupPage::SelectFreeformSizeQuietly(int gridSize)
     freeformGridSizes_->setCurrentRow(gridSize - 8);
 }
 
-std::vector<QWidget*> SetupPage::GridChoosers() const { return {stockGridSizes_, stockGridThumbnails_, freeformGridSizes_}; }
+std::vector<QWidget*> SetupPage::GridChoosers() const
+{
+    return {stockGridSizes_, stockGridThumbnails_, freeformGridSizes_, symmetricSetupTabs_->tabBar(),
+            designButton_,   myGrids_,             designer_,          designer_->DesignerPage()};
+}
 
 void SetupPage::OnStockGridSizeClicked()
 {
     if (window_.State().RunInProgress()) return;
     const int row = stockGridSizes_->currentRow();
-    if (row == shownStockSizeRow_) return;
+    // Looking at My Grids changes nothing: the size on show stays the one chosen, for the fills made.
+    const bool myGrids = MyGridsRowChosen();
+    ShowMyGrids(myGrids);
+    if (myGrids || row == shownStockSizeRow_) return;
     if (!window_.SymmetricGenerate().MayDiscardFills("stock grid size")) {
         // The fills stay, and so does the size they were made for.
         const QSignalBlocker block(stockGridSizes_);
@@ -195,8 +240,25 @@ void SetupPage::OnStockGridSizeClicked()
     setupNextButton_->setEnabled(false);
 }
 
+bool SetupPage::MyGridsRowChosen() const
+{
+    return stockGridSizes_->currentItem() && stockGridSizes_->currentItem()->text() == MyGridsRowText;
+}
+
+void SetupPage::ShowMyGrids(bool show)
+{
+    stockGridChoices_->setCurrentWidget(show ? static_cast<QWidget*>(myGrids_) : stockGridChoices_->widget(0));
+    stockGridStatus_->setVisible(!show);
+}
+
 void SetupPage::ShowStockGridsOfSize()
 {
+    if (MyGridsRowChosen() && shownStockSizeRow_ >= 0) {
+        // A new crossword starts at the stock grids of the size last on show.
+        const QSignalBlocker block(stockGridSizes_);
+        stockGridSizes_->setCurrentRow(shownStockSizeRow_);
+        ShowMyGrids(false);
+    }
     const QListWidgetItem* item = stockGridSizes_->currentItem();
     if (!item || !item->text().contains('x')) return;
     const int n = item->text().left(2).trimmed().toInt();
@@ -317,6 +379,67 @@ void SetupPage::OnFreeformSizeClicked()
     window_.RepaintGrid();
     // A selected seed word may not fit the new size.
     window_.RecheckSeedWordFits();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The designer and My Grids
+
+QWidget* SetupPage::DesignerPage() const { return designer_->DesignerPage(); }
+
+bool SetupPage::Designing() const { return designing_ && setupKinds_->currentWidget() == symmetricSetup_; }
+
+void SetupPage::OnDesignClicked()
+{
+    const QuillmereState& state = window_.State();
+    if (state.RunInProgress()) return;
+    const int k = state.Stock.SelectedStockGrid;
+    const int size = previewLayout_.Size > 0 ? previewLayout_.Size : 15;
+    window_.Guard([&] { OpenInDesigner(k > 0 ? DesignOfStockGrid(state.Stock, k) : GridDesign(size)); });
+}
+
+void SetupPage::OpenInDesigner(const GridDesign& design)
+{
+    if (!designer_->ReplaceDesign(design)) return;
+    symmetricSetupTabs_->setCurrentWidget(designer_);
+    designer_->View().setFocus();
+}
+
+void SetupPage::OnSymmetricTabChanged()
+{
+    QWidget* tab = symmetricSetupTabs_->currentWidget();
+    if (tab == designer_ && !designing_) SetDesigning(true);
+    if (tab != stockGridsTab_ || !designing_) return;
+    if (!window_.SymmetricGenerate().MayDiscardFills("stock grid")) {
+        // The fills of the designed grid stay, and so does the designer.
+        const QSignalBlocker block(symmetricSetupTabs_);
+        symmetricSetupTabs_->setCurrentWidget(designer_);
+        return;
+    }
+    SetDesigning(false);
+}
+
+void SetupPage::SetDesigning(bool designing)
+{
+    designing_ = designing;
+    window_.ShowRightPage(designing ? designer_->DesignerPage() : nullptr);
+    // Back at the stock grids, one is chosen afresh (the grid on display may be a designed grid's fill).
+    if (!designing) {
+        ShowStockGridsOfSize();
+        setupNextButton_->setEnabled(false);
+    }
+    OnCanFillChanged(designer_->CanFill());
+}
+
+void SetupPage::OnCanFillChanged(bool canFill)
+{
+    if (!designing_) return;
+    setupNextButton_->setEnabled(canFill);
+    window_.SymmetricGenerate().EnableStart(canFill);
+}
+
+void SetupPage::OnSaveToMyGrids()
+{
+    if (myGrids_->SaveDesign(designer_->Design())) designer_->View().UndoStack()->setClean();
 }
 
 }  // namespace qm::ui

@@ -1,8 +1,10 @@
 // SetupPage: the Setup page of the workflow. For a symmetrical crossword it shows the stock grids of a size
-// as thumbnails to choose from; for a freeform one it offers the grid sizes. Both kinds have a tab for the
-// imported word list, whose controls the main window puts into them.
+// as thumbnails to choose from, the user's own grids ("My Grids") and the grid designer; for a freeform one
+// it offers the grid sizes. Both kinds have a tab for the imported word list, whose controls the main
+// window puts into them.
 #pragma once
 
+#include "core/design/grid_design.h"
 #include "core/grid/stock_grids.h"
 
 #include <QWidget>
@@ -17,7 +19,9 @@ class QTabWidget;
 
 namespace qm::ui {
 
+class GridDesignerPanel;
 class MainWindow;
+class MyGridsPanel;
 class PanelStatusBar;
 class StockGridPreview;
 
@@ -45,8 +49,16 @@ public:
     void ShowStockGridsOfSize();
     /// Selects a freeform grid size without acting on it (a loaded crossword has its size already).
     void SelectFreeformSizeQuietly(int gridSize);
-    /// The size lists and the thumbnails: what a run pauses on this page.
+    /// The size lists, the thumbnails, My Grids and the designer: what a run pauses on this page.
     std::vector<QWidget*> GridChoosers() const;
+
+    /// True while the grid to fill is the one in the designer (its tab chosen, not the stock grids', in
+    /// the setup of a symmetrical crossword).
+    bool Designing() const;
+    GridDesignerPanel& Designer() const { return *designer_; }
+    MyGridsPanel& MyGrids() const { return *myGrids_; }
+    /// What the right side shows while designing: the designer's view and its status line.
+    QWidget* DesignerPage() const;
 
 signals:
     void backChosen();
@@ -62,10 +74,24 @@ private:
     void RedrawStockGridPreviews();
 
     void OnStockGridSizeClicked();
+    /// True while the last row of the size list, My Grids, is the chosen one.
+    bool MyGridsRowChosen() const;
+    /// My Grids in place of the stock thumbnails (and their status bar), or the thumbnails again.
+    void ShowMyGrids(bool show);
     void OnThumbnailsResized();
     /// A click on the thumbnails: chooses the stock grid under the mouse and analyses it.
     void OnThumbnailClicked(QPoint at);
     void OnFreeformSizeClicked();
+
+    /// "Design...": the designer with a copy of the chosen stock grid, or a blank grid of the size on show.
+    void OnDesignClicked();
+    /// Opens a design in the designer (asking first when the one there has unsaved changes).
+    void OpenInDesigner(const GridDesign& design);
+    void OnSymmetricTabChanged();
+    /// Makes the designer's grid (or the stock grid) the one to fill: the right side, Next and Start follow.
+    void SetDesigning(bool designing);
+    void OnCanFillChanged(bool canFill);
+    void OnSaveToMyGrids();
 
     MainWindow& window_;
     /// The thumbnails of the size on show, as laid out for PreviewImg.
@@ -84,6 +110,12 @@ private:
     StockGridPreview* stockGridThumbnails_ = nullptr;
     QScrollBar* thumbnailScrollBar_ = nullptr;
     PanelStatusBar* stockGridStatus_ = nullptr;
+    /// The thumbnails of the size on show, or My Grids.
+    QStackedWidget* stockGridChoices_ = nullptr;
+    QPushButton* designButton_ = nullptr;
+    MyGridsPanel* myGrids_ = nullptr;
+    GridDesignerPanel* designer_ = nullptr;
+    bool designing_ = false;
     QTabWidget* freeformSetupTabs_ = nullptr;
     QWidget* builtInTab_ = nullptr;
     QListWidget* freeformGridSizes_ = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 #include "ui/replace_word_dialog.h"
+#include "ui/setup_page.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -333,6 +334,10 @@ void SymmetricGeneratePage::RunFills()
 {
     QuillmereState& state = window_.State();
     if (state.RunInProgress()) return;
+    if (window_.Setup().Designing()) {
+        RunDesignedGridFills();
+        return;
+    }
     bool isNumber = false;
     const int iterations = iterationsEdit_->text().trimmed().toInt(&isNumber);
     if (!isNumber) {

@@ -20,6 +20,7 @@ class QTabWidget;
 class QVBoxLayout;
 
 namespace qm {
+struct AnyRunResult;
 struct RunCallbacks;
 }
 
@@ -85,6 +86,11 @@ private:
 
     /// Runs the fills: reads the options, lets the run controller pause the window, lists the fills.
     void RunFills();
+    /// The run of fills of the grid in the designer (design_fill_run.cpp), which Start makes while the
+    /// Setup page is designing.
+    void RunDesignedGridFills();
+    /// What the page shows when a run of a designed grid's fills ends: its totals, its message, the first fill.
+    void ShowDesignRunEnd(const qm::AnyRunResult& run);
     /// What the run reports to the page, the grid and the diagnostics.
     qm::RunCallbacks RunReports();
     /// What a run pauses, and its buttons.

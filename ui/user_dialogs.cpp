@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,6 +41,13 @@ bool StandardDialogs::AskYesCancel(QWidget* parent, const QString& text)
 {
     return QMessageBox::information(parent, Caption, text, QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel) ==
            QMessageBox::Yes;
+}
+
+QString StandardDialogs::AskText(QWidget* parent, const QString& label, const QString& proposed)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, Caption, label, QLineEdit::Normal, proposed, &ok);
+    return ok ? text : QString();
 }
 
 QString StandardDialogs::ChooseOpenFile(QWidget* parent, const QString& folder, const QString& filter)

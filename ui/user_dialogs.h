@@ -20,6 +20,8 @@ public:
     /// True only when the user answers Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& text, bool warning) = 0;
     virtual bool AskYesCancel(QWidget* parent, const QString& text) = 0;
+    /// A line of text typed by the user (proposed given at the start), or empty when cancelled.
+    virtual QString AskText(QWidget* parent, const QString& label, const QString& proposed) = 0;
     /// A chosen file, or empty when cancelled.
     virtual QString ChooseOpenFile(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString ChooseSaveFile(QWidget* parent, const QString& proposed, const QString& filter,
@@ -37,6 +39,7 @@ public:
     void Error(QWidget* parent, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& text, bool warning) override;
     bool AskYesCancel(QWidget* parent, const QString& text) override;
+    QString AskText(QWidget* parent, const QString& label, const QString& proposed) override;
     QString ChooseOpenFile(QWidget* parent, const QString& folder, const QString& filter) override;
     QString ChooseSaveFile(QWidget* parent, const QString& proposed, const QString& filter,
                            const QString& defaultSuffix) override;

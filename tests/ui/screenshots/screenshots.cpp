@@ -1,14 +1,16 @@
 // quillmere-screenshots: starts the main window, drives it through a symmetrical crossword, the Output
 // and File pages, a fill backed by an imported list, and a freeform crossword from a word list file
 // with its usage tables and diagnostics, and writes a PNG of each state, so that a person can look at
-// the pages (scripts/screenshots runs it).
+// the pages (scripts/screenshots runs it); last the grid designer and My Grids.
 //   quillmere-screenshots FOLDER [--data FOLDER-WITH-WORD.LST]
 // With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
 // made for the first 7 x 7 stock grid is used (its fill backed by the kitchen word list then fails).
 #include "tests/support/fixtures.h"
+#include "tests/ui/support/american_grid.h"
 #include "tests/ui/support/find_control.h"
 #include "tests/ui/support/grid_dictionary.h"
 #include "tests/ui/support/recording_dialogs.h"
+#include "ui/designer_view.h"
 #include "ui/diagnostics_window.h"
 #include "ui/fills_of_word_dialog.h"
 #include "ui/main_string_grid.h"
@@ -26,10 +28,12 @@
 #include <QScreen>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 
 #include <cstdio>
@@ -167,6 +171,65 @@ void ChooseSize(const QString& size)
     if (!found.isEmpty()) ClickItem(sizes, sizes->row(found.first()));
 }
 
+void ClickDesignSquare(int row, int col, Qt::MouseButton button = Qt::LeftButton)
+{
+    auto* view = Find<DesignerView>("GridDesignerView");
+    QTest::mouseClick(view, button, {}, view->SquareRect(row, col).center());
+}
+
+/// The grid designer: a half-designed grid, a short run flagged, a theme word being placed, My Grids, and
+/// a fill of the designed grid (with the small dictionary: of a copy of the first 7 x 7 stock grid).
+void ShootDesigner(uitest::RecordingDialogs::Log& log, bool realDictionary)
+{
+    QTest::mouseClick(Find<QPushButton>("SymmetricBitBtn"), Qt::LeftButton);
+    Find<QPushButton>("DesignBtn")->click();
+    const auto clicks = uitest::AmericanBlockClicks();
+    for (std::size_t i = 0; i < clicks.size() / 2; ++i) ClickDesignSquare(clicks[i].first, clicks[i].second);
+    Save(window_, "25-designer-half-designed");
+    for (std::size_t i = clicks.size() / 2; i < clicks.size(); ++i) ClickDesignSquare(clicks[i].first, clicks[i].second);
+    ClickDesignSquare(2, 2);  // a block that leaves runs of one square: flagged
+    Save(window_, "26-designer-checks-flag-a-problem");
+    Find<QToolButton>("DesignUndoBtn")->click();
+    const uitest::DesignTheme& first = uitest::AmericanThemes[0];
+    ClickDesignSquare(first.Row, 1, Qt::RightButton);
+    auto* view = Find<DesignerView>("GridDesignerView");
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClicks(view->WordLine(), first.Word);
+    QTest::keyClick(view->WordLine(), Qt::Key_Return);
+    const uitest::DesignTheme& second = uitest::AmericanThemes[1];
+    ClickDesignSquare(second.Row, 1, Qt::RightButton);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClicks(view->WordLine(), second.Word);
+    Save(window_, "27-designer-theme-words");
+    QTest::keyClick(view->WordLine(), Qt::Key_Return);
+    log.Texts = {"Stars and shells"};
+    Find<QPushButton>("SaveToMyGridsBtn")->click();
+
+    auto* setupTabs = Find<QTabWidget>("PageControlSymmetric");
+    setupTabs->setCurrentWidget(Find("TabSheetGrids"));
+    ChooseSize("7 x 7");
+    ClickThumbnail(1);
+    Find<QPushButton>("DesignBtn")->click();
+    Find<QCheckBox>("DesignUncheckedCheck")->setChecked(true);
+    log.Texts = {"Seven by seven"};
+    Find<QPushButton>("SaveToMyGridsBtn")->click();
+    setupTabs->setCurrentWidget(Find("TabSheetGrids"));
+    ChooseSize("My Grids");
+    Save(window_, "28-setup-my-grids");
+
+    // The designed American-style grid needs the full dictionary; the small one fills the 7 x 7 copy.
+    auto* myGrids = Find<QListView>("MyGridsListView");
+    myGrids->setCurrentIndex(myGrids->model()->index(realDictionary ? 0 : 1, 0));
+    Find<QPushButton>("MyGridOpenBtn")->click();
+    Find<QCheckBox>("DesignUncheckedCheck")->setChecked(!realDictionary);
+    Find<QPushButton>("NextBtn1")->click();
+    Find<QTabWidget>("PageControlSymmGen")->setCurrentWidget(Find("TabSheetSymmMain"));
+    Find<QLineEdit>("SymmRepeatsEdit")->setText("5");
+    Find<QPushButton>("SymmStartBtn")->click();
+    ClickItem(Find<RowListView>("SymmFillsListBox"), 0);
+    Save(window_, "29-generate-designed-grid-fill");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -185,6 +248,8 @@ int main(int argc, char** argv)
     const auto dataAt = args.indexOf("--data");
     const bool realDictionary = dataAt >= 0 && dataAt + 1 < args.size();
     test::TempDir scratch;
+    // My Grids live in the scratch folder, never in the real home.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(scratch.File("data-home")));
     const uitest::GridDictionary small = uitest::MakeGridDictionary();
     StartupOptions options;
     if (realDictionary) {
@@ -335,6 +400,7 @@ int main(int argc, char** argv)
     fonts->showPopup();
     SaveScreen("24i-output-fonts-open");
     fonts->hidePopup();
+    ShootDesigner(log, realDictionary);
     for (const QString& m : log.Messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
     return ok_ ? 0 : 1;
 }

@@ -16,6 +16,7 @@ public:
         QStringList Messages;          ///< every message and question, in order, prefixed by its kind
         std::deque<bool> Answers;      ///< answers to the next questions (default: Yes)
         std::deque<QString> Files;     ///< files to choose in the next file or print dialogs (default: cancel)
+        std::deque<QString> Texts;     ///< texts to type into the next text questions (default: cancel)
         QStringList Filters;           ///< the file type filter of every file dialog, in order
     };
 
@@ -26,6 +27,14 @@ public:
     void Error(QWidget*, const QString& text) override { log_.Messages << "error: " + text; }
     bool AskYesNo(QWidget*, const QString& text, bool) override { return Answer("ask: " + text); }
     bool AskYesCancel(QWidget*, const QString& text) override { return Answer("ask: " + text); }
+    QString AskText(QWidget*, const QString& label, const QString&) override
+    {
+        log_.Messages << "text: " + label;
+        if (log_.Texts.empty()) return {};
+        QString t = log_.Texts.front();
+        log_.Texts.pop_front();
+        return t;
+    }
     QString ChooseOpenFile(QWidget*, const QString&, const QString& filter) override
     {
         log_.Filters << filter;

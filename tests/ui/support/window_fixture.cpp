@@ -32,7 +32,10 @@ bool WindowFixture::OpenWindow(const WindowStart& start)
 {
     w_.reset();
     if (start.Words) test::WriteFile(Folder().File("WORD.LST"), test::DictionaryBytes(*start.Words));
+    else if (start.WordFile)
+        std::filesystem::copy_file(*start.WordFile, Folder().File("WORD.LST"), std::filesystem::copy_options::overwrite_existing);
     else std::filesystem::remove(Folder().File("WORD.LST"));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(DataHome().string()));
     ui::StartupOptions options;
     options.DataDirs = {QString::fromStdString(Folder().Path().string())};
     options.SimulatedSeed = start.SimulatedSeed;
@@ -54,6 +57,8 @@ test::TempDir& WindowFixture::Folder()
     if (!folder_) folder_.emplace();
     return *folder_;
 }
+
+std::filesystem::path WindowFixture::DataHome() { return Folder().Path() / "data-home"; }
 
 ui::MainStringGrid* WindowFixture::Grid() { return Find<ui::MainStringGrid>("MainStringGrid"); }
 

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -38,6 +39,12 @@ struct WindowStart {
         SimulatedSeed = seed;
         return *this;
     }
+    /// A WORD.LST copied from a file (the dictionary the build writes, for a full-size fill).
+    WindowStart& WordsFrom(std::filesystem::path file)
+    {
+        WordFile = std::move(file);
+        return *this;
+    }
     WindowStart& Before(std::function<void(ui::MainWindow&)> beforeShow)
     {
         BeforeShow = std::move(beforeShow);
@@ -45,6 +52,7 @@ struct WindowStart {
     }
 
     std::optional<std::vector<DictWord>> Words;   ///< WORD.LST in the data folder; none: no such file
+    std::optional<std::filesystem::path> WordFile;  ///< else WORD.LST copied from this file
     std::optional<std::uint32_t> SimulatedSeed;   ///< none: the window's own random numbers
     std::function<void(ui::MainWindow&)> BeforeShow;  ///< what the window is given before it first shows
 };
@@ -73,6 +81,8 @@ protected:
 
     /// The data folder of the window (WORD.LST) and of the files a test writes.
     test::TempDir& Folder();
+    /// The window's XDG_DATA_HOME, inside the data folder (My grids live there, never in the real home).
+    std::filesystem::path DataHome();
 
     /// A named control of the window; a fatal error when there is none.
     template <typename T>
