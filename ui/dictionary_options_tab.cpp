@@ -4,6 +4,7 @@
 
 #include "core/state.h"
 #include "core/words/selection.h"
+#include "ui/category_panel.h"
 #include "ui/count_table.h"
 #include "ui/form_building.h"
 #include "ui/main_window.h"
@@ -123,7 +124,7 @@ void DictionaryOptionsTab::AddWordFilters(QVBoxLayout* col)
 
 void DictionaryOptionsTab::ConnectControls()
 {
-    connect(subjectCategoriesButton_, &QPushButton::clicked, this, [this] { window_.WordCategBtnClick(); });
+    connect(subjectCategoriesButton_, &QPushButton::clicked, this, [this] { window_.ShowCategoriesOnRight(); });
     connect(useDictionaryRadio_, &QRadioButton::clicked, this, [this] { OnDictionaryChosen(); });
     connect(importedListOnlyRadio_, &QRadioButton::clicked, this, [this] { OnImportedListOnlyChosen(); });
     for (QCheckBox* c : {commonNounsCheck_, properNounsCheck_, otherPartsOfSpeechCheck_, initialsCheck_, alsoImportedListCheck_})
@@ -177,7 +178,7 @@ SelectionOptions DictionaryOptionsTab::ReadSelectionOptions() const
     o.POSNounCommon = commonNounsCheck_->isChecked();
     o.POSNounProper = properNounsCheck_->isChecked();
     o.POSInitials = initialsCheck_->isChecked();
-    window_.ReadCategoryChoices(o);
+    window_.Categories().ReadChoices(o);
     o.RarityThreshold = raritySlider_->value();
     return o;
 }

@@ -3,6 +3,7 @@
 
 #include "core/util/failure.h"
 #include "resources/builtin_resources.h"
+#include "ui/category_panel.h"
 #include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
 #include "ui/diagnostics_window.h"
@@ -106,9 +107,9 @@ std::vector<QWidget*> MainWindow::PausedByFreeformRuns() const
 
 void MainWindow::EmptyFreeformFills() { freeformGenerate_->EmptyFills(); }
 
-void MainWindow::SeedListBoxClick() { freeformGenerate_->OnSeedListClicked(); }
+void MainWindow::RecheckSeedWordFits() { freeformGenerate_->OnSeedListClicked(); }
 
-void MainWindow::GridsListBoxClick(const FillsOfWordRow& use) { freeformGenerate_->OnFillOfWordChosen(use); }
+void MainWindow::ShowFillOfWord(const FillsOfWordRow& use) { freeformGenerate_->OnFillOfWordChosen(use); }
 
 void MainWindow::SetCaption() { setWindowTitle(QString::fromStdString("Quillmere [" + state_.CurrentFileName + "]")); }
 
@@ -158,10 +159,10 @@ void MainWindow::BuildPages()
     rightPages_ = Named<QStackedWidget>("PageControlRight", this);
     rightPages_->setFixedWidth(RightWidth);
     gridPage_ = BuildGridPage();
-    categoryPage_ = BuildCategoryPage();
+    categoryPanel_ = new CategoryPanel(*this);
     rightPages_->addWidget(gridPage_);
     rightPages_->addWidget(outputPage_->PreviewPage());
-    rightPages_->addWidget(categoryPage_);
+    rightPages_->addWidget(categoryPanel_);
     rightPages_->addWidget(setupPage_->DesignerPage());
     row->addWidget(rightPages_);
 
@@ -170,10 +171,11 @@ void MainWindow::BuildPages()
 
 void MainWindow::SetPanelColours()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_, categoryTopPanel_, categoryMainPanel_, categoryBottomPanel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{gridPanel_, gridHeaderPanel_})
         SetPanelColour(w, ColourPanelGrey);
     SetPanelColour(generateHeaderPanel_, ColourButtonFace);
     homePage_->SetPanelColours();
+    categoryPanel_->SetPanelColours();
     symmetricGenerate_->SetPanelColours();
     cluesPage_->SetPanelColours();
     filePage_->SetPanelColours();

@@ -47,6 +47,7 @@ struct SelectionOptions;
 
 namespace qm::ui {
 
+class CategoryPanel;
 class CluesPage;
 class ColumnHeader;
 class CountTable;
@@ -80,11 +81,11 @@ QStringList DefaultDataDirs();
 /// The main window: the workflow pages on the left (PageControlLeft), the grid, the output preview and
 /// the subject categories on the right (PageControlRight). Its implementation is split by page:
 /// main_window.cpp (construction, start-up, shell), main_window_home.cpp, main_window_navigation.cpp,
-/// main_window_generate.cpp (the Generate page's header and kinds), main_window_categories.cpp,
-/// main_window_grid.cpp and main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages
-/// and both kinds of Generate page are classes of their own (HomePage, SetupPage, SymmetricGeneratePage,
-/// FreeformGeneratePage, CluesPage, DiagnosticsPage, FilePage, OutputPage); the imported list's controls
-/// are ImportedListControls; runs go through RunController.
+/// main_window_generate.cpp (the Generate page's header and kinds), main_window_grid.cpp and
+/// main_window_file.cpp. The Home, Setup, Clues, Statistics, File and Output pages, both kinds of Generate
+/// page and the subject categories are classes of their own (HomePage, SetupPage, SymmetricGeneratePage,
+/// FreeformGeneratePage, CluesPage, DiagnosticsPage, FilePage, OutputPage, CategoryPanel); the imported
+/// list's controls are ImportedListControls; runs go through RunController.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -174,21 +175,12 @@ public:
     void BuildSelectionMasks();
     /// Recounts the words per length and shows them in DictionaryStringGrid and the status bars.
     void CountSelection();
-    /// The subject categories' choices (main_window_categories.cpp), for the word selection.
-    void ReadCategoryChoices(qm::SelectionOptions& options) const;
 
-    // Subject categories (main_window_categories.cpp)
-    void WordCategBtnClick();
-    void SubjectCloseBtnClick();
-    void CategoryListBoxClick();
-    void CategoryListBoxClickCheck(int row);
-    void AllOtherCheckClick();
-    void SwitchAllBtnClick();
-    void NumbersBtnClick();
-    /// Lists the nouns of the category selected in CategoryListBox, by length.
-    void ShowCategoryWords();
-    /// WordsListBoxClick of the category page: the clue of the clicked word.
-    void WordsListBoxClick();
+    // The subject categories on the right (CategoryPanel)
+    /// Shows the subject categories on the right (the dictionary options' button).
+    void ShowCategoriesOnRight();
+    /// Their choices, for the word selection.
+    CategoryPanel& Categories() { return *categoryPanel_; }
 
     // The Clues page (CluesPage): what the other pages ask of it, and what it asks of the window
     /// Keeps what was typed into the clue memos in the slots they show.
@@ -211,8 +203,9 @@ public:
     void RepaintGrid();
 
     // The imported list's controls on the Setup page (ImportedListControls)
-    /// A seed word was selected (the Setup page asks again after a new freeform size).
-    void SeedListBoxClick();
+    /// Checks again whether the selected seed word fits the grid (the Setup page, after a new freeform
+    /// size), which turns the freeform fill buttons on or off.
+    void RecheckSeedWordFits();
 
     // Freeform Generate page (FreeformGeneratePage): what it asks of the window
     FreeformGeneratePage& FreeformGenerate() { return *freeformGenerate_; }
@@ -221,7 +214,7 @@ public:
     /// What a freeform run pauses on the other pages.
     std::vector<QWidget*> PausedByFreeformRuns() const;
     /// A line of "Grid Nos." was chosen: shows the fill of the line with the word highlighted.
-    void GridsListBoxClick(const FillsOfWordRow& use);
+    void ShowFillOfWord(const FillsOfWordRow& use);
 
     // Loading a crossword file (main_window_file.cpp), from the Home and File pages
     /// Asks for a crossword file and makes it the crossword on display, as the one freeform fill.
@@ -245,7 +238,6 @@ private:
     void BuildPages();
     QWidget* BuildGeneratePage();
     QWidget* BuildGridPage();
-    QWidget* BuildCategoryPage();
     void ConnectNavigation();
     void SetPanelColours();
 
@@ -255,8 +247,6 @@ private:
     std::unique_ptr<UserDialogs> dialogs_;
     QuillmereState state_;
     QWidget* previousLeftPage_ = nullptr;
-    /// The checked state the next "Switch All Subjects" click gives every category.
-    bool switchAllTarget_ = false;
     /// Starts, stops and ends the runs of both kinds.
     RunController runs_{*this};
 
@@ -287,24 +277,13 @@ private:
     // Right: grid page, output preview, subject categories
     QStackedWidget* rightPages_ = nullptr;
     QWidget* gridPage_ = nullptr;
-    QWidget* categoryPage_ = nullptr;
+    CategoryPanel* categoryPanel_ = nullptr;
     QLabel* gridHeaderPanel_ = nullptr;
     QFrame* gridPanel_ = nullptr;
     MainStringGrid* gridView_ = nullptr;
     PanelStatusBar* gridStatus_ = nullptr;
     QPushButton* clearGridButton_ = nullptr;
     QPushButton* mirrorButton_ = nullptr;
-    QFrame* categoryTopPanel_ = nullptr;
-    QFrame* categoryMainPanel_ = nullptr;
-    QFrame* categoryBottomPanel_ = nullptr;
-    QListWidget* categoryList_ = nullptr;
-    RowList<CategoryListRow> categoryWords_;  ///< WordsListBox of the category page
-    QPlainTextEdit* categoryClue_ = nullptr;
-    PanelStatusBar* categoryStatus_ = nullptr;
-    QCheckBox* allOtherWordsCheck_ = nullptr;
-    QPushButton* switchAllButton_ = nullptr;
-    QPushButton* numbersButton_ = nullptr;
-    QPushButton* closeCategoriesButton_ = nullptr;
 
     friend class MainWindowTest;
 };

@@ -1,6 +1,7 @@
 // MainWindow, navigation: which workflow tabs show, Next and Back, page changes and the keyboard shortcuts.
 #include "ui/main_window.h"
 
+#include "ui/category_panel.h"
 #include "ui/clues_page.h"
 #include "ui/diagnostics_page.h"
 #include "ui/symmetric_generate_page.h"
@@ -79,6 +80,8 @@ void MainWindow::OnWorkflowPageChanged()
 }
 
 void MainWindow::ShowGridOnRight() { rightPages_->setCurrentWidget(gridPage_); }
+
+void MainWindow::ShowCategoriesOnRight() { rightPages_->setCurrentWidget(categoryPanel_); }
 
 void MainWindow::ShowRightPage(QWidget* page) { rightPages_->setCurrentWidget(page ? page : gridPage_); }
 

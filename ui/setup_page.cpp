@@ -378,7 +378,7 @@ void SetupPage::OnFreeformSizeClicked()
     window_.EmptyFreeformFills();
     window_.RepaintGrid();
     // A selected seed word may not fit the new size.
-    window_.SeedListBoxClick();
+    window_.RecheckSeedWordFits();
 }
 
 // ---------------------------------------------------------------------------------------------

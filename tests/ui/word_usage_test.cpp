@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(image.pixelColor(grid->SquareRect(first.x(), first.y()).bottomRight() - QPoint(1, 1)), ToQColor(ColourSelectedWord));
 
         // A line naming a fill the list no longer has changes nothing.
-        w_->GridsListBoxClick(FillsOfWordRow{s.Fills.GridsMax + 1, row, col, static_cast<int>(word.size())});
+        w_->ShowFillOfWord(FillsOfWordRow{s.Fills.GridsMax + 1, row, col, static_cast<int>(word.size())});
         QCOMPARE(s.Fills.CurrentFill, fills.back());
         QCOMPARE(s.Xw.Squares(first.x(), first.y()).CellColour, ColourSelectedWord);
 

@@ -1,5 +1,5 @@
-// MainWindow, subject categories: the right-hand category page with the category check list and its words.
-#include "ui/main_window.h"
+// CategoryPanel: the right-hand category page with the category check list and its words.
+#include "ui/category_panel.h"
 
 #include "core/clues/clue_store.h"
 #include "core/util/text.h"
@@ -7,6 +7,7 @@
 #include "core/words/category_browse.h"
 #include "core/words/selection.h"
 #include "ui/form_building.h"
+#include "ui/main_window.h"
 #include "ui/owner_drawn_lists.h"
 #include "ui/panel_status_bar.h"
 
@@ -17,38 +18,37 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace qm::ui {
 
-QWidget* MainWindow::BuildCategoryPage()
+CategoryPanel::CategoryPanel(MainWindow& window) : window_(window)
 {
-    auto* page = Named<QWidget>("_TabWordSel");
-    auto* col = new QVBoxLayout(page);
+    setObjectName("_TabWordSel");
+    auto* col = new QVBoxLayout(this);
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(2);
 
-    categoryTopPanel_ = Named<QFrame>("SubjectTopPnl", page);
-    auto* top = new QHBoxLayout(categoryTopPanel_);
+    topPanel_ = Named<QFrame>("SubjectTopPnl", this);
+    auto* top = new QHBoxLayout(topPanel_);
     top->setContentsMargins(8, 6, 8, 6);
     top->setSpacing(8);
-    allOtherWordsCheck_ = Named<QCheckBox>("AllOtherCheck", "  Include all Non-Categorized Words", categoryTopPanel_);
+    allOtherWordsCheck_ = Named<QCheckBox>("AllOtherCheck", "  Include all Non-Categorized Words", topPanel_);
     allOtherWordsCheck_->setChecked(true);
-    closeCategoriesButton_ = Named<QPushButton>("SubjectCloseBtn", "<< Close Dialogue", categoryTopPanel_);
+    closeButton_ = Named<QPushButton>("SubjectCloseBtn", "<< Close Dialogue", topPanel_);
     top->addWidget(allOtherWordsCheck_);
     top->addStretch(1);
-    top->addWidget(closeCategoriesButton_);
-    col->addWidget(categoryTopPanel_);
+    top->addWidget(closeButton_);
+    col->addWidget(topPanel_);
 
-    categoryMainPanel_ = Named<QFrame>("SubjectMainPnl", page);
-    auto* main = new QHBoxLayout(categoryMainPanel_);
+    mainPanel_ = Named<QFrame>("SubjectMainPnl", this);
+    auto* main = new QHBoxLayout(mainPanel_);
     main->setContentsMargins(8, 6, 8, 6);
     main->setSpacing(8);
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(new QLabel("Subject categories", categoryMainPanel_));
-    categoryList_ = Named<QListWidget>("CategoryListBox", categoryMainPanel_);
+    left->addWidget(new QLabel("Subject categories", mainPanel_));
+    categoryList_ = Named<QListWidget>("CategoryListBox", mainPanel_);
     categoryList_->setItemDelegate(new CheckListDelegate(18, categoryList_));
     categoryList_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (std::string_view name : CategoryNames) {
@@ -58,8 +58,8 @@ QWidget* MainWindow::BuildCategoryPage()
     }
     left->addWidget(categoryList_, 1);
     auto* leftButtons = new QHBoxLayout;
-    switchAllButton_ = Named<QPushButton>("SwitchAllBtn", "Switch All Subjects OFF", categoryMainPanel_);
-    numbersButton_ = Named<QPushButton>("NumbersBtn", "No's. per category", categoryMainPanel_);
+    switchAllButton_ = Named<QPushButton>("SwitchAllBtn", "Switch All Subjects OFF", mainPanel_);
+    numbersButton_ = Named<QPushButton>("NumbersBtn", "No's. per category", mainPanel_);
     leftButtons->addWidget(switchAllButton_);
     leftButtons->addWidget(numbersButton_);
     left->addLayout(leftButtons);
@@ -67,63 +67,66 @@ QWidget* MainWindow::BuildCategoryPage()
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
-    right->addWidget(new QLabel("Words of the category", categoryMainPanel_));
-    categoryWords_ = RowList<CategoryListRow>("WordsListBox", CategoryWordsPainter(), 17, categoryMainPanel_);
+    right->addWidget(new QLabel("Words of the category", mainPanel_));
+    categoryWords_ = RowList<CategoryListRow>("WordsListBox", CategoryWordsPainter(), 17, mainPanel_);
     right->addWidget(categoryWords_.View(), 1);
-    categoryClue_ = Named<QPlainTextEdit>("CategoryClueMemo", categoryMainPanel_);
+    categoryClue_ = Named<QPlainTextEdit>("CategoryClueMemo", mainPanel_);
     categoryClue_->setReadOnly(true);
     categoryClue_->setFixedHeight(64);
     right->addWidget(categoryClue_);
     main->addLayout(right, 4);
-    col->addWidget(categoryMainPanel_, 1);
+    col->addWidget(mainPanel_, 1);
 
-    categoryBottomPanel_ = Named<QFrame>("SubjectBottPnl", page);
-    auto* bottom = new QVBoxLayout(categoryBottomPanel_);
+    bottomPanel_ = Named<QFrame>("SubjectBottPnl", this);
+    auto* bottom = new QVBoxLayout(bottomPanel_);
     bottom->setContentsMargins(2, 2, 2, 2);
-    categoryStatus_ = new PanelStatusBar({250, 40, 0}, categoryBottomPanel_);
+    categoryStatus_ = new PanelStatusBar({250, 40, 0}, bottomPanel_);
     categoryStatus_->setObjectName("CategStatusBar");
     bottom->addWidget(categoryStatus_);
-    col->addWidget(categoryBottomPanel_);
+    col->addWidget(bottomPanel_);
 
-    connect(closeCategoriesButton_, &QPushButton::clicked, this, [this] { SubjectCloseBtnClick(); });
-    connect(categoryList_, &QListWidget::currentRowChanged, this, [this] { CategoryListBoxClick(); });
+    connect(closeButton_, &QPushButton::clicked, this, [this] { OnCloseClicked(); });
+    connect(categoryList_, &QListWidget::currentRowChanged, this, [this] { OnCategoryChosen(); });
     connect(categoryList_, &QListWidget::itemChanged, this,
-            [this](QListWidgetItem* item) { CategoryListBoxClickCheck(categoryList_->row(item)); });
-    connect(allOtherWordsCheck_, &QCheckBox::clicked, this, [this] { AllOtherCheckClick(); });
-    connect(switchAllButton_, &QPushButton::clicked, this, [this] { SwitchAllBtnClick(); });
-    connect(numbersButton_, &QPushButton::clicked, this, [this] { NumbersBtnClick(); });
-    connect(categoryWords_.View(), &RowListView::rowClicked, this, [this] { WordsListBoxClick(); });
-    connect(categoryWords_.View(), &RowListView::currentRowChanged, this, [this] { WordsListBoxClick(); });
-    return page;
+            [this](QListWidgetItem* item) { OnCategoryChecked(categoryList_->row(item)); });
+    connect(allOtherWordsCheck_, &QCheckBox::clicked, this, [this] { OnAllOtherWordsClicked(); });
+    connect(switchAllButton_, &QPushButton::clicked, this, [this] { OnSwitchAllClicked(); });
+    connect(numbersButton_, &QPushButton::clicked, this, [this] { OnNumbersClicked(); });
+    connect(categoryWords_.View(), &RowListView::rowClicked, this, [this] { OnWordChosen(); });
+    connect(categoryWords_.View(), &RowListView::currentRowChanged, this, [this] { OnWordChosen(); });
 }
 
-void MainWindow::WordCategBtnClick() { rightPages_->setCurrentWidget(categoryPage_); }
+void CategoryPanel::SetPanelColours()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{topPanel_, mainPanel_, bottomPanel_}) SetPanelColour(w, ColourPanelGrey);
+}
 
-void MainWindow::SubjectCloseBtnClick() { rightPages_->setCurrentWidget(gridPage_); }
+void CategoryPanel::OnCloseClicked() { window_.ShowGridOnRight(); }
 
-void MainWindow::ReadCategoryChoices(SelectionOptions& options) const
+void CategoryPanel::ReadChoices(SelectionOptions& options) const
 {
     options.AllOther = allOtherWordsCheck_->isChecked();
     for (int i = 0; i < CategoryCount && i < categoryList_->count(); ++i)
         options.Categories[static_cast<std::size_t>(i)] = categoryList_->item(i)->checkState() == Qt::Checked;
 }
 
-void MainWindow::CategoryListBoxClick()
+void CategoryPanel::OnCategoryChosen()
 {
-    BuildSelectionMasks();
+    window_.BuildSelectionMasks();
     ShowCategoryWords();
 }
 
-void MainWindow::ShowCategoryWords()
+void CategoryPanel::ShowCategoryWords()
 {
-    BuildSelectionMasks();
+    window_.BuildSelectionMasks();
     const int row = categoryList_->currentRow();
     if (row < 0) {
         categoryWords_.Clear();
         categoryStatus_->setPanelText(0, {});
     } else {
         int count = 0;
-        categoryWords_.SetRows(CategoryWordRows(state_.Dict, state_.BitPatterns, row + 1, count));
+        const QuillmereState& state = window_.State();
+        categoryWords_.SetRows(CategoryWordRows(state.Dict, state.BitPatterns, row + 1, count));
         categoryStatus_->setPanelText(0, QString("%1/%2. %3: %4 words")
                                             .arg(row + 1)
                                             .arg(categoryList_->count())
@@ -134,35 +137,36 @@ void MainWindow::ShowCategoryWords()
     categoryClue_->clear();
 }
 
-void MainWindow::WordsListBoxClick()
+void CategoryPanel::OnWordChosen()
 {
     const CategoryListRow* row = categoryWords_.Current();
     const int clue = row && row->Of == CategoryListRow::Kind::Word ? row->ClueIndex : 0;
-    if (clue > 0 && static_cast<std::size_t>(clue) < state_.Clues.size())
-        categoryClue_->setPlainText(ToQ(state_.Clues[static_cast<std::size_t>(clue)]));
+    const std::vector<std::string>& clues = window_.State().Clues;
+    if (clue > 0 && static_cast<std::size_t>(clue) < clues.size())
+        categoryClue_->setPlainText(ToQ(clues[static_cast<std::size_t>(clue)]));
     else
         categoryClue_->clear();
 }
 
-void MainWindow::CategoryListBoxClickCheck(int row)
+void CategoryPanel::OnCategoryChecked(int row)
 {
     QListWidgetItem* item = categoryList_->item(row);
     if (!item) return;
-    BuildSelectionMasks();
-    CountSelection();
+    window_.BuildSelectionMasks();
+    window_.CountSelection();
     const QSignalBlocker block(categoryList_);
     if (item->checkState() == Qt::Checked) categoryList_->setCurrentRow(row);
     else item->setSelected(false);
     ShowCategoryWords();
 }
 
-void MainWindow::AllOtherCheckClick()
+void CategoryPanel::OnAllOtherWordsClicked()
 {
-    BuildSelectionMasks();
-    CountSelection();
+    window_.BuildSelectionMasks();
+    window_.CountSelection();
 }
 
-void MainWindow::SwitchAllBtnClick()
+void CategoryPanel::OnSwitchAllClicked()
 {
     {
         const QSignalBlocker block(categoryList_);
@@ -172,8 +176,8 @@ void MainWindow::SwitchAllBtnClick()
         }
     }
     categoryList_->viewport()->update();
-    BuildSelectionMasks();
-    CountSelection();
+    window_.BuildSelectionMasks();
+    window_.CountSelection();
     switchAllTarget_ = !switchAllTarget_;
     if (!switchAllTarget_) {
         switchAllButton_->setText("Switch All Subjects OFF");
@@ -184,9 +188,10 @@ void MainWindow::SwitchAllBtnClick()
     }
 }
 
-void MainWindow::NumbersBtnClick()
+void CategoryPanel::OnNumbersClicked()
 {
-    categoryWords_.SetRows(CategoryCountRows(state_.Dict, state_.BitPatterns));
+    const QuillmereState& state = window_.State();
+    categoryWords_.SetRows(CategoryCountRows(state.Dict, state.BitPatterns));
 }
 
 }  // namespace qm::ui
