@@ -512,13 +512,7 @@ void FreeformGeneratePage::OnFillChosen()
     fillsHint_->setText("Click on any row to select another fill");
     window_.SymmetricGenerate().ShowAnotherFillHint();
     if (!window_.State().RunInProgress()) improveButton_->setEnabled(shown);
-    MainStringGrid& grid = window_.GridView();
-    if (!grid.updatesEnabled()) {
-        // The grid is frozen during a run; the chosen fill is painted once.
-        grid.setUpdatesEnabled(true);
-        grid.repaint();
-        grid.setUpdatesEnabled(false);
-    }
+    window_.GridView().PaintWhileFrozen();  // the chosen fill, also during a run
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -32,6 +32,14 @@ void MainStringGrid::SetPainter(GridPainter painter)
     update();
 }
 
+void MainStringGrid::PaintWhileFrozen()
+{
+    if (updatesEnabled()) return;
+    setUpdatesEnabled(true);
+    repaint();
+    setUpdatesEnabled(false);
+}
+
 QRect MainStringGrid::SquareRect(int col, int row) const
 {
     const int pitch = layout_.CellPixels + LineWidth;

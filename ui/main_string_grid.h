@@ -30,6 +30,8 @@ public:
     const MainGridLayout& Layout() const { return layout_; }
 
     void SetPainter(GridPainter painter);
+    /// Paints the grid at once, also while a run keeps its updates off (they stay off).
+    void PaintWhileFrozen();
     GridPainter Painter() const { return painter_; }
 
     /// The square (col, row) under a point of the widget; false outside the squares.

@@ -319,13 +319,7 @@ void SymmetricGeneratePage::OnFillClicked()
         window_.DisplayShownFill(shown);
     });
     fillsHint_->setText(ChooseAnotherFillHint);
-    MainStringGrid& grid = window_.GridView();
-    if (!grid.updatesEnabled()) {
-        // The grid is frozen during a run; the chosen fill is painted once.
-        grid.setUpdatesEnabled(true);
-        grid.repaint();
-        grid.setUpdatesEnabled(false);
-    }
+    window_.GridView().PaintWhileFrozen();  // the chosen fill, also during a run
 }
 
 // ---------------------------------------------------------------------------------------------
