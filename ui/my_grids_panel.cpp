@@ -24,7 +24,7 @@ const QSize ItemBox(124, 150);
 
 MyGridsPanel::MyGridsPanel(UserDialogs& dialogs, std::string libraryPath, QWidget* parent) : QWidget(parent), dialogs_(dialogs)
 {
-    setObjectName("TabSheetMyGrids");
+    setObjectName("MyGridsPanel");
     model_ = new MyGridsModel(std::move(libraryPath), this);
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(0, 0, 0, 0);

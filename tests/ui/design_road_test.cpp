@@ -339,7 +339,7 @@ private slots:
         log_.Answers = {false};
         SaveToMyGrids("CORNER");
         QCOMPARE(log_.Messages.last(), QString("ask: My Grids has a grid called \"Corner\" already.\nReplace it?"));
-        auto& model = Find<MyGridsPanel>("TabSheetMyGrids")->Model();
+        auto& model = Find<MyGridsPanel>("MyGridsPanel")->Model();
         QCOMPARE(model.DesignAt(0).At(2, 2), ' ');
         SaveToMyGrids("corner");
         QCOMPARE(MyGridNames(), (QStringList{"Corner", "Centre"}));
