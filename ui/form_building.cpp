@@ -64,6 +64,15 @@ void SetPanelColour(QWidget* w, Colour colour)
     w->setPalette(p);
 }
 
+QLabel* FillsHintPanel(const char* name, QWidget* parent)
+{
+    auto* hint = Named<QLabel>(name, parent);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFrameShape(QFrame::StyledPanel);
+    hint->setFixedHeight(hint->fontMetrics().height() + 6);
+    return hint;
+}
+
 QLabel* SmallLabel(const QString& text, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);

@@ -32,6 +32,9 @@ void SetPanelColour(QWidget* w, Colour colour);
 /// A label in the small (12 pixel) type of the track bar and progress bar captions.
 QLabel* SmallLabel(const QString& text, QWidget* parent);
 
+/// The framed one-line hint under a fills list ("Click on any row to select a fill"), named as given.
+QLabel* FillsHintPanel(const char* name, QWidget* parent);
+
 /// Sets the font of a widget to Calibri of the given point size (bold when asked).
 void SetCalibri(QWidget* w, int pointSize, bool bold = false);
 

@@ -183,10 +183,7 @@ void FreeformGeneratePage::BuildFillsList(QVBoxLayout* mainCol)
     mainCol->addWidget(fillsHeader_);
     fills_ = RowList<FillRow>("FreeFillsListBox", FillsListPainter(FreeFillsColumns()), 17, mainPanel_);
     mainCol->addWidget(fills_.View(), 1);
-    fillsHint_ = Named<QLabel>("FreeFillStatusPnl", mainPanel_);
-    fillsHint_->setAlignment(Qt::AlignCenter);
-    fillsHint_->setFrameShape(QFrame::StyledPanel);
-    fillsHint_->setFixedHeight(fillsHint_->fontMetrics().height() + 6);
+    fillsHint_ = FillsHintPanel("FreeFillStatusPnl", mainPanel_);
     mainCol->addWidget(fillsHint_);
     fillsStatus_ = new PanelStatusBar({80, 70, 80, 0}, mainPanel_);
     fillsStatus_->setObjectName("FreeFillsStatusBar");

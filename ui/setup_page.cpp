@@ -113,20 +113,20 @@ QWidget* SetupPage::BuildStockGridsTab()
     sizeColumn->addStretch(1);
     row->addLayout(sizeColumn);
 
-    auto* previewFrame = new QFrame(tab);
-    previewFrame->setFrameShape(QFrame::StyledPanel);
-    auto* previewRow = new QHBoxLayout(previewFrame);
+    thumbnailFrame_ = new QFrame(tab);
+    thumbnailFrame_->setFrameShape(QFrame::StyledPanel);
+    auto* previewRow = new QHBoxLayout(thumbnailFrame_);
     previewRow->setContentsMargins(1, 1, 1, 1);
     previewRow->setSpacing(0);
-    stockGridThumbnails_ = new StockGridPreview(previewFrame);
+    stockGridThumbnails_ = new StockGridPreview(thumbnailFrame_);
     previewRow->addWidget(stockGridThumbnails_, 1);
-    thumbnailScrollBar_ = Named<QScrollBar>("PreviewScrollBar", Qt::Vertical, previewFrame);
+    thumbnailScrollBar_ = Named<QScrollBar>("PreviewScrollBar", Qt::Vertical, thumbnailFrame_);
     thumbnailScrollBar_->setEnabled(false);
     previewRow->addWidget(thumbnailScrollBar_);
     // The last row of the size list, "My Grids", shows the user's own grids in place of the thumbnails.
     myGrids_ = new MyGridsPanel(window_.Dialogs(), DefaultGridLibraryPath(), tab);
     stockGridChoices_ = new QStackedWidget(tab);
-    stockGridChoices_->addWidget(previewFrame);
+    stockGridChoices_->addWidget(thumbnailFrame_);
     stockGridChoices_->addWidget(myGrids_);
     row->addWidget(stockGridChoices_, 1);
     grids->addLayout(row, 1);
@@ -247,7 +247,7 @@ bool SetupPage::MyGridsRowChosen() const
 
 void SetupPage::ShowMyGrids(bool show)
 {
-    stockGridChoices_->setCurrentWidget(show ? static_cast<QWidget*>(myGrids_) : stockGridChoices_->widget(0));
+    stockGridChoices_->setCurrentWidget(show ? static_cast<QWidget*>(myGrids_) : thumbnailFrame_);
     stockGridStatus_->setVisible(!show);
 }
 

@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QFrame;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
@@ -112,6 +113,7 @@ private:
     PanelStatusBar* stockGridStatus_ = nullptr;
     /// The thumbnails of the size on show, or My Grids.
     QStackedWidget* stockGridChoices_ = nullptr;
+    QFrame* thumbnailFrame_ = nullptr;  ///< the thumbnails and their scroll bar
     QPushButton* designButton_ = nullptr;
     MyGridsPanel* myGrids_ = nullptr;
     GridDesignerPanel* designer_ = nullptr;

@@ -175,10 +175,7 @@ void SymmetricGeneratePage::BuildFillsList(QVBoxLayout* col)
     list->addWidget(fillsHeader_);
     fills_ = RowList<FillRow>("SymmFillsListBox", FillsListPainter(FillsColumns()), 17, fillsPanel_);
     list->addWidget(fills_.View(), 1);
-    fillsHint_ = Named<QLabel>("SymmFillStatusPnl", fillsPanel_);
-    fillsHint_->setAlignment(Qt::AlignCenter);
-    fillsHint_->setFrameShape(QFrame::StyledPanel);
-    fillsHint_->setFixedHeight(fillsHint_->fontMetrics().height() + 6);
+    fillsHint_ = FillsHintPanel("SymmFillStatusPnl", fillsPanel_);
     list->addWidget(fillsHint_);
     col->addWidget(fillsPanel_, 3);
 }
