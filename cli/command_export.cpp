@@ -9,6 +9,7 @@
 #include "core/output/html_writer.h"
 #include "core/output/output_options.h"
 #include "core/output/rtf_writer.h"
+#include "core/output/web_page.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
 #include "render/output_fonts.h"
@@ -41,9 +42,21 @@ int Run(Context& ctx)
     const std::string path = ctx.Positionals(1, 1)[0];
     if (!out) throw UsageError("--out is required");
     if (!format || (*format != "text" && *format != "rtf" && *format != "html" && *format != "pdf" && *format != "ipuz" &&
-                    *format != "puz"))
-        throw UsageError("--format must be text, rtf, html, pdf, ipuz or puz");
+                    *format != "puz" && *format != "web"))
+        throw UsageError("--format must be text, rtf, html, pdf, ipuz, puz or web");
     QuillmereState& state = ctx.state;
+    if (*format == "web") {
+        if (mode || noExtras || font || blocking || gridMM)
+            throw UsageError("--mode, --no-extras, --font, --blocking and --grid-mm are for text, rtf, html and pdf");
+        // The page to solve holds the crossword with its title (as the Output page shows it) and author.
+        const LoadResult loaded = LoadCrosswordFile(state, path, nullptr);
+        if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
+        if (title) state.Output.Title = *title;
+        if (noTitle) state.Output.TitleChecked = false;
+        WriteWebPageFile(*out, state, author.value_or(""));
+        ctx.out << "wrote " << *out << "\n";
+        return 0;
+    }
     if (*format == "ipuz" || *format == "puz") {
         if (mode || noTitle || noExtras || font || blocking || gridMM)
             throw UsageError("--mode, --no-title, --no-extras, --font, --blocking and --grid-mm are for text, rtf, html and pdf");
@@ -59,7 +72,7 @@ int Run(Context& ctx)
         ctx.out << "wrote " << *out << "\n";
         return 0;
     }
-    if (author) throw UsageError("--author is for --format ipuz and puz");
+    if (author) throw UsageError("--author is for --format ipuz, puz and web");
     if (!mode) throw UsageError("--mode is required");
 
     EnsureGuiSession();
@@ -92,10 +105,12 @@ int Run(Context& ctx)
 const Registration reg{
     {"export",
      "FILE --mode 0..6 --format text|rtf|html|pdf --out PATH [--title T] [--no-title] [--no-extras] [--font NAME] "
-     "[--blocking 0..8] [--grid-mm 60..180] | FILE --format ipuz|puz --out PATH [--title T] [--author NAME]",
+     "[--blocking 0..8] [--grid-mm 60..180] | FILE --format ipuz|puz --out PATH [--title T] [--author NAME] | "
+     "FILE --format web --out PATH [--title T] [--no-title] [--author NAME]",
      "load a crossword file (.xwd, .ipuz or .puz) and write what the Output page writes: the clipboard text (modes 2, "
      "4, 6), an RTF or HTML file, or the printed page as PDF, with title, font and blocking from the file unless "
-     "overridden; or the crossword as an ipuz or Across Lite .puz file (author \"Quillmere\" unless given)",
+     "overridden; or the crossword as an ipuz or Across Lite .puz file (author \"Quillmere\" unless given); or a "
+     "web page to solve in a browser: one HTML file with the answers hidden, by the author when one is given",
      &Run}};
 
 }  // namespace
