@@ -12,9 +12,11 @@
 #include "core/output/web_page.h"
 #include "core/util/failure.h"
 #include "core/util/file_io.h"
+#include "core/words/import.h"
 #include "render/output_fonts.h"
 #include "render/page_devices.h"
 
+#include <optional>
 #include <ostream>
 
 namespace qm::cli {
@@ -27,18 +29,26 @@ std::string OneLineMessage(std::string text)
     return text;
 }
 
+/// A text option: UTF-8 on the command line, Windows-1252 in the program (as the window's texts are).
+std::optional<std::string> TextOption(Context& ctx, const std::string& name)
+{
+    auto text = ctx.Option(name);
+    if (text) *text = Utf8ToWindows1252(*text);
+    return text;
+}
+
 int Run(Context& ctx)
 {
     const auto mode = ctx.IntOption("--mode", 0, OutputModeCount - 1);
     const auto format = ctx.Option("--format");
     const auto out = ctx.Option("--out");
-    const auto title = ctx.Option("--title");
+    const auto title = TextOption(ctx, "--title");
     const bool noTitle = ctx.Flag("--no-title");
     const bool noExtras = ctx.Flag("--no-extras");
     const auto font = ctx.Option("--font");
     const auto blocking = ctx.IntOption("--blocking", 0, BlockingStyleCount - 1);
     const auto gridMM = ctx.IntOption("--grid-mm", MinGridMM, MaxGridMM);
-    const auto author = ctx.Option("--author");
+    const auto author = TextOption(ctx, "--author");
     const std::string path = ctx.Positionals(1, 1)[0];
     if (!out) throw UsageError("--out is required");
     if (!format || (*format != "text" && *format != "rtf" && *format != "html" && *format != "pdf" && *format != "ipuz" &&

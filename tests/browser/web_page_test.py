@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The web page to solve, played in headless Chromium through the DevTools protocol.
 
-usage: web_page_test.py QUILLMERE_CLI SCRATCH_FOLDER
+usage: web_page_test.py QUILLMERE_CLI SCRATCH_FOLDER [TEST NAMES, as unittest takes them]
 
 quillmere-cli writes the pages from ipuz files made here (fixtures.py); one Chromium serves every
 case, each in a tab of its own. Exit code 77 (CTest's skip) only when Chromium is not installed.
@@ -134,6 +134,25 @@ class PlayTest(PageCase):
         self.assertEqual(self.letters()[1][0], "L")
         self.page.click("button[aria-label='Reveal letter']")
         self.assertEqual(self.message(), "This square: 0 letters revealed.")
+
+    def test_reveal_puzzle_and_clear_puzzle_ask_first_and_start_again(self):
+        self.fresh("small")
+        self.click_clue("5 Across")
+        self.page.type("eaxen")
+        self.page.click("button[aria-label='Clear word']")
+        self.assertEqual(self.letters()[4], ".....")
+        self.page.click("button[aria-label='Reveal puzzle']")  # asks first; the dialog is accepted
+        self.assertEqual([e["message"] for e in self.page.events("Page.javascriptDialogOpening")], ["Reveal every answer?"])
+        self.assertEqual(self.letters(), fixtures.SMALL_ROWS)
+        solved = self.page.js("document.getElementById('solved').textContent")
+        self.assertRegex(solved, r"^Solved in \d+:\d\d, with 21 letters revealed\.$")
+        self.page.click("button[aria-label='Clear puzzle']")
+        self.assertEqual(self.letters(), [".....", ".#.#.", ".....", ".#.#.", "....."])
+        self.assertEqual(self.page.js("document.getElementById('solved').hidden"), True)
+        self.assertEqual(self.page.js("document.getElementById('clock').textContent"), "0:00")
+        self.assertEqual(self.squares_marked("revealed"), [])
+        self.assertEqual([e["message"] for e in self.page.events("Page.javascriptDialogOpening")],
+                         ["Reveal every answer?", "Clear every square and start the timer again?"])
 
     def test_keys_move_turn_and_clear(self):
         self.fresh("small")
@@ -363,7 +382,7 @@ CONTRAST_SCRIPT = r"""
 
 def main():
     global CLI, SCRATCH
-    if len(sys.argv) != 3:
+    if len(sys.argv) < 3:
         sys.exit(__doc__)
     CLI, SCRATCH = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     if not find_chromium():
@@ -371,7 +390,7 @@ def main():
               "(scripts/setup-deps installs Debian's chromium).")
         return SKIP
     started = time.monotonic()
-    result = unittest.main(argv=[sys.argv[0], "-v"], exit=False).result
+    result = unittest.main(argv=[sys.argv[0], "-v", *sys.argv[3:]], exit=False).result
     print("browser tests took %.1f s" % (time.monotonic() - started))
     return 0 if result.wasSuccessful() else 1
 

@@ -219,6 +219,8 @@ TEST_F(OutputCommands, ExportsTheWebPageToSolve)
         {"as the file has it", {}, "Weekend Special", true, ""},
         {"title and author given", {"--title", "Sunday <Best>", "--author", "A. Setter"}, "Sunday <Best>", true, "A. Setter"},
         {"title left out", {"--no-title"}, "Weekend Special", false, ""},
+        // The command line's UTF-8 becomes the program's Windows-1252, as the window's texts are.
+        {"letters beyond ASCII", {"--title", "Caf\xC3\xA9 \xE2\x82\xAC", "--author", "Z\xC3\xBC"}, "Caf\xE9 \x80", true, "Z\xFC"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -547,7 +547,7 @@ private slots:
         };
         const Case cases[] = {
             {"title of the file", "Nine", true, {}},
-            {"title edited", "Nine & <Ten>", true, {"--title", "Nine & <Ten>"}},
+            {"title edited", QString::fromUtf8("Nine & <Ten> \xC3\xA9t\xC3\xA9"), true, {"--title", "Nine & <Ten> \xC3\xA9t\xC3\xA9"}},
             {"title left out", "Nine", false, {"--no-title"}},
         };
         for (const Case& c : cases) {

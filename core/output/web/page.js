@@ -709,7 +709,8 @@
     if (button.dataset.action === "check") check(button.dataset.scope);
     else if (button.dataset.action === "reveal") reveal(button.dataset.scope);
     else clear(button.dataset.scope);
-    // The letter or word acted on stays selected; focus stays on the button for keyboard users.
+    // A click goes back to the grid to type on; a button pressed from the keyboard keeps the focus.
+    if (event.detail > 0 && current >= 0) squares[current].input.focus();
   }
 
   function onClueChosen(event) {
