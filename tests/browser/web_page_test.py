@@ -243,6 +243,10 @@ class SafetyTest(PageCase):
         expected = [fixtures.HOSTILE_CLUES[key][0] for key in [(1, "Across"), (3, "Across"), (1, "Down"), (2, "Down")]]
         self.assertEqual(shown, expected)
         self.assertEqual(self.page.events("Runtime.exceptionThrown"), [])
+        # Behind the escaping, the page's Content-Security-Policy runs its own script only.
+        self.page.js("(() => { const s = document.createElement('script'); s.textContent = 'window.__pwned = 4';"
+                     " document.body.appendChild(s); })()")
+        self.assertIsNone(self.page.js("window.__pwned === undefined ? null : window.__pwned"))
 
     def test_no_network_request_while_playing_and_printing(self):
         for name in ("small", "big", "hostile"):
@@ -327,6 +331,7 @@ class LayoutTest(PageCase):
 
     def test_texts_and_squares_have_names_and_contrast(self):
         self.fresh("small")
+        self.assertEqual(self.page.js("document.compatMode"), "CSS1Compat", "standards mode")
         label = lambda r, c: self.page.js("document.querySelector(%s).getAttribute('aria-label')" % json.dumps(cell(r, c) + " input"))
         self.assertEqual(label(5, 2), "5 Across, 5 letters, letter 2 of 5")
         self.assertEqual(label(1, 2), "1 Across, 5 letters (3,2), letter 2 of 5")
