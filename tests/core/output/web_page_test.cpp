@@ -105,7 +105,7 @@ TEST(WebPage, AnswersAreNotInPlainSight)
     EXPECT_EQ(HideAnswerLetters("AAAAAAAAAA", 1).find("AAAA"), std::string::npos);
     EXPECT_NE(HideAnswerLetters("STARE", 1), HideAnswerLetters("STARE", 2));
     // The same crossword gives the same bytes.
-    EXPECT_EQ(WebPageDocument(FiveByFive()), page);
+    EXPECT_TRUE(WebPageDocument(FiveByFive()) == page);
 }
 
 TEST(WebPage, StorageKeyFollowsGridAndAnswersOnly)
@@ -244,7 +244,7 @@ TEST(WebPage, WritesTheFileOrSaysWhyNot)
     WriteWebPageFile(dir.File("five.html"), state, "A. Setter");
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(dir.File("five.html"), bytes));
-    EXPECT_EQ(bytes, WebPageDocument(state, "A. Setter"));
+    EXPECT_TRUE(bytes == WebPageDocument(state, "A. Setter"));
     EXPECT_THROW(WriteWebPageFile(dir.File("missing/five.html"), state), Failure);
 }
 
