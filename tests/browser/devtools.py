@@ -129,6 +129,9 @@ class Browser:
         page = Page(self, target, session, context)
         for domain in ("Page.enable", "Runtime.enable", "Network.enable"):
             self.call(domain, session=session)
+        # In front and focused, as the page a person is using: a tab behind others counts as hidden.
+        self.call("Page.bringToFront", session=session)
+        self.call("Emulation.setFocusEmulationEnabled", {"enabled": True}, session=session)
         page.set_viewport(width, height, mobile, scale)
         return page
 
