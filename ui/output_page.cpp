@@ -178,8 +178,40 @@ QLayout* OutputPage::BuildTextOptions(QWidget* panel)
     extrasCheck_ = Named<QCheckBox>("ExtrasCheck", "  Extra information ", panel);
     extrasCheck_->setChecked(true);
     options->addWidget(extrasCheck_);
+    options->addSpacing(6);
+    options->addWidget(BuildClassSheetOptions(panel));
     options->addStretch(1);
     return options;
+}
+
+QGroupBox* OutputPage::BuildClassSheetOptions(QWidget* panel)
+{
+    // Off at first, so that the page stays as it has always been until a teacher asks for more.
+    classSheetGroup_ = Named<QGroupBox>("ClassSheetGroup", "Class sheet", panel);
+    auto* checks = new QVBoxLayout(classSheetGroup_);
+    checks->setContentsMargins(6, 4, 6, 4);
+    checks->setSpacing(2);
+    struct Option {
+        QCheckBox*& Check;
+        const char* Name;
+        const char* Caption;
+        const char* Tip;
+    };
+    const Option options[] = {
+        {nameLineCheck_, "NameLineCheck", " Name and date line", "A line for the pupil's name and the date under the title"},
+        {wordBankCheck_, "WordBankCheck", " Word bank", "The answers in alphabetical order, in columns under the clues, on the pupils' sheet "
+                                                        "(Empty Grid & Clues, Clue List only)"},
+        {fitWidthCheck_, "FitWidthCheck", " Fit grid to page width",
+         "The grid as wide as the page between its margins (190 mm), whatever the grid size says"},
+        {answersHeadingCheck_, "AnswersHeadingCheck", " \"Answers\" heading",
+         "The heading \"Answers\" under the title of a sheet that shows the solution (the completed grid)"},
+    };
+    for (const Option& o : options) {
+        o.Check = Named<QCheckBox>(o.Name, o.Caption, classSheetGroup_);
+        o.Check->setToolTip(QString(o.Tip) + ". For the printed page and its PDF file.");
+        checks->addWidget(o.Check);
+    }
+    return classSheetGroup_;
 }
 
 QLayout* OutputPage::BuildOutputButtons()
@@ -223,6 +255,8 @@ void OutputPage::ConnectControls()
     connect(titleEdit_, &QLineEdit::textChanged, this, [this] { OnTitleEdited(); });
     connect(titleCheck_, &QCheckBox::clicked, this, [this] { OnTitleToggled(); });
     connect(extrasCheck_, &QCheckBox::clicked, this, [this] { OnExtrasToggled(); });
+    for (QCheckBox* check : {nameLineCheck_, wordBankCheck_, fitWidthCheck_, answersHeadingCheck_})
+        connect(check, &QCheckBox::toggled, this, [this] { OnClassSheetToggled(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { OnPrintClicked(); });
     connect(textToClipboardButton_, &QPushButton::clicked, this, [this] { OnTextToClipboardClicked(); });
     connect(rtfFileButton_, &QPushButton::clicked, this, [this] { OnRtfFileClicked(); });
@@ -240,6 +274,29 @@ void OutputPage::BuildPreviewPage()
     col->addWidget(previewPanel_);
     preview_ = new PagePreview(previewPanel_);
     preview_->resize(PreviewWidthPixels, PreviewWidthPixels * A4HeightMM / A4WidthMM);
+
+    // The other pages of a printout that needs more than one: shown only then.
+    previewPageButtons_ = Named<QWidget>("PreviewPagesPanel", previewPage_);
+    auto* row = new QHBoxLayout(previewPageButtons_);
+    row->setContentsMargins(0, 0, 0, 0);
+    previousPageButton_ = Named<QPushButton>("PreviewPreviousBtn", "< P&revious Page", previewPageButtons_);
+    previewPageLabel_ = Named<QLabel>("PreviewPageLabel", previewPageButtons_);
+    previewPageLabel_->setAlignment(Qt::AlignCenter);
+    nextPageButton_ = Named<QPushButton>("PreviewNextBtn", "Ne&xt Page >", previewPageButtons_);
+    row->addStretch(1);
+    row->addWidget(previousPageButton_);
+    row->addWidget(previewPageLabel_, 0);
+    row->addWidget(nextPageButton_);
+    row->addStretch(1);
+    previewPageLabel_->setMinimumWidth(90);
+    col->addWidget(previewPageButtons_);
+    // Its room is kept while it is hidden, so that the preview does not move when the page count changes.
+    QSizePolicy keepRoom = previewPageButtons_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    previewPageButtons_->setSizePolicy(keepRoom);
+    previewPageButtons_->hide();
+    connect(previousPageButton_, &QPushButton::clicked, this, [this] { OnPreviousPageClicked(); });
+    connect(nextPageButton_, &QPushButton::clicked, this, [this] { OnNextPageClicked(); });
 }
 
 void OutputPage::SetPanelColours()
@@ -262,16 +319,45 @@ void OutputPage::RenderPreview(OutputMode mode)
 {
     QuillmereState& state = window_.State();
     state.Output.Mode = mode;
-    window_.Guard([&] { preview_->SetPicture(render::RenderPreviewImage(state, mode, PreviewWidthPixels)); });
+    window_.Guard([&] {
+        render::PreviewPage page = render::RenderPreviewPage(state, mode, shownPreviewPage_, PreviewWidthPixels);
+        shownPreviewPage_ = page.Page;
+        previewPageCount_ = page.Pages;
+        preview_->SetPicture(std::move(page.Picture));
+    });
+    ShowPreviewPageButtons();
 }
 
 void OutputPage::RefreshPreview() { RenderPreview(CheckedMode()); }
+
+void OutputPage::ShowPreviewPageButtons()
+{
+    previewPageButtons_->setVisible(previewPageCount_ > 1);
+    previewPageLabel_->setText(QString("Page %1 of %2").arg(shownPreviewPage_ + 1).arg(previewPageCount_));
+    previousPageButton_->setEnabled(shownPreviewPage_ > 0);
+    nextPageButton_->setEnabled(shownPreviewPage_ + 1 < previewPageCount_);
+}
+
+void OutputPage::OnPreviousPageClicked()
+{
+    if (shownPreviewPage_ == 0) return;
+    --shownPreviewPage_;
+    RefreshPreview();
+}
+
+void OutputPage::OnNextPageClicked()
+{
+    if (shownPreviewPage_ + 1 >= previewPageCount_) return;
+    ++shownPreviewPage_;
+    RefreshPreview();
+}
 
 void OutputPage::OnEntered()
 {
     const QuillmereState& state = window_.State();
     gridSizeStatus_->setPanelText(0, SizeText(gridSizeSlider_->value()));
     gridSizeSlider_->setEnabled(state.Fills.CurrentFill != 0 && state.PrinterAvailable);
+    shownPreviewPage_ = 0;
     RefreshPreview();
 }
 
@@ -330,10 +416,21 @@ void OutputPage::OnExtrasToggled()
     RefreshPreview();
 }
 
+void OutputPage::OnClassSheetToggled()
+{
+    OutputOptions& o = window_.State().Output;
+    o.NameLine = nameLineCheck_->isChecked();
+    o.WordBank = wordBankCheck_->isChecked();
+    o.FitWidth = fitWidthCheck_->isChecked();
+    o.AnswersHeading = answersHeadingCheck_->isChecked();
+    RefreshPreview();
+}
+
 void OutputPage::ShowOptions()
 {
     const OutputOptions& o = window_.State().Output;
-    const std::initializer_list<QWidget*> quiet{titleEdit_, fontCombo_, blockingCombo_, gridSizeSlider_};
+    const std::initializer_list<QWidget*> quiet{titleEdit_,     fontCombo_,     blockingCombo_, gridSizeSlider_,
+                                                nameLineCheck_, wordBankCheck_, fitWidthCheck_, answersHeadingCheck_};
     for (QWidget* w : quiet) w->blockSignals(true);
     titleEdit_->setText(ToQ(o.Title));
     // A font that is not installed is still named (the output falls back to a similar one) rather
@@ -343,6 +440,10 @@ void OutputPage::ShowOptions()
     fontLabel_->setText(ToQ(o.FontName));
     blockingCombo_->setCurrentIndex(o.Blocking);
     gridSizeSlider_->setValue(o.GridMM);
+    nameLineCheck_->setChecked(o.NameLine);
+    wordBankCheck_->setChecked(o.WordBank);
+    fitWidthCheck_->setChecked(o.FitWidth);
+    answersHeadingCheck_->setChecked(o.AnswersHeading);
     for (QWidget* w : quiet) w->blockSignals(false);
 }
 
@@ -381,7 +482,7 @@ void OutputPage::OnPrintClicked()
             // A PDF file is written whole and then put in place, like every other file the program writes.
             render::WritePdfFile(printer.outputFileName().toLocal8Bit().toStdString(), state, mode);
         } else {
-            render::PrintPage(printer, state, mode);
+            render::PrintPages(printer, state, mode);
         }
     });
 }

@@ -4,6 +4,7 @@
 #include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_writer.h"
+#include "core/output/page_texts.h"
 #include "core/output/rtf_writer.h"
 #include "core/state.h"
 #include "core/util/file_io.h"
@@ -61,6 +62,22 @@ protected:
     test::TempDir dir_;
     std::string file_;
 };
+
+/// The text of one page of a PDF file in drawing order, every run of blanks and line ends made one
+/// blank (pdftotext -raw); empty when poppler-utils is missing.
+std::string PdfPageText(const std::string& path, int page)
+{
+    if (!std::filesystem::exists("/usr/bin/pdftotext")) return {};
+    const std::string n = std::to_string(page);
+    const auto run = test::RunProgram("/usr/bin/pdftotext", {"-raw", "-f", n, "-l", n, path, "-"});
+    std::string text;
+    for (const char ch : run.Out) {
+        const bool blank = ch == ' ' || ch == '\n' || ch == '\f' || ch == '\r';
+        if (!blank) text += ch;
+        else if (!text.empty() && text.back() != ' ') text += ' ';
+    }
+    return text;
+}
 
 std::string WithoutCarriageReturns(std::string text)
 {
@@ -226,6 +243,62 @@ TEST_F(OutputCommands, CrosswordsTheProgramMakesGoThroughTheInterchangeFormats)
                 EXPECT_EQ(through.Out, original.Out);
             }
     }
+}
+
+TEST_F(OutputCommands, APdfOfA29By29StockFillHoldsAllItsCluesOnTwoPages)
+{
+    const std::string fill = dir_.File("stock29.xwd");
+    const auto made = Run({"--seed", "1", "fill", "29", "1", "--fills", "1", "--out", fill});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    const std::string pdf = dir_.File("stock29.pdf");
+    const auto exported = Run({"export", fill, "--mode", "1", "--format", "pdf", "--out", pdf});
+    ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+    EXPECT_EQ(exported.Out, "wrote " + pdf + " (2 pages)\n");
+    if (!std::filesystem::exists("/usr/bin/pdfinfo")) GTEST_SKIP() << "poppler-utils is not installed";
+    const auto info = test::RunProgram("/usr/bin/pdfinfo", {pdf});
+    EXPECT_NE(info.Out.find("Pages:           2\n"), std::string::npos) << info.Out;
+    const std::string pages[] = {PdfPageText(pdf, 1), PdfPageText(pdf, 2)};
+    QuillmereState state;
+    LoadCrosswordFile(state, fill, nullptr);
+    ASSERT_EQ(state.Xw.GridSize, 29);
+    ASSERT_GT(state.Xw.WordSlotCount, 80);
+    for (int i = 1; i <= state.Xw.WordSlotCount; ++i) {
+        const std::string clue = PageClueText(state.Xw.Slot(i));
+        ASSERT_FALSE(clue.empty()) << i;
+        const int holding = (pages[0].find(clue) != std::string::npos) + (pages[1].find(clue) != std::string::npos);
+        EXPECT_EQ(holding, 1) << clue;
+    }
+    EXPECT_NE(pages[1].find("(continued)"), std::string::npos) << pages[1];
+}
+
+TEST_F(OutputCommands, ExportPrintsTheClassSheetOptionsOnThePdfOnly)
+{
+    const QuillmereState state = Loaded();
+    std::string bank = "Word bank";
+    for (const int i : AlphabeticalSlots(state.Xw, state.Xw.WordSlotCount)) bank += " " + state.Xw.Slot(i).DisplayTxt.str();
+    const std::string pupils = dir_.File("pupils.pdf");
+    const auto sheet = Run({"export", file_, "--mode", "0", "--format", "pdf", "--name-line", "--word-bank", "--fit-width", "--out", pupils});
+    ASSERT_EQ(sheet.ExitCode, 0) << sheet.Err;
+    EXPECT_EQ(sheet.Out, "wrote " + pupils + " (1 page)\n");
+    const std::string answers = dir_.File("answers.pdf");
+    ASSERT_EQ(Run({"export", file_, "--mode", "1", "--format", "pdf", "--answers-heading", "--word-bank", "--out", answers}).ExitCode, 0);
+    const std::string plain = dir_.File("plain.pdf");
+    ASSERT_EQ(Run({"export", file_, "--mode", "0", "--format", "pdf", "--out", plain}).ExitCode, 0);
+    const std::string pupilsText = PdfPageText(pupils, 1);
+    if (pupilsText.empty()) GTEST_SKIP() << "poppler-utils is not installed";
+    EXPECT_NE(pupilsText.find("Name: ___"), std::string::npos) << pupilsText;
+    EXPECT_NE(pupilsText.find(bank), std::string::npos) << pupilsText;
+    const std::string answersText = PdfPageText(answers, 1);
+    EXPECT_NE(answersText.find("Weekend Special Answers"), std::string::npos) << answersText;
+    EXPECT_EQ(answersText.find("Word bank"), std::string::npos) << answersText;  // the pupils' sheet's only
+    const std::string plainText = PdfPageText(plain, 1);
+    for (const char* absent : {"Name:", "Word bank", "Answers"}) EXPECT_EQ(plainText.find(absent), std::string::npos) << absent;
+
+    // They shape the printed page: the other formats refuse them and write nothing.
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--word-bank", "--out", dir_.File("x.rtf")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--format", "ipuz", "--name-line", "--out", dir_.File("x.ipuz")}).ExitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("x.rtf")));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("x.ipuz")));
 }
 
 TEST_F(OutputCommands, FailuresAreReported)
