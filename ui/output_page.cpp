@@ -35,6 +35,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qm::ui {
@@ -54,6 +55,9 @@ constexpr ModeButton ModeButtons[OutputModeCount] = {
 };
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+/// The column of the preview's page buttons fits the margin beside the A4 picture.
+constexpr int PreviewPageButtonsWidth = 72;
 
 QString SizeText(int mm) { return QString("%1 x %2 mm").arg(mm).arg(mm); }
 
@@ -275,28 +279,30 @@ void OutputPage::BuildPreviewPage()
     preview_ = new PagePreview(previewPanel_);
     preview_->resize(PreviewWidthPixels, PreviewWidthPixels * A4HeightMM / A4WidthMM);
 
-    // The other pages of a printout that needs more than one: shown only then.
-    previewPageButtons_ = Named<QWidget>("PreviewPagesPanel", previewPage_);
-    auto* row = new QHBoxLayout(previewPageButtons_);
-    row->setContentsMargins(0, 0, 0, 0);
-    previousPageButton_ = Named<QPushButton>("PreviewPreviousBtn", "< P&revious Page", previewPageButtons_);
+    // The other pages of a printout that needs more than one, in the margin beside the page: shown only then.
+    previewPageButtons_ = Named<QWidget>("PreviewPagesPanel", previewPanel_);
+    auto* buttons = new QVBoxLayout(previewPageButtons_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(4);
     previewPageLabel_ = Named<QLabel>("PreviewPageLabel", previewPageButtons_);
     previewPageLabel_->setAlignment(Qt::AlignCenter);
-    nextPageButton_ = Named<QPushButton>("PreviewNextBtn", "Ne&xt Page >", previewPageButtons_);
-    row->addStretch(1);
-    row->addWidget(previousPageButton_);
-    row->addWidget(previewPageLabel_, 0);
-    row->addWidget(nextPageButton_);
-    row->addStretch(1);
-    previewPageLabel_->setMinimumWidth(90);
-    col->addWidget(previewPageButtons_);
-    // Its room is kept while it is hidden, so that the preview does not move when the page count changes.
-    QSizePolicy keepRoom = previewPageButtons_->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    previewPageButtons_->setSizePolicy(keepRoom);
+    previewPageLabel_->setWordWrap(true);
+    previousPageButton_ = Named<QToolButton>("PreviewPreviousBtn", previewPageButtons_);
+    previousPageButton_->setText("P&revious");
+    previousPageButton_->setToolTip("The page before this one");
+    nextPageButton_ = Named<QToolButton>("PreviewNextBtn", previewPageButtons_);
+    nextPageButton_->setText("Ne&xt");
+    nextPageButton_->setToolTip("The page after this one");
+    for (QToolButton* b : {previousPageButton_, nextPageButton_}) b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    buttons->addWidget(previewPageLabel_);
+    buttons->addWidget(previousPageButton_);
+    buttons->addWidget(nextPageButton_);
+    previewPageButtons_->setFixedWidth(PreviewPageButtonsWidth);
+    previewPageButtons_->adjustSize();
     previewPageButtons_->hide();
-    connect(previousPageButton_, &QPushButton::clicked, this, [this] { OnPreviousPageClicked(); });
-    connect(nextPageButton_, &QPushButton::clicked, this, [this] { OnNextPageClicked(); });
+    preview_->KeepBeside(previewPageButtons_);
+    connect(previousPageButton_, &QToolButton::clicked, this, [this] { OnPreviousPageClicked(); });
+    connect(nextPageButton_, &QToolButton::clicked, this, [this] { OnNextPageClicked(); });
 }
 
 void OutputPage::SetPanelColours()

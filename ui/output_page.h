@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QToolButton;
 
 namespace qm {
 struct QuillmereState;
@@ -123,8 +124,8 @@ private:
     QFrame* previewPanel_ = nullptr;
     PagePreview* preview_ = nullptr;
     QWidget* previewPageButtons_ = nullptr;  ///< the row of the two buttons and the page number
-    QPushButton* previousPageButton_ = nullptr;
-    QPushButton* nextPageButton_ = nullptr;
+    QToolButton* previousPageButton_ = nullptr;
+    QToolButton* nextPageButton_ = nullptr;
     QLabel* previewPageLabel_ = nullptr;
     int shownPreviewPage_ = 0;  ///< from 0
     int previewPageCount_ = 1;

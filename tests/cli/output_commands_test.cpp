@@ -275,11 +275,19 @@ TEST_F(OutputCommands, ExportPrintsTheClassSheetOptionsOnThePdfOnly)
 {
     const QuillmereState state = Loaded();
     std::string bank = "Word bank";
-    for (const int i : AlphabeticalSlots(state.Xw, state.Xw.WordSlotCount)) bank += " " + state.Xw.Slot(i).DisplayTxt.str();
+    for (const int i : AlphabeticalSlots(state.Xw, state.Xw.WordSlotCount)) {
+        bank += ' ';
+        bank += state.Xw.Slot(i).DisplayTxt.view();
+    }
     const std::string pupils = dir_.File("pupils.pdf");
-    const auto sheet = Run({"export", file_, "--mode", "0", "--format", "pdf", "--name-line", "--word-bank", "--fit-width", "--out", pupils});
+    const auto sheet = Run({"export", file_, "--mode", "0", "--format", "pdf", "--name-line", "--word-bank", "--out", pupils});
     ASSERT_EQ(sheet.ExitCode, 0) << sheet.Err;
     EXPECT_EQ(sheet.Out, "wrote " + pupils + " (1 page)\n");
+    // The grid as wide as the page leaves the clues too little room: they go on to a second page.
+    const std::string wide = dir_.File("wide.pdf");
+    const auto widened = Run({"export", file_, "--mode", "0", "--format", "pdf", "--name-line", "--word-bank", "--fit-width", "--out", wide});
+    ASSERT_EQ(widened.ExitCode, 0) << widened.Err;
+    EXPECT_EQ(widened.Out, "wrote " + wide + " (2 pages)\n");
     const std::string answers = dir_.File("answers.pdf");
     ASSERT_EQ(Run({"export", file_, "--mode", "1", "--format", "pdf", "--answers-heading", "--word-bank", "--out", answers}).ExitCode, 0);
     const std::string plain = dir_.File("plain.pdf");

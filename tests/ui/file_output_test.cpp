@@ -18,6 +18,7 @@
 #include "ui/page_preview.h"
 #include "ui/panel_status_bar.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -567,22 +568,27 @@ private slots:
 
     void aPrintoutOfSeveralPagesIsPreviewedPageByPage()
     {
-        const QuillmereState paged = test::PagedCrosswordState();
+        QuillmereState paged = test::PagedCrosswordState();
         SaveCrosswordFile(paged, Folder().File("long.xwd"));
         ClickChoosing("LoadFileBitBtn", File("long.xwd"));
         ShowOutputPage();
         Find<QRadioButton>("PrintRadioAll")->click();
         auto* buttons = Find<QWidget>("PreviewPagesPanel");
-        auto* previous = Find<QPushButton>("PreviewPreviousBtn");
-        auto* next = Find<QPushButton>("PreviewNextBtn");
+        auto* previous = Find<QAbstractButton>("PreviewPreviousBtn");
+        auto* next = Find<QAbstractButton>("PreviewNextBtn");
         auto* label = Find<QLabel>("PreviewPageLabel");
         const int pages = render::PrintedPageCount(w_->State(), OutputMode::CompletedGridAndClues);
         QVERIFY(pages >= 2);
         QVERIFY(buttons->isVisible());
-        // The preview stays where it was, whole, with the buttons under it.
-        QCOMPARE(Find<QWidget>("PageImage")->size(), QSize(435, 615));
-        QVERIFY(Find<QWidget>("OutputPagePnl")->height() >= 615);
-        QVERIFY(buttons->geometry().top() >= Find<QWidget>("OutputPagePnl")->geometry().bottom());
+        // The preview stays where it was, whole, with the buttons in the panel's margin beside it.
+        auto* image = Find<QWidget>("PageImage");
+        QCOMPARE(image->size(), QSize(435, 615));
+        QCOMPARE(buttons->parentWidget(), image->parentWidget());
+        QVERIFY(buttons->geometry().left() > image->geometry().right());
+        QVERIFY(image->parentWidget()->rect().contains(buttons->geometry()));
+        QCOMPARE(buttons->geometry().bottom(), image->geometry().bottom());
+        for (QWidget* control : std::initializer_list<QWidget*>{previous, next, label})
+            QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(control->objectName()));
         for (int page = 0; page < pages; ++page) {
             QCOMPARE(label->text(), QString("Page %1 of %2").arg(page + 1).arg(pages));
             QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), OutputMode::CompletedGridAndClues, 435, page));

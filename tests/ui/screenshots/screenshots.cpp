@@ -168,13 +168,14 @@ void ShootClassSheet(const QString& prefix)
 void ShootTwoPagePreview(uitest::RecordingDialogs::Log& log, const test::TempDir& scratch, const QString& prefix)
 {
     const std::string file = scratch.File("long clues.xwd");
-    SaveCrosswordFile(test::PagedCrosswordState(), file);
+    QuillmereState paged = test::PagedCrosswordState();
+    SaveCrosswordFile(paged, file);
     log.Files.push_back(QString::fromStdString(file));
     Find<QPushButton>("LoadFileBitBtn")->click();
     ShowLeft("TabSheetPrint");
     QTest::mouseClick(Find<QRadioButton>("PrintRadioAll"), Qt::LeftButton);
     Save(window_, prefix + "-output-two-pages-first");
-    QTest::mouseClick(Find<QPushButton>("PreviewNextBtn"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>("PreviewNextBtn"), Qt::LeftButton);
     Save(window_, prefix + "b-output-two-pages-second");
     QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
 }
