@@ -115,11 +115,15 @@ QGroupBox* OutputPage::BuildModeButtons()
 QFrame* OutputPage::BuildStylePanel()
 {
     stylePanel_ = Named<QFrame>("OutputStylePnl", this);
-    auto* style = new QHBoxLayout(stylePanel_);
-    style->setContentsMargins(6, 6, 6, 6);
+    auto* panel = new QVBoxLayout(stylePanel_);
+    panel->setContentsMargins(6, 6, 6, 6);
+    panel->setSpacing(6);
+    auto* style = new QHBoxLayout;
     style->setSpacing(10);
     style->addLayout(BuildGridSizeColumn(stylePanel_));
     style->addLayout(BuildTextOptions(stylePanel_), 1);
+    panel->addLayout(style, 1);
+    panel->addWidget(BuildClassSheetOptions(stylePanel_));
     return stylePanel_;
 }
 
@@ -182,8 +186,6 @@ QLayout* OutputPage::BuildTextOptions(QWidget* panel)
     extrasCheck_ = Named<QCheckBox>("ExtrasCheck", "  Extra information ", panel);
     extrasCheck_->setChecked(true);
     options->addWidget(extrasCheck_);
-    options->addSpacing(6);
-    options->addWidget(BuildClassSheetOptions(panel));
     options->addStretch(1);
     return options;
 }
@@ -192,9 +194,10 @@ QGroupBox* OutputPage::BuildClassSheetOptions(QWidget* panel)
 {
     // Off at first, so that the page stays as it has always been until a teacher asks for more.
     classSheetGroup_ = Named<QGroupBox>("ClassSheetGroup", "Class sheet", panel);
-    auto* checks = new QVBoxLayout(classSheetGroup_);
+    auto* checks = new QGridLayout(classSheetGroup_);
     checks->setContentsMargins(6, 4, 6, 4);
-    checks->setSpacing(2);
+    checks->setHorizontalSpacing(10);
+    checks->setVerticalSpacing(2);
     struct Option {
         QCheckBox*& Check;
         const char* Name;
@@ -210,10 +213,12 @@ QGroupBox* OutputPage::BuildClassSheetOptions(QWidget* panel)
         {answersHeadingCheck_, "AnswersHeadingCheck", " \"Answers\" heading",
          "The heading \"Answers\" under the title of a sheet that shows the solution (the completed grid)"},
     };
+    int k = 0;
     for (const Option& o : options) {
         o.Check = Named<QCheckBox>(o.Name, o.Caption, classSheetGroup_);
         o.Check->setToolTip(QString(o.Tip) + ". For the printed page and its PDF file.");
-        checks->addWidget(o.Check);
+        checks->addWidget(o.Check, k / 2, k % 2);
+        ++k;
     }
     return classSheetGroup_;
 }
@@ -340,6 +345,8 @@ void OutputPage::ShowPreviewPageButtons()
 {
     previewPageButtons_->setVisible(previewPageCount_ > 1);
     previewPageLabel_->setText(QString("Page %1 of %2").arg(shownPreviewPage_ + 1).arg(previewPageCount_));
+    previewPageButtons_->adjustSize();
+    preview_->KeepBeside(previewPageButtons_);
     previousPageButton_->setEnabled(shownPreviewPage_ > 0);
     nextPageButton_->setEnabled(shownPreviewPage_ + 1 < previewPageCount_);
 }

@@ -34,7 +34,8 @@ struct PlannedPage {
 
 /// The clue area of every page of a printout, laid out with one device's font measures. The printer
 /// and the PDF file draw the plan made with their own measures; the preview draws the PDF file's
-/// plan scaled to its own page, so that it shows the pages the PDF file holds.
+/// plan scaled to its own page, so that it shows the pages the PDF file holds, each text where it is
+/// printed (a clue on one line of its box, as the preview has always drawn it).
 struct PagePlan {
     double PixelsPerMM = 0;          ///< of the page the plan was measured on
     std::vector<PlannedPage> Pages;  ///< one at least

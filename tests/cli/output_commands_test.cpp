@@ -63,20 +63,25 @@ protected:
     std::string file_;
 };
 
-/// The text of one page of a PDF file in drawing order, every run of blanks and line ends made one
-/// blank (pdftotext -raw); empty when poppler-utils is missing.
+/// A text with every run of blanks and line ends made one blank.
+std::string Collapsed(const std::string& text)
+{
+    std::string out;
+    for (const char ch : text) {
+        const bool blank = ch == ' ' || ch == '\n' || ch == '\f' || ch == '\r';
+        if (!blank) out += ch;
+        else if (!out.empty() && out.back() != ' ') out += ' ';
+    }
+    return out;
+}
+
+/// The text of one page of a PDF file in drawing order (pdftotext -raw), Collapsed: a clue wrapped over
+/// lines reads as it was written. Empty when poppler-utils is missing.
 std::string PdfPageText(const std::string& path, int page)
 {
     if (!std::filesystem::exists("/usr/bin/pdftotext")) return {};
     const std::string n = std::to_string(page);
-    const auto run = test::RunProgram("/usr/bin/pdftotext", {"-raw", "-f", n, "-l", n, path, "-"});
-    std::string text;
-    for (const char ch : run.Out) {
-        const bool blank = ch == ' ' || ch == '\n' || ch == '\f' || ch == '\r';
-        if (!blank) text += ch;
-        else if (!text.empty() && text.back() != ' ') text += ' ';
-    }
-    return text;
+    return Collapsed(test::RunProgram("/usr/bin/pdftotext", {"-raw", "-f", n, "-l", n, path, "-"}).Out);
 }
 
 std::string WithoutCarriageReturns(std::string text)
@@ -245,30 +250,46 @@ TEST_F(OutputCommands, CrosswordsTheProgramMakesGoThroughTheInterchangeFormats)
     }
 }
 
-TEST_F(OutputCommands, APdfOfA29By29StockFillHoldsAllItsCluesOnTwoPages)
+TEST_F(OutputCommands, APdfOfA29By29StockFillHoldsAllItsCluesInEveryModeThatPrintsThem)
 {
     const std::string fill = dir_.File("stock29.xwd");
     const auto made = Run({"--seed", "1", "fill", "29", "1", "--fills", "1", "--out", fill});
     ASSERT_EQ(made.ExitCode, 0) << made.Err;
-    const std::string pdf = dir_.File("stock29.pdf");
-    const auto exported = Run({"export", fill, "--mode", "1", "--format", "pdf", "--out", pdf});
-    ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
-    EXPECT_EQ(exported.Out, "wrote " + pdf + " (2 pages)\n");
-    if (!std::filesystem::exists("/usr/bin/pdfinfo")) GTEST_SKIP() << "poppler-utils is not installed";
-    const auto info = test::RunProgram("/usr/bin/pdfinfo", {pdf});
-    EXPECT_NE(info.Out.find("Pages:           2\n"), std::string::npos) << info.Out;
-    const std::string pages[] = {PdfPageText(pdf, 1), PdfPageText(pdf, 2)};
     QuillmereState state;
     LoadCrosswordFile(state, fill, nullptr);
     ASSERT_EQ(state.Xw.GridSize, 29);
     ASSERT_GT(state.Xw.WordSlotCount, 80);
-    for (int i = 1; i <= state.Xw.WordSlotCount; ++i) {
-        const std::string clue = PageClueText(state.Xw.Slot(i));
-        ASSERT_FALSE(clue.empty()) << i;
-        const int holding = (pages[0].find(clue) != std::string::npos) + (pages[1].find(clue) != std::string::npos);
-        EXPECT_EQ(holding, 1) << clue;
+    const bool poppler = std::filesystem::exists("/usr/bin/pdfinfo") && std::filesystem::exists("/usr/bin/pdftotext");
+    for (const int mode : {0, 1, 4, 6}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const std::string pdf = dir_.File("stock29-" + std::to_string(mode) + ".pdf");
+        const auto exported = Run({"export", fill, "--mode", std::to_string(mode), "--format", "pdf", "--out", pdf});
+        ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+        const std::size_t counted = exported.Out.rfind(" (");
+        ASSERT_NE(counted, std::string::npos) << exported.Out;
+        const int pages = std::stoi(exported.Out.substr(counted + 2));
+        EXPECT_EQ(exported.Out, "wrote " + pdf + " (" + std::to_string(pages) + (pages == 1 ? " page" : " pages") + ")\n");
+        // "Completed Grid & Clues": the grid and the clues that fit under it, the rest on a second page.
+        if (mode == 1) {
+            EXPECT_EQ(pages, 2);
+        }
+        if (!poppler) continue;
+        const std::string info = test::RunProgram("/usr/bin/pdfinfo", {pdf}).Out;
+        const std::size_t at = info.find("Pages:");
+        ASSERT_NE(at, std::string::npos) << info;
+        EXPECT_EQ(std::stoi(info.substr(at + 6)), pages) << info;
+        std::vector<std::string> texts;
+        for (int page = 1; page <= pages; ++page) texts.push_back(PdfPageText(pdf, page));
+        for (int i = 1; i <= state.Xw.WordSlotCount; ++i) {
+            const WordSlot& s = state.Xw.Slot(i);
+            const std::string clue = Collapsed(mode == 6 ? AnswerClueLine(s) : PageClueText(s));
+            ASSERT_FALSE(clue.empty()) << i;
+            int holding = 0;
+            for (const std::string& text : texts) holding += text.find(clue) != std::string::npos;
+            EXPECT_EQ(holding, 1) << clue;
+        }
+        for (int page = 2; page <= pages; ++page) EXPECT_NE(texts[static_cast<std::size_t>(page - 1)].find("(continued)"), std::string::npos);
     }
-    EXPECT_NE(pages[1].find("(continued)"), std::string::npos) << pages[1];
 }
 
 TEST_F(OutputCommands, ExportPrintsTheClassSheetOptionsOnThePdfOnly)

@@ -231,7 +231,7 @@ TEST(PagePlan, APlanDrawsScaledOnAnotherDeviceAndRefusesAPageItDoesNotHave)
     ASSERT_TRUE(heading);
     EXPECT_EQ(heading->Box, (PixelRect{2 * first.Box.Left, 2 * first.Box.Top, 0, 0}));
     EXPECT_TRUE(heading->Bold && heading->Underline);
-    // The preview draws the clues where the plan put them, one line each, in its own font.
+    // The preview draws the clues where the plan put them, one line each (as it always has), in its own font.
     int lines = 0;
     for (const PlannedText& t : plan.Pages[1].Texts) {
         if (t.Style != PlannedStyle::Line) continue;
