@@ -56,6 +56,18 @@ private:
         return m.hasMatch() ? m.captured(1).toInt() : 0;
     }
 
+    /// Prints the pages of a mode on a printer set up as the print dialog leaves it, printing to a PDF file.
+    static void PrintToPdf(const QString& path, const QuillmereState& state, OutputMode mode)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setDocName(render::PrintJobTitle);
+        render::PrintPages(printer, state, mode);
+    }
+
 private slots:
     void previewIsAnA4PageWithABorderAndTheBlockedSquares()
     {
@@ -101,13 +113,7 @@ private slots:
     {
         const QuillmereState state = test::TinyCrosswordState();
         const QString path = QString::fromStdString(dir_.File("printed.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        printer.setDocName(render::PrintJobTitle);
-        render::PrintPages(printer, state, OutputMode::AnswerClueListAlpha);
+        PrintToPdf(path, state, OutputMode::AnswerClueListAlpha);
         bool found = false;
         const QString text = Poppler("pdftotext", {"-layout", path, "-"}, found);
         if (!found) QSKIP("pdftotext (poppler-utils) is not installed");
@@ -146,6 +152,24 @@ private slots:
                 const QString& text = texts[page - 1];
                 QVERIFY2(text.contains("Long Clues") && text.contains("(continued)"), qPrintable(text));
             }
+        }
+    }
+
+    void aPrinterPrintsEveryPageWithItsOwnMeasures()
+    {
+        // The printer lays the pages out with its own fonts (here 1200 dots an inch): every clue on a page.
+        const QuillmereState state = test::PagedCrosswordState();
+        const QString path = QString::fromStdString(dir_.File("printed-long.pdf"));
+        PrintToPdf(path, state, OutputMode::ClueListOnly);
+        bool found = false;
+        const int pages = PdfPageCount(path.toStdString(), found);
+        if (!found) QSKIP("pdfinfo (poppler-utils) is not installed");
+        QVERIFY(pages >= 2);
+        QString all;
+        for (int page = 1; page <= pages; ++page) all += PdfPageText(path.toStdString(), page, found) + " ";
+        for (int i = 1; i <= state.Xw.WordSlotCount; ++i) {
+            const QString clue = QString::fromLatin1(PageClueText(state.Xw.Slot(i)).c_str());
+            QVERIFY2(all.count(clue) == 1, qPrintable(clue));
         }
     }
 
