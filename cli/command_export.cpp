@@ -49,6 +49,11 @@ int Run(Context& ctx)
     const auto blocking = ctx.IntOption("--blocking", 0, BlockingStyleCount - 1);
     const auto gridMM = ctx.IntOption("--grid-mm", MinGridMM, MaxGridMM);
     const auto author = TextOption(ctx, "--author");
+    const bool nameLine = ctx.Flag("--name-line");
+    const bool wordBank = ctx.Flag("--word-bank");
+    const bool fitWidth = ctx.Flag("--fit-width");
+    const bool answersHeading = ctx.Flag("--answers-heading");
+    const bool classSheet = nameLine || wordBank || fitWidth || answersHeading;
     const std::string path = ctx.Positionals(1, 1)[0];
     if (!out) throw UsageError("--out is required");
     if (!format || (*format != "text" && *format != "rtf" && *format != "html" && *format != "pdf" && *format != "ipuz" &&
@@ -56,8 +61,9 @@ int Run(Context& ctx)
         throw UsageError("--format must be text, rtf, html, pdf, ipuz, puz or web");
     QuillmereState& state = ctx.state;
     if (*format == "web") {
-        if (mode || noExtras || font || blocking || gridMM)
-            throw UsageError("--mode, --no-extras, --font, --blocking and --grid-mm are for text, rtf, html and pdf");
+        if (mode || noExtras || font || blocking || gridMM || classSheet)
+            throw UsageError("--mode, --no-extras, --font, --blocking, --grid-mm and the class sheet options are for text, "
+                             "rtf, html and pdf");
         // The page to solve holds the crossword with its title (as the Output page shows it) and author.
         const LoadResult loaded = LoadCrosswordFile(state, path, nullptr);
         if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
@@ -68,8 +74,9 @@ int Run(Context& ctx)
         return 0;
     }
     if (*format == "ipuz" || *format == "puz") {
-        if (mode || noTitle || noExtras || font || blocking || gridMM)
-            throw UsageError("--mode, --no-title, --no-extras, --font, --blocking and --grid-mm are for text, rtf, html and pdf");
+        if (mode || noTitle || noExtras || font || blocking || gridMM || classSheet)
+            throw UsageError("--mode, --no-title, --no-extras, --font, --blocking, --grid-mm and the class sheet options are "
+                             "for text, rtf, html and pdf");
         // The interchange files hold the crossword itself, not a page: no mode, font or layout.
         const LoadResult loaded = LoadCrosswordFile(state, path, nullptr);
         if (!loaded.Notice.empty()) ctx.out << loaded.Notice << "\n";
@@ -84,6 +91,9 @@ int Run(Context& ctx)
     }
     if (author) throw UsageError("--author is for --format ipuz, puz and web");
     if (!mode) throw UsageError("--mode is required");
+    // The class sheet options shape the printed page, which the PDF file is.
+    if (classSheet && *format != "pdf")
+        throw UsageError("--name-line, --word-bank, --fit-width and --answers-heading are for --format pdf");
 
     EnsureGuiSession();
     const LoadResult loaded = LoadCrosswordFile(state, path, [](const std::string& name) { return render::FindInstalledFont(name); });
@@ -96,6 +106,10 @@ int Run(Context& ctx)
     if (font) options.FontName = render::FindInstalledFont(*font).value_or(*font);
     if (blocking) options.Blocking = *blocking;
     if (gridMM) options.GridMM = *gridMM;
+    options.NameLine = nameLine;
+    options.WordBank = wordBank;
+    options.FitWidth = fitWidth;
+    options.AnswersHeading = answersHeading;
 
     if (*format == "text") {
         const ClipboardExport text = ClipboardTextForMode(options.Mode, state.Xw, ClueListCount(state.Fills, state.Xw));
@@ -106,7 +120,9 @@ int Run(Context& ctx)
     } else if (*format == "html") {
         WriteHtmlFile(*out, state, options.Mode);
     } else {
-        render::WritePdfFile(*out, state, options.Mode);
+        const int pages = render::WritePdfFile(*out, state, options.Mode);
+        ctx.out << "wrote " << *out << " (" << pages << (pages == 1 ? " page" : " pages") << ")\n";
+        return 0;
     }
     ctx.out << "wrote " << *out << "\n";
     return 0;
@@ -115,12 +131,15 @@ int Run(Context& ctx)
 const Registration reg{
     {"export",
      "FILE --mode 0..6 --format text|rtf|html|pdf --out PATH [--title T] [--no-title] [--no-extras] [--font NAME] "
-     "[--blocking 0..8] [--grid-mm 60..180] | FILE --format ipuz|puz --out PATH [--title T] [--author NAME] | "
-     "FILE --format web --out PATH [--title T] [--no-title] [--author NAME]",
+     "[--blocking 0..8] [--grid-mm 60..180] [--name-line] [--word-bank] [--fit-width] [--answers-heading] | FILE --format "
+     "ipuz|puz --out PATH [--title T] [--author NAME] | FILE --format web --out PATH [--title T] [--no-title] [--author NAME]",
      "load a crossword file (.xwd, .ipuz or .puz) and write what the Output page writes: the clipboard text (modes 2, "
      "4, 6), an RTF or HTML file, or the printed page as PDF, with title, font and blocking from the file unless "
-     "overridden; or the crossword as an ipuz or Across Lite .puz file (author \"Quillmere\" unless given); or a "
-     "web page to solve in a browser: one HTML file with the answers hidden, by the author when one is given",
+     "overridden, on as many pages as the clues need (the PDF's page count is printed); the class sheet options of the "
+     "PDF: a name and date line, a word bank under the clues of the pupils' sheet (modes 0, 4), the grid as wide as the "
+     "page, the heading \"Answers\" on a sheet with the solution (modes 1, 2); or the crossword as an ipuz or Across Lite "
+     ".puz file (author \"Quillmere\" unless given); or a web page to solve in a browser: one HTML file with the answers "
+     "hidden, by the author when one is given",
      &Run}};
 
 }  // namespace

@@ -28,6 +28,20 @@ Qt::BrushStyle ToQtBrush(BrushStyle style)
     return Qt::NoBrush;
 }
 
+/// The platform's alignment for the page's text flags.
+int Alignment(unsigned flags)
+{
+    int align = Qt::AlignLeft;
+    if (flags & TextRight) align = Qt::AlignRight;
+    if (flags & TextHCenter) align = Qt::AlignHCenter;
+    align |= (flags & TextVCenter) ? Qt::AlignVCenter : Qt::AlignTop;
+    align |= (flags & TextWordWrap) ? Qt::TextWordWrap : Qt::TextSingleLine;
+    return align;
+}
+
+/// Tall enough for any text of the page: the measure of a text is never cut by its box.
+constexpr int MeasureHeight = 1 << 24;
+
 }  // namespace
 
 QtPageCanvas::QtPageCanvas(QPainter& painter, double pageWidthPixels) : painter_(painter), pageWidth_(pageWidthPixels)
@@ -48,17 +62,19 @@ int QtPageCanvas::LineHeight() { return painter_.fontMetrics().height(); }
 
 int QtPageCanvas::DrawText(const PixelRect& box, std::string_view text, unsigned flags)
 {
-    int align = Qt::AlignLeft;
-    if (flags & TextRight) align = Qt::AlignRight;
-    if (flags & TextHCenter) align = Qt::AlignHCenter;
-    align |= (flags & TextVCenter) ? Qt::AlignVCenter : Qt::AlignTop;
-    align |= (flags & TextWordWrap) ? Qt::TextWordWrap : Qt::TextSingleLine;
     const QRect rect(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top);
     QRect bounds;
     painter_.setPen(Qt::black);
-    painter_.drawText(rect, align, ToQString(text), &bounds);  // clipped to rect, as the platform's boxes are
+    painter_.drawText(rect, Alignment(flags), ToQString(text), &bounds);  // clipped to rect, as the platform's boxes are
     return bounds.height();
 }
+
+int QtPageCanvas::TextHeight(int width, std::string_view text, unsigned flags)
+{
+    return painter_.boundingRect(QRect(0, 0, width, MeasureHeight), Alignment(flags & ~TextVCenter), ToQString(text)).height();
+}
+
+int QtPageCanvas::TextWidth(std::string_view text) { return painter_.fontMetrics().horizontalAdvance(ToQString(text)); }
 
 void QtPageCanvas::TextOut(int x, int y, std::string_view text)
 {

@@ -19,6 +19,8 @@ public:
     void SetFont(const std::string& family, int points, bool bold, bool underline) override;
     int LineHeight() override;
     int DrawText(const PixelRect& box, std::string_view text, unsigned flags) override;
+    int TextHeight(int width, std::string_view text, unsigned flags) override;
+    int TextWidth(std::string_view text) override;
     void TextOut(int x, int y, std::string_view text) override;
     void Rectangle(const PixelRect& r, Colour pen, int penWidth, BrushStyle brush, Colour brushColour) override;
 

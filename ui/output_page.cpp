@@ -36,6 +36,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qm::ui {
@@ -55,6 +56,9 @@ constexpr ModeButton ModeButtons[OutputModeCount] = {
 };
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+
+/// The column of the preview's page buttons fits the margin beside the A4 picture.
+constexpr int PreviewPageButtonsWidth = 72;
 
 QString SizeText(int mm) { return QString("%1 x %2 mm").arg(mm).arg(mm); }
 
@@ -112,11 +116,15 @@ QGroupBox* OutputPage::BuildModeButtons()
 QFrame* OutputPage::BuildStylePanel()
 {
     stylePanel_ = Named<QFrame>("OutputStylePnl", this);
-    auto* style = new QHBoxLayout(stylePanel_);
-    style->setContentsMargins(6, 6, 6, 6);
+    auto* panel = new QVBoxLayout(stylePanel_);
+    panel->setContentsMargins(6, 6, 6, 6);
+    panel->setSpacing(6);
+    auto* style = new QHBoxLayout;
     style->setSpacing(10);
     style->addLayout(BuildGridSizeColumn(stylePanel_));
     style->addLayout(BuildTextOptions(stylePanel_), 1);
+    panel->addLayout(style, 1);
+    panel->addWidget(BuildClassSheetOptions(stylePanel_));
     return stylePanel_;
 }
 
@@ -183,6 +191,39 @@ QLayout* OutputPage::BuildTextOptions(QWidget* panel)
     return options;
 }
 
+QGroupBox* OutputPage::BuildClassSheetOptions(QWidget* panel)
+{
+    // Off at first, so that the page stays as it has always been until a teacher asks for more.
+    classSheetGroup_ = Named<QGroupBox>("ClassSheetGroup", "Class sheet", panel);
+    auto* checks = new QGridLayout(classSheetGroup_);
+    checks->setContentsMargins(6, 4, 6, 4);
+    checks->setHorizontalSpacing(10);
+    checks->setVerticalSpacing(2);
+    struct Option {
+        QCheckBox*& Check;
+        const char* Name;
+        const char* Caption;
+        const char* Tip;
+    };
+    const Option options[] = {
+        {nameLineCheck_, "NameLineCheck", " Name and date line", "A line for the pupil's name and the date under the title"},
+        {wordBankCheck_, "WordBankCheck", " Word bank", "The answers in alphabetical order, in columns under the clues, on the pupils' sheet "
+                                                        "(Empty Grid & Clues, Clue List only)"},
+        {fitWidthCheck_, "FitWidthCheck", " Fit grid to page width",
+         "The grid as wide as the page between its margins (190 mm), whatever the grid size says"},
+        {answersHeadingCheck_, "AnswersHeadingCheck", " \"Answers\" heading",
+         "The heading \"Answers\" under the title of a sheet that shows the solution (the completed grid)"},
+    };
+    int k = 0;
+    for (const Option& o : options) {
+        o.Check = Named<QCheckBox>(o.Name, o.Caption, classSheetGroup_);
+        o.Check->setToolTip(QString(o.Tip) + ". For the printed page and its PDF file.");
+        checks->addWidget(o.Check, k / 2, k % 2);
+        ++k;
+    }
+    return classSheetGroup_;
+}
+
 QLayout* OutputPage::BuildOutputButtons()
 {
     auto* buttons = new QGridLayout;
@@ -228,6 +269,8 @@ void OutputPage::ConnectControls()
     connect(titleEdit_, &QLineEdit::textChanged, this, [this] { OnTitleEdited(); });
     connect(titleCheck_, &QCheckBox::clicked, this, [this] { OnTitleToggled(); });
     connect(extrasCheck_, &QCheckBox::clicked, this, [this] { OnExtrasToggled(); });
+    for (QCheckBox* check : {nameLineCheck_, wordBankCheck_, fitWidthCheck_, answersHeadingCheck_})
+        connect(check, &QCheckBox::toggled, this, [this] { OnClassSheetToggled(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { OnPrintClicked(); });
     connect(textToClipboardButton_, &QPushButton::clicked, this, [this] { OnTextToClipboardClicked(); });
     connect(rtfFileButton_, &QPushButton::clicked, this, [this] { OnRtfFileClicked(); });
@@ -246,6 +289,31 @@ void OutputPage::BuildPreviewPage()
     col->addWidget(previewPanel_);
     preview_ = new PagePreview(previewPanel_);
     preview_->resize(PreviewWidthPixels, PreviewWidthPixels * A4HeightMM / A4WidthMM);
+
+    // The other pages of a printout that needs more than one, in the margin beside the page: shown only then.
+    previewPageButtons_ = Named<QWidget>("PreviewPagesPanel", previewPanel_);
+    auto* buttons = new QVBoxLayout(previewPageButtons_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(4);
+    previewPageLabel_ = Named<QLabel>("PreviewPageLabel", previewPageButtons_);
+    previewPageLabel_->setAlignment(Qt::AlignCenter);
+    previewPageLabel_->setWordWrap(true);
+    previousPageButton_ = Named<QToolButton>("PreviewPreviousBtn", previewPageButtons_);
+    previousPageButton_->setText("P&revious");
+    previousPageButton_->setToolTip("The page before this one");
+    nextPageButton_ = Named<QToolButton>("PreviewNextBtn", previewPageButtons_);
+    nextPageButton_->setText("Ne&xt");
+    nextPageButton_->setToolTip("The page after this one");
+    for (QToolButton* b : {previousPageButton_, nextPageButton_}) b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    buttons->addWidget(previewPageLabel_);
+    buttons->addWidget(previousPageButton_);
+    buttons->addWidget(nextPageButton_);
+    previewPageButtons_->setFixedWidth(PreviewPageButtonsWidth);
+    previewPageButtons_->adjustSize();
+    previewPageButtons_->hide();
+    preview_->KeepBeside(previewPageButtons_);
+    connect(previousPageButton_, &QToolButton::clicked, this, [this] { OnPreviousPageClicked(); });
+    connect(nextPageButton_, &QToolButton::clicked, this, [this] { OnNextPageClicked(); });
 }
 
 void OutputPage::SetPanelColours()
@@ -268,16 +336,47 @@ void OutputPage::RenderPreview(OutputMode mode)
 {
     QuillmereState& state = window_.State();
     state.Output.Mode = mode;
-    window_.Guard([&] { preview_->SetPicture(render::RenderPreviewImage(state, mode, PreviewWidthPixels)); });
+    window_.Guard([&] {
+        render::PreviewPage page = render::RenderPreviewPage(state, mode, shownPreviewPage_, PreviewWidthPixels);
+        shownPreviewPage_ = page.Page;
+        previewPageCount_ = page.Pages;
+        preview_->SetPicture(std::move(page.Picture));
+    });
+    ShowPreviewPageButtons();
 }
 
 void OutputPage::RefreshPreview() { RenderPreview(CheckedMode()); }
+
+void OutputPage::ShowPreviewPageButtons()
+{
+    previewPageButtons_->setVisible(previewPageCount_ > 1);
+    previewPageLabel_->setText(QString("Page %1 of %2").arg(shownPreviewPage_ + 1).arg(previewPageCount_));
+    previewPageButtons_->adjustSize();
+    preview_->KeepBeside(previewPageButtons_);
+    previousPageButton_->setEnabled(shownPreviewPage_ > 0);
+    nextPageButton_->setEnabled(shownPreviewPage_ + 1 < previewPageCount_);
+}
+
+void OutputPage::OnPreviousPageClicked()
+{
+    if (shownPreviewPage_ == 0) return;
+    --shownPreviewPage_;
+    RefreshPreview();
+}
+
+void OutputPage::OnNextPageClicked()
+{
+    if (shownPreviewPage_ + 1 >= previewPageCount_) return;
+    ++shownPreviewPage_;
+    RefreshPreview();
+}
 
 void OutputPage::OnEntered()
 {
     const QuillmereState& state = window_.State();
     gridSizeStatus_->setPanelText(0, SizeText(gridSizeSlider_->value()));
     gridSizeSlider_->setEnabled(state.Fills.CurrentFill != 0 && state.PrinterAvailable);
+    shownPreviewPage_ = 0;
     RefreshPreview();
 }
 
@@ -336,10 +435,21 @@ void OutputPage::OnExtrasToggled()
     RefreshPreview();
 }
 
+void OutputPage::OnClassSheetToggled()
+{
+    OutputOptions& o = window_.State().Output;
+    o.NameLine = nameLineCheck_->isChecked();
+    o.WordBank = wordBankCheck_->isChecked();
+    o.FitWidth = fitWidthCheck_->isChecked();
+    o.AnswersHeading = answersHeadingCheck_->isChecked();
+    RefreshPreview();
+}
+
 void OutputPage::ShowOptions()
 {
     const OutputOptions& o = window_.State().Output;
-    const std::initializer_list<QWidget*> quiet{titleEdit_, fontCombo_, blockingCombo_, gridSizeSlider_};
+    const std::initializer_list<QWidget*> quiet{titleEdit_,     fontCombo_,     blockingCombo_, gridSizeSlider_,
+                                                nameLineCheck_, wordBankCheck_, fitWidthCheck_, answersHeadingCheck_};
     for (QWidget* w : quiet) w->blockSignals(true);
     titleEdit_->setText(ToQ(o.Title));
     // A font that is not installed is still named (the output falls back to a similar one) rather
@@ -349,6 +459,10 @@ void OutputPage::ShowOptions()
     fontLabel_->setText(ToQ(o.FontName));
     blockingCombo_->setCurrentIndex(o.Blocking);
     gridSizeSlider_->setValue(o.GridMM);
+    nameLineCheck_->setChecked(o.NameLine);
+    wordBankCheck_->setChecked(o.WordBank);
+    fitWidthCheck_->setChecked(o.FitWidth);
+    answersHeadingCheck_->setChecked(o.AnswersHeading);
     for (QWidget* w : quiet) w->blockSignals(false);
 }
 
@@ -389,7 +503,7 @@ void OutputPage::OnPrintClicked()
             // A PDF file is written whole and then put in place, like every other file the program writes.
             render::WritePdfFile(printer.outputFileName().toLocal8Bit().toStdString(), state, mode);
         } else {
-            render::PrintPage(printer, state, mode);
+            render::PrintPages(printer, state, mode);
         }
     });
 }

@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QToolButton;
 
 namespace qm {
 struct QuillmereState;
@@ -31,8 +32,9 @@ class PagePreview;
 class PanelStatusBar;
 
 /// The Output page (objectName TabSheetPrint): the "Items to Display" buttons, the grid's printed size,
-/// font, blocking style, title and extras, and the print and export buttons. It also owns the preview
-/// page (objectName _TabPrint) that the main window shows on its right while this page is on show.
+/// font, blocking style, title and extras, the class sheet options, and the print and export buttons.
+/// It also owns the preview page (objectName _TabPrint) that the main window shows on its right while
+/// this page is on show: one printed page at a time, with buttons to the others when there are more.
 /// It reads and writes the output options of the main window's state and nothing else.
 class OutputPage : public QWidget {
     Q_OBJECT
@@ -61,14 +63,19 @@ private:
     QFrame* BuildStylePanel();
     QLayout* BuildGridSizeColumn(QWidget* panel);
     QLayout* BuildTextOptions(QWidget* panel);
+    QGroupBox* BuildClassSheetOptions(QWidget* panel);
     QLayout* BuildOutputButtons();
     void BuildPreviewPage();
     void FillFontList();
     void ConnectControls();
 
-    /// Draws the page preview for an output mode.
+    /// Draws the page of the preview on show (the first after entering the page) for an output mode.
     void RenderPreview(OutputMode mode);
     void RefreshPreview();
+    /// "Page n of m" and the buttons to the other pages; hidden while the printout is one page.
+    void ShowPreviewPageButtons();
+    void OnPreviousPageClicked();
+    void OnNextPageClicked();
 
     void OnGridSizeChanged();
     void OnDefaultGridSizeClicked();
@@ -77,6 +84,7 @@ private:
     void OnTitleEdited();
     void OnTitleToggled();
     void OnExtrasToggled();
+    void OnClassSheetToggled();
     void OnPrintClicked();
     void OnTextToClipboardClicked();
     void OnRtfFileClicked();
@@ -102,6 +110,11 @@ private:
     QLineEdit* titleEdit_ = nullptr;
     QCheckBox* titleCheck_ = nullptr;
     QCheckBox* extrasCheck_ = nullptr;
+    QGroupBox* classSheetGroup_ = nullptr;
+    QCheckBox* nameLineCheck_ = nullptr;
+    QCheckBox* wordBankCheck_ = nullptr;
+    QCheckBox* fitWidthCheck_ = nullptr;
+    QCheckBox* answersHeadingCheck_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* textToClipboardButton_ = nullptr;
     QPushButton* rtfFileButton_ = nullptr;
@@ -112,6 +125,12 @@ private:
     QWidget* previewPage_ = nullptr;
     QFrame* previewPanel_ = nullptr;
     PagePreview* preview_ = nullptr;
+    QWidget* previewPageButtons_ = nullptr;  ///< the row of the two buttons and the page number
+    QToolButton* previousPageButton_ = nullptr;
+    QToolButton* nextPageButton_ = nullptr;
+    QLabel* previewPageLabel_ = nullptr;
+    int shownPreviewPage_ = 0;  ///< from 0
+    int previewPageCount_ = 1;
 };
 
 }  // namespace qm::ui

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace qm::ui {
 
 PagePreview::PagePreview(QWidget* parent) : QWidget(parent)
@@ -21,9 +23,21 @@ void PagePreview::SetPicture(QImage picture)
     update();
 }
 
+void PagePreview::KeepBeside(QWidget* widget)
+{
+    beside_ = widget;
+    Centre();
+}
+
 void PagePreview::Centre()
 {
-    if (const QWidget* panel = parentWidget()) move((panel->width() - width()) / 2, (panel->height() - height()) / 2);
+    const QWidget* panel = parentWidget();
+    if (!panel) return;
+    move((panel->width() - width()) / 2, (panel->height() - height()) / 2);
+    if (beside_) {
+        const int margin = panel->width() - geometry().right() - 1;
+        beside_->move(geometry().right() + 1 + std::max(0, (margin - beside_->width()) / 2), geometry().bottom() + 1 - beside_->height());
+    }
 }
 
 bool PagePreview::eventFilter(QObject* watched, QEvent* event)

@@ -7,7 +7,8 @@
 namespace qm::ui {
 
 /// Shows the page as the renderer drew it for the screen, centred in its parent panel; the window
-/// redraws the picture whenever an output option changes or the Output page is entered.
+/// redraws the picture whenever an output option changes or the Output page is entered. A widget of
+/// the panel may be kept beside the picture, right of it and level with its foot (the page buttons).
 class PagePreview : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ public:
     const QImage& Picture() const { return picture_; }
     /// How many pages have been drawn into it.
     int Pictures() const { return pictures_; }
+    /// Keeps a widget of the same panel in the margin right of the picture, level with its foot.
+    void KeepBeside(QWidget* widget);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +31,7 @@ private:
 
     QImage picture_;
     int pictures_ = 0;
+    QWidget* beside_ = nullptr;
 };
 
 }  // namespace qm::ui

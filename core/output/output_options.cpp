@@ -26,6 +26,8 @@ OutputMode OutputModeOf(int number)
     return static_cast<OutputMode>(number);
 }
 
+int PrintedGridMM(const OutputOptions& options) { return options.FitWidth ? FitWidthGridMM : options.GridMM; }
+
 int DefaultGridMM(int gridSize) { return std::clamp(gridSize * GridMMPerSquare, MinGridMM, MaxGridMM); }
 
 void CheckOutputOptions(const OutputOptions& options)

@@ -48,6 +48,13 @@ public:
     /// pixels of the text as laid out (one line height unless it wrapped).
     virtual int DrawText(const PixelRect& box, std::string_view text, unsigned flags) = 0;
 
+    /// Height in pixels that DrawText would give the text in a box of that width, without drawing
+    /// it: how the page's layout learns where the next text goes and whether a page holds it.
+    virtual int TextHeight(int width, std::string_view text, unsigned flags) = 0;
+
+    /// Width in pixels of the text on one line in the current font.
+    virtual int TextWidth(std::string_view text) = 0;
+
     /// Draws a text with its top left corner at (x, y), unclipped.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
 

@@ -17,11 +17,15 @@ PageLayout PageLayoutMM(const OutputOptions& options, OutputMode mode)
     p.ExtrasHeight = options.ExtrasChecked ? 12 : 0;
     p.TitleTop = p.TopMargin + p.ExtrasHeight;
     p.RightEdge = p.PageWidth - p.Margin;
-    p.GridMM = ModeShowsGrid(mode) ? options.GridMM : 0;
+    p.GridMM = ModeShowsGrid(mode) ? PrintedGridMM(options) : 0;
     p.GridInset = (p.PageWidth - 2 * p.Margin - p.GridMM) / 2;
     p.GridLeft = p.Margin + p.GridInset;
     p.TitleHeight = options.TitleShown() ? 12 : 0;
-    p.GridTop = p.TitleTop + p.TitleHeight;
+    p.NameLineTop = p.TitleTop + p.TitleHeight;
+    p.NameLineHeight = options.NameLine ? 10 : 0;
+    p.AnswersTop = p.NameLineTop + p.NameLineHeight;
+    p.AnswersHeight = options.AnswersHeading && ModeShowsLetters(mode) ? 10 : 0;
+    p.GridTop = p.AnswersTop + p.AnswersHeight;
     p.GridGap = ModeShowsGrid(mode) ? 6 : 2;
     p.ClueTop = p.GridTop + p.GridMM + p.GridGap;
     p.NumberIndent = 7;
@@ -31,6 +35,8 @@ PageLayout PageLayoutMM(const OutputOptions& options, OutputMode mode)
     p.DownX = 2 * p.NumberIndent + p.Margin + p.ClueColWidth + p.ColumnGap;
     p.ListLeft = p.Margin;
     p.ListRight = p.PageWidth - p.Margin;
+    p.ContinuedTop = p.TitleTop + p.TitleHeight + 2;
+    p.ClueBottom = p.PageHeight - p.Margin;
     return p;
 }
 
@@ -49,6 +55,10 @@ PageLayout ScaleLayout(const PageLayout& mm, double pixelsPerMM)
     p.GridMM = px(mm.GridMM);
     p.GridLeft = px(mm.GridLeft);
     p.TitleHeight = px(mm.TitleHeight);
+    p.NameLineTop = px(mm.NameLineTop);
+    p.NameLineHeight = px(mm.NameLineHeight);
+    p.AnswersTop = px(mm.AnswersTop);
+    p.AnswersHeight = px(mm.AnswersHeight);
     p.GridTop = px(mm.GridTop);
     p.GridGap = px(mm.GridGap);
     p.ClueTop = px(mm.ClueTop);
@@ -59,12 +69,14 @@ PageLayout ScaleLayout(const PageLayout& mm, double pixelsPerMM)
     p.DownX = px(mm.DownX);
     p.ListLeft = px(mm.ListLeft);
     p.ListRight = px(mm.ListRight);
+    p.ContinuedTop = px(mm.ContinuedTop);
+    p.ClueBottom = px(mm.ClueBottom);
     return p;
 }
 
 PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, int gridSize, OutputMode mode)
 {
-    const double r = (static_cast<double>(options.GridMM) / StartGridMM) * (15.0 / gridSize);
+    const double r = (static_cast<double>(PrintedGridMM(options)) / StartGridMM) * (15.0 / gridSize);
     PageFontSizes s;
     if (device == PageDevice::Screen) {
         s.Title = 9;
@@ -72,6 +84,7 @@ PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, 
         s.Letter = 7 * r;
         s.Number = 0;
         s.Clue = 5;
+        s.Sheet = 6;
     } else {
         const bool emptyGrid = mode == OutputMode::EmptyGridAndClues || mode == OutputMode::EmptyGridOnly;
         s.Title = 14;
@@ -79,6 +92,7 @@ PageFontSizes PageFontSizesFor(PageDevice device, const OutputOptions& options, 
         s.Letter = 12 * r;
         s.Number = std::max(5.0, emptyGrid ? 7 * r : 5.4 * r);
         s.Clue = 9;
+        s.Sheet = 11;
     }
     return s;
 }

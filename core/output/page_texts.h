@@ -15,6 +15,11 @@ struct QuillmereState;
 /// case: ICE CREAM gives Ice Cream.
 std::string TitleCase(std::string_view text);
 
+/// The class sheet's line for a pupil's name and the date, under the title.
+inline constexpr std::string_view NameLineText = "Name: ______________________________    Date: ______________";
+/// The heading of a sheet that shows the solution, under the title.
+inline constexpr std::string_view AnswersHeadingText = "Answers";
+
 /// One line of the extras block: a text at the left margin and one at the right edge.
 struct ExtrasLine {
     std::string Left;

@@ -1,7 +1,8 @@
-// The page renderer: extras block, title, grid, clue columns, answer paragraphs and the alphabetical list.
+// The page renderer: extras block, title, class sheet lines, grid, and the clue area as the page plan lays it out.
 #include "core/output/render_page.h"
 
 #include "core/output/clipboard_text.h"
+#include "core/output/page_plan.h"
 #include "core/output/page_texts.h"
 #include "core/state.h"
 #include "core/util/failure.h"
@@ -28,7 +29,7 @@ public:
     {
     }
 
-    void Render()
+    void Render(const PagePlan& plan, int page)
     {
         if (device_ == PageDevice::Screen) {
             canvas_.Rectangle({0, 0, px_.PageWidth, px_.PageHeight}, Black, 1, BrushStyle::Solid, White);
@@ -36,16 +37,12 @@ public:
         }
         if (options_.ExtrasChecked) DrawExtras();
         if (options_.TitleShown()) DrawTitle();
-        if (ModeShowsGrid(mode_)) DrawGrid();
-        if (ModeShowsClues(mode_)) {
-            SetFont(sizes_.Clue);
-            DrawClueColumn(true, px_.AcrossX, "Across");
-            DrawClueColumn(false, px_.DownX, "Down");
-        } else if (mode_ == OutputMode::AnswerListOnly) {
-            DrawAnswerParagraphs();
-        } else if (mode_ == OutputMode::AnswerClueListAlpha) {
-            DrawAlphabeticalList();
+        if (page == 0) {
+            if (options_.NameLine) DrawNameLine();
+            if (px_.AnswersHeight > 0) DrawAnswersHeading();
+            if (ModeShowsGrid(mode_)) DrawGrid();
         }
+        DrawClueArea(plan, page);
     }
 
 private:
@@ -73,6 +70,19 @@ private:
         SetFont(sizes_.Title);
         const int h = canvas_.LineHeight();
         canvas_.DrawText({px_.Margin, px_.TitleTop, px_.RightEdge, px_.TitleTop + 2 * h}, options_.Title, TextHCenter);
+    }
+
+    void DrawNameLine()
+    {
+        SetFont(sizes_.Sheet);
+        canvas_.DrawText({px_.Margin, px_.NameLineTop, px_.RightEdge, px_.NameLineTop + px_.NameLineHeight}, NameLineText, TextLeft);
+    }
+
+    void DrawAnswersHeading()
+    {
+        SetFont(sizes_.Sheet, true);
+        canvas_.DrawText({px_.Margin, px_.AnswersTop, px_.RightEdge, px_.AnswersTop + px_.AnswersHeight}, AnswersHeadingText,
+                         TextHCenter);
     }
 
     void DrawGrid()
@@ -112,55 +122,25 @@ private:
             canvas_.Rectangle({left - 1, top - 1, left + size, top + size}, Black, pen_, BrushStyle::Clear, White);
     }
 
-    /// Writes a heading in bold underlined type at the clue top; returns the line height h.
-    int DrawHeading(int x, const std::string& text)
+    /// The page's share of the plan, moved from the plan's pixels to this device's (the same pixels
+    /// when the plan was measured on this device).
+    void DrawClueArea(const PagePlan& plan, int page)
     {
+        const double scale = (canvas_.PageWidthPixels() / A4WidthMM) / plan.PixelsPerMM;
+        auto at = [scale](int v) { return static_cast<int>(RoundHalfEven(v * scale)); };
         SetFont(sizes_.Clue);
-        const int h = canvas_.LineHeight();
-        y_ = px_.ClueTop;
-        SetFont(sizes_.Clue, true, true);
-        canvas_.TextOut(x, y_, text);
-        SetFont(sizes_.Clue);
-        y_ += static_cast<int>(RoundHalfEven(1.5 * h));
-        return h;
-    }
-
-    void DrawClueColumn(bool across, int x, const std::string& heading)
-    {
-        const int h = DrawHeading(x - px_.NumberIndent, heading);
-        int lineHeight = h;
-        for (int i = 1; i <= xw_.WordSlotCount; ++i) {
-            const WordSlot& s = xw_.Slot(i);
-            if (s.Dir != across) continue;
-            canvas_.TextOut(x - px_.NumberIndent, y_, std::to_string(s.Clue));
-            const int drawn =
-                canvas_.DrawText({x, y_, x + px_.ClueColWidth, y_ + 3 * lineHeight}, PageClueText(s), TextLeft | Wrapping());
-            lineHeight = std::max(h, drawn);
-            y_ += lineHeight;
-        }
-    }
-
-    void DrawAnswerParagraphs()
-    {
-        const int h = DrawHeading(px_.ListLeft, "Answers");
-        int previous = h;
-        for (const bool across : {true, false}) {
-            const std::string text = AnswerParagraph(xw_, xw_.WordSlotCount, across, across ? "Across" : "Down");
-            const int drawn = canvas_.DrawText({px_.ListLeft, y_, px_.ListRight, y_ + 5 * previous}, text, TextWordWrap);
-            y_ += h + drawn;
-            previous = drawn;
-        }
-    }
-
-    void DrawAlphabeticalList()
-    {
-        const int h = DrawHeading(px_.ListLeft, "Answers (alphabetical) and Clues");
-        int lineHeight = h;
-        for (const int i : AlphabeticalSlots(xw_, xw_.WordSlotCount)) {
-            const int drawn = canvas_.DrawText({px_.ListLeft, y_, px_.ListRight, y_ + 3 * lineHeight},
-                                               AnswerClueLine(xw_.Slot(i)), TextLeft | Wrapping());
-            lineHeight = std::max(h, drawn);
-            y_ += lineHeight;
+        for (const PlannedText& t : plan.Pages[static_cast<std::size_t>(page)].Texts) {
+            const PixelRect box{at(t.Box.Left), at(t.Box.Top), at(t.Box.Right), at(t.Box.Bottom)};
+            switch (t.Style) {
+            case PlannedStyle::Heading:
+                SetFont(sizes_.Clue, true, true);
+                canvas_.TextOut(box.Left, box.Top, t.Value);
+                SetFont(sizes_.Clue);
+                break;
+            case PlannedStyle::Plain: canvas_.TextOut(box.Left, box.Top, t.Value); break;
+            case PlannedStyle::Line: canvas_.DrawText(box, t.Value, TextLeft | Wrapping()); break;
+            case PlannedStyle::Paragraph: canvas_.DrawText(box, t.Value, TextWordWrap); break;
+            }
         }
     }
 
@@ -174,18 +154,21 @@ private:
     PageLayout px_;
     PageFontSizes sizes_;
     int pen_;
-    int y_ = 0;  ///< the text cursor of the clue area
 };
 
 }  // namespace
 
+void RenderPage(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state, const PagePlan& plan, int page)
+{
+    CheckPageInputs(mode, state);
+    Check(page >= 0 && static_cast<std::size_t>(page) < plan.Pages.size() && plan.PixelsPerMM > 0,
+          "Page " + std::to_string(page + 1) + " is not among the " + std::to_string(plan.Pages.size()) + " pages laid out");
+    PageRenderer(canvas, device, mode, state).Render(plan, page);
+}
+
 void RenderPage(PageCanvas& canvas, PageDevice device, OutputMode mode, const QuillmereState& state)
 {
-    OutputOptions checked = state.Output;
-    checked.Mode = mode;
-    CheckOutputOptions(checked);
-    Check(state.Xw.GridSize >= 1 && state.Xw.GridSize == state.Xw.Squares.Size(), "The grid does not match its size");
-    PageRenderer(canvas, device, mode, state).Render();
+    RenderPage(canvas, device, mode, state, PlanPages(canvas, device, mode, state), 0);
 }
 
 }  // namespace qm

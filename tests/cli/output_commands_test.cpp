@@ -4,6 +4,7 @@
 #include "core/files/puz_format.h"
 #include "core/output/clipboard_text.h"
 #include "core/output/html_writer.h"
+#include "core/output/page_texts.h"
 #include "core/output/rtf_writer.h"
 #include "core/output/web_page.h"
 #include "core/state.h"
@@ -62,6 +63,27 @@ protected:
     test::TempDir dir_;
     std::string file_;
 };
+
+/// A text with every run of blanks and line ends made one blank.
+std::string Collapsed(const std::string& text)
+{
+    std::string out;
+    for (const char ch : text) {
+        const bool blank = ch == ' ' || ch == '\n' || ch == '\f' || ch == '\r';
+        if (!blank) out += ch;
+        else if (!out.empty() && out.back() != ' ') out += ' ';
+    }
+    return out;
+}
+
+/// The text of one page of a PDF file in drawing order (pdftotext -raw), Collapsed: a clue wrapped over
+/// lines reads as it was written. Empty when poppler-utils is missing.
+std::string PdfPageText(const std::string& path, int page)
+{
+    if (!std::filesystem::exists("/usr/bin/pdftotext")) return {};
+    const std::string n = std::to_string(page);
+    return Collapsed(test::RunProgram("/usr/bin/pdftotext", {"-raw", "-f", n, "-l", n, path, "-"}).Out);
+}
 
 std::string WithoutCarriageReturns(std::string text)
 {
@@ -265,6 +287,86 @@ TEST_F(OutputCommands, CrosswordsTheProgramMakesGoThroughTheInterchangeFormats)
                 EXPECT_EQ(through.Out, original.Out);
             }
     }
+}
+
+TEST_F(OutputCommands, APdfOfA29By29StockFillHoldsAllItsCluesInEveryModeThatPrintsThem)
+{
+    const std::string fill = dir_.File("stock29.xwd");
+    const auto made = Run({"--seed", "1", "fill", "29", "1", "--fills", "1", "--out", fill});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    QuillmereState state;
+    LoadCrosswordFile(state, fill, nullptr);
+    ASSERT_EQ(state.Xw.GridSize, 29);
+    ASSERT_GT(state.Xw.WordSlotCount, 80);
+    const bool poppler = std::filesystem::exists("/usr/bin/pdfinfo") && std::filesystem::exists("/usr/bin/pdftotext");
+    for (const int mode : {0, 1, 4, 6}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const std::string pdf = dir_.File("stock29-" + std::to_string(mode) + ".pdf");
+        const auto exported = Run({"export", fill, "--mode", std::to_string(mode), "--format", "pdf", "--out", pdf});
+        ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+        const std::size_t counted = exported.Out.rfind(" (");
+        ASSERT_NE(counted, std::string::npos) << exported.Out;
+        const int pages = std::stoi(exported.Out.substr(counted + 2));
+        EXPECT_EQ(exported.Out, "wrote " + pdf + " (" + std::to_string(pages) + (pages == 1 ? " page" : " pages") + ")\n");
+        // "Completed Grid & Clues": the grid and the clues that fit under it, the rest on a second page.
+        if (mode == 1) {
+            EXPECT_EQ(pages, 2);
+        }
+        if (!poppler) continue;
+        const std::string info = test::RunProgram("/usr/bin/pdfinfo", {pdf}).Out;
+        const std::size_t at = info.find("Pages:");
+        ASSERT_NE(at, std::string::npos) << info;
+        EXPECT_EQ(std::stoi(info.substr(at + 6)), pages) << info;
+        std::vector<std::string> texts;
+        for (int page = 1; page <= pages; ++page) texts.push_back(PdfPageText(pdf, page));
+        for (int i = 1; i <= state.Xw.WordSlotCount; ++i) {
+            const WordSlot& s = state.Xw.Slot(i);
+            const std::string clue = Collapsed(mode == 6 ? AnswerClueLine(s) : PageClueText(s));
+            ASSERT_FALSE(clue.empty()) << i;
+            int holding = 0;
+            for (const std::string& text : texts) holding += text.find(clue) != std::string::npos;
+            EXPECT_EQ(holding, 1) << clue;
+        }
+        for (int page = 2; page <= pages; ++page) EXPECT_NE(texts[static_cast<std::size_t>(page - 1)].find("(continued)"), std::string::npos);
+    }
+}
+
+TEST_F(OutputCommands, ExportPrintsTheClassSheetOptionsOnThePdfOnly)
+{
+    const QuillmereState state = Loaded();
+    std::string bank = "Word bank";
+    for (const int i : AlphabeticalSlots(state.Xw, state.Xw.WordSlotCount)) {
+        bank += ' ';
+        bank += state.Xw.Slot(i).DisplayTxt.view();
+    }
+    const std::string pupils = dir_.File("pupils.pdf");
+    const auto sheet = Run({"export", file_, "--mode", "0", "--format", "pdf", "--name-line", "--word-bank", "--out", pupils});
+    ASSERT_EQ(sheet.ExitCode, 0) << sheet.Err;
+    EXPECT_EQ(sheet.Out, "wrote " + pupils + " (1 page)\n");
+    // The grid as wide as the page leaves the clues too little room: they go on to a second page.
+    const std::string wide = dir_.File("wide.pdf");
+    const auto widened = Run({"export", file_, "--mode", "0", "--format", "pdf", "--name-line", "--word-bank", "--fit-width", "--out", wide});
+    ASSERT_EQ(widened.ExitCode, 0) << widened.Err;
+    EXPECT_EQ(widened.Out, "wrote " + wide + " (2 pages)\n");
+    const std::string answers = dir_.File("answers.pdf");
+    ASSERT_EQ(Run({"export", file_, "--mode", "1", "--format", "pdf", "--answers-heading", "--word-bank", "--out", answers}).ExitCode, 0);
+    const std::string plain = dir_.File("plain.pdf");
+    ASSERT_EQ(Run({"export", file_, "--mode", "0", "--format", "pdf", "--out", plain}).ExitCode, 0);
+    const std::string pupilsText = PdfPageText(pupils, 1);
+    if (pupilsText.empty()) GTEST_SKIP() << "poppler-utils is not installed";
+    EXPECT_NE(pupilsText.find("Name: ___"), std::string::npos) << pupilsText;
+    EXPECT_NE(pupilsText.find(bank), std::string::npos) << pupilsText;
+    const std::string answersText = PdfPageText(answers, 1);
+    EXPECT_NE(answersText.find("Weekend Special Answers"), std::string::npos) << answersText;
+    EXPECT_EQ(answersText.find("Word bank"), std::string::npos) << answersText;  // the pupils' sheet's only
+    const std::string plainText = PdfPageText(plain, 1);
+    for (const char* absent : {"Name:", "Word bank", "Answers"}) EXPECT_EQ(plainText.find(absent), std::string::npos) << absent;
+
+    // They shape the printed page: the other formats refuse them and write nothing.
+    EXPECT_EQ(Run({"export", file_, "--mode", "0", "--format", "rtf", "--word-bank", "--out", dir_.File("x.rtf")}).ExitCode, 2);
+    EXPECT_EQ(Run({"export", file_, "--format", "ipuz", "--name-line", "--out", dir_.File("x.ipuz")}).ExitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("x.rtf")));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("x.ipuz")));
 }
 
 TEST_F(OutputCommands, FailuresAreReported)

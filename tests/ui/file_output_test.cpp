@@ -12,6 +12,7 @@
 #include "render/page_devices.h"
 #include "tests/support/crossword_fixture.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/paged_crossword.h"
 #include "tests/support/run_program.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/command_line.h"
@@ -19,6 +20,7 @@
 #include "ui/page_preview.h"
 #include "ui/panel_status_bar.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -602,6 +604,95 @@ private slots:
             QCOMPARE(log_.Messages.value(log_.Messages.size() - 1), "warning: " + QString(ClipboardModeWarning));
             QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));
         }
+    }
+
+    void aPrintoutOfSeveralPagesIsPreviewedPageByPage()
+    {
+        QuillmereState paged = test::PagedCrosswordState();
+        SaveCrosswordFile(paged, Folder().File("long.xwd"));
+        ClickChoosing("LoadFileBitBtn", File("long.xwd"));
+        ShowOutputPage();
+        Find<QRadioButton>("PrintRadioAll")->click();
+        auto* buttons = Find<QWidget>("PreviewPagesPanel");
+        auto* previous = Find<QAbstractButton>("PreviewPreviousBtn");
+        auto* next = Find<QAbstractButton>("PreviewNextBtn");
+        auto* label = Find<QLabel>("PreviewPageLabel");
+        const int pages = render::PrintedPageCount(w_->State(), OutputMode::CompletedGridAndClues);
+        QVERIFY(pages >= 2);
+        QVERIFY(buttons->isVisible());
+        // The preview stays where it was, whole, with the buttons in the panel's margin beside it.
+        auto* image = Find<QWidget>("PageImage");
+        QCOMPARE(image->size(), QSize(435, 615));
+        QCOMPARE(buttons->parentWidget(), image->parentWidget());
+        QVERIFY(buttons->geometry().left() > image->geometry().right());
+        QVERIFY(image->parentWidget()->rect().contains(buttons->geometry()));
+        QCOMPARE(buttons->geometry().bottom(), image->geometry().bottom());
+        for (QWidget* control : std::initializer_list<QWidget*>{previous, next, label})
+            QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(control->objectName()));
+        for (int page = 0; page < pages; ++page) {
+            QCOMPARE(label->text(), QString("Page %1 of %2").arg(page + 1).arg(pages));
+            QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), OutputMode::CompletedGridAndClues, 435, page));
+            QCOMPARE(previous->isEnabled(), page > 0);
+            QCOMPARE(next->isEnabled(), page + 1 < pages);
+            if (page + 1 < pages) next->click();
+        }
+        const QImage last = Picture();
+        previous->click();
+        QCOMPARE(label->text(), QString("Page %1 of %2").arg(pages - 1).arg(pages));
+        QVERIFY(Picture() != last);
+
+        // An option keeps the page on show; a mode of one page hides the buttons; entering the page again starts at page 1.
+        Find<QCheckBox>("ExtrasCheck")->click();
+        QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), OutputMode::CompletedGridAndClues, 435, pages - 2));
+        Find<QRadioButton>("PrintRadioGrid")->click();
+        QVERIFY(!buttons->isVisible());
+        QCOMPARE(Picture(), render::RenderPreviewImage(w_->State(), OutputMode::CompletedGridOnly));
+        Find<QRadioButton>("PrintRadioAll")->click();
+        QVERIFY(buttons->isVisible());
+        ShowLeftPage("TabSheetFile");
+        ShowOutputPage();
+        QCOMPARE(label->text(), QString("Page 1 of %1").arg(pages));
+
+        // A crossword whose clues fit on one page shows no buttons.
+        LoadNine();
+        ShowOutputPage();
+        QVERIFY(!buttons->isVisible());
+    }
+
+    void theClassSheetOptionsStartOffAndShapeThePreview()
+    {
+        LoadNine();
+        ShowOutputPage();
+        struct Option {
+            const char* check;
+            const char* radio;  ///< a mode whose page the option changes
+            bool OutputOptions::*field;
+        };
+        const Option options[] = {
+            {"NameLineCheck", "PrintRadioAll", &OutputOptions::NameLine},
+            {"WordBankCheck", "PrintRadioReady", &OutputOptions::WordBank},
+            {"FitWidthCheck", "PrintRadioGrid", &OutputOptions::FitWidth},
+            {"AnswersHeadingCheck", "PrintRadioAll", &OutputOptions::AnswersHeading},
+        };
+        for (const Option& o : options) {
+            auto* check = Find<QCheckBox>(o.check);
+            QVERIFY2(!check->isChecked() && !(w_->State().Output.*o.field), o.check);
+            Find<QRadioButton>(o.radio)->click();
+            const OutputMode mode = w_->State().Output.Mode;
+            const QImage before = Picture();
+            check->click();
+            QVERIFY2(w_->State().Output.*o.field, o.check);
+            QVERIFY2(Picture() != before, o.check);
+            QVERIFY2(Picture() == render::RenderPreviewImage(w_->State(), mode), o.check);
+            check->click();
+            QVERIFY2(!(w_->State().Output.*o.field), o.check);
+            QVERIFY2(Picture() == before, o.check);
+        }
+        // The word bank is for the pupils' sheet: on the answer sheet it changes nothing.
+        Find<QRadioButton>("PrintRadioAll")->click();
+        const QImage answers = Picture();
+        Find<QCheckBox>("WordBankCheck")->click();
+        QCOMPARE(Picture(), answers);
     }
 
     void printingToAPdfFileWritesThePrintedPage()

@@ -53,6 +53,49 @@ TEST(PageLayout, MillimetresForModesAndOptions)
     EXPECT_EQ(PageLayoutMM(emptyTitle, OutputMode::EmptyGridAndClues).TitleHeight, 0);
 }
 
+TEST(PageLayout, ClassSheetLinesAndContinuationPages)
+{
+    struct Case {
+        const char* name;
+        int mode;
+        bool title, nameLine, answersHeading, fitWidth;
+        int answersTop, answersHeight, gridTop, gridMM, gridLeft, clueTop, continuedTop;
+    };
+    const Case cases[] = {
+        {"as always", 1, true, false, false, false, 34, 0, 34, 105, 52, 145, 36},
+        {"name line under the title", 0, true, true, false, false, 44, 0, 44, 105, 52, 155, 36},
+        {"answers heading on the answer sheet", 1, true, false, true, false, 34, 10, 44, 105, 52, 155, 36},
+        {"answers heading and name line", 2, true, true, true, false, 44, 10, 54, 105, 52, 165, 36},
+        {"no answers heading on the pupils' sheet", 0, true, false, true, false, 34, 0, 34, 105, 52, 145, 36},
+        {"grid to the page's width", 3, true, false, false, true, 34, 0, 34, 190, 10, 230, 36},
+        {"page width means nothing without a grid", 4, true, false, false, true, 34, 0, 34, 0, 105, 36, 36},
+        {"no title: continuation 2 mm below the extras", 0, false, true, false, false, 32, 0, 32, 105, 52, 143, 24},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OutputOptions o;
+        o.TitleChecked = c.title;
+        o.NameLine = c.nameLine;
+        o.AnswersHeading = c.answersHeading;
+        o.FitWidth = c.fitWidth;
+        const PageLayout p = PageLayoutMM(o, OutputModeOf(c.mode));
+        EXPECT_EQ(p.NameLineTop, c.title ? 34 : 22);
+        EXPECT_EQ(p.NameLineHeight, c.nameLine ? 10 : 0);
+        EXPECT_EQ(p.AnswersTop, c.answersTop);
+        EXPECT_EQ(p.AnswersHeight, c.answersHeight);
+        EXPECT_EQ(p.GridTop, c.gridTop);
+        EXPECT_EQ(p.GridMM, c.gridMM);
+        EXPECT_EQ(p.GridLeft, c.gridLeft);
+        EXPECT_EQ(p.ClueTop, c.clueTop);
+        EXPECT_EQ(p.ContinuedTop, c.continuedTop);
+        EXPECT_EQ(p.ClueBottom, 287);  // a 10 mm margin at the foot, as at the head
+    }
+    // The letters grow with the grid that fits the page: 190 mm for 15 squares.
+    OutputOptions wide;
+    wide.FitWidth = true;
+    EXPECT_DOUBLE_EQ(PageFontSizesFor(PageDevice::Printer, wide, 15, OutputMode::CompletedGridOnly).Letter, 12.0 * 190 / 105);
+}
+
 TEST(PageLayout, PixelsOfThePreview)
 {
     const PageLayout px = ScaleLayout(PageLayoutMM(OutputOptions{}, OutputMode::EmptyGridAndClues), 435.0 / 210);

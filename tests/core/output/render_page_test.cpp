@@ -2,6 +2,7 @@
 #include "core/output/page_texts.h"
 #include "core/output/render_page.h"
 #include "core/util/failure.h"
+#include "tests/core/output/recording_canvas.h"
 #include "tests/support/tiny_crossword.h"
 
 #include <gtest/gtest.h>
@@ -11,72 +12,7 @@
 namespace qm {
 namespace {
 
-/// Records what is drawn. Its font metrics are simple and known: a line is twice the point size
-/// high, and a character is as wide as the point size.
-class RecordingCanvas : public PageCanvas {
-public:
-    struct Text {
-        PixelRect Box;  ///< TextOut: the point in Left / Top, the rest 0
-        std::string Value;
-        unsigned Flags = 0;
-        int Points = 0;
-        bool Bold = false;
-        bool Underline = false;
-        bool Out = false;  ///< drawn by TextOut
-    };
-    struct Rect {
-        PixelRect Box;
-        Colour Pen;
-        int PenWidth;
-        BrushStyle Brush;
-        Colour Fill;
-    };
-
-    explicit RecordingCanvas(double width) : width_(width) {}
-
-    double PageWidthPixels() const override { return width_; }
-    void SetFont(const std::string& family, int points, bool bold, bool underline) override
-    {
-        Families.push_back(family);
-        points_ = points;
-        bold_ = bold;
-        underline_ = underline;
-    }
-    int LineHeight() override { return 2 * points_; }
-    int DrawText(const PixelRect& box, std::string_view text, unsigned flags) override
-    {
-        Texts.push_back({box, std::string(text), flags, points_, bold_, underline_, false});
-        if (!(flags & TextWordWrap)) return LineHeight();
-        const int width = std::max(1, box.Right - box.Left);
-        const int lines = std::max(1, (static_cast<int>(text.size()) * points_ + width - 1) / width);
-        return lines * LineHeight();
-    }
-    void TextOut(int x, int y, std::string_view text) override
-    {
-        Texts.push_back({{x, y, 0, 0}, std::string(text), 0, points_, bold_, underline_, true});
-    }
-    void Rectangle(const PixelRect& r, Colour pen, int penWidth, BrushStyle brush, Colour fill) override
-    {
-        Rects.push_back({r, pen, penWidth, brush, fill});
-    }
-
-    const Text* Find(const std::string& value) const
-    {
-        for (const Text& t : Texts)
-            if (t.Value == value) return &t;
-        return nullptr;
-    }
-
-    std::vector<Text> Texts;
-    std::vector<Rect> Rects;
-    std::vector<std::string> Families;
-
-private:
-    double width_;
-    int points_ = 0;
-    bool bold_ = false;
-    bool underline_ = false;
-};
+using test::RecordingCanvas;
 
 constexpr double TenPixelsPerMM = 2100;  // a printer page of 2100 pixels: 10 pixels a millimetre
 

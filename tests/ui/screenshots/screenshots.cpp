@@ -1,11 +1,15 @@
 // quillmere-screenshots: starts the main window, drives it through a symmetrical crossword, the Output
 // and File pages, a fill backed by an imported list, and a freeform crossword from a word list file
 // with its usage tables and diagnostics, and writes a PNG of each state, so that a person can look at
-// the pages (scripts/screenshots runs it); last the grid designer and My Grids.
+// the pages (scripts/screenshots runs it); then the class sheet options, a printout of two pages in the
+// preview, and last the grid designer and My Grids.
 //   quillmere-screenshots FOLDER [--data FOLDER-WITH-WORD.LST]
 // With --data the real dictionary fills the first 15 x 15 stock grid; without it a small dictionary
 // made for the first 7 x 7 stock grid is used (its fill backed by the kitchen word list then fails).
+#include "core/files/crossword_file.h"
+#include "core/output/output_options.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/paged_crossword.h"
 #include "tests/ui/support/american_grid.h"
 #include "tests/ui/support/find_control.h"
 #include "tests/ui/support/grid_dictionary.h"
@@ -139,6 +143,40 @@ void ShootOutputModes(const QString& prefix)
         QTest::mouseClick(Find<QRadioButton>(m.Radio), Qt::LeftButton);
         Save(window_, QString("%1%2-output-%3").arg(prefix).arg(letter++).arg(m.Name));
     }
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
+}
+
+/// The class sheet options on the crossword on display: the pupils' sheet with its name line and word
+/// bank and the grid as wide as the page, then the answer sheet with its heading; all off again after.
+void ShootClassSheet(const QString& prefix)
+{
+    ShowLeft("TabSheetPrint");
+    const char* const checks[] = {"NameLineCheck", "WordBankCheck", "FitWidthCheck"};
+    for (const char* check : checks) QTest::mouseClick(Find<QCheckBox>(check), Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
+    Save(window_, prefix + "-output-class-sheet-pupils");
+    QTest::mouseClick(Find<QCheckBox>("AnswersHeadingCheck"), Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioAll"), Qt::LeftButton);
+    Save(window_, prefix + "b-output-class-sheet-answers");
+    for (const char* check : {"NameLineCheck", "WordBankCheck", "FitWidthCheck", "AnswersHeadingCheck"})
+        QTest::mouseClick(Find<QCheckBox>(check), Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
+}
+
+/// A crossword whose clues take two pages, loaded from a file: the preview's first page and, after Next
+/// Page, its second.
+void ShootTwoPagePreview(uitest::RecordingDialogs::Log& log, const test::TempDir& scratch, const QString& prefix)
+{
+    const std::string file = scratch.File("long clues.xwd");
+    QuillmereState paged = test::PagedCrosswordState();
+    SaveCrosswordFile(paged, file);
+    log.Files.push_back(QString::fromStdString(file));
+    Find<QPushButton>("LoadFileBitBtn")->click();
+    ShowLeft("TabSheetPrint");
+    QTest::mouseClick(Find<QRadioButton>("PrintRadioAll"), Qt::LeftButton);
+    Save(window_, prefix + "-output-two-pages-first");
+    QTest::mouseClick(Find<QToolButton>("PreviewNextBtn"), Qt::LeftButton);
+    Save(window_, prefix + "b-output-two-pages-second");
     QTest::mouseClick(Find<QRadioButton>("PrintRadioReady"), Qt::LeftButton);
 }
 
@@ -400,6 +438,9 @@ int main(int argc, char** argv)
     fonts->showPopup();
     SaveScreen("24i-output-fonts-open");
     fonts->hidePopup();
+    blocking->setCurrentIndex(DefaultBlockingStyle);
+    ShootClassSheet("24j");
+    ShootTwoPagePreview(log, scratch, "24k");
     ShootDesigner(log, realDictionary);
     for (const QString& m : log.Messages) std::fprintf(stderr, "message: %s\n", qPrintable(m));
     return ok_ ? 0 : 1;
