@@ -234,15 +234,18 @@ QLayout* OutputPage::BuildOutputButtons()
     htmlFileButton_ = Named<QPushButton>("CreateHTMbtn", "&HTML File...", this);
     ipuzFileButton_ = Named<QPushButton>("CreateIpuzBtn", "&ipuz File...", this);
     puzFileButton_ = Named<QPushButton>("CreatePuzBtn", "&puz File...", this);
-    buttons->addWidget(printButton_, 0, 0);
-    buttons->addWidget(textToClipboardButton_, 0, 1);
-    buttons->addWidget(rtfFileButton_, 1, 0);
-    buttons->addWidget(htmlFileButton_, 1, 1);
-    buttons->addWidget(ipuzFileButton_, 2, 0);
-    buttons->addWidget(puzFileButton_, 2, 1);
     webPageButton_ = Named<QPushButton>("CreateWebPageBtn", "&Web Page to Solve...", this);
     webPageButton_->setToolTip("One HTML file that plays in a browser: send it to a test-solver");
-    buttons->addWidget(webPageButton_, 3, 0, 1, 2);
+    // Three rows on six equal columns, so that the page keeps its height: two wide buttons, the three
+    // file exports, then .puz beside the web page.
+    for (int column = 0; column < 6; ++column) buttons->setColumnStretch(column, 1);
+    buttons->addWidget(printButton_, 0, 0, 1, 3);
+    buttons->addWidget(textToClipboardButton_, 0, 3, 1, 3);
+    buttons->addWidget(rtfFileButton_, 1, 0, 1, 2);
+    buttons->addWidget(htmlFileButton_, 1, 2, 1, 2);
+    buttons->addWidget(ipuzFileButton_, 1, 4, 1, 2);
+    buttons->addWidget(puzFileButton_, 2, 0, 1, 2);
+    buttons->addWidget(webPageButton_, 2, 2, 1, 4);
     for (QPushButton* b : {printButton_, textToClipboardButton_, rtfFileButton_, htmlFileButton_, ipuzFileButton_, puzFileButton_,
                            webPageButton_})
         b->setEnabled(false);
