@@ -8,6 +8,7 @@
 #include "core/output/export_file.h"
 #include "core/output/html_writer.h"
 #include "core/output/rtf_writer.h"
+#include "core/output/web_page.h"
 #include "core/state.h"
 #include "render/output_fonts.h"
 #include "render/page_devices.h"
@@ -233,13 +234,20 @@ QLayout* OutputPage::BuildOutputButtons()
     htmlFileButton_ = Named<QPushButton>("CreateHTMbtn", "&HTML File...", this);
     ipuzFileButton_ = Named<QPushButton>("CreateIpuzBtn", "&ipuz File...", this);
     puzFileButton_ = Named<QPushButton>("CreatePuzBtn", "&puz File...", this);
-    buttons->addWidget(printButton_, 0, 0);
-    buttons->addWidget(textToClipboardButton_, 0, 1);
-    buttons->addWidget(rtfFileButton_, 1, 0);
-    buttons->addWidget(htmlFileButton_, 1, 1);
-    buttons->addWidget(ipuzFileButton_, 2, 0);
-    buttons->addWidget(puzFileButton_, 2, 1);
-    for (QPushButton* b : {printButton_, textToClipboardButton_, rtfFileButton_, htmlFileButton_, ipuzFileButton_, puzFileButton_})
+    webPageButton_ = Named<QPushButton>("CreateWebPageBtn", "&Web Page to Solve...", this);
+    webPageButton_->setToolTip("One HTML file that plays in a browser: send it to a test-solver");
+    // Three rows on six equal columns, so that the page keeps its height: two wide buttons, the three
+    // file exports, then .puz beside the web page.
+    for (int column = 0; column < 6; ++column) buttons->setColumnStretch(column, 1);
+    buttons->addWidget(printButton_, 0, 0, 1, 3);
+    buttons->addWidget(textToClipboardButton_, 0, 3, 1, 3);
+    buttons->addWidget(rtfFileButton_, 1, 0, 1, 2);
+    buttons->addWidget(htmlFileButton_, 1, 2, 1, 2);
+    buttons->addWidget(ipuzFileButton_, 1, 4, 1, 2);
+    buttons->addWidget(puzFileButton_, 2, 0, 1, 2);
+    buttons->addWidget(webPageButton_, 2, 2, 1, 4);
+    for (QPushButton* b : {printButton_, textToClipboardButton_, rtfFileButton_, htmlFileButton_, ipuzFileButton_, puzFileButton_,
+                           webPageButton_})
         b->setEnabled(false);
     return buttons;
 }
@@ -272,6 +280,7 @@ void OutputPage::ConnectControls()
     connect(htmlFileButton_, &QPushButton::clicked, this, [this] { OnHtmlFileClicked(); });
     connect(ipuzFileButton_, &QPushButton::clicked, this, [this] { OnIpuzFileChosen(); });
     connect(puzFileButton_, &QPushButton::clicked, this, [this] { OnPuzFileChosen(); });
+    connect(webPageButton_, &QPushButton::clicked, this, [this] { OnWebPageClicked(); });
 }
 
 void OutputPage::BuildPreviewPage()
@@ -473,6 +482,8 @@ void OutputPage::EnableOutput(bool enabled)
     for (QWidget* w : std::initializer_list<QWidget*>{itemsToDisplayGroup_, printButton_, rtfFileButton_, htmlFileButton_,
                                                       ipuzFileButton_, puzFileButton_, textToClipboardButton_, gridSizeSlider_})
         w->setEnabled(output);
+    // The web page takes no measure from a printer.
+    webPageButton_->setEnabled(enabled);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -542,6 +553,21 @@ void OutputPage::OnHtmlFileClicked()
 void OutputPage::OnIpuzFileChosen() { WriteInterchangeFile(ipuzFileButton_, IpuzFileFilter, IpuzFileExtension, &WriteIpuzFile); }
 
 void OutputPage::OnPuzFileChosen() { WriteInterchangeFile(puzFileButton_, PuzFileFilter, PuzFileExtension, &WritePuzFile); }
+
+// The page to solve: title as the Output page shows it, no author (quillmere-cli export --format web
+// without --author writes the same bytes).
+void OutputPage::OnWebPageClicked()
+{
+    const QuillmereState& state = window_.State();
+    if (state.RunInProgress() || !webPageButton_->isEnabled()) return;
+    const QString path = ChooseExportFile(window_.Dialogs(), &window_, WebPageFileFilter, WebPageFileExtension);
+    if (path.isEmpty()) return;
+    window_.CommitClueEdits();
+    window_.Guard([&] {
+        OverrideCursor hourglass(Qt::WaitCursor);
+        WriteWebPageFile(path.toLocal8Bit().toStdString(), state);
+    });
+}
 
 // The interchange files hold the answers and clues only; the output mode and page style do not apply.
 void OutputPage::WriteInterchangeFile(const QPushButton* button, const char* filter, const char* extension,

@@ -91,6 +91,7 @@ private:
     void OnHtmlFileClicked();
     void OnIpuzFileChosen();
     void OnPuzFileChosen();
+    void OnWebPageClicked();
     /// Asks for the file and writes the crossword in an interchange format with write(path, state).
     void WriteInterchangeFile(const QPushButton* button, const char* filter, const char* extension,
                               void (*write)(const std::string&, const QuillmereState&, const std::string&));
@@ -120,6 +121,7 @@ private:
     QPushButton* htmlFileButton_ = nullptr;
     QPushButton* ipuzFileButton_ = nullptr;
     QPushButton* puzFileButton_ = nullptr;
+    QPushButton* webPageButton_ = nullptr;  ///< "Web Page to Solve...": needs no printer
     QWidget* previewPage_ = nullptr;
     QFrame* previewPanel_ = nullptr;
     PagePreview* preview_ = nullptr;

@@ -54,29 +54,6 @@ GridNumbering NumberGrid(const LetterGrid& grid)
     return out;
 }
 
-std::string EnumerationWithBreaks(const WordSlot& slot)
-{
-    const std::string enumeration = slot.EnumTxt.str();
-    if (enumeration.find(',') == std::string::npos) return enumeration;
-    std::string withBreaks;
-    std::string plain;
-    std::string letters;
-    int count = 0;
-    for (const char ch : slot.DisplayTxt.view()) {
-        if (ch != ' ' && ch != '-') {
-            letters += ch;
-            ++count;
-            continue;
-        }
-        withBreaks += std::to_string(count) + (ch == ' ' ? "," : "-");
-        plain += std::to_string(count) + ",";
-        count = 0;
-    }
-    withBreaks += std::to_string(count);
-    plain += std::to_string(count);
-    return plain == enumeration && letters == slot.WordTxt.view() ? withBreaks : enumeration;
-}
-
 std::optional<ReadWordBreaks> ReadEnumeration(std::string_view text, std::string_view answer)
 {
     std::vector<int> parts;

@@ -54,11 +54,6 @@ struct GridNumbering {
 };
 GridNumbering NumberGrid(const LetterGrid& grid);
 
-/// The enumeration of an answer with its word breaks: "3,5" for ICE CREAM, "4-5" for WELL-BEING (the
-/// separators come from the shown answer), the enumeration as it is when the shown answer does not
-/// match it, and "" when the slot has none.
-std::string EnumerationWithBreaks(const WordSlot& slot);
-
 /// An enumeration read from a file, as the slot keeps it.
 struct ReadWordBreaks {
     std::string EnumTxt;     ///< the part lengths joined by "," ("4,5")

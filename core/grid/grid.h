@@ -124,6 +124,11 @@ struct Crossword {
     GridCell& SquareOf(const WordSlot& s, int k);
 };
 
+/// The enumeration of an answer with its word breaks: "3,5" for ICE CREAM, "4-5" for WELL-BEING (the
+/// separators come from the shown answer), the enumeration as it is when the shown answer does not
+/// match it, and "" when the slot has none.
+std::string EnumerationWithBreaks(const WordSlot& slot);
+
 /// "%3d%3d" of row and column: the position key of a slot.
 std::string MakeRCTxt(int row, int col);
 

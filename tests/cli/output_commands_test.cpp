@@ -6,6 +6,7 @@
 #include "core/output/html_writer.h"
 #include "core/output/page_texts.h"
 #include "core/output/rtf_writer.h"
+#include "core/output/web_page.h"
 #include "core/state.h"
 #include "core/util/file_io.h"
 #include "tests/support/crossword_fixture.h"
@@ -225,6 +226,44 @@ TEST_F(OutputCommands, ExportsAndShowsTheInterchangeFormats)
     EXPECT_EQ(Run({"export", file_, "--format", "puz", "--mode", "1", "--out", dir_.File("y.puz")}).ExitCode, 2);
     EXPECT_EQ(Run({"export", file_, "--format", "rtf", "--mode", "1", "--author", "X", "--out", dir_.File("y.rtf")}).ExitCode, 2);
     EXPECT_FALSE(std::filesystem::exists(dir_.File("y.puz")));
+}
+
+TEST_F(OutputCommands, ExportsTheWebPageToSolve)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        std::string title;
+        bool titleShown;
+        std::string author;
+    };
+    const Case cases[] = {
+        {"as the file has it", {}, "Weekend Special", true, ""},
+        {"title and author given", {"--title", "Sunday <Best>", "--author", "A. Setter"}, "Sunday <Best>", true, "A. Setter"},
+        {"title left out", {"--no-title"}, "Weekend Special", false, ""},
+        // The command line's UTF-8 becomes the program's Windows-1252, as the window's texts are.
+        {"letters beyond ASCII", {"--title", "Caf\xC3\xA9 \xE2\x82\xAC", "--author", "Z\xC3\xBC"}, "Caf\xE9 \x80", true, "Z\xFC"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args = {"export", file_, "--format", "web", "--out", dir_.File("x.html")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const auto web = Run(args);
+        ASSERT_EQ(web.ExitCode, 0) << web.Err;
+        EXPECT_EQ(web.Out, "wrote " + dir_.File("x.html") + "\n");
+        QuillmereState state = Loaded();
+        state.Output.Title = c.title;
+        state.Output.TitleChecked = c.titleShown;
+        // (Compared as a whole: a page's difference would fill the log.)
+        EXPECT_TRUE(Read("x.html") == WebPageDocument(state, c.author));
+    }
+    // The page options only; nothing half-written on a refusal.
+    for (const char* option : {"--mode", "--font", "--blocking", "--grid-mm"}) {
+        const std::string value = std::string(option) == "--font" ? "Arial" : "1";
+        EXPECT_EQ(Run({"export", file_, "--format", "web", option, value, "--out", dir_.File("y.html")}).ExitCode, 2) << option;
+    }
+    EXPECT_EQ(Run({"export", file_, "--format", "web", "--no-extras", "--out", dir_.File("y.html")}).ExitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("y.html")));
 }
 
 TEST_F(OutputCommands, CrosswordsTheProgramMakesGoThroughTheInterchangeFormats)

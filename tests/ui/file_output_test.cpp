@@ -6,12 +6,14 @@
 #include "core/output/clipboard_text.h"
 #include "core/output/html_writer.h"
 #include "core/output/rtf_writer.h"
+#include "core/output/web_page.h"
 #include "core/util/file_io.h"
 #include "render/output_fonts.h"
 #include "render/page_devices.h"
 #include "tests/support/crossword_fixture.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/paged_crossword.h"
+#include "tests/support/run_program.h"
 #include "tests/ui/support/window_fixture.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
@@ -407,7 +409,7 @@ private slots:
     void theOutputButtonsFollowTheCrosswordOnScreen()
     {
         const char* controls[] = {"PrintGroupBox", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "CreateIpuzBtn", "CreatePuzBtn",
-                                  "ExportClipboardBtn", "GridSizeTrackBar", "SaveBtn"};
+                                  "CreateWebPageBtn", "ExportClipboardBtn", "GridSizeTrackBar", "SaveBtn"};
         for (const char* c : controls) QVERIFY2(!Find<QWidget>(c)->isEnabled(), c);
         LoadNine();
         for (const char* c : controls) QVERIFY2(Find<QWidget>(c)->isEnabled(), c);
@@ -415,7 +417,8 @@ private slots:
         // During a run the crossword is the run's working copy: nothing is saved, loaded or put out.
         w_->State().Run = RunState::Running;
         const qsizetype messages = log_.Messages.size();
-        for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "CreateIpuzBtn", "CreatePuzBtn", "ExportClipboardBtn"}) {
+        for (const char* button : {"SaveBtn", "ReloadBtn", "PrintBtn", "CreateRTFbtn", "CreateHTMbtn", "CreateIpuzBtn", "CreatePuzBtn",
+                                   "CreateWebPageBtn", "ExportClipboardBtn"}) {
             log_.Files = {File("during-run")};
             Find<QPushButton>(button)->click();
             QVERIFY2(log_.Files.size() == 1, button);
@@ -530,6 +533,43 @@ private slots:
         QVERIFY2(last.startsWith("error: Could not load") && last.contains("damaged.puz"), qPrintable(last));
         QCOMPARE(test::GridRows(w_->State().Xw.Squares), before);
         QCOMPARE(w_->windowTitle(), QString("Quillmere [signed.puz]"));
+    }
+
+    void theWebPageIsWhatTheCommandLineWritesForTheSameFileAndTitle()
+    {
+        LoadNine();
+        ShowOutputPage();
+        auto* button = Find<QPushButton>("CreateWebPageBtn");
+        QCOMPARE(button->text(), QString("&Web Page to Solve..."));
+        struct Case {
+            const char* name;
+            QString title;
+            bool titleShown;
+            std::vector<std::string> options;  ///< of quillmere-cli export for the same page
+        };
+        const Case cases[] = {
+            {"title of the file", "Nine", true, {}},
+            {"title edited", QString::fromUtf8("Nine & <Ten> \xC3\xA9t\xC3\xA9"), true, {"--title", "Nine & <Ten> \xC3\xA9t\xC3\xA9"}},
+            {"title left out", "Nine", false, {"--no-title"}},
+        };
+        for (const Case& c : cases) {
+            Find<QLineEdit>("TitleEdit")->setText(c.title);
+            if (Find<QCheckBox>("TitleCheck")->isChecked() != c.titleShown) Find<QCheckBox>("TitleCheck")->click();
+            const std::string page = Folder().File("nine.html");
+            std::filesystem::remove(page);
+            ClickChoosing("CreateWebPageBtn", QString::fromStdString(page));
+            QCOMPARE(log_.Filters.value(log_.Filters.size() - 1), QString("Web Pages (*.html)"));
+            std::vector<std::string> args = {"export", Folder().File("nine.xwd"), "--format", "web", "--out", Folder().File("cli.html")};
+            args.insert(args.end(), c.options.begin(), c.options.end());
+            const test::ProgramResult cli = test::RunProgram("quillmere-cli", args);
+            QVERIFY2(cli.ExitCode == 0, cli.Err.c_str());
+            QVERIFY2(ReadBytes(page) == ReadBytes(Folder().File("cli.html")), c.name);
+            QVERIFY2(ReadBytes(page) == WebPageDocument(w_->State()), c.name);
+        }
+
+        // No crossword on display, no page.
+        Find<QPushButton>("ClearGridBtn")->click();
+        QVERIFY(!button->isEnabled());
     }
 
     void theClipboardGetsTheCoreTextOfTheThreeTextModes()
